@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the program and every test, then runs all tests headless with CTest.
+# A run that finds no test fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+cd build
+ctest --output-on-failure --no-tests=error --parallel "$(nproc)"
