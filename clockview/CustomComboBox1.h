@@ -1,0 +1,37 @@
+#ifndef CUSTOMCOMBOBOX1_H
+#define CUSTOMCOMBOBOX1_H
+
+#include <QComboBox>
+
+class CustomListView;
+
+// The drop-down selector of every clock-tree page: one fixed look in three
+// states (normal, active, disabled) and a wheel that never changes the
+// selection, so scrolling over the drawing cannot alter a design by accident.
+class CustomComboBox1 : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit CustomComboBox1(QWidget *parent = nullptr);
+
+    // The one way series code enables or greys a combo: keeps the look in
+    // step with the enabled state.
+    void setComboBoxEnabled(bool enabled);
+
+    CustomListView *listView;
+
+    static QString normalStyleSheet();
+    static QString activeStyleSheet();
+    static QString disabledStyleSheet();
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+#endif // CUSTOMCOMBOBOX1_H

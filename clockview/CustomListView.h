@@ -1,0 +1,22 @@
+#ifndef CUSTOMLISTVIEW_H
+#define CUSTOMLISTVIEW_H
+
+#include <QListView>
+
+// The popup list of a CustomComboBox1; tells the page's view when it holds
+// the keyboard focus.
+class CustomListView : public QListView
+{
+    Q_OBJECT
+public:
+    explicit CustomListView(QWidget *parent = nullptr);
+
+signals:
+    void focusInThis(bool flag);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+#endif // CUSTOMLISTVIEW_H

@@ -1,0 +1,294 @@
+#include "KytoMCUPLL.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "CustomListView.h"
+#include "PinGraphicsView.h"
+
+#include <QDialog>
+#include <QDomDocument>
+#include <QFile>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const verticalScrollBarSheet =
+    "QScrollBar{background:rgb(217, 233, 246); width: 12px;}"
+    "QScrollBar::handle{background:rgb(36, 183, 181); border:2px solid transparent; border-radius:5px;}"
+    "QScrollBar::handle:hover{background:rgb(36, 183, 181);}"
+    "QScrollBar::sub-line{background:transparent;}"
+    "QScrollBar::add-line{background:transparent;}";
+
+QFont arial(int pointSize, int weight)
+{
+    return QFont(QStringLiteral("Arial"), pointSize, weight);
+}
+
+} // namespace
+
+QString KytoMCUPLL::bitmapResource(int seriesIndex)
+{
+    switch (seriesIndex) {
+    case 2: return QStringLiteral(":/image/620PLL.bmp");
+    case 4: return QStringLiteral(":/image/710PLL.bmp");
+    case 5: return QStringLiteral(":/image/720PLL.bmp");
+    case 7: return QStringLiteral(":/image/620APLL.bmp");
+    case 8: return QStringLiteral(":/image/650PLL.bmp");
+    case 9: return QStringLiteral(":/image/730PLL.bmp");
+    case 13: return QStringLiteral(":/image/810PLL.bmp");
+    case 14: return QStringLiteral(":/image/820PLL.bmp");
+    case 15: return QStringLiteral(":/image/750PLL.bmp");
+    case 16: return QStringLiteral(":/image/E105PLL.bmp");
+    case 17: return QStringLiteral(":/image/NS720PLL.bmp");
+    case 18: return QStringLiteral(":/image/740PLL.bmp");
+    case 19: return QStringLiteral(":/image/640PLL.bmp");
+    case 20: return QStringLiteral(":/image/610PLL.bmp");
+    case 21: return QStringLiteral(":/image/910PLL.bmp");
+    case 22: return QStringLiteral(":/image/920PLL.bmp");
+    case 23: return QStringLiteral(":/image/930PLL.bmp");
+    case 24: return QStringLiteral(":/image/H620APLL.bmp");
+    case 25:
+    case 26: return QStringLiteral(":/image/D515_525PLL.bmp");
+    case 29: return QStringLiteral(":/image/H740PLL.bmp");
+    case 30: return QStringLiteral(":/image/960PLL.bmp");
+    default: return QString();
+    }
+}
+
+KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
+    : QWidget(parent)
+{
+    hextEnabled = false;
+    model = new ClockTreeModel(seriesIndex);
+
+    scene = new QGraphicsScene();
+    scene->setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
+
+    view = new PinGraphicsView();
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setScene(scene);
+    view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    view->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255); border: none;"));
+
+    const QString verticalSheet = QLatin1String(verticalScrollBarSheet);
+    QString horizontalSheet = verticalSheet;
+    horizontalSheet.replace(QLatin1String("width: 12px;"), QLatin1String("height: 12px;"));
+    view->verticalScrollBar()->setStyleSheet(verticalSheet);
+    view->horizontalScrollBar()->setStyleSheet(horizontalSheet);
+
+    QGraphicsPixmapItem *pixmapItem = new QGraphicsPixmapItem();
+    const QString bitmap = bitmapResource(seriesIndex);
+    if (!bitmap.isEmpty())
+        pixmapItem->setPixmap(QPixmap(bitmap));
+    pixmapItem->setTransformationMode(Qt::SmoothTransformation);
+    scene->addItem(pixmapItem);
+    view->setPixmapItem(pixmapItem);
+
+    QVBoxLayout *layout = new QVBoxLayout();
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    setLayout(layout);
+}
+
+KytoMCUPLL::~KytoMCUPLL()
+{
+    // The scene takes the control holders with it; the view, a child, goes
+    // afterwards with the widget.
+    delete scene;
+    delete model;
+}
+
+QGraphicsProxyWidget *KytoMCUPLL::placeOnScene(QWidget *control, int x, int y, QDialog **holderOut)
+{
+    // The QDialog constructor makes the holder a top-level window of its
+    // own, which is what a proxy can embed, while this page stays its owner.
+    QDialog *holder = new QDialog(this, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    holder->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout *layout = new QVBoxLayout();
+    holder->setLayout(layout);
+    layout->addWidget(control);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    QGraphicsProxyWidget *proxy = scene->addWidget(holder);
+    proxy->setPos(QPointF(x, y));
+    if (holderOut)
+        *holderOut = holder;
+    return proxy;
+}
+
+CustomComboBox1 *KytoMCUPLL::addComboBox(int x, int y, int width, int z)
+{
+    return addComboBoxWithProxy(x, y, width, z, nullptr);
+}
+
+CustomComboBox1 *KytoMCUPLL::addComboBoxWithProxy(int x, int y, int width, int z, QGraphicsProxyWidget **proxyOut)
+{
+    CustomComboBox1 *combo = new CustomComboBox1(nullptr);
+    combo->setFont(arial(10, 0));
+    combo->setFixedWidth(width);
+    combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(combo->listView, SIGNAL(focusInThis(bool)), view, SLOT(Focus_InControl_Slot(bool)));
+
+    QGraphicsProxyWidget *proxy = placeOnScene(combo, x, y);
+    proxy->setZValue(z);
+    if (proxyOut)
+        *proxyOut = proxy;
+    return combo;
+}
+
+QLineEdit *KytoMCUPLL::addLineEdit(QString text, int x, int y, int maxWidth)
+{
+    QLineEdit *edit = new QLineEdit(text);
+    edit->setFont(arial(10, 0));
+    edit->setMaximumWidth(maxWidth);
+    edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    placeOnScene(edit, x, y);
+    return edit;
+}
+
+QLineEdit *KytoMCUPLL::addLineEditWithProxy(QString text, int x, int y, QGraphicsProxyWidget **proxyOut)
+{
+    QLineEdit *edit = new QLineEdit(text);
+    edit->setFont(arial(10, 0));
+    edit->setMaximumWidth(60);
+    edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    QGraphicsProxyWidget *proxy = placeOnScene(edit, x, y);
+    if (proxyOut)
+        *proxyOut = proxy;
+    return edit;
+}
+
+QLabel *KytoMCUPLL::addLabel(QString text, int x, int y, int pointSize, int weight)
+{
+    return addLabelWithProxy(text, x, y, pointSize, weight, nullptr);
+}
+
+QLabel *KytoMCUPLL::addLabelWithProxy(QString text, int x, int y, int pointSize, int weight, QGraphicsProxyWidget **proxyOut)
+{
+    QLabel *label = new QLabel(text);
+    label->setFont(arial(pointSize, weight));
+    QGraphicsProxyWidget *proxy = placeOnScene(label, x, y);
+    if (proxyOut)
+        *proxyOut = proxy;
+    return label;
+}
+
+QRadioButton *KytoMCUPLL::addRadioButton(int x, int y)
+{
+    QRadioButton *radio = new QRadioButton();
+    radio->setStyleSheet(QStringLiteral(
+        "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px; spacing: 0px;}"
+        "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
+        "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }"));
+    placeOnScene(radio, x, y);
+    return radio;
+}
+
+QLineEdit *KytoMCUPLL::addReadOnlyLineEdit(int x, int y, int pointSize)
+{
+    Q_UNUSED(pointSize);
+    QLineEdit *edit = addLineEdit(QString(), x, y, 60);
+    edit->setReadOnly(true);
+    edit->setFixedHeight(25);
+    edit->setFixedWidth(80);
+    return edit;
+}
+
+QLineEdit *KytoMCUPLL::addLabeledReadOnlyLineEdit(QString label, int x, int y, int pointSize)
+{
+    addLabel(label, x + 85, y + 3, pointSize, 0);
+    return addReadOnlyLineEdit(x, y, pointSize);
+}
+
+QPushButton *KytoMCUPLL::addListButton(int x, int y, int pointSize)
+{
+    Q_UNUSED(pointSize);
+    QPushButton *button = new QPushButton(QIcon(QStringLiteral(":/image/btn_right_slider_hover.png")), tr("List"));
+    button->setFont(arial(10, 75));
+    button->setStyleSheet(QStringLiteral("border-style: none;"));
+    placeOnScene(button, x, y)->setZValue(0);
+    return button;
+}
+
+QDialog *KytoMCUPLL::addLabelList(QStringList names, int x, int y, int listNumber, int spacing)
+{
+    Q_UNUSED(listNumber);
+    QGroupBox *group = new QGroupBox();
+    QVBoxLayout *layout = new QVBoxLayout();
+    layout->setSpacing(spacing);
+    for (const QString &name : names) {
+        QLabel *label = new QLabel(name);
+        label->setFont(arial(9, 0));
+        layout->addWidget(label);
+    }
+    group->setLayout(layout);
+    group->setStyleSheet(QStringLiteral(
+        "background: rgb(153, 217, 234); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:2px;padding:1px 2px;"));
+
+    QDialog *holder = nullptr;
+    placeOnScene(group, x, y, &holder)->setZValue(2);
+    return holder;
+}
+
+void KytoMCUPLL::setTextColor(QWidget *w, QColor c)
+{
+    QPalette palette;
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(c, Qt::SolidPattern));
+    w->setPalette(palette);
+}
+
+void KytoMCUPLL::setEditTextColor(QWidget *w, QColor c)
+{
+    QPalette palette;
+    palette.setBrush(QPalette::All, QPalette::Text, QBrush(c, Qt::SolidPattern));
+    w->setPalette(palette);
+}
+
+void KytoMCUPLL::zoomIn()
+{
+    view->zoomIn();
+}
+
+void KytoMCUPLL::zoomOut()
+{
+    view->zoomOut();
+}
+
+void KytoMCUPLL::zoomReset()
+{
+    view->zoomReset();
+}
+
+QString KytoMCUPLL::readConfigValue(QString file, QString key)
+{
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray content = input.readAll();
+    input.close();
+
+    QDomDocument document;
+    if (!document.setContent(content))
+        return QString();
+
+    for (QDomNode node = document.documentElement().firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (!node.isElement())
+            continue;
+        const QDomElement element = node.toElement();
+        if (element.tagName() == key)
+            return element.text();
+    }
+    return QString();
+}

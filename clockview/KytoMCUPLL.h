@@ -1,0 +1,70 @@
+#ifndef KYTOMCUPLL_H
+#define KYTOMCUPLL_H
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class ClockTreeModel;
+class CustomComboBox1;
+class PinGraphicsView;
+class QDialog;
+class QGraphicsProxyWidget;
+class QGraphicsScene;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// Base of every series page: the series' clock model, the scene with its
+// clock-tree drawing, the zoomable view, and the factories that place the
+// controls over the drawing at scene (= drawing pixel) coordinates, so that
+// every control on every page has the same look.
+class KytoMCUPLL : public QWidget
+{
+    Q_OBJECT
+public:
+    KytoMCUPLL(int seriesIndex, QWidget *parent);
+    ~KytoMCUPLL() override;
+
+    CustomComboBox1 *addComboBox(int x, int y, int width, int z);
+    CustomComboBox1 *addComboBoxWithProxy(int x, int y, int width, int z, QGraphicsProxyWidget **proxyOut);
+    QLineEdit *addLineEdit(QString text, int x, int y, int maxWidth);
+    QLineEdit *addLineEditWithProxy(QString text, int x, int y, QGraphicsProxyWidget **proxyOut);
+    QLabel *addLabel(QString text, int x, int y, int pointSize, int weight);
+    QLabel *addLabelWithProxy(QString text, int x, int y, int pointSize, int weight, QGraphicsProxyWidget **proxyOut);
+    QRadioButton *addRadioButton(int x, int y);
+    QLineEdit *addReadOnlyLineEdit(int x, int y, int pointSize);
+    QLineEdit *addLabeledReadOnlyLineEdit(QString label, int x, int y, int pointSize);
+    QPushButton *addListButton(int x, int y, int pointSize);
+    // Returns the holder of the pop-out list, which the page shows and hides.
+    QDialog *addLabelList(QStringList names, int x, int y, int listNumber, int spacing);
+
+    void setTextColor(QWidget *w, QColor c);
+    void setEditTextColor(QWidget *w, QColor c);
+
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+
+    // One value of a design file: the text of the first direct child of the
+    // root element named exactly key; empty when the file cannot be read or
+    // parsed or has no such element.
+    static QString readConfigValue(QString file, QString key);
+
+    // The drawing resource of a series index; empty for an index without one.
+    static QString bitmapResource(int seriesIndex);
+
+    PinGraphicsView *view;
+    QGraphicsScene *scene;
+    ClockTreeModel *model;
+    bool hextEnabled;
+
+private:
+    // The common frame of every factory: a holder on the scene at (x, y)
+    // carrying one control.
+    QGraphicsProxyWidget *placeOnScene(QWidget *control, int x, int y, QDialog **holderOut = nullptr);
+};
+
+#endif // KYTOMCUPLL_H
