@@ -1,0 +1,109 @@
+/**
+  ******************************************************************************
+  * @file     kytor620_clock.c
+  * @brief    system clock set-up of the KytoR620 series, written by the
+  *           clock configuration tool
+  ******************************************************************************
+  */
+
+#include "kytor620_clock.h"
+
+/* Busy-wait of about count loop passes. It has external linkage so that no
+   configuration which leaves it unused draws a warning, and the application
+   may reuse it before its own timers run. */
+void clock_delay(uint32_t count)
+{
+  volatile uint32_t n = count;
+
+  while(n > 0U)
+  {
+    n--;
+  }
+}
+
+/**
+  * @brief  system clock config program
+  * @note   the system clock is configured as follow:
+  *         the clock configuration tool writes the chosen clock tree here
+  * @param  none
+  * @retval none
+  */
+void system_clock_config(void)
+{
+  /* start from the reset state of the clock controller */
+  crm_reset();
+
+[#hext bypass]
+  crm_hext_bypass(TRUE);
+[/#hext bypass]
+[#enable hext]
+  /* enable hext and wait till it is stable */
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_HEXT, TRUE);
+  while(crm_hext_stable_wait() == ERROR)
+  {
+  }
+[/#enable hext]
+[#enable hick]
+  /* enable hick and wait till it is stable */
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_HICK, TRUE);
+  while(crm_flag_get(CRM_HICK_STABLE_FLAG) != SET)
+  {
+  }
+[/#enable hick]
+[#enable pll]
+  /* pll factors */
+  crm_pll_config(CRM_PLL_SOURCE_HEXT, CRM_PLL_MULT_25, CRM_PLL_OUTPUT_RANGE_GT72MHZ);
+
+  /* enable pll and wait till it is locked */
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_PLL, TRUE);
+  while(crm_flag_get(CRM_PLL_STABLE_FLAG) != SET)
+  {
+  }
+[/#enable pll]
+  /* bus dividers */
+  crm_ahb_div_set(CRM_AHB_DIV_1);
+  crm_apb2_div_set(CRM_APB2_DIV_2);
+  crm_apb1_div_set(CRM_APB1_DIV_2);
+
+[#pll sysclock]
+[#sysclock < 168]
+  /* switch the system clock to the pll */
+  crm_sysclk_switch(CRM_SCLK_PLL);
+  while(crm_sysclk_switch_status_get() != CRM_SCLK_PLL)
+  {
+  }
+[/#sysclock < 168]
+[#sysclock >= 168]
+  /* above 168 mhz the ahb clock rises in steps so that the supply keeps up */
+  crm_ahb_div_set(CRM_AHB_DIV_8);
+  crm_sysclk_switch(CRM_SCLK_PLL);
+  while(crm_sysclk_switch_status_get() != CRM_SCLK_PLL)
+  {
+  }
+  clock_delay(2000U);
+  crm_ahb_div_set(CRM_AHB_DIV_2);
+  clock_delay(2000U);
+  crm_ahb_div_set(CRM_AHB_DIV_1);
+[/#sysclock >= 168]
+[/#pll sysclock]
+[#hext sysclock]
+  /* switch the system clock to hext */
+  crm_sysclk_switch(CRM_SCLK_HEXT);
+  while(crm_sysclk_switch_status_get() != CRM_SCLK_HEXT)
+  {
+  }
+[/#hext sysclock]
+[#hick sysclock]
+  /* switch the system clock to hick */
+  crm_sysclk_switch(CRM_SCLK_HICK);
+  while(crm_sysclk_switch_status_get() != CRM_SCLK_HICK)
+  {
+  }
+[/#hick sysclock]
+[#pll usbclock]
+  /* usb clock from the pll */
+  crm_usb_clock_div_set(CRM_USB_DIV_1_5);
+[/#pll usbclock]
+  /* update system_core_clock for the new configuration */
+  system_core_clock_update();
+}

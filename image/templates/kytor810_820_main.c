@@ -1,0 +1,106 @@
+/**
+  ******************************************************************************
+  * @file     main.c
+  * @brief    main program of the KytoR810 and KytoR820 series: system clock, then the
+  *           clocks of the on-chip features chosen on the clock tree
+  ******************************************************************************
+  */
+
+#include "kytor810_820_clock.h"
+
+[#clkout1 function]
+/* clock output 1 on its pin */
+void mx_clkout1_init(void)
+{
+  gpio_init_type gpio_init_struct;
+
+  crm_periph_clock_enable(CRM_GPIOA_PERIPH_CLOCK, TRUE);
+
+  gpio_default_para_init(&gpio_init_struct);
+  gpio_init_struct.gpio_drive_strength = GPIO_DRIVE_STRENGTH_STRONGER;
+  gpio_init_struct.gpio_out_type = GPIO_OUTPUT_PUSH_PULL;
+  gpio_init_struct.gpio_mode = GPIO_MODE_MUX;
+  gpio_init_struct.gpio_pull = GPIO_PULL_NONE;
+  gpio_init_struct.gpio_pins = GPIO_PINS_8;
+  gpio_init(GPIOA, &gpio_init_struct);
+  gpio_pin_mux_config(GPIOA, GPIO_PINS_SOURCE8, GPIO_MUX_0);
+
+  crm_clock_out1_set(CRM_CLKOUT1_HICK);
+  crm_clkout_div_set(CRM_CLKOUT_INDEX_1, CRM_CLKOUT_DIV1_1, CRM_CLKOUT_DIV2_1);
+}
+[/#clkout1 function]
+[#clkout2 function]
+/* clock output 2, whose only pin is PC9 */
+void mx_clkout2_init(void)
+{
+  gpio_init_type gpio_init_struct;
+
+  crm_periph_clock_enable(CRM_GPIOC_PERIPH_CLOCK, TRUE);
+
+  gpio_default_para_init(&gpio_init_struct);
+  gpio_init_struct.gpio_drive_strength = GPIO_DRIVE_STRENGTH_STRONGER;
+  gpio_init_struct.gpio_out_type = GPIO_OUTPUT_PUSH_PULL;
+  gpio_init_struct.gpio_mode = GPIO_MODE_MUX;
+  gpio_init_struct.gpio_pull = GPIO_PULL_NONE;
+  gpio_init_struct.gpio_pins = GPIO_PINS_9;
+  gpio_init(GPIOC, &gpio_init_struct);
+  gpio_pin_mux_config(GPIOC, GPIO_PINS_SOURCE9, GPIO_MUX_0);
+
+  crm_clock_out2_set(CRM_CLKOUT2_SCLK);
+  crm_clkout_div_set(CRM_CLKOUT_INDEX_2, CRM_CLKOUT_DIV1_1, CRM_CLKOUT_DIV2_1);
+}
+[/#clkout2 function]
+
+[#rtc function]
+/* rtc clock: source selection in the battery powered domain */
+void mx_rtc_clock_init(void)
+{
+  crm_periph_clock_enable(CRM_PWC_PERIPH_CLOCK, TRUE);
+  pwc_battery_powered_domain_access(TRUE);
+
+[#rtc lick]
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_LICK, TRUE);
+  while(crm_flag_get(CRM_LICK_STABLE_FLAG) != SET)
+  {
+  }
+  crm_ertc_clock_select(CRM_ERTC_CLOCK_LICK);
+[/#rtc lick]
+[#rtc lext]
+[#lext bypass]
+  crm_lext_bypass(TRUE);
+[/#lext bypass]
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_LEXT, TRUE);
+  while(crm_flag_get(CRM_LEXT_STABLE_FLAG) != SET)
+  {
+  }
+  crm_ertc_clock_select(CRM_ERTC_CLOCK_LEXT);
+[/#rtc lext]
+[#rtc hext]
+  /* hext may serve the rtc alone, so start it here */
+[#hext bypass]
+  crm_hext_bypass(TRUE);
+[/#hext bypass]
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_HEXT, TRUE);
+  while(crm_hext_stable_wait() == ERROR)
+  {
+  }
+  crm_ertc_clock_select(CRM_ERTC_CLOCK_HEXT_DIV_2);
+[/#rtc hext]
+  crm_ertc_clock_enable(TRUE);
+}
+[/#rtc function]
+
+int main(void)
+{
+  system_clock_config();
+
+  nvic_priority_group_config(NVIC_PRIORITY_GROUP_4);
+
+  mx_clkout1_init();
+  mx_clkout2_init();
+  mx_rtc_clock_init();
+
+  while(1)
+  {
+  }
+}

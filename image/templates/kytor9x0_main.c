@@ -1,0 +1,104 @@
+/**
+  ******************************************************************************
+  * @file     main.c
+  * @brief    main program of the KytoR910, KytoR920 and KytoR930 series: system clock, then the
+  *           clocks of the on-chip features chosen on the clock tree
+  ******************************************************************************
+  */
+
+#include "kytor9x0_clock.h"
+
+[#clkout function]
+/* clock output on its pin */
+void mx_clkout_init(void)
+{
+  gpio_init_type gpio_init_struct;
+
+  crm_periph_clock_enable(CRM_GPIOA_PERIPH_CLOCK, TRUE);
+
+  gpio_default_para_init(&gpio_init_struct);
+  gpio_init_struct.gpio_drive_strength = GPIO_DRIVE_STRENGTH_STRONGER;
+  gpio_init_struct.gpio_out_type = GPIO_OUTPUT_PUSH_PULL;
+  gpio_init_struct.gpio_mode = GPIO_MODE_MUX;
+  gpio_init_struct.gpio_pull = GPIO_PULL_NONE;
+  gpio_init_struct.gpio_pins = GPIO_PINS_8;
+  gpio_init(GPIOA, &gpio_init_struct);
+  gpio_pin_mux_config(GPIOA, GPIO_PINS_SOURCE8, GPIO_MUX_0);
+
+  crm_clock_out_set(CRM_CLKOUT_SCLK);
+  crm_clkout_div_set(CRM_CLKOUT_DIV1_1, CRM_CLKOUT_DIV2_1);
+}
+[/#clkout function]
+
+[#rtc function]
+/* rtc clock: source selection in the battery powered domain */
+void mx_rtc_clock_init(void)
+{
+  crm_periph_clock_enable(CRM_PWC_PERIPH_CLOCK, TRUE);
+  pwc_battery_powered_domain_access(TRUE);
+
+[#rtc lick]
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_LICK, TRUE);
+  while(crm_flag_get(CRM_LICK_STABLE_FLAG) != SET)
+  {
+  }
+  crm_ertc_clock_select(CRM_ERTC_CLOCK_LICK);
+[/#rtc lick]
+[#rtc lext]
+[#lext bypass]
+  crm_lext_bypass(TRUE);
+[/#lext bypass]
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_LEXT, TRUE);
+  while(crm_flag_get(CRM_LEXT_STABLE_FLAG) != SET)
+  {
+  }
+  crm_ertc_clock_select(CRM_ERTC_CLOCK_LEXT);
+[/#rtc lext]
+[#rtc hext]
+  /* hext may serve the rtc alone, so start it here */
+[#hext bypass]
+  crm_hext_bypass(TRUE);
+[/#hext bypass]
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_HEXT, TRUE);
+  while(crm_hext_stable_wait() == ERROR)
+  {
+  }
+  crm_ertc_clock_select(CRM_ERTC_CLOCK_HEXT_DIV_2);
+[/#rtc hext]
+  crm_ertc_clock_enable(TRUE);
+}
+[/#rtc function]
+
+[#i2sf5 function]
+/* i2sf5 clock source */
+void mx_i2sf5_clock_init(void)
+{
+  crm_i2sf5_clock_select(CRM_I2SF5_CLOCK_SOURCE_PLLP);
+}
+[/#i2sf5 function]
+
+[#can function]
+/* can clock sources */
+void mx_can_clock_init(void)
+{
+  crm_can_clock_select(CRM_CAN1, CRM_CAN_CLOCK_SOURCE_PCLK);
+  crm_can_clock_select(CRM_CAN2, CRM_CAN_CLOCK_SOURCE_PCLK);
+  crm_can_clock_select(CRM_CAN3, CRM_CAN_CLOCK_SOURCE_PCLK);
+}
+[/#can function]
+
+int main(void)
+{
+  system_clock_config();
+
+  nvic_priority_group_config(NVIC_PRIORITY_GROUP_4);
+
+  mx_clkout_init();
+  mx_rtc_clock_init();
+  mx_i2sf5_clock_init();
+  mx_can_clock_init();
+
+  while(1)
+  {
+  }
+}
