@@ -2,21 +2,101 @@
 #define SOURCEGENERATOR_H
 
 #include <QString>
+#include <QVector>
 
 class ClockTreeModel;
 
 // Fills a series' code templates from its clock model and writes the four
 // generated files.
+//
+// Each processor takes the working text of one file, keeps or drops its
+// sections and rewrites its library calls by the model's state; false means
+// its mark-up was missing, and generation stops without writing anything.
 class SourceGenerator
 {
 public:
+    using Processor = bool (SourceGenerator::*)(QString &);
+
     explicit SourceGenerator(ClockTreeModel &model);
 
+    // Reads the four templates of the stem, runs the series' chains on them
+    // and, once all of them succeeded, writes stem_clock.c and main.c to
+    // srcDir and stem_clock.h and stem_conf.h to incDir. True only when all
+    // four files were written.
     bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem);
+    // The overwrite question for one file name (no folder part).
     void askReplaceFile(const QString &fileName, bool &replace, bool &applyToAll);
 
+    // Where the templates are read from: ":/image/" in the program; tests
+    // point it at a folder of their own (the prefix ends with "/").
+    void setTemplatePrefix(const QString &prefix);
+    QString templatePrefix() const;
+
+    // The chains of the model's series; empty for an index that names none.
+    QVector<Processor> clockSourceChain() const;
+    QVector<Processor> mainChain() const;
+    bool runClockSourceChain(QString &text);
+    bool runMainChain(QString &text);
+
+    // ---- clock source file ----
+    bool fillHextBypass(QString &text);
+    bool fillEnableHext(QString &text);
+    bool fillEnableHick(QString &text);
+    bool fillEnableHextDiv(QString &text);
+    bool fillEnablePll(QString &text);
+    bool fillPllNormal(QString &text);
+    bool fillPllFlexible(QString &text);
+    bool fillPlluDiv(QString &text);
+    bool fillPllSysclock(QString &text);
+    bool fillHextSysclock(QString &text);
+    bool fillHickSysclock(QString &text);
+    bool fillAutoStepMode(QString &text);
+    bool fillHickUsbclock(QString &text);
+    bool fillPllUsbclock(QString &text);
+    bool fillAhbDiv(QString &text);
+    bool fillApb1Div(QString &text);
+    bool fillApb2Div(QString &text);
+    bool fillApb3Div(QString &text);
+    bool fillLdoVoltage(QString &text);
+    bool fillFlashClockDivider(QString &text);
+    bool fillFlashPsr(QString &text);
+    bool fillClockConfigComment(QString &text);
+
+    // ---- main program ----
+    bool fillClkoutFunction(QString &text);
+    bool fillClkout1Function(QString &text);
+    bool fillClkout2Function(QString &text);
+    bool removeUnusedInitCalls(QString &text);
+    bool fillRtcFunction(QString &text);
+    bool fillRtcLick(QString &text);
+    bool fillRtcLext(QString &text);
+    bool fillRtcHext(QString &text);
+    bool fillAdcFunction(QString &text);
+    bool fillI2cFunction(QString &text);
+    bool fillUsartFunction(QString &text);
+    bool fillUsartLext(QString &text);
+    bool fillI2sf5Function(QString &text);
+    bool fillCanFunction(QString &text);
+
+    // ---- configuration header ----
+    bool fillHextValueDefine(QString &text);
+
+    // Whole Hz from MHz, as the generated files state them: HEXT to the Hz
+    // (six decimals), the other clocks to the kHz (three decimals).
+    static qint64 hextHz(double mhz);
+    static qint64 clockHz(double mhz);
+
 private:
+    bool readTemplate(const QString &name, QString &text) const;
+    static bool writeFile(const QString &path, const QString &text);
+    bool runChain(const QVector<Processor> &chain, QString &text);
+    bool fillUsartLine(QString &body, int usart, bool enabled, const QString &sourceName);
+    bool fillCanLine(QString &body, int can, bool enabled, int source);
+    QString formulaLines() const;
+    QString pllLines() const;
+
     ClockTreeModel &m_model;
+    QString m_templatePrefix;
 };
 
 #endif // SOURCEGENERATOR_H
