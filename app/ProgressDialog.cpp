@@ -1,0 +1,32 @@
+#include "ProgressDialog.h"
+
+#include <limits>
+
+ProgressDialog::ProgressDialog(const QUrl &url, QWidget *parent)
+    : QProgressDialog(parent)
+{
+    setObjectName(QStringLiteral("downloadProgressDialog"));
+    setWindowTitle(tr("Download Progress"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setLabelText(tr("Downloading ") + tr("%1.").arg(url.toDisplayString()));
+    setMinimum(0);
+    setValue(0);
+    setMinimumDuration(0);
+}
+
+void ProgressDialog::networkReplyProgress(qint64 bytesRead, qint64 totalBytes)
+{
+    if (totalBytes != -1)
+        expectedSize = totalBytes;
+
+    // The bar counts in int; installers beyond 2 GiB are shown in coarser
+    // units so that neither end of the range wraps.
+    qint64 maximum = qMax<qint64>(expectedSize, 0);
+    qint64 value = qMax<qint64>(bytesRead, 0);
+    while (maximum > std::numeric_limits<int>::max() || value > std::numeric_limits<int>::max()) {
+        maximum >>= 1;
+        value >>= 1;
+    }
+    setMaximum(int(maximum));
+    setValue(int(value));
+}
