@@ -1,0 +1,54 @@
+#include "KytoH620APLL.h"
+
+#include "KytoPLLConfig.h"
+
+namespace {
+
+MultiplierSeriesTable h620aTable()
+{
+    MultiplierSeriesTable t;
+    t.seriesIndex = 24;
+    t.templateStem = QStringLiteral("kytoh620a");
+    t.hasHextDivCombo = true;
+    t.hasHick48Branches = true;
+    t.sclkMax = 200;
+    t.apbMax = 100;
+    t.defaultPllMultIndex = 23;
+    t.hickText = QStringLiteral("48");
+    t.adcQuestion = QT_TRANSLATE_NOOP("KytoH620APLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
+    t.apb1PeripheralList = QStringList{"SPI2", "SPI3", "SPI4", "USART2", "USART3", "UART4", "UART5",
+                                       "I2C1", "I2C2", "CAN1", "CAN2", "DAC"};
+    t.apb1TimerList = QStringList{"TMR2", "TMR3", "TMR4", "TMR5", "TMR6", "TMR7", "TMR12", "TMR13", "TMR14"};
+    t.apb2PeripheralList = QStringList{"I2C3", "SPI1", "USART1", "USART6", "UART7", "UART8"};
+    t.apb2TimerList = QStringList{"TMR1", "TMR8", "TMR9", "TMR10", "TMR11"};
+    t.layout = MultiplierPageLayout::tenSourceLayout();
+    t.layout.sclkLabel = {793, 325};
+    t.layout.sclk = {783, 345};
+    t.layout.sclkRange = {798, 374};
+    t.layout.readouts = {
+        {"i2s (MHz)", 93, ReadoutKind::Sclk},
+        {"systick(MHz)", 144, ReadoutKind::Systick},
+        {"sdio (MHz)", 188, ReadoutKind::Ahb},
+        {"dma (MHz)", 233, ReadoutKind::Ahb},
+        {"xmc (MHz)", 274, ReadoutKind::Ahb},
+        {"gpio (MHz)", 320, ReadoutKind::Ahb},
+        {"apb1 peripheral (MHz)", 372, ReadoutKind::Apb1},
+        {"apb1 tmr (MHz)", 456, ReadoutKind::Apb1Timer},
+        {QString(), 513, ReadoutKind::Adc},
+        {"apb2 peripheral (MHz)", 602, ReadoutKind::Apb2},
+        {"apb2 tmr (MHz)", 687, ReadoutKind::Apb2Timer},
+    };
+    return t;
+}
+
+} // namespace
+
+KytoH620APLL::KytoH620APLL(KytoPLLConfig *parent)
+    : KytoMultiplierPLL(h620aTable(), parent)
+{
+    buildUi();
+    resetDefaults();
+    connectSignals();
+}
+
+KytoH620APLL::~KytoH620APLL() = default;

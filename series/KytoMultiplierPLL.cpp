@@ -1,0 +1,1948 @@
+#include "KytoMultiplierPLL.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "UserDialogs.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegExp>
+#include <QRegExpValidator>
+#include <QSaveFile>
+#include <QSignalBlocker>
+#include <QUrl>
+#include <QXmlStreamWriter>
+
+namespace {
+
+const char *const kRadioOnStyle =
+    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
+    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
+    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }";
+const char *const kRadioOffStyle =
+    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
+    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:gray;}"
+    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid gray; }";
+const char *const kBoxOnStyle =
+    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kBoxOffStyle =
+    "border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
+const char *const kHextOnStyle =
+    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kHextOffStyle =
+    "background: rgb(255, 255, 255);border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
+const char *const kTextOnStyle = "color: blue";
+const char *const kTextOffStyle = "color: gray";
+
+const char *const kReadoutStyle =
+    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kHextEditStyle =
+    "background: rgb(152, 251, 152);  border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kSclkEditStyle =
+    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kFixedBoxStyle =
+    "border-style: outset; border-width: 1px; border-color: rgb(10, 78, 121);border-radius:2px;padding:1px 2px;;";
+
+const char *const kCommittedStyle =
+    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kCommittedSclkStyle =
+    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:6px;padding:1px 2px;;";
+const char *const kPendingStyle =
+    "background: rgb(255, 255, 225); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kInactiveStyle =
+    "background: rgb(255, 255, 255); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+
+const char *const kListClosedIcon = ":/image/btn_right_slider_hover.png";
+const char *const kListOpenIcon = ":/image/btn_down_slider_hover.png";
+
+const int kAhbDivisors[] = {1, 2, 4, 8, 16, 64, 128, 256, 512};
+const int kApbDivisors[] = {1, 2, 4, 8, 16};
+const int kAdcDivisors[] = {2, 4, 6, 8, 12, 16};
+const int kHextDivisors[] = {2, 3, 4, 5};
+
+// Clock-out source codes of the model.
+enum { NoClk = 0, LickOut = 1, LextOut = 2, HickOut = 3, HextOut = 4, SclkOut = 5,
+       UsbOut = 6, AdcOut = 7, PllHalfOut = 8, PllQuarterOut = 9 };
+
+template <int N>
+int divisorAt(const int (&values)[N], int index, int fallback)
+{
+    return index >= 0 && index < N ? values[index] : fallback;
+}
+
+template <int N>
+int indexOfDivisor(const int (&values)[N], int value)
+{
+    for (int i = 0; i < N; ++i) {
+        if (values[i] == value)
+            return i;
+    }
+    return -1;
+}
+
+QString mhz(double value)
+{
+    return QString::number(value, 'f', 3);
+}
+
+QStringList dividerItems(const QVector<int> &values)
+{
+    QStringList items;
+    for (int v : values)
+        items << QStringLiteral("  /%1").arg(v);
+    return items;
+}
+
+int toIntOrZero(const QString &text)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    return ok ? v : 0;
+}
+
+double toDoubleOrZero(const QString &text)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+} // namespace
+
+KytoMultiplierPLL::KytoMultiplierPLL(const MultiplierSeriesTable &seriesTable, QWidget *parent)
+    : KytoMCUPLL(seriesTable.seriesIndex, parent)
+    , table(seriesTable)
+{
+}
+
+KytoMultiplierPLL::~KytoMultiplierPLL() = default;
+
+QString KytoMultiplierPLL::trText(const char *sourceText) const
+{
+    return QCoreApplication::translate(metaObject()->className(), sourceText);
+}
+
+// ---------------------------------------------------------------- building
+
+CustomComboBox1 *KytoMultiplierPLL::makeCombo(const QPoint &at, int width, int z, const QStringList &items)
+{
+    CustomComboBox1 *combo = addComboBox(at.x(), at.y(), width, z);
+    combo->insertItems(combo->count(), items);
+    combo->setFixedHeight(25);
+    return combo;
+}
+
+QLabel *KytoMultiplierPLL::makeLabel(const QString &text, const QPoint &at, int pointSize, int weight)
+{
+    return addLabel(text, at.x(), at.y(), pointSize, weight);
+}
+
+QButtonGroup *KytoMultiplierPLL::makeRadioGroup(const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
+                                                const QString &name)
+{
+    radios.clear();
+    for (int i = 0; i < places.size(); ++i) {
+        QRadioButton *radio = addRadioButton(places[i].x(), places[i].y());
+        radio->setObjectName(QStringLiteral("%1_RadioButton_%2").arg(name).arg(i));
+        radios << radio;
+    }
+    QButtonGroup *group = new QButtonGroup(this);
+    group->setObjectName(name + QStringLiteral("_ButtonGroup"));
+    for (QRadioButton *radio : radios)
+        group->addButton(radio);
+    return group;
+}
+
+void KytoMultiplierPLL::buildUi()
+{
+    buildLickReadout();
+    buildWdtLabel();
+    buildRtcSwitchCombo();
+    buildLextReadout();
+    buildLextBypassCombo();
+    buildRtcSelGroup();
+    buildHextEdit();
+    buildHextBypassCombo();
+    if (table.hasHextDivCombo)
+        buildHextDivCombo();
+    buildPllHextDivGroup();
+    buildPllRcsGroup();
+    buildPllMultCombo();
+    buildSclkSelectGroup();
+    buildAhbDivCombo();
+    buildApb1DivCombo();
+    buildApb2DivCombo();
+    buildUsbDivCombo();
+    if (table.hasHick48Branches) {
+        buildHickToUsbGroup();
+        buildHickToSclkGroup();
+    } else {
+        buildUsbSwitchCombo();
+    }
+    buildHickReadout();
+    if (table.hasHick48Branches)
+        buildClockoutDivCombo();
+    buildClkoutPinCombo();
+    buildClkoutSourceGroup();
+    buildSclkEdit();
+    buildPeripheralReadouts();
+    buildReadOnlyFreqEdits();
+    buildAdcDivCombo();
+}
+
+void KytoMultiplierPLL::buildLickReadout()
+{
+    const MultiplierPageLayout &l = table.layout;
+    lickLabel = makeLabel(QStringLiteral("lick(kHz)"), l.lickLabel, 10);
+    lickReadout = addLineEdit(QStringLiteral("40"), l.lick.x(), l.lick.y(), 80);
+    lickReadout->setObjectName(QStringLiteral("lick_ReadOut"));
+    lickReadout->setStyleSheet(QString::fromLatin1(kReadoutStyle));
+    lickReadout->setReadOnly(true);
+    lickReadout->setFixedHeight(30);
+}
+
+void KytoMultiplierPLL::buildWdtLabel()
+{
+    const QPoint &p = table.layout.wdt;
+    wdtReadout = addLabeledReadOnlyLineEdit(QStringLiteral("to wdt(kHz)"), p.x(), p.y(), 9);
+    wdtReadout->setObjectName(QStringLiteral("wdt_ReadOut"));
+    setEditTextColor(wdtReadout, Qt::darkGreen);
+    wdtReadout->setText(QStringLiteral("40"));
+}
+
+void KytoMultiplierPLL::buildRtcSwitchCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    rtcLabel = makeLabel(QStringLiteral("to rtc(kHz)"), l.rtcLabel, 9);
+    rtcswitchComboBox = makeCombo(l.rtcSwitch, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
+    rtcswitchComboBox->setFixedWidth(80);
+    rtcswitchComboBox->setObjectName(QStringLiteral("rtcswitch_ComboBox"));
+    rtcReadout = addReadOnlyLineEdit(l.rtcReadout.x(), l.rtcReadout.y(), 9);
+    rtcReadout->setObjectName(QStringLiteral("rtc_ReadOut"));
+    rtcReadout->setText(QStringLiteral("40"));
+}
+
+void KytoMultiplierPLL::buildLextReadout()
+{
+    const MultiplierPageLayout &l = table.layout;
+    lextLabel = makeLabel(QStringLiteral("lext(kHz)"), l.lextLabel, 10);
+    lextReadout = addLineEdit(QStringLiteral("32.768"), l.lext.x(), l.lext.y(), 80);
+    lextReadout->setObjectName(QStringLiteral("lext_ReadOut"));
+    lextReadout->setStyleSheet(QString::fromLatin1(kReadoutStyle));
+    lextReadout->setFixedHeight(30);
+    lextReadout->setReadOnly(true);
+}
+
+void KytoMultiplierPLL::buildLextBypassCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    lextBypassLabel = makeLabel(QStringLiteral("bypass"), l.lextBypassLabel, 10);
+    lextbypassComboBox = makeCombo(l.lextBypass, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
+    lextbypassComboBox->setFixedWidth(80);
+    lextbypassComboBox->setObjectName(QStringLiteral("lextbypass_ComboBox"));
+    lextInLabel = makeLabel(QStringLiteral("IN"), l.lextIn, 8);
+    lextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    lextOutLabel = makeLabel(QStringLiteral("OUT"), l.lextOut, 8);
+    lextOutLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
+}
+
+void KytoMultiplierPLL::buildRtcSelGroup()
+{
+    const MultiplierPageLayout &l = table.layout;
+    rtcselLabel = makeLabel(QStringLiteral("rtcsel"), l.rtcSelLabel, 10);
+    rtcselGroup = makeRadioGroup(l.rtcSel, rtcselRadios, QStringLiteral("rtcsel"));
+    rtcselRadios[0]->setChecked(true);
+}
+
+void KytoMultiplierPLL::buildHextEdit()
+{
+    const MultiplierPageLayout &l = table.layout;
+    hextLabel = makeLabel(QStringLiteral("hext(4-25MHz)"), l.hextLabel, 10);
+    hextLineEdit = addLineEdit(QStringLiteral("8"), l.hext.x(), l.hext.y(), 80);
+    hextLineEdit->setObjectName(QStringLiteral("hext_LineEdit"));
+    hextLineEdit->setStyleSheet(QString::fromLatin1(kHextEditStyle));
+    hextLineEdit->setFixedHeight(30);
+    hextLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    hextLineEdit->setMaxLength(8);
+    hextLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
+}
+
+void KytoMultiplierPLL::buildHextBypassCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    hextBypassLabel = makeLabel(QStringLiteral("bypass"), l.hextBypassLabel, 10);
+    hextbypassComboBox = makeCombo(l.hextBypass, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
+    hextbypassComboBox->setFixedWidth(80);
+    hextbypassComboBox->setObjectName(QStringLiteral("hextbypass_ComboBox"));
+    hextInLabel = makeLabel(QStringLiteral("IN"), l.hextIn, 8);
+    hextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    hextOutLabel = makeLabel(QStringLiteral("OUT"), l.hextOut, 8);
+    hextOutLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
+}
+
+void KytoMultiplierPLL::buildHextDivCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    hextdivLabel = makeLabel(QStringLiteral("hextdiv"), l.hextDivLabel, 10);
+    hextdivComboBox = makeCombo(l.hextDiv, 50, 0, dividerItems({2, 3, 4, 5}));
+    hextdivComboBox->setObjectName(QStringLiteral("hextdiv_ComboBox"));
+}
+
+void KytoMultiplierPLL::buildPllHextDivGroup()
+{
+    const MultiplierPageLayout &l = table.layout;
+    pllhextdivLabel = makeLabel(QStringLiteral("pllhextdiv"), l.pllHextDivLabel, 10);
+    pllhextdivGroup = makeRadioGroup(l.pllHextDiv, pllhextdivRadios, QStringLiteral("pllhextdiv"));
+    pllhextdivRadios[0]->setChecked(true);
+}
+
+void KytoMultiplierPLL::buildPllRcsGroup()
+{
+    const MultiplierPageLayout &l = table.layout;
+    pllrcsLabel = makeLabel(QStringLiteral("pllrcs"), l.pllRcsLabel, 10);
+    pllrcsGroup = makeRadioGroup(l.pllRcs, pllrcsRadios, QStringLiteral("pllrcs"));
+    pllrcsRadios[0]->setChecked(true);
+}
+
+void KytoMultiplierPLL::buildPllMultCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    pllmultLabel = makeLabel(QStringLiteral("pll_mult"), l.pllMultLabel, 10);
+    QStringList items;
+    for (int factor = 2; factor <= 64; ++factor)
+        items << QStringLiteral("  * %1").arg(factor);
+    pllmultComboBox = makeCombo(l.pllMult, 60, 0, items);
+    pllmultComboBox->setObjectName(QStringLiteral("pllmult_ComboBox"));
+    pllOutputLabel = makeLabel(QString(), l.pllOutput, 9, 75);
+    pllOutputLabel->setObjectName(QStringLiteral("pllOutput_Label"));
+}
+
+void KytoMultiplierPLL::buildSclkSelectGroup()
+{
+    const MultiplierPageLayout &l = table.layout;
+    sclkselectLabel = makeLabel(QStringLiteral("sclk select"), l.sclkSelectLabel, 10);
+    sclkselectGroup = makeRadioGroup(l.sclkSelect, sclkselectRadios, QStringLiteral("sclkselect"));
+}
+
+void KytoMultiplierPLL::buildAhbDivCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    ahbdivLabel = makeLabel(QStringLiteral("ahbdiv"), l.ahbLabel, 10);
+    ahbdivComboBox = makeCombo(l.ahb, 60, 1, dividerItems({1, 2, 4, 8, 16, 64, 128, 256, 512}));
+    ahbdivComboBox->setObjectName(QStringLiteral("ahbdiv_ComboBox"));
+}
+
+void KytoMultiplierPLL::buildApb1DivCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    apb1divLabel = makeLabel(QStringLiteral("apb1div"), l.apb1Label, 9);
+    apb1divComboBox = makeCombo(l.apb1, 55, 2, dividerItems({1, 2, 4, 8, 16}));
+    apb1divComboBox->setObjectName(QStringLiteral("apb1div_ComboBox"));
+}
+
+void KytoMultiplierPLL::buildApb2DivCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    apb2divLabel = makeLabel(QStringLiteral("apb2div"), l.apb2Label, 9);
+    apb2divComboBox = makeCombo(l.apb2, 55, 1, dividerItems({1, 2, 4, 8, 16}));
+    apb2divComboBox->setObjectName(QStringLiteral("apb2div_ComboBox"));
+}
+
+void KytoMultiplierPLL::buildUsbDivCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    usbdivLabel = makeLabel(QStringLiteral("usbdiv"), l.usbDivLabel, 10);
+    usbdivComboBox = makeCombo(l.usbDiv, 60, 0,
+                               {QStringLiteral("  /1"), QStringLiteral("  /1.5"), QStringLiteral("  /2"),
+                                QStringLiteral("  /2.5"), QStringLiteral("  /3"), QStringLiteral("  /3.5"),
+                                QStringLiteral("  /4")});
+    usbdivComboBox->setObjectName(QStringLiteral("usbdiv_ComboBox"));
+}
+
+void KytoMultiplierPLL::buildUsbSwitchCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    usbswitchLabel = makeLabel(QStringLiteral("to usb"), l.usbSwitchLabel, 10);
+    usbswitchComboBox = makeCombo(l.usbSwitch, 70, 0, {QStringLiteral("enable"), QStringLiteral("disable")});
+    usbswitchComboBox->setObjectName(QStringLiteral("usbswitch_ComboBox"));
+    usbFreqLabel = makeLabel(QString(), l.usbFreq, 9, 70);
+    usbFreqLabel->setObjectName(QStringLiteral("usbFreq_Label"));
+}
+
+void KytoMultiplierPLL::buildHickToUsbGroup()
+{
+    const MultiplierPageLayout &l = table.layout;
+    hicktousbLabel = makeLabel(QStringLiteral("hick to usb"), l.hickToUsbLabel, 10);
+    hicktousbGroup = makeRadioGroup(l.hickToUsb, hicktousbRadios, QStringLiteral("hicktousb"));
+    buildUsbSwitchCombo();
+}
+
+void KytoMultiplierPLL::buildHickToSclkGroup()
+{
+    const MultiplierPageLayout &l = table.layout;
+    hicktosclkLabel = makeLabel(QStringLiteral("hick to sclk"), l.hickToSclkLabel, 10);
+    hicktosclkGroup = makeRadioGroup(l.hickToSclk, hicktosclkRadios, QStringLiteral("hicktosclk"));
+}
+
+void KytoMultiplierPLL::buildHickReadout()
+{
+    const MultiplierPageLayout &l = table.layout;
+    hickLabel = makeLabel(QStringLiteral("hick(MHz)"), l.hickLabel, 10);
+    hickReadout = addLineEdit(table.hickText, l.hick.x(), l.hick.y(), 80);
+    hickReadout->setObjectName(QStringLiteral("hick_ReadOut"));
+    hickReadout->setStyleSheet(QString::fromLatin1(kReadoutStyle));
+    hickReadout->setReadOnly(true);
+    hickReadout->setFixedHeight(30);
+}
+
+void KytoMultiplierPLL::buildClockoutDivCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    clockoutdivLabel = makeLabel(QStringLiteral("clockoutdiv"), l.clockoutDivLabel, 10);
+    clockoutdivComboBox = makeCombo(l.clockoutDiv, 70, 0, dividerItems({1, 2, 4, 8, 16, 64, 128, 256, 512}));
+    clockoutdivComboBox->setObjectName(QStringLiteral("clockoutdiv_ComboBox"));
+    clkoutFreqLabel = makeLabel(QString(), l.clkoutFreq, 9, 70);
+    clkoutFreqLabel->setObjectName(QStringLiteral("clkoutFreq_Label"));
+    setTextColor(clkoutFreqLabel, Qt::darkGreen);
+}
+
+void KytoMultiplierPLL::buildClkoutPinCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    pinLabel = makeLabel(QStringLiteral("select pin"), l.pinLabel, 10);
+    clockoutPinSelectComboBox = makeCombo(l.pin, 70, 1, {QStringLiteral("none"), QStringLiteral("PA8")});
+    clockoutPinSelectComboBox->setObjectName(QStringLiteral("clockoutPinSelect_ComboBox"));
+    if (!clkoutFreqLabel) {
+        clkoutFreqLabel = makeLabel(QString(), l.clkoutFreq, 9, 70);
+        clkoutFreqLabel->setObjectName(QStringLiteral("clkoutFreq_Label"));
+        setTextColor(clkoutFreqLabel, Qt::darkGreen);
+    }
+}
+
+void KytoMultiplierPLL::buildClkoutSourceGroup()
+{
+    const MultiplierPageLayout &l = table.layout;
+    QStringList names;
+    if (table.hasHick48Branches) {
+        names = QStringList{QStringLiteral("no clk"), QStringLiteral("lick"), QStringLiteral("lext"),
+                            QStringLiteral("hick"), QStringLiteral("hext"), QStringLiteral("sclk"),
+                            QStringLiteral("usb"), QStringLiteral("adcclk"), QStringLiteral("pll/2"),
+                            QStringLiteral("pll/4")};
+        clkoutCodes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    } else {
+        names = QStringList{QStringLiteral("no clk"), QStringLiteral("hick"), QStringLiteral("hext"),
+                            QStringLiteral("sclk"), QStringLiteral("usb"), QStringLiteral("adcclk"),
+                            QStringLiteral("pll/2"), QStringLiteral("pll/4")};
+        clkoutCodes = {0, 3, 4, 5, 6, 7, 8, 9};
+    }
+    QVector<QPoint> places;
+    for (int y : l.clkoutRadioY)
+        places << QPoint(l.clkoutRadioX, y);
+    clkoutGroup = makeRadioGroup(places, clkoutRadios, QStringLiteral("clkout"));
+    bool afterAdc = false;
+    for (int i = 0; i < names.size(); ++i) {
+        const int y = l.clkoutNameY.value(i, l.clkoutRadioY[i] - 5);
+        QLabel *name = addLabel(names[i], l.clkoutNameX, y, 10, 0);
+        name->setObjectName(QStringLiteral("clkoutName_Label_%1").arg(i));
+        clkoutNameLabels << name;
+        if (i == 0) {
+            clkoutSourceFreqLabels << nullptr;
+            continue;
+        }
+        if (clkoutCodes[i] == AdcOut)
+            afterAdc = true;
+        QLabel *freq = addLabel(QString(), afterAdc && clkoutCodes[i] == AdcOut ? l.clkoutFreqXAfterAdc : l.clkoutFreqX,
+                                y, 10, 0);
+        freq->setObjectName(QStringLiteral("clkoutSourceFreq_Label_%1").arg(i));
+        clkoutSourceFreqLabels << freq;
+    }
+    clkoutTitleLabel = makeLabel(QStringLiteral("clkout"), l.clkoutTitle, 10);
+}
+
+void KytoMultiplierPLL::buildSclkEdit()
+{
+    const MultiplierPageLayout &l = table.layout;
+    sclkLabel = makeLabel(QStringLiteral("sclk(MHz)"), l.sclkLabel, 9);
+    sclkLineEdit = addLineEdit(QString(), l.sclk.x(), l.sclk.y(), 80);
+    sclkLineEdit->setObjectName(QStringLiteral("sclk_LineEdit"));
+    sclkLineEdit->setFixedHeight(28);
+    sclkLineEdit->setFixedWidth(80);
+    sclkLineEdit->setStyleSheet(QString::fromLatin1(kSclkEditStyle));
+    sclkLineEdit->setMaxLength(9);
+    sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
+    sclkRangeLabel = makeLabel(QStringLiteral("(4 - %1)").arg(table.sclkMax), l.sclkRange, 9, 70);
+    sclkRangeLabel->setObjectName(QStringLiteral("sclkRange_Label"));
+}
+
+void KytoMultiplierPLL::buildPeripheralReadouts()
+{
+    const MultiplierPageLayout &l = table.layout;
+    static const char *const listNames[4] = {"toapb1peripheral", "toapb1tmr", "toapb2peripheral", "toapb2tmr"};
+    const QStringList *contents[4] = {&table.apb1PeripheralList, &table.apb1TimerList,
+                                      &table.apb2PeripheralList, &table.apb2TimerList};
+    auto addList = [&](int which) {
+        listButtons[which] = addListButton(l.listX, l.listButtonY[which], 9);
+        listButtons[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List_Button"));
+        peripheralLists[which] = addLabelList(*contents[which], l.listX, l.listY[which], 4 - which, 4);
+        peripheralLists[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List"));
+        peripheralLists[which]->hide();
+    };
+
+    for (const MultiplierReadout &r : l.readouts) {
+        QLineEdit *box = nullptr;
+        if (r.kind == ReadoutKind::Adc) {
+            box = addReadOnlyLineEdit(l.readoutX, r.y, 9);
+            adcReadout = box;
+            adcLabel = makeLabel(QStringLiteral("adc (MHz)"), l.adcLabel, 9);
+        } else {
+            box = addLabeledReadOnlyLineEdit(r.label, l.readoutX, r.y, 9);
+        }
+        QString name = r.label;
+        name = name.left(name.indexOf(QLatin1Char('('))).trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
+        box->setObjectName((r.kind == ReadoutKind::Adc ? QStringLiteral("adc") : name) + QStringLiteral("_ReadOut"));
+        readouts << box;
+        // Each bus's List button and list follow its last read-out.
+        if (r.kind == ReadoutKind::Apb1)
+            addList(0);
+        else if (r.kind == ReadoutKind::Apb1Timer)
+            addList(1);
+        else if (r.kind == ReadoutKind::Apb2)
+            addList(2);
+        else if (r.kind == ReadoutKind::Apb2Timer)
+            addList(3);
+    }
+}
+
+void KytoMultiplierPLL::buildReadOnlyFreqEdits()
+{
+    const MultiplierPageLayout &l = table.layout;
+    auto makeBox = [this](const QPoint &at, int maxWidth, const char *name) {
+        QLineEdit *box = addLineEdit(QString(), at.x(), at.y(), maxWidth);
+        box->setReadOnly(true);
+        box->setFixedHeight(30);
+        box->setFixedWidth(30);
+        box->setStyleSheet(QString::fromLatin1(kFixedBoxStyle));
+        box->setObjectName(QString::fromLatin1(name));
+        return box;
+    };
+    systickBox = makeBox(l.systickBox, 30, "systickDiv_Box");
+    apb1TimerBox = makeBox(l.apb1TimerBox, 60, "apb1TimerMult_Box");
+    apb2TimerBox = makeBox(l.apb2TimerBox, 60, "apb2TimerMult_Box");
+}
+
+void KytoMultiplierPLL::buildAdcDivCombo()
+{
+    const MultiplierPageLayout &l = table.layout;
+    adcdivLabel = makeLabel(QStringLiteral("adcdiv"), l.adcDivLabel, 9);
+    toadcdivComboBox = makeCombo(l.adcDiv, 50, 3,
+                                 {QStringLiteral(" /2"), QStringLiteral(" /4"), QStringLiteral(" /6"),
+                                  QStringLiteral(" /8"), QStringLiteral(" /12"), QStringLiteral(" /16")});
+    toadcdivComboBox->setObjectName(QStringLiteral("toadcdiv_ComboBox"));
+    toadcswitchComboBox = makeCombo(l.adcSwitch, 68, 2, {QStringLiteral("disable"), QStringLiteral("enable")});
+    toadcswitchComboBox->setObjectName(QStringLiteral("toadcswitch_ComboBox"));
+}
+
+// ---------------------------------------------------------------- wiring
+
+void KytoMultiplierPLL::connectSignals()
+{
+    for (QRadioButton *r : rtcselRadios)
+        connect(r, SIGNAL(clicked(bool)), this, SLOT(rtcsel_RadioButton_checkSlot(bool)));
+    connect(rtcswitchComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(rtcswitch_ComboBox_currentIndexChanged(int)));
+    connect(lextbypassComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(lextbypass_ComboBox_currentIndexChanged(int)));
+    connect(hextLineEdit, SIGNAL(returnPressed()), this, SLOT(hext_LineEdit_returnPressed()));
+    connect(hextLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(hext_LineEdit_textChanged(const QString &)));
+    connect(hextbypassComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hextbypass_ComboBox_currentIndexChanged(int)));
+    if (hextdivComboBox)
+        connect(hextdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hextdiv_ComboBox_currentIndexChanged(int)));
+    for (QRadioButton *r : pllhextdivRadios)
+        connect(r, SIGNAL(clicked(bool)), this, SLOT(pllhextdiv_RadioButton_checkSlot(bool)));
+    connect(pllmultComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(pllmult_ComboBox_currentIndexChanged(int)));
+    for (QRadioButton *r : pllrcsRadios)
+        connect(r, SIGNAL(clicked(bool)), this, SLOT(pllrcs_RadioButton_checkSlot(bool)));
+    connect(sclkselectRadios[0], SIGNAL(toggled(bool)), this, SLOT(sclkselecthext_RadioButton_checkSlot(bool)));
+    connect(sclkselectRadios[1], SIGNAL(toggled(bool)), this, SLOT(sclkselectpll_RadioButton_checkSlot(bool)));
+    connect(sclkselectRadios[2], SIGNAL(toggled(bool)), this, SLOT(sclkselecthick_RadioButton_checkSlot(bool)));
+    connect(ahbdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(ahbdiv_ComboBox_currentIndexChanged(int)));
+    connect(apb1divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb1div_ComboBox_currentIndexChanged(int)));
+    connect(apb2divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb2div_ComboBox_currentIndexChanged(int)));
+    auto connectUsb = [this]() {
+        connect(usbdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(usbdiv_ComboBox_currentIndexChanged(int)));
+        connect(usbswitchComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(usbswitch_ComboBox_currentIndexChanged(int)));
+    };
+    auto connectAdc = [this]() {
+        connect(toadcswitchComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(toadcswitch_ComboBox_currentIndexChanged(int)));
+        connect(toadcdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(toadcdiv_ComboBox_currentIndexChanged(int)));
+    };
+    if (table.hasHick48Branches) {
+        connectAdc();
+        connectUsb();
+        for (QRadioButton *r : hicktousbRadios)
+            connect(r, SIGNAL(toggled(bool)), this, SLOT(hicktousb_RadioButton_checkSlot(bool)));
+        for (QRadioButton *r : hicktosclkRadios)
+            connect(r, SIGNAL(toggled(bool)), this, SLOT(hicktosclk_RadioButton_checkSlot(bool)));
+    } else {
+        connectUsb();
+        connectAdc();
+    }
+    for (QRadioButton *r : clkoutRadios)
+        connect(r, SIGNAL(toggled(bool)), this, SLOT(clkout_RadioButton_checkSlot(bool)));
+    if (clockoutdivComboBox)
+        connect(clockoutdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutdiv_ComboBox_currentIndexChanged(int)));
+    connect(clockoutPinSelectComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
+    connect(sclkLineEdit, SIGNAL(returnPressed()), this, SLOT(sclk_LineEdit_returnPressed()));
+    connect(sclkLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(sclk_LineEdit_textChanged(const QString &)));
+    connect(listButtons[0], SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
+    connect(listButtons[1], SIGNAL(clicked()), this, SLOT(toapb1tmr_List_Button_checkSlot()));
+    connect(listButtons[2], SIGNAL(clicked()), this, SLOT(toapb2peripheral_List_Button_checkSlot()));
+    connect(listButtons[3], SIGNAL(clicked()), this, SLOT(toapb2tmr_List_Button_checkSlot()));
+}
+
+// ---------------------------------------------------------------- defaults
+
+void KytoMultiplierPLL::resetDefaults()
+{
+    rtcselRadios[0]->setChecked(true);
+    model->rtcSource = 0;
+    rtcswitchComboBox->setCurrentIndex(0);
+    model->rtcEnabled = false;
+    lextbypassComboBox->setCurrentIndex(0);
+    model->lextBypass = false;
+    model->pllFlexibleMode = 0;
+    hextbypassComboBox->setCurrentIndex(0);
+    model->hextBypass = false;
+    hextLineEdit->setText(QStringLiteral("8"));
+    model->hextMhz = 8.0;
+    if (hextdivComboBox)
+        hextdivComboBox->setCurrentIndex(0);
+    model->hextDiv = 2;
+    pllhextdivRadios[0]->setChecked(true);
+    model->pllHextDivEnabled = 0;
+    pllrcsRadios[0]->setChecked(true);
+    model->pllSource = 0;
+    pllmultComboBox->setCurrentIndex(table.defaultPllMultIndex);
+    model->pllMult = table.defaultPllMultIndex + 2;
+    sclkselectRadios[1]->setChecked(true);
+    model->sclkSource = 1;
+    sclkLineEdit->setEnabled(true);
+    ahbdivComboBox->setCurrentIndex(0);
+    model->ahbDiv = 1;
+    apb1divComboBox->setCurrentIndex(0);
+    model->apb1Div = 1;
+    auto resetApb2 = [this]() {
+        apb2divComboBox->setCurrentIndex(0);
+        model->apb2Div = 1;
+    };
+    if (!table.hasHick48Branches)
+        resetApb2();
+    systickBox->setText(QStringLiteral("/ 8"));
+    apb1TimerBox->setText(QStringLiteral("* 1"));
+    model->apb1TimerMult = 1;
+    apb2TimerBox->setText(QStringLiteral("* 1"));
+    model->apb2TimerMult = 1;
+    if (table.hasHick48Branches)
+        resetApb2();
+    toadcswitchComboBox->setCurrentIndex(0);
+    model->adcEnabled = false;
+    toadcdivComboBox->setCurrentIndex(0);
+    model->adcDiv = 2;
+    usbdivComboBox->setCurrentIndex(6);
+    model->usbDiv = 4.0;
+    if (table.hasHick48Branches)
+        hicktousbRadios[0]->setChecked(true);
+    model->usbFromHick = 0;
+    usbswitchComboBox->setCurrentIndex(1);
+    model->usbDisabled = 1;
+    if (table.hasHick48Branches) {
+        hicktosclkRadios[0]->setChecked(true);
+        model->sclkHick48 = 0;
+    } else {
+        model->sclkHick48 = 1;
+    }
+    clkoutRadios[0]->setChecked(true);
+    model->clkoutSource = 0;
+    if (clockoutdivComboBox)
+        clockoutdivComboBox->setCurrentIndex(0);
+    model->clkoutDiv = 1;
+    clockoutPinSelectComboBox->setCurrentIndex(0);
+    model->clkoutPin = 0;
+
+    highlightClockPaths();
+    if (checkHextInput()) {
+        model->recompute();
+        refreshFrequencies();
+    }
+}
+
+// ---------------------------------------------------------------- predicates
+
+QRadioButton *KytoMultiplierPLL::clkoutRadio(int code) const
+{
+    const int i = clkoutCodes.indexOf(code);
+    return i < 0 ? nullptr : clkoutRadios.value(i);
+}
+
+bool KytoMultiplierPLL::clkoutChecked(int code) const
+{
+    QRadioButton *radio = clkoutRadio(code);
+    return radio && radio->isChecked();
+}
+
+int KytoMultiplierPLL::checkedClkoutCode() const
+{
+    for (int i = 0; i < clkoutRadios.size(); ++i) {
+        if (clkoutRadios[i]->isChecked())
+            return clkoutCodes[i];
+    }
+    return NoClk;
+}
+
+bool KytoMultiplierPLL::clockoutInUse() const
+{
+    return clockoutPinSelectComboBox->currentIndex() != 0;
+}
+
+bool KytoMultiplierPLL::usbOn() const
+{
+    return usbswitchComboBox->currentIndex() == 0;
+}
+
+bool KytoMultiplierPLL::usbFromPll() const
+{
+    if (!table.hasHick48Branches)
+        return usbOn();
+    return usbOn() && hicktousbRadios[0]->isChecked();
+}
+
+bool KytoMultiplierPLL::pllInUse() const
+{
+    return sclkselectRadios[1]->isChecked() || usbFromPll()
+           || (clockoutInUse() && (clkoutChecked(PllHalfOut) || clkoutChecked(PllQuarterOut)));
+}
+
+bool KytoMultiplierPLL::hextInUse() const
+{
+    if (sclkselectRadios[0]->isChecked())
+        return true;
+    if (rtcswitchComboBox->currentIndex() == 1 && rtcselRadios[2]->isChecked())
+        return true;
+    if (clockoutInUse() && clkoutChecked(HextOut))
+        return true;
+    return pllInUse() && pllrcsRadios[0]->isChecked();
+}
+
+bool KytoMultiplierPLL::lextInUse() const
+{
+    return rtcswitchComboBox->currentIndex() != 0 && rtcselRadios[1]->isChecked();
+}
+
+// ---------------------------------------------------------------- highlighting
+
+void KytoMultiplierPLL::highlightClockPaths()
+{
+    updateLextBypassStyle(lextInUse());
+    updateRtcSwitchEnables();
+    updateAdcEnables();
+    updateHextEnables();
+    hickLabel->setEnabled(true);
+    hickReadout->setEnabled(true);
+    hickReadout->setStyleSheet(QString::fromLatin1(kBoxOnStyle));
+    updatePllEnables();
+    if (table.hasHick48Branches)
+        updateHickToSclkStyle(sclkselectRadios[2]->isChecked());
+    updateClkoutGroupStyles();
+    updateUsbSwitchEnables();
+}
+
+void KytoMultiplierPLL::updateLextBypassStyle(bool flag)
+{
+    lextReadout->setStyleSheet(QString::fromLatin1(flag ? kBoxOnStyle : kBoxOffStyle));
+    lextLabel->setEnabled(flag);
+    lextReadout->setEnabled(flag);
+    lextBypassLabel->setEnabled(flag);
+    lextInLabel->setEnabled(flag);
+    lextbypassComboBox->setComboBoxEnabled(flag);
+    if (flag) {
+        lextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+        setBypassOut(lextOutLabel, lextbypassComboBox->currentIndex());
+    } else {
+        lextInLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        lextOutLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        lextOutLabel->setEnabled(false);
+    }
+}
+
+void KytoMultiplierPLL::setBypassOut(QLabel *out, int index)
+{
+    if (index == 0) {
+        out->setEnabled(true);
+        out->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    } else {
+        out->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        out->setEnabled(false);
+    }
+}
+
+void KytoMultiplierPLL::setHextEditEnabled(bool flag)
+{
+    hextEnabled = flag;
+    if (flag) {
+        hextLineEdit->setStyleSheet(QString::fromLatin1(kHextOnStyle));
+        onHextTextChanged(hextLineEdit->text());
+    } else {
+        hextLineEdit->setStyleSheet(QString::fromLatin1(kHextOffStyle));
+    }
+    hextLabel->setEnabled(flag);
+    hextLineEdit->setEnabled(flag);
+    hextBypassLabel->setEnabled(flag);
+    hextInLabel->setEnabled(flag);
+    hextbypassComboBox->setComboBoxEnabled(flag);
+    if (flag) {
+        hextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+        setBypassOut(hextOutLabel, hextbypassComboBox->currentIndex());
+    } else {
+        hextInLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        hextOutLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        hextOutLabel->setEnabled(false);
+    }
+}
+
+void KytoMultiplierPLL::updateRtcSwitchEnables()
+{
+    const bool on = rtcswitchComboBox->currentIndex() != 0;
+    updateRtcSelStyle(on);
+    rtcLabel->setEnabled(on);
+    rtcReadout->setEnabled(on);
+    setEditTextColor(rtcReadout, on ? Qt::darkGreen : Qt::gray);
+}
+
+static void styleRadioGroup(QLabel *label, const QVector<QRadioButton *> &radios, bool flag)
+{
+    for (QRadioButton *radio : radios) {
+        radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+        radio->setEnabled(flag);
+    }
+    if (label)
+        label->setEnabled(flag);
+}
+
+void KytoMultiplierPLL::updateRtcSelStyle(bool flag)
+{
+    styleRadioGroup(rtcselLabel, rtcselRadios, flag);
+}
+
+void KytoMultiplierPLL::updatePllRcsStyle(bool flag)
+{
+    styleRadioGroup(pllrcsLabel, pllrcsRadios, flag);
+}
+
+void KytoMultiplierPLL::updatePllHextDivStyle(bool flag)
+{
+    styleRadioGroup(pllhextdivLabel, pllhextdivRadios, flag);
+}
+
+void KytoMultiplierPLL::updateHickToSclkStyle(bool flag)
+{
+    styleRadioGroup(hicktosclkLabel, hicktosclkRadios, flag);
+}
+
+void KytoMultiplierPLL::updateHickToUsbStyle(bool flag)
+{
+    styleRadioGroup(hicktousbLabel, hicktousbRadios, flag);
+}
+
+void KytoMultiplierPLL::updateAdcEnables()
+{
+    const bool on = toadcswitchComboBox->currentIndex() != 0;
+    adcdivLabel->setEnabled(on);
+    toadcdivComboBox->setComboBoxEnabled(on);
+    adcLabel->setEnabled(on);
+    adcReadout->setEnabled(on);
+    setEditTextColor(adcReadout, on ? Qt::darkGreen : Qt::gray);
+    updateToAdcSwitchStyle(on && clockoutInUse());
+}
+
+void KytoMultiplierPLL::updateHextEnables()
+{
+    setHextEditEnabled(hextInUse());
+}
+
+void KytoMultiplierPLL::updatePllEnables()
+{
+    const bool inUse = pllInUse();
+    updatePllRcsStyle(inUse);
+    pllmultLabel->setEnabled(inUse);
+    pllmultComboBox->setComboBoxEnabled(inUse);
+    pllOutputLabel->setEnabled(inUse);
+    if (!inUse) {
+        if (hextdivComboBox) {
+            hextdivLabel->setEnabled(false);
+            hextdivComboBox->setComboBoxEnabled(false);
+        }
+        updatePllHextDivStyle(false);
+        return;
+    }
+    const bool fromHext = pllrcsRadios[0]->isChecked();
+    updatePllHextDivStyle(fromHext);
+    if (hextdivComboBox) {
+        const bool divided = fromHext && pllhextdivRadios[1]->isChecked();
+        hextdivLabel->setEnabled(divided);
+        hextdivComboBox->setComboBoxEnabled(divided);
+    }
+}
+
+void KytoMultiplierPLL::updateClkoutGroupStyles()
+{
+    if (!clockoutInUse()) {
+        updateClkoutStyle(false);
+        return;
+    }
+    updateClkoutStyle(true);
+    updateUsbSwitchStyle(usbOn());
+    updateToAdcSwitchStyle(toadcswitchComboBox->currentIndex() == 1);
+}
+
+void KytoMultiplierPLL::updateClkoutStyle(bool flag)
+{
+    if (clockoutdivComboBox)
+        clockoutdivComboBox->setComboBoxEnabled(flag);
+    for (QRadioButton *radio : clkoutRadios) {
+        radio->setEnabled(flag);
+        radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+    }
+    for (QLabel *label : clkoutNameLabels)
+        label->setEnabled(flag);
+    for (QLabel *label : clkoutSourceFreqLabels) {
+        if (label)
+            label->setEnabled(flag);
+    }
+    clkoutTitleLabel->setEnabled(flag);
+    clkoutFreqLabel->setEnabled(flag);
+}
+
+void KytoMultiplierPLL::updateUsbSwitchStyle(bool flag)
+{
+    const int i = clkoutCodes.indexOf(UsbOut);
+    QRadioButton *radio = clkoutRadios[i];
+    radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+    if (!flag && radio->isChecked() && usbswitchComboBox->currentIndex() != 0)
+        clkoutRadios[0]->setChecked(true);
+    clkoutNameLabels[i]->setEnabled(flag);
+    radio->setEnabled(flag);
+    clkoutSourceFreqLabels[i]->setEnabled(flag);
+}
+
+void KytoMultiplierPLL::updateToAdcSwitchStyle(bool flag)
+{
+    const int i = clkoutCodes.indexOf(AdcOut);
+    QRadioButton *radio = clkoutRadios[i];
+    radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+    if (!flag && radio->isChecked() && toadcswitchComboBox->currentIndex() != 1)
+        clkoutRadios[0]->setChecked(true);
+    clkoutNameLabels[i]->setEnabled(flag);
+    radio->setEnabled(flag);
+    clkoutSourceFreqLabels[i]->setEnabled(flag);
+}
+
+void KytoMultiplierPLL::updateUsbSwitchEnables()
+{
+    if (usbOn()) {
+        if (table.hasHick48Branches)
+            updateHickToUsbStyle(true);
+        updateUsbSwitchStyle(clockoutInUse());
+        usbFreqLabel->setVisible(true);
+        const bool divEnabled = !table.hasHick48Branches || hicktousbRadios[0]->isChecked();
+        usbdivLabel->setEnabled(divEnabled);
+        usbdivComboBox->setComboBoxEnabled(divEnabled);
+    } else {
+        usbdivLabel->setEnabled(false);
+        usbdivComboBox->setComboBoxEnabled(false);
+        if (table.hasHick48Branches)
+            updateHickToUsbStyle(false);
+        updateUsbSwitchStyle(false);
+        usbFreqLabel->setVisible(false);
+    }
+}
+
+// ---------------------------------------------------------------- read-outs
+
+void KytoMultiplierPLL::setGroupVisible(bool visible)
+{
+    for (QLabel *label : clkoutSourceFreqLabels) {
+        if (label)
+            label->setVisible(visible);
+    }
+}
+
+void KytoMultiplierPLL::updateSourceLabels()
+{
+    setGroupVisible(false);
+    const double div = double(model->clkoutDiv);
+    const int code = checkedClkoutCode();
+    QLabel *sourceLabel = nullptr;
+    if (code != NoClk) {
+        sourceLabel = clkoutSourceFreqLabels.value(clkoutCodes.indexOf(code));
+        if (sourceLabel)
+            sourceLabel->setVisible(true);
+    }
+    auto showMhz = [&](double f) {
+        sourceLabel->setText(QStringLiteral("(") + mhz(f) + QStringLiteral(" MHz)"));
+        clkoutFreqLabel->setText(QStringLiteral("(") + mhz(f / div) + QStringLiteral(" MHz)"));
+    };
+    switch (code) {
+    case LickOut:
+        sourceLabel->setText(QStringLiteral("(40.000 kHz)"));
+        clkoutFreqLabel->setText(QStringLiteral("(") + mhz(40 / div) + QStringLiteral(" kHz)"));
+        break;
+    case LextOut:
+        if (rtcswitchComboBox->currentIndex() == 0 || !rtcselRadios[1]->isChecked()) {
+            sourceLabel->setText(QString());
+            clkoutFreqLabel->setText(QString());
+        } else {
+            sourceLabel->setText(QStringLiteral("(32.768 kHz)"));
+            clkoutFreqLabel->setText(QStringLiteral("(") + mhz(32.768 / div) + QStringLiteral(" kHz)"));
+        }
+        break;
+    case HickOut: {
+        bool hick48 = false;
+        if (table.hasHick48Branches) {
+            hick48 = (usbswitchComboBox->currentIndex() == 0 && hicktousbRadios[1]->isChecked())
+                     || (sclkselectRadios[2]->isChecked() && hicktosclkRadios[1]->isChecked())
+                     || (sclkselectRadios[1]->isChecked() && pllrcsRadios[1]->isChecked());
+        }
+        showMhz(hick48 ? 48.0 : 8.0);
+        break;
+    }
+    case HextOut:
+        showMhz(model->hextMhz);
+        break;
+    case SclkOut:
+        showMhz(model->sclkMhz);
+        break;
+    case UsbOut:
+        showMhz(model->usbMhz);
+        break;
+    case AdcOut:
+        showMhz(model->adcMhz);
+        break;
+    case PllHalfOut:
+        showMhz(model->pllMhz * 0.5);
+        break;
+    case PllQuarterOut:
+        showMhz(model->pllMhz * 0.25);
+        break;
+    default:
+        clkoutFreqLabel->setText(QString());
+        break;
+    }
+    if (clockoutPinSelectComboBox->currentIndex() == 0)
+        clkoutFreqLabel->setText(QString());
+}
+
+void KytoMultiplierPLL::refreshFrequencies()
+{
+    if (!checkPllInput())
+        return;
+    const double sclkLimit = table.sclkMax;
+    const double apbLimit = table.apbMax;
+    auto colourFor = [](double value, double limit) { return value > limit ? QColor(Qt::red) : QColor(Qt::darkGreen); };
+
+    sclkLineEdit->setText(mhz(model->sclkMhz));
+    setEditTextColor(sclkLineEdit, colourFor(model->sclkMhz, sclkLimit));
+    for (int i = 0; i < readouts.size(); ++i) {
+        QLineEdit *box = readouts[i];
+        switch (table.layout.readouts[i].kind) {
+        case ReadoutKind::Sclk:
+            box->setText(mhz(model->sclkMhz));
+            setEditTextColor(box, colourFor(model->sclkMhz, sclkLimit));
+            break;
+        case ReadoutKind::Systick:
+            box->setText(mhz(model->ahbMhz * 0.125));
+            setEditTextColor(box, colourFor(model->ahbMhz, sclkLimit));
+            break;
+        case ReadoutKind::Ahb:
+            box->setText(mhz(model->ahbMhz));
+            setEditTextColor(box, colourFor(model->ahbMhz, sclkLimit));
+            break;
+        case ReadoutKind::Apb1:
+            box->setText(mhz(model->apb1Mhz));
+            setEditTextColor(box, colourFor(model->apb1Mhz, apbLimit));
+            break;
+        case ReadoutKind::Apb1Timer:
+            box->setText(mhz(model->apb1TimerMhz));
+            setEditTextColor(box, colourFor(model->apb1TimerMhz, sclkLimit));
+            break;
+        case ReadoutKind::Apb2:
+            box->setText(mhz(model->apb2Mhz));
+            setEditTextColor(box, colourFor(model->apb2Mhz, apbLimit));
+            break;
+        case ReadoutKind::Apb2Timer:
+            box->setText(mhz(model->apb2TimerMhz));
+            setEditTextColor(box, colourFor(model->apb2TimerMhz, sclkLimit));
+            break;
+        case ReadoutKind::Adc:
+            if (toadcswitchComboBox->currentIndex() == 0)
+                setEditTextColor(box, Qt::gray);
+            else
+                setEditTextColor(box, colourFor(model->adcMhz, 28.0));
+            box->setText(mhz(model->adcMhz));
+            break;
+        }
+    }
+    syncApbDividersFromModel();
+
+    setTextColor(usbFreqLabel, model->usbMhz == 48.0 ? QColor(Qt::darkGreen) : QColor(Qt::red));
+    usbFreqLabel->setText(mhz(model->usbMhz) + QStringLiteral(" MHz"));
+
+    int usbIndex = 0;
+    for (int i = 0; i <= 12; ++i) {
+        if (model->usbDiv == 1.0 + 0.5 * i)
+            usbIndex = i;
+    }
+    usbdivComboBox->setCurrentIndex(usbIndex);
+
+    if (pllOutputLabel->isEnabled()) {
+        pllOutputLabel->setText(mhz(model->pllMhz) + QStringLiteral("MHz"));
+        setTextColor(pllOutputLabel, colourFor(model->pllMhz, sclkLimit));
+    } else {
+        pllOutputLabel->setText(QString());
+    }
+    // Always rewritten, so that pin "none" empties the clock-out label at once.
+    updateSourceLabels();
+}
+
+void KytoMultiplierPLL::syncApbDividersFromModel()
+{
+    apb1divComboBox->setCurrentIndex(qMax(0, indexOfDivisor(kApbDivisors, model->apb1Div)));
+    apb2divComboBox->setCurrentIndex(qMax(0, indexOfDivisor(kApbDivisors, model->apb2Div)));
+    apb1TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb1TimerMult));
+    apb2TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb2TimerMult));
+}
+
+void KytoMultiplierPLL::syncPllMultFromModel()
+{
+    const int index = model->pllMult - 2;
+    pllmultComboBox->setCurrentIndex(index >= 0 && index < pllmultComboBox->count() ? index : 0);
+}
+
+void KytoMultiplierPLL::recomputeAndRefresh()
+{
+    if (sclkselectRadios[1]->isChecked())
+        model->recomputeFromPll();
+    else if (usbFromPll())
+        model->recomputeUsb();
+    else
+        model->recompute();
+    syncPllMultFromModel();
+    refreshFrequencies();
+}
+
+void KytoMultiplierPLL::updateErtcDisplay()
+{
+    if (rtcswitchComboBox->currentIndex() == 0) {
+        rtcReadout->setText(QStringLiteral("0"));
+    } else if (rtcselRadios[0]->isChecked()) {
+        rtcReadout->setText(QStringLiteral("40"));
+    } else if (rtcselRadios[1]->isChecked()) {
+        rtcReadout->setText(QStringLiteral("32.768"));
+    } else {
+        double value = 0;
+        if (validateHextLineEdit(&value))
+            rtcReadout->setText(QString::number(value * 1000 * 0.0078125, 'f', 3));
+        else
+            rtcReadout->setText(QStringLiteral("0"));
+    }
+}
+
+void KytoMultiplierPLL::mousePressEvent(QMouseEvent *event)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (!peripheralLists[i]->isHidden()) {
+            peripheralLists[i]->hide();
+            listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
+            listButtons[i]->setFocus(Qt::MouseFocusReason);
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+// ---------------------------------------------------------------- messages
+
+void KytoMultiplierPLL::showError(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, trText("Error"), text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(trText("Ok"));
+    UserDialogs::exec(box);
+}
+
+bool KytoMultiplierPLL::askToContinue(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, trText("Warning"), text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
+    box.button(QMessageBox::Yes)->setText(trText("Yes"));
+    box.button(QMessageBox::Cancel)->setText(trText("Cancel"));
+    return UserDialogs::exec(box) == QMessageBox::Yes;
+}
+
+// ---------------------------------------------------------------- input checks
+
+bool KytoMultiplierPLL::validateHextLineEdit(double *value)
+{
+    *value = 0;
+    const double v = hextLineEdit->text().toDouble();
+    if (v < 4 || v > 25) {
+        showError(trText("hext input error!"));
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+bool KytoMultiplierPLL::checkSclkInput(double *value)
+{
+    *value = 0;
+    const double v = sclkLineEdit->text().toDouble();
+    if (v < 4 || v > table.sclkMax) {
+        showError(trText("sclk input error!"));
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+bool KytoMultiplierPLL::checkHextInput()
+{
+    const bool pllFromHext = pllrcsRadios[0]->isChecked();
+    const bool pinOn = clockoutInUse();
+    bool inUse = sclkselectRadios[0]->isChecked();
+    if (!inUse) {
+        // USB from the PLL counts only while the USB clock is switched on:
+        // a greyed HEXT edit must never block a recompute.
+        if (table.hasHick48Branches)
+            inUse = hicktousbRadios[0]->isChecked() && pllFromHext && usbOn();
+        else
+            inUse = pllFromHext && usbOn();
+    }
+    if (!inUse)
+        inUse = pinOn && clkoutChecked(PllHalfOut) && pllFromHext;
+    if (!inUse)
+        inUse = pinOn && clkoutChecked(PllQuarterOut) && pllFromHext;
+    if (!inUse)
+        inUse = pinOn && clkoutChecked(HextOut);
+    if (!inUse)
+        inUse = sclkselectRadios[1]->isChecked() && pllFromHext;
+    if (!inUse)
+        return true;
+    const double v = hextLineEdit->text().toDouble();
+    if (v < 4 || v > 25) {
+        showError(trText("hext input error!"));
+        return false;
+    }
+    model->hextMhz = v;
+    return true;
+}
+
+bool KytoMultiplierPLL::checkPllInput()
+{
+    if (!model->isPllUsed() || !pllrcsRadios[0]->isChecked())
+        return true;
+    const double in = model->pllInputFrequency();
+    if (in < 2) {
+        showError(trText("pll input clock source range 2-16MHz!"));
+        model->hextMhz = 2.0 * model->hextDiv;
+    } else if (in > 16) {
+        showError(trText("pll input clock source range 2-16MHz!"));
+        model->hextMhz = 16.0;
+    } else {
+        return true;
+    }
+    hextLineEdit->setText(QString::number(model->hextMhz, 'f', 3));
+    onHextReturnPressed();
+    return false;
+}
+
+bool KytoMultiplierPLL::validateLineEdits()
+{
+    if (hextEnabled) {
+        const double v = hextLineEdit->text().toDouble();
+        if (v < 4 || v > 25) {
+            showError(trText("hext input error!"));
+            return false;
+        }
+    }
+    const double s = sclkLineEdit->text().toDouble();
+    if (s < 4 || s > table.sclkMax) {
+        showError(trText("sclk input error!"));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- slot steps
+
+bool KytoMultiplierPLL::takeOverHext()
+{
+    if (!pllrcsRadios[0]->isChecked())
+        return true;
+    double value = 0;
+    if (!validateHextLineEdit(&value))
+        return false;
+    model->hextMhz = value;
+    return true;
+}
+
+void KytoMultiplierPLL::plainRecompute()
+{
+    if (!checkHextInput())
+        return;
+    model->recompute();
+    refreshFrequencies();
+}
+
+void KytoMultiplierPLL::retarget()
+{
+    double value = 0;
+    if (!checkSclkInput(&value))
+        return;
+    model->sclkMhz = value;
+    recomputeAndRefresh();
+}
+
+void KytoMultiplierPLL::usbTuning()
+{
+    model->recomputeUsb();
+    syncPllMultFromModel();
+}
+
+// ---------------------------------------------------------------- slots
+
+void KytoMultiplierPLL::onRtcSelClicked(bool)
+{
+    highlightClockPaths();
+    model->rtcSource = rtcselRadios[0]->isChecked() ? 0 : rtcselRadios[1]->isChecked() ? 1 : 2;
+    if (model->rtcSource == 2)
+        onHextReturnPressed();
+    updateErtcDisplay();
+    if (table.hasHick48Branches)
+        refreshFrequencies();
+}
+
+void KytoMultiplierPLL::onRtcSwitchChanged(int)
+{
+    highlightClockPaths();
+    if (rtcswitchComboBox->currentIndex() != 0) {
+        model->rtcEnabled = true;
+        if (rtcselRadios[2]->isChecked())
+            onHextReturnPressed();
+    } else {
+        model->rtcEnabled = false;
+    }
+    updateErtcDisplay();
+    if (table.hasHick48Branches)
+        refreshFrequencies();
+}
+
+void KytoMultiplierPLL::onLextBypassChanged(int index)
+{
+    setBypassOut(lextOutLabel, index);
+    model->lextBypass = index != 0;
+}
+
+void KytoMultiplierPLL::onHextBypassChanged(int index)
+{
+    setBypassOut(hextOutLabel, index);
+    model->hextBypass = index != 0;
+}
+
+void KytoMultiplierPLL::onHextReturnPressed()
+{
+    double value = 0;
+    if (!validateHextLineEdit(&value))
+        return;
+    model->hextMhz = value;
+    if (!sclkselectRadios[1]->isChecked() && usbFromPll())
+        usbTuning();
+    plainRecompute();
+    updateErtcDisplay();
+    hextLineEdit->setStyleSheet(QString::fromLatin1(kCommittedStyle));
+}
+
+void KytoMultiplierPLL::onHextTextChanged(const QString &text)
+{
+    const double v = toDoubleOrZero(text);
+    const bool committed = QString::number(v, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
+    hextLineEdit->setStyleSheet(QString::fromLatin1(committed ? kCommittedStyle : kPendingStyle));
+    setEditTextColor(hextLineEdit, (v < 4 || v > 25) ? Qt::red : Qt::black);
+}
+
+void KytoMultiplierPLL::onHextDivChanged(int index)
+{
+    model->hextDiv = divisorAt(kHextDivisors, index, 2);
+    if (!takeOverHext())
+        return;
+    retarget();
+}
+
+void KytoMultiplierPLL::onPllHextDivClicked(bool)
+{
+    highlightClockPaths();
+    model->pllHextDivEnabled = pllhextdivRadios[0]->isChecked() ? 0 : 1;
+    if (!takeOverHext())
+        return;
+    retarget();
+}
+
+void KytoMultiplierPLL::onPllMultChanged(int)
+{
+    // The factor is stored before the HEXT check, so that the combo box and
+    // the model never disagree.
+    model->pllMult = pllmultComboBox->currentIndex() + 2;
+    if (!takeOverHext())
+        return;
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onPllRcsClicked(bool)
+{
+    highlightClockPaths();
+    model->pllSource = pllrcsRadios[0]->isChecked() ? 0 : 1;
+    if (!takeOverHext())
+        return;
+    retarget();
+}
+
+void KytoMultiplierPLL::onSclkSelectHextToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselectRadios[0]->isChecked()) {
+        model->sclkSource = 0;
+        sclkLineEdit->setEnabled(false);
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kInactiveStyle));
+        double value = 0;
+        if (!validateHextLineEdit(&value))
+            return;
+        model->hextMhz = value;
+        plainRecompute();
+    }
+    recomputeAndRefresh();
+}
+
+void KytoMultiplierPLL::onSclkSelectPllToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselectRadios[1]->isChecked()) {
+        model->sclkSource = 1;
+        sclkLineEdit->setEnabled(true);
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kCommittedStyle));
+        if (!takeOverHext())
+            return;
+        plainRecompute();
+    }
+    recomputeAndRefresh();
+}
+
+void KytoMultiplierPLL::onSclkSelectHickToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselectRadios[2]->isChecked()) {
+        model->sclkSource = 2;
+        sclkLineEdit->setEnabled(false);
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kInactiveStyle));
+        plainRecompute();
+    }
+    recomputeAndRefresh();
+}
+
+void KytoMultiplierPLL::onAhbDivChanged(int)
+{
+    model->ahbDiv = divisorAt(kAhbDivisors, ahbdivComboBox->currentIndex(), 1);
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onApb1DivChanged(int)
+{
+    model->apb1Div = divisorAt(kApbDivisors, apb1divComboBox->currentIndex(), 1);
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onApb2DivChanged(int)
+{
+    model->apb2Div = divisorAt(kApbDivisors, apb2divComboBox->currentIndex(), 1);
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onClockoutDivChanged(int)
+{
+    model->clkoutDiv = divisorAt(kAhbDivisors, clockoutdivComboBox->currentIndex(), 1);
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onToAdcSwitchChanged(int index)
+{
+    model->adcEnabled = index != 0;
+    updateAdcEnables();
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onToAdcDivChanged(int index)
+{
+    model->adcDiv = divisorAt(kAdcDivisors, index, 2);
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onUsbDivChanged(int)
+{
+    const int index = usbdivComboBox->currentIndex();
+    model->usbDiv = index >= 0 && index <= 12 ? 1.0 + 0.5 * index : 1.0;
+    if (sclkselectRadios[1]->isChecked() || !usbFromPll()) {
+        if (!checkHextInput())
+            return;
+        model->recompute();
+    } else {
+        if (!takeOverHext())
+            return;
+        usbTuning();
+    }
+    refreshFrequencies();
+}
+
+void KytoMultiplierPLL::onUsbSwitchChanged(int index)
+{
+    model->usbDisabled = index;
+    highlightClockPaths();
+    if (index != 0) {
+        recomputeAndRefresh();
+    } else {
+        const bool tune = table.hasHick48Branches ? hicktousbRadios[0]->isChecked()
+                                                  : !sclkselectRadios[1]->isChecked();
+        if (tune) {
+            if (!takeOverHext())
+                return;
+            usbTuning();
+        } else {
+            if (!checkHextInput())
+                return;
+            model->recompute();
+        }
+    }
+    refreshFrequencies();
+}
+
+void KytoMultiplierPLL::onHickToUsbToggled(bool)
+{
+    highlightClockPaths();
+    if (hicktousbRadios[0]->isChecked()) {
+        model->usbFromHick = 0;
+        if (!takeOverHext())
+            return;
+        usbTuning();
+    } else {
+        model->usbFromHick = 1;
+        model->usbMhz = 48.0;
+        recomputeAndRefresh();
+    }
+    refreshFrequencies();
+}
+
+void KytoMultiplierPLL::onHickToSclkToggled(bool)
+{
+    model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onClkoutToggled(bool flag)
+{
+    highlightClockPaths();
+    if (!flag)
+        return;
+    model->clkoutSource = checkedClkoutCode();
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onClockoutPinChanged(int)
+{
+    highlightClockPaths();
+    model->clkoutPin = clockoutPinSelectComboBox->currentIndex();
+    plainRecompute();
+}
+
+void KytoMultiplierPLL::onSclkReturnPressed()
+{
+    if (!sclkselectRadios[1]->isChecked())
+        return;
+    double value = 0;
+    if (!checkSclkInput(&value))
+        return;
+    model->sclkMhz = value;
+    if (!takeOverHext())
+        return;
+    model->recomputeFromPll();
+    syncPllMultFromModel();
+    sclkLineEdit->setStyleSheet(QString::fromLatin1(kCommittedSclkStyle));
+    refreshFrequencies();
+}
+
+void KytoMultiplierPLL::onSclkTextChanged(const QString &text)
+{
+    const double v = toDoubleOrZero(text);
+    if (QString::number(v, 'f', 3) == QString::number(model->sclkMhz, 'f', 3)) {
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(sclkLineEdit->isEnabled() ? kCommittedStyle : kInactiveStyle));
+    } else {
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kPendingStyle));
+    }
+    setEditTextColor(sclkLineEdit, (v < 4 || v > table.sclkMax) ? Qt::red : Qt::darkGreen);
+}
+
+void KytoMultiplierPLL::onListButtonClicked(int list)
+{
+    QWidget *own = peripheralLists[list];
+    if (!own->isHidden()) {
+        own->hide();
+        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
+    } else {
+        own->show();
+        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListOpenIcon)));
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (i == list || peripheralLists[i]->isHidden())
+            continue;
+        peripheralLists[i]->hide();
+        listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
+    }
+}
+
+// ---------------------------------------------------------------- generation
+
+bool KytoMultiplierPLL::runLimitChecks()
+{
+    const int sclkLimit = table.sclkMax;
+    const int apbLimit = table.apbMax;
+    auto limitText = [this](const char *what, int limit) {
+        return trText(what) + QStringLiteral(" ") + QString::number(limit) + QStringLiteral("MHz");
+    };
+    if (model->sclkMhz > sclkLimit) {
+        showError(limitText("Can not support sclk greater than", sclkLimit));
+        return false;
+    }
+    if (model->apb1Mhz > apbLimit) {
+        showError(limitText("Can not support apb1clk greater than", apbLimit));
+        return false;
+    }
+    if (model->apb2Mhz > apbLimit) {
+        showError(limitText("Can not support apb2clk greater than", apbLimit));
+        return false;
+    }
+    if (pllOutputLabel->isEnabled() && model->pllMhz > sclkLimit) {
+        showError(limitText("Can not support pll clock greater than", sclkLimit));
+        return false;
+    }
+    if (model->usbDisabled == 0 && model->usbMhz != 48.0
+        && !askToContinue(trText("USB clock must be 48MHz. But the USB clock of current config is wrong.  please confirm whether to continue?")))
+        return false;
+    if (model->adcEnabled && model->adcMhz > 28.0 && !askToContinue(trText(table.adcQuestion)))
+        return false;
+    return true;
+}
+
+bool KytoMultiplierPLL::generateCode()
+{
+    if (!validateLineEdits())
+        return false;
+    if (!runLimitChecks())
+        return false;
+
+    const bool interactive = model->interactiveGenerate == 1;
+    QString folder;
+    if (interactive) {
+        folder = UserDialogs::getExistingDirectory(this, trText("Select directory"), QString(),
+                                                   QFileDialog::ShowDirsOnly);
+        if (folder.isNull())
+            return false;
+    } else {
+        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Code_Sample");
+    }
+
+    const QString incDir = folder + QStringLiteral("/") + QStringLiteral("inc");
+    const QString srcDir = folder + QStringLiteral("/") + QStringLiteral("src");
+    auto makeFolder = [this](const QString &dir, const char *error) {
+        if (QDir(dir).exists() || QDir().mkpath(dir))
+            return true;
+        QMessageBox box(QMessageBox::Critical, trText("Error"), trText(error));
+        box.setStandardButtons(QMessageBox::Ok);
+        UserDialogs::exec(box);
+        return false;
+    };
+    if (!makeFolder(incDir, "Creating \"inc\" folder error!"))
+        return false;
+    if (!makeFolder(srcDir, "Creating \"src\" folder error!"))
+        return false;
+
+    if (!model->writeSourceFiles(incDir, srcDir, table.templateStem)) {
+        QMessageBox box(QMessageBox::Critical, trText("Error"), trText("Generate code failed!"));
+        box.setStandardButtons(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(trText("OK"));
+        UserDialogs::exec(box);
+        return false;
+    }
+    if (interactive) {
+        const QString stem = table.templateStem;
+        QString text = trText("Generate code finished!  Files:") + QStringLiteral("\n\n");
+        for (const QString &file : {QStringLiteral("src/main.c"), QStringLiteral("src/%1_clock.c").arg(stem),
+                                    QStringLiteral("inc/%1_clock.h").arg(stem), QStringLiteral("inc/%1_conf.h").arg(stem)})
+            text += file + QStringLiteral("\n");
+        QMessageBox box(QMessageBox::Information, trText("Information"), text);
+        QPushButton *openFolder = box.addButton(trText(" Open Folder  "), QMessageBox::ActionRole);
+        box.addButton(trText("OK"), QMessageBox::ActionRole);
+        UserDialogs::exec(box);
+        if (box.clickedButton() == openFolder)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- design files
+
+QVector<KytoMultiplierPLL::DesignKey> KytoMultiplierPLL::designValues() const
+{
+    const bool four = table.hasHick48Branches;
+    auto num = [](int v) { return QString::number(v); };
+    QVector<DesignKey> keys;
+    keys << DesignKey{QStringLiteral("lextbypass"), num(model->lextBypass ? 1 : 0)}
+         << DesignKey{QStringLiteral("rtcsel"), num(model->rtcSource)}
+         << DesignKey{QStringLiteral("rtcswitch"), num(model->rtcEnabled ? 1 : 0)}
+         << DesignKey{QStringLiteral("hext"), QString::number(model->hextMhz, 'f', 6)}
+         << DesignKey{QStringLiteral("hextbypass"), num(model->hextBypass ? 1 : 0)};
+    if (table.hasHextDivCombo)
+        keys << DesignKey{QStringLiteral("hextdiv"), num(model->hextDiv)};
+    keys << DesignKey{QStringLiteral("pllhextdiv"), num(model->pllHextDivEnabled)}
+         << DesignKey{QStringLiteral("pllrcs"), num(model->pllSource)}
+         << DesignKey{QStringLiteral("pllmult"), num(model->pllMult)}
+         << DesignKey{QStringLiteral("sclkselect"), num(model->sclkSource)}
+         << DesignKey{QStringLiteral("ahbdiv"), num(model->ahbDiv)}
+         << DesignKey{QStringLiteral("apb1div"), num(model->apb1Div)}
+         << DesignKey{QStringLiteral("apb2div"), num(model->apb2Div)}
+         << DesignKey{QStringLiteral("usbdiv"), QString::number(model->usbDiv, 'f', 1)};
+    if (four)
+        keys << DesignKey{QStringLiteral("hicktousb"), num(model->usbFromHick)};
+    keys << DesignKey{QStringLiteral("tousbswitch"), num(model->usbDisabled)};
+    if (four)
+        keys << DesignKey{QStringLiteral("hicktosclk"), num(model->sclkHick48)};
+    keys << DesignKey{QStringLiteral("clkout"), num(model->clkoutSource)};
+    if (four)
+        keys << DesignKey{QStringLiteral("clkoutdiv"), num(model->clkoutDiv)};
+    keys << DesignKey{QStringLiteral("clkoutpinselect"), num(model->clkoutPin)}
+         << DesignKey{QStringLiteral("adcswitch"), num(model->adcEnabled ? 1 : 0)}
+         << DesignKey{QStringLiteral("adcdiv"), num(model->adcDiv)};
+    return keys;
+}
+
+void KytoMultiplierPLL::saveConfig(QString seriesName)
+{
+    if (!runLimitChecks())
+        return;
+    const QString path = UserDialogs::getSaveFileName(this, trText("Save"), seriesName + QStringLiteral("_Clock"),
+                                                      trText("Config file (*.ZKCF)"));
+    if (path.isNull())
+        return;
+
+    // Written beside the old file and swapped in only when complete, so that
+    // a failed write never destroys the previous design.
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Text);
+    if (ok) {
+        QXmlStreamWriter writer(&file);
+        writer.setAutoFormatting(true);
+        writer.writeStartDocument();
+        writer.writeStartElement(QStringLiteral("Configuration"));
+        writer.writeTextElement(QStringLiteral("MCU"), seriesName);
+        for (const DesignKey &key : designValues())
+            writer.writeTextElement(key.key, key.value);
+        writer.writeEndElement();
+        ok = !writer.hasError() && file.commit();
+    }
+    if (!ok) {
+        file.cancelWriting();
+        showError(trText("Save file failed!"));
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, trText("Information"), trText("Save file succeed!"));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(trText("Ok"));
+    UserDialogs::exec(box);
+}
+
+QStringList KytoMultiplierPLL::loadOrder() const
+{
+    QStringList keys{QStringLiteral("lextbypass"), QStringLiteral("rtcsel"), QStringLiteral("rtcswitch"),
+                     QStringLiteral("hext"), QStringLiteral("hextbypass")};
+    if (table.hasHextDivCombo)
+        keys << QStringLiteral("hextdiv");
+    keys << QStringLiteral("pllhextdiv") << QStringLiteral("pllrcs") << QStringLiteral("pllmult")
+         << QStringLiteral("sclkselect") << QStringLiteral("ahbdiv") << QStringLiteral("apb1div")
+         << QStringLiteral("apb2div");
+    if (table.hasHick48Branches)
+        keys << QStringLiteral("hicktousb");
+    keys << QStringLiteral("usbdiv") << QStringLiteral("tousbswitch");
+    if (table.hasHick48Branches)
+        keys << QStringLiteral("hicktosclk");
+    keys << QStringLiteral("adcswitch") << QStringLiteral("adcdiv") << QStringLiteral("clkoutpinselect");
+    if (table.hasHick48Branches)
+        keys << QStringLiteral("clkoutdiv");
+    keys << QStringLiteral("clkout");
+    return keys;
+}
+
+void KytoMultiplierPLL::applyDesignKey(const QString &key, const QString &text)
+{
+    const int v = toIntOrZero(text);
+    if (key == QLatin1String("lextbypass")) {
+        lextbypassComboBox->setCurrentIndex(v != 0 ? 1 : 0);
+        model->lextBypass = v != 0;
+    } else if (key == QLatin1String("rtcsel")) {
+        const int radio = (v == 1 || v == 2) ? v : 0;
+        rtcselRadios[radio]->setChecked(true);
+        model->rtcSource = radio;
+    } else if (key == QLatin1String("rtcswitch")) {
+        rtcswitchComboBox->setCurrentIndex(v != 0 ? 1 : 0);
+        model->rtcEnabled = v != 0;
+    } else if (key == QLatin1String("hext")) {
+        hextLineEdit->setText(text);
+        model->hextMhz = toDoubleOrZero(text);
+    } else if (key == QLatin1String("hextbypass")) {
+        hextbypassComboBox->setCurrentIndex(v != 0 ? 1 : 0);
+        model->hextBypass = v != 0;
+    } else if (key == QLatin1String("hextdiv")) {
+        const int index = qMax(0, indexOfDivisor(kHextDivisors, v));
+        model->hextDiv = kHextDivisors[index];
+        hextdivComboBox->setCurrentIndex(index);
+    } else if (key == QLatin1String("pllhextdiv")) {
+        pllhextdivRadios[v != 0 ? 1 : 0]->setChecked(true);
+        model->pllHextDivEnabled = v != 0 ? 1 : 0;
+    } else if (key == QLatin1String("pllrcs")) {
+        pllrcsRadios[v != 0 ? 1 : 0]->setChecked(true);
+        model->pllSource = v != 0 ? 1 : 0;
+    } else if (key == QLatin1String("pllmult")) {
+        pllmultComboBox->setCurrentIndex(v >= 2 && v <= 64 ? v - 2 : 0);
+    } else if (key == QLatin1String("sclkselect")) {
+        const int radio = (v == 1 || v == 2) ? v : 0;
+        sclkselectRadios[radio]->setChecked(true);
+        model->sclkSource = radio;
+    } else if (key == QLatin1String("ahbdiv")) {
+        const int index = qMax(0, indexOfDivisor(kAhbDivisors, v));
+        model->ahbDiv = kAhbDivisors[index];
+        ahbdivComboBox->setCurrentIndex(index);
+    } else if (key == QLatin1String("apb1div")) {
+        const int index = qMax(0, indexOfDivisor(kApbDivisors, v));
+        model->apb1Div = kApbDivisors[index];
+        apb1divComboBox->setCurrentIndex(index);
+    } else if (key == QLatin1String("apb2div")) {
+        const int index = qMax(0, indexOfDivisor(kApbDivisors, v));
+        model->apb2Div = kApbDivisors[index];
+        apb2divComboBox->setCurrentIndex(index);
+    } else if (key == QLatin1String("hicktousb")) {
+        hicktousbRadios[v == 1 ? 1 : 0]->setChecked(true);
+        model->usbFromHick = v == 1 ? 1 : 0;
+    } else if (key == QLatin1String("usbdiv")) {
+        const double d = toDoubleOrZero(text);
+        int index = 0;
+        for (int i = 1; i <= 6; ++i) {
+            if (d == 1.0 + 0.5 * i)
+                index = i;
+        }
+        model->usbDiv = 1.0 + 0.5 * index;
+        usbdivComboBox->setCurrentIndex(index);
+    } else if (key == QLatin1String("tousbswitch")) {
+        // Only the two codes the switch offers; anything else leaves USB off.
+        const int code = (v == 0 || v == 1) && !text.isEmpty() ? v : 1;
+        model->usbDisabled = code;
+        usbswitchComboBox->setCurrentIndex(code);
+    } else if (key == QLatin1String("hicktosclk")) {
+        hicktosclkRadios[v == 1 ? 1 : 0]->setChecked(true);
+        model->sclkHick48 = v == 1 ? 1 : 0;
+    } else if (key == QLatin1String("adcswitch")) {
+        toadcswitchComboBox->setCurrentIndex(v != 0 ? 1 : 0);
+        model->adcEnabled = v != 0;
+    } else if (key == QLatin1String("adcdiv")) {
+        const int index = qMax(0, indexOfDivisor(kAdcDivisors, v));
+        model->adcDiv = kAdcDivisors[index];
+        toadcdivComboBox->setCurrentIndex(index);
+    } else if (key == QLatin1String("clkoutpinselect")) {
+        // Only "none" and "PA8" exist; an unknown pin means no clock-out.
+        const int code = (v == 0 || v == 1) ? v : 0;
+        model->clkoutPin = code;
+        clockoutPinSelectComboBox->setCurrentIndex(code);
+    } else if (key == QLatin1String("clkoutdiv")) {
+        const int index = qMax(0, indexOfDivisor(kAhbDivisors, v));
+        model->clkoutDiv = kAhbDivisors[index];
+        clockoutdivComboBox->setCurrentIndex(index);
+    } else if (key == QLatin1String("clkout")) {
+        const int radio = v != NoClk ? clkoutCodes.indexOf(v) : -1;
+        clkoutRadios[radio > 0 ? radio : 0]->setChecked(true);
+        model->clkoutSource = radio > 0 ? v : 0;
+    }
+}
+
+void KytoMultiplierPLL::loadConfig(QString path)
+{
+    resetDefaults();
+    int filePllMult = 0;
+    double fileUsbDiv = 0;
+    for (const QString &key : loadOrder()) {
+        const QString text = readConfigValue(path, key);
+        if (key == QLatin1String("pllmult"))
+            filePllMult = toIntOrZero(text);
+        else if (key == QLatin1String("usbdiv"))
+            fileUsbDiv = toDoubleOrZero(text);
+        applyDesignKey(key, text);
+    }
+
+    // Slots run while the keys are applied may re-tune the PLL or pick another
+    // USB divider (USB from the PLL, a re-targeted system clock). Put back
+    // what the file holds, so that opening gives back the saved design.
+    if (filePllMult >= 2 && filePllMult <= 64) {
+        const QSignalBlocker blocker(pllmultComboBox);
+        pllmultComboBox->setCurrentIndex(filePllMult - 2);
+        model->pllMult = filePllMult;
+    }
+    for (int i = 0; i <= 6; ++i) {
+        if (fileUsbDiv == 1.0 + 0.5 * i) {
+            const QSignalBlocker blocker(usbdivComboBox);
+            usbdivComboBox->setCurrentIndex(i);
+            model->usbDiv = fileUsbDiv;
+        }
+    }
+
+    highlightClockPaths();
+    updateErtcDisplay();
+    if (checkHextInput()) {
+        model->recompute();
+        refreshFrequencies();
+    }
+}
+
+MultiplierPageLayout MultiplierPageLayout::tenSourceLayout()
+{
+    MultiplierPageLayout l;
+    l.usbDivLabel = {717, 465};
+    l.usbDiv = {707, 481};
+    l.usbSwitchLabel = {850, 482};
+    l.usbSwitch = {840, 502};
+    l.usbFreq = {930, 525};
+    l.clkoutRadioY = {565, 586, 606, 628, 650, 670, 691, 711, 732, 754};
+    l.clkoutNameY = {560, 581, 601, 623, 645, 665, 686, 706, 727, 749};
+    l.listY = {417, 501, 647, 574};
+    return l;
+}

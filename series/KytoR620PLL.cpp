@@ -1,0 +1,49 @@
+#include "KytoR620PLL.h"
+
+#include "KytoPLLConfig.h"
+
+namespace {
+
+MultiplierSeriesTable r620Table()
+{
+    MultiplierSeriesTable t;
+    t.seriesIndex = 2;
+    t.templateStem = QStringLiteral("kytor620");
+    t.hasHextDivCombo = false;
+    t.hasHick48Branches = false;
+    t.sclkMax = 200;
+    t.apbMax = 100;
+    t.defaultPllMultIndex = 22;
+    t.hickText = QStringLiteral("8");
+    t.adcQuestion = QT_TRANSLATE_NOOP("KytoR620PLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
+    t.apb1PeripheralList = QStringList{"SPI2", "SPI3", "SPI4", "USART2", "USART3", "UART4", "UART5",
+                                       "I2C1", "I2C2", "I2C3", "CAN1", "DAC"};
+    t.apb1TimerList = QStringList{"TMR2", "TMR3", "TMR4", "TMR5", "TMR6", "TMR7", "TMR12", "TMR13", "TMR14"};
+    t.apb2PeripheralList = QStringList{"GPIOA", "GPIOB", "GPIOC", "GPIOD", "GPIOE", "GPIOF", "GPIOG", "SPI1", "USART1"};
+    t.apb2TimerList = QStringList{"TMR1", "TMR8", "TMR9", "TMR10", "TMR11", "TMR15"};
+    t.layout.readouts = {
+        {"i2s (MHz)", 93, ReadoutKind::Sclk},
+        {"systick(MHz)", 144, ReadoutKind::Systick},
+        {"sdio (MHz)", 188, ReadoutKind::Ahb},
+        {"dma (MHz)", 233, ReadoutKind::Ahb},
+        {"xmc (MHz)", 274, ReadoutKind::Ahb},
+        {"apb1 peripheral (MHz)", 372, ReadoutKind::Apb1},
+        {"apb1 tmr (MHz)", 456, ReadoutKind::Apb1Timer},
+        {QString(), 513, ReadoutKind::Adc},
+        {"apb2 peripheral (MHz)", 602, ReadoutKind::Apb2},
+        {"apb2 tmr (MHz)", 687, ReadoutKind::Apb2Timer},
+    };
+    return t;
+}
+
+} // namespace
+
+KytoR620PLL::KytoR620PLL(KytoPLLConfig *parent)
+    : KytoMultiplierPLL(r620Table(), parent)
+{
+    buildUi();
+    resetDefaults();
+    connectSignals();
+}
+
+KytoR620PLL::~KytoR620PLL() = default;
