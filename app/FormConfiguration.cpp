@@ -1,0 +1,402 @@
+#include "FormConfiguration.h"
+
+#include "FormCodeView.h"
+#include "KytoPLLConfig.h"
+#include "MCUSelect_Form.h"
+#include "UserDialogs.h"
+#include "VersionAbout.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QTranslator>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const activeButtonStyle = "background-color: rgb(57, 169, 220); color: white";
+const char *const inactiveButtonStyle = "background-color: rgb(0, 32, 82); color: white";
+
+// The series names the chip picker offers, with their series indices.
+int seriesIndexOf(const QString &name)
+{
+    static const QList<QPair<QString, int>> series = {
+        {"KytoR620", 2},   {"KytoR710", 4},   {"KytoR720", 5},   {"KytoR620A", 7},
+        {"KytoR650", 8},   {"KytoR730", 9},   {"KytoR810", 13},  {"KytoR820", 14},
+        {"KytoR750", 15},  {"KytoE105", 16},  {"KytoNS720", 17}, {"KytoR740", 18},
+        {"KytoR640", 19},  {"KytoR610", 20},  {"KytoR910", 21},  {"KytoR920", 22},
+        {"KytoR930", 23},  {"KytoH620A", 24}, {"KytoD515", 25},  {"KytoD525", 26},
+        {"KytoH740", 29},  {"KytoR960", 30},
+    };
+    for (const auto &entry : series) {
+        if (entry.first == name)
+            return entry.second;
+    }
+    return 0;
+}
+
+} // namespace
+
+FormConfiguration::FormConfiguration(QWidget *parent)
+    : QWidget(parent)
+    , translator(nullptr)
+    , languageFlag(0)
+    , translatorInstalled(false)
+{
+    setWindowIcon(QIcon(QStringLiteral(":/image/Kyto_tool_CRM.png")));
+    mainLayout = new QVBoxLayout;
+
+    const QFont actionFont(QStringLiteral("Arial"), 11);
+    auto makeAction = [this, &actionFont](const QString &text, const char *name) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setFont(actionFont);
+        return action;
+    };
+    newAction = makeAction(tr("New"), "newAction");
+    openAction = makeAction(tr("Open"), "openAction");
+    saveAction = makeAction(tr("Save"), "saveAction");
+    englishAction = makeAction(tr("English"), "englishAction");
+    chineseAction = makeAction(tr("Chinese"), "chineseAction");
+    generateCodeAction = makeAction(tr("Generate code"), "generateCodeAction");
+    openManualAction = makeAction(tr("Open Manual"), "openManualAction");
+    newVersionDownloadAction = makeAction(tr("New version download"), "newVersionDownloadAction");
+    versionAction = makeAction(tr("Version"), "versionAction");
+    englishAction->setCheckable(true);
+    chineseAction->setCheckable(true);
+
+    const QFont menuFont(QStringLiteral("Arial"), 13, QFont::Bold);
+    menuBar = new QMenuBar;
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    menuBar->setFont(menuFont);
+    menuBar->setStyleSheet(QStringLiteral(
+        "QMenuBar{background-color: rgb(255, 255, 255); spacing: 40px;}"
+        "QMenuBar::item{background-color: rgb(255, 255, 255); color: rgb(0, 32, 82);}"));
+    projectMenu = menuBar->addMenu(tr("Project"));
+    projectMenu->setObjectName(QStringLiteral("projectMenu"));
+    projectMenu->setFont(menuFont);
+    projectMenu->addAction(newAction);
+    projectMenu->addAction(openAction);
+    projectMenu->addAction(saveAction);
+    languageMenu = menuBar->addMenu(tr("Language"));
+    languageMenu->setObjectName(QStringLiteral("languageMenu"));
+    languageMenu->addAction(englishAction);
+    languageMenu->addAction(chineseAction);
+    generateCodeMenu = menuBar->addMenu(tr("Generate code"));
+    generateCodeMenu->setObjectName(QStringLiteral("generateCodeMenu"));
+    generateCodeMenu->addAction(generateCodeAction);
+    helpMenu = menuBar->addMenu(tr("Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    helpMenu->addAction(openManualAction);
+    helpMenu->addAction(newVersionDownloadAction);
+    helpMenu->addAction(versionAction);
+
+    headerLayout = new QHBoxLayout;
+    headerLayout->setSpacing(0);
+    logoLabel = new QLabel;
+    logoLabel->setObjectName(QStringLiteral("logoLabel"));
+    logoLabel->setPixmap(QPixmap(QStringLiteral(":/image/Logo_1.png")));
+    logoLabel->setFixedHeight(60);
+    headerLayout->addWidget(logoLabel);
+    headerLayout->addItem(new QSpacerItem(10, 10, QSizePolicy::Fixed, QSizePolicy::Expanding));
+    menuBox = new QGroupBox;
+    menuBox->setObjectName(QStringLiteral("menuBox"));
+    menuBox->setFixedHeight(60);
+    menuBox->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255); color: white; border:none"));
+    auto *menuBoxLayout = new QVBoxLayout(menuBox);
+    menuBoxLayout->addItem(new QSpacerItem(5, 5, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    menuBoxLayout->addWidget(menuBar);
+    headerLayout->addWidget(menuBox);
+    headerLayout->addItem(new QSpacerItem(10, 10, QSizePolicy::Expanding, QSizePolicy::Expanding));
+    mainLayout->addLayout(headerLayout, 0);
+
+    const QFont buttonFont(QStringLiteral("Arial"), 13, QFont::Bold);
+    viewButtonLayout = new QHBoxLayout;
+    viewButtonLayout->setSpacing(1);
+    clockConfigButton = new QPushButton(tr("Clock Configuration"));
+    clockConfigButton->setObjectName(QStringLiteral("clockConfigButton"));
+    clockConfigButton->setFont(buttonFont);
+    clockConfigButton->setStyleSheet(QLatin1String(activeButtonStyle));
+    codeViewButton = new QPushButton(tr("Code View"));
+    codeViewButton->setObjectName(QStringLiteral("codeViewButton"));
+    codeViewButton->setFont(buttonFont);
+    codeViewButton->setStyleSheet(QLatin1String(inactiveButtonStyle));
+    viewButtonLayout->addWidget(clockConfigButton);
+    viewButtonLayout->addWidget(codeViewButton);
+    mainLayout->addLayout(viewButtonLayout, 1);
+
+    pllConfig = new KytoPLLConfig(this);
+    pllConfig->setObjectName(QStringLiteral("pllConfig"));
+    mainLayout->addWidget(pllConfig, 2);
+    codeView = new FormCodeView(this);
+    codeView->setObjectName(QStringLiteral("codeView"));
+    mainLayout->addWidget(codeView, 3);
+    codeView->hide();
+
+    setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    setWindowState(Qt::WindowMaximized);
+    setLayout(mainLayout);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    setMinimumSize(1000, 800);
+    // The title names the tool and its version; it is never translated.
+    setWindowTitle(QStringLiteral("Orvane Tessaly V3.0.16"));
+
+    connect(clockConfigButton, SIGNAL(clicked()), this, SLOT(ClockConfig_PushButton_Slot()));
+    connect(codeViewButton, SIGNAL(clicked()), this, SLOT(CodeView_PushButton_Clicked()));
+    connect(newAction, SIGNAL(triggered()), this, SLOT(NewDesign_Slot()));
+    connect(openAction, SIGNAL(triggered()), this, SLOT(OpenDesign_Slot()));
+    connect(saveAction, SIGNAL(triggered()), this, SLOT(SaveDesign_Slot()));
+    connect(englishAction, SIGNAL(triggered()), this, SLOT(SetLanguage_English_Slot()));
+    connect(chineseAction, SIGNAL(triggered()), this, SLOT(SetLanguage_Chinese_Slot()));
+    connect(generateCodeAction, SIGNAL(triggered()), this, SLOT(GenerateCode_Slot()));
+    connect(openManualAction, SIGNAL(triggered()), this, SLOT(OpenManual_Slot()));
+    connect(newVersionDownloadAction, SIGNAL(triggered()), this, SLOT(NewVersionDownload_Slot()));
+    connect(versionAction, SIGNAL(triggered()), this, SLOT(OpenAbout_Slot()));
+}
+
+FormConfiguration::~FormConfiguration() = default;
+
+void FormConfiguration::setLanguageFlag(int flag)
+{
+    languageFlag = flag;
+    updateLanguageChecks();
+}
+
+void FormConfiguration::setTranslator(QTranslator *newTranslator, bool installed)
+{
+    translator = newTranslator;
+    translatorInstalled = newTranslator && installed;
+}
+
+void FormConfiguration::updateLanguageChecks()
+{
+    englishAction->setChecked(languageFlag == 0);
+    chineseAction->setChecked(languageFlag != 0);
+}
+
+QString FormConfiguration::clockButtonCaption() const
+{
+    if (mcuName.isNull())
+        return tr("Clock Configuration");
+    return tr("Clock Configuration") + tr("---") + mcuName;
+}
+
+void FormConfiguration::retranslateUi()
+{
+    clockConfigButton->setText(clockButtonCaption());
+    codeViewButton->setText(tr("Code View"));
+
+    newAction->setText(tr("New"));
+    openAction->setText(tr("Open"));
+    saveAction->setText(tr("Save"));
+    englishAction->setText(tr("English"));
+    chineseAction->setText(tr("Chinese"));
+    generateCodeAction->setText(tr("Generate code"));
+    openManualAction->setText(tr("Open Manual"));
+    newVersionDownloadAction->setText(tr("New version download"));
+    versionAction->setText(tr("Version"));
+
+    projectMenu->setTitle(tr("Project"));
+    languageMenu->setTitle(tr("Language"));
+    generateCodeMenu->setTitle(tr("Generate code"));
+    helpMenu->setTitle(tr("Help"));
+}
+
+void FormConfiguration::showClockView()
+{
+    pllConfig->show();
+    clockConfigButton->setStyleSheet(QLatin1String(activeButtonStyle));
+    codeView->hide();
+    codeViewButton->setStyleSheet(QLatin1String(inactiveButtonStyle));
+}
+
+void FormConfiguration::showNoConfigurationBox()
+{
+    QMessageBox box(QMessageBox::Warning, tr("Warning"), tr("Currently no configuration."),
+                    QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(tr("Ok"));
+    UserDialogs::exec(box);
+}
+
+// Asks whether the open design may be closed; false when the user declines.
+bool FormConfiguration::confirmClosingDesign(const QString &text, bool question)
+{
+    QMessageBox box(question ? QMessageBox::Question : QMessageBox::Warning, tr("Warning"), text,
+                    QMessageBox::Yes | QMessageBox::Cancel);
+    box.button(QMessageBox::Yes)->setText(tr("Yes"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    return UserDialogs::exec(box) != QMessageBox::Cancel;
+}
+
+int FormConfiguration::generateCodeTo(QString folder)
+{
+    // The series page writes its preview into this very folder on its own.
+    Q_UNUSED(folder)
+    if (!pllConfig->hasSeriesWidget()) {
+        showNoConfigurationBox();
+        return 1;
+    }
+    return pllConfig->generateCode(0) ? 0 : 2;
+}
+
+void FormConfiguration::ClockConfig_PushButton_Slot()
+{
+    if (pllConfig && codeView && pllConfig->isHidden())
+        showClockView();
+}
+
+void FormConfiguration::CodeView_PushButton_Clicked()
+{
+    if (!pllConfig || !codeView || !codeView->isHidden())
+        return;
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Code_Sample");
+    if (generateCodeTo(folder) == 0) {
+        pllConfig->hide();
+        clockConfigButton->setStyleSheet(QLatin1String(inactiveButtonStyle));
+        codeView->ShowCode(mcuName, folder);
+        codeView->show();
+        codeViewButton->setStyleSheet(QLatin1String(activeButtonStyle));
+    } else {
+        showClockView();
+    }
+}
+
+void FormConfiguration::NewDesign_Slot()
+{
+    if (pllConfig->hasSeriesWidget()
+        && !confirmClosingDesign(tr("The current configuration will be closed before creating a new project. . Please confirm whether to continue?"), false))
+        return;
+
+    MCUSelect_Form picker(this);
+    if (picker.exec() == QDialog::Accepted) {
+        mcuName = picker.selectedName;
+        const int index = seriesIndexOf(mcuName);
+        if (index == 0)
+            return;
+        pllConfig->selectMcu(index);
+        clockConfigButton->setText(clockButtonCaption());
+    }
+    if (!codeView->isHidden())
+        showClockView();
+}
+
+void FormConfiguration::OpenDesign_Slot()
+{
+    if (pllConfig->hasSeriesWidget()
+        && !confirmClosingDesign(tr("The current configuration will be closed. Please confirm whether to continue?"), false))
+        return;
+
+    const QString path = UserDialogs::getOpenFileName(this, tr("Open"), QString(),
+                                                      tr("Config file (*.ZKCF)"));
+    if (path.isEmpty())
+        return;
+
+    QString name;
+    pllConfig->openConfigFile(path, name);
+    // A rejected file leaves the open design in place, so it keeps its name,
+    // its caption and what the code view shows for it.
+    if (!name.isEmpty()) {
+        mcuName = name;
+        clockConfigButton->setText(clockButtonCaption());
+    }
+}
+
+void FormConfiguration::SaveDesign_Slot()
+{
+    if (pllConfig->hasSeriesWidget())
+        pllConfig->saveConfigFile();
+    else
+        showNoConfigurationBox();
+}
+
+void FormConfiguration::GenerateCode_Slot()
+{
+    if (pllConfig->hasSeriesWidget())
+        pllConfig->generateCode(1);
+    else
+        showNoConfigurationBox();
+}
+
+void FormConfiguration::setLanguage(int flag, const QString &catalogue)
+{
+    // The triggered action has toggled its own mark; the marks always follow
+    // the flag, whatever happens below.
+    if (languageFlag == flag) {
+        updateLanguageChecks();
+        return;
+    }
+    if (translator && translatorInstalled) {
+        if (!QCoreApplication::removeTranslator(translator)) {
+            updateLanguageChecks();
+            return;
+        }
+        translatorInstalled = false;
+    }
+    // A catalogue that fails to load leaves the translator empty; it is then
+    // not installed, and the source texts show.
+    if (translator && translator->load(catalogue))
+        translatorInstalled = QCoreApplication::installTranslator(translator);
+
+    languageFlag = flag;
+    updateLanguageChecks();
+    retranslateUi();
+    pllConfig->retranslateUi();
+}
+
+void FormConfiguration::SetLanguage_English_Slot()
+{
+    setLanguage(0, QStringLiteral(":/image/tr_en.qm"));
+}
+
+void FormConfiguration::SetLanguage_Chinese_Slot()
+{
+    setLanguage(1, QStringLiteral(":/image/tr_zh.qm"));
+}
+
+void FormConfiguration::OpenManual_Slot()
+{
+    const QString file = languageFlag == 1 ? QStringLiteral("../Documents/UM_Kyto_Tessaly.pdf")
+                                           : QStringLiteral("../Documents/UM_Kyto_Tessaly_EN.pdf");
+    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + file;
+    // Some desktops report success for a file that is not there; check first.
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Can't open manual!"), QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(tr("Ok"));
+        UserDialogs::exec(box);
+    }
+}
+
+void FormConfiguration::NewVersionDownload_Slot()
+{
+    // The update check is filled in with the downloader.
+}
+
+void FormConfiguration::OpenAbout_Slot()
+{
+    VersionAbout about(this);
+    about.exec();
+}
+
+void FormConfiguration::closeEvent(QCloseEvent *event)
+{
+    if (pllConfig->hasSeriesWidget()
+        && !confirmClosingDesign(tr("The current configuration will be closed. Please confirm whether to continue?"), true)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
