@@ -177,10 +177,10 @@ bool SourceGenerator::writeFile(const QString &path, const QString &text)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = toCrLf(text);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    // The explicit flush reports a short write that commit() alone would
+    // let pass; an uncommitted file is discarded with the object.
+    if (file.write(bytes) != bytes.size() || !file.flush())
         return false;
-    }
     return file.commit();
 }
 

@@ -1,0 +1,245 @@
+// The template mark-up engine, driven through the generator's processors on
+// tiny inline texts: keep and drop rules, call rewriting and the HEXT_VALUE
+// define.
+
+#include "ClockTreeModel.h"
+#include "SourceGenerator.h"
+#include "TemplateMarkup.h"
+
+#include <QLoggingCategory>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+struct MarkupCase {
+    const char *name;
+    int series;
+    std::function<void(ClockTreeModel &)> setup;
+    SourceGenerator::Processor processor;
+    QString input;
+    bool ok;
+    QString output;   // ignored when !ok: a failing processor leaves the text alone
+};
+
+using S = SourceGenerator;
+
+void nothing(ClockTreeModel &) {}
+
+const QString twoAhbSteps = QStringLiteral(
+    "  crm_ahb_div_set(CRM_AHB_DIV_8);\n"
+    "  switch_clock();\n"
+    "  crm_ahb_div_set(CRM_AHB_DIV_2);\n"
+    "  crm_ahb_div_set(CRM_AHB_DIV_1)\n"
+    "done();\n");
+
+const QString r620Sysclock = QStringLiteral(
+    "[#pll sysclock]\n"
+    "[#sysclock < 168]\n"
+    "  direct();\n"
+    "[/#sysclock < 168]\n"
+    "[#sysclock >= 168]\n"
+    "  stepwise();\n"
+    "[/#sysclock >= 168]\n"
+    "[/#pll sysclock]\n"
+    "after();\n");
+
+const QString hextDefine = QStringLiteral(
+    "#define HEXT_VALUE               ((uint32_t)8000000) /* crystal in Hz */\n");
+const QString hext12Define = QStringLiteral("#define  HEXT_VALUE\t((uint32_t)12000000)\n");
+
+const QList<MarkupCase> &markupCases()
+{
+    static const QList<MarkupCase> cases{
+        {"keep leaves one empty line, whatever followed", 4, [](ClockTreeModel &m) { m.sclkSource = 2; },
+         &S::fillEnableHick,
+         "a\n[#enable hick]\n  hick_on();\n  wait();\n[/#enable hick]\n\n\n\nb\n", true,
+         "a\n  hick_on();\n  wait();\n\nb\n"},
+        {"keep with a single line end after the mark", 4, [](ClockTreeModel &m) { m.sclkSource = 2; },
+         &S::fillEnableHick, "a\n[#enable hick]\n  hick_on();\n[/#enable hick]\nb\n", true,
+         "a\n  hick_on();\n\nb\n"},
+        {"keep without the extra line end", 4, [](ClockTreeModel &m) { m.rtcSource = 0; }, &S::fillRtcLick,
+         "x\n[#rtc lick]\n  lick();\n[/#rtc lick]\n\n\ny\n", true, "x\n  lick();\ny\n"},
+        {"drop leaves nothing, not even blank lines", 4, [](ClockTreeModel &m) { m.hextBypass = false; },
+         &S::fillHextBypass, "a\n[#hext bypass]\n  bypass();\n[/#hext bypass]\n\n\nb\n", true, "a\nb\n"},
+        {"missing section", 4, nothing, &S::fillHextBypass, "a\nb\n", false, {}},
+        {"misspelled section", 4, nothing, &S::fillHextBypass,
+         "[#hext  bypass]\n  bypass();\n[/#hext  bypass]\n", false, {}},
+        {"empty section counts as missing", 4, nothing, &S::fillHextBypass,
+         "a\n[#hext bypass]\n[/#hext bypass]\nb\n", false, {}},
+        {"closing mark without its line end counts as missing", 4, nothing, &S::fillHextBypass,
+         "[#hext bypass]\n  bypass();\n[/#hext bypass]", false, {}},
+        {"a name used twice spans first opening to last closing mark", 4, nothing, &S::fillHextBypass,
+         "[#hext bypass]\none();\n[/#hext bypass]\nmiddle();\n[#hext bypass]\ntwo();\n[/#hext bypass]\nend();\n",
+         true, "end();\n"},
+        {"marks are case-sensitive", 4, nothing, &S::fillHextBypass,
+         "[#HEXT bypass]\n  bypass();\n[/#HEXT bypass]\n", false, {}},
+        {"a body is copied literally, back-references included", 4, [](ClockTreeModel &m) { m.sclkSource = 2; },
+         &S::fillEnableHick, "[#enable hick]\n  puts(\"\\1 $1 \\\\0\");\n[/#enable hick]\n", true,
+         "  puts(\"\\1 $1 \\\\0\");\n\n"},
+        {"name with < kept below 168 MHz", 2, [](ClockTreeModel &m) { m.sclkSource = 1; m.sclkMhz = 167.999; },
+         &S::fillPllSysclock, r620Sysclock, true, "  direct();\n\n\nafter();\n"},
+        {"name with >= kept at exactly 168 MHz", 2, [](ClockTreeModel &m) { m.sclkSource = 1; m.sclkMhz = 168.0; },
+         &S::fillPllSysclock, r620Sysclock, true, "  stepwise();\n\n\nafter();\n"},
+        {"nested sections required when the parent is kept", 2,
+         [](ClockTreeModel &m) { m.sclkSource = 1; m.sclkMhz = 200.0; }, &S::fillPllSysclock,
+         "[#pll sysclock]\n  direct();\n[/#pll sysclock]\n", false, {}},
+        {"nested sections not needed when the parent goes", 2, [](ClockTreeModel &m) { m.sclkSource = 2; },
+         &S::fillPllSysclock, "[#pll sysclock]\n  direct();\n[/#pll sysclock]\nafter();\n", true, "after();\n"},
+        {"auto step dropped at exactly 108 MHz", 4, [](ClockTreeModel &m) { m.sclkMhz = 108.0; },
+         &S::fillAutoStepMode,
+         "[#enable auto step mode]\n  on();\n[/#enable auto step mode]\nmid();\n"
+         "[#disable auto step mode]\n  off();\n[/#disable auto step mode]\n",
+         true, "mid();\n"},
+        {"auto step kept above 108 MHz", 4, [](ClockTreeModel &m) { m.sclkMhz = 108.001; }, &S::fillAutoStepMode,
+         "[#enable auto step mode]\n  on();\n[/#enable auto step mode]\nmid();\n"
+         "[#disable auto step mode]\n  off();\n[/#disable auto step mode]\n",
+         true, "  on();\n\nmid();\n  off();\n\n"},
+        {"a call without ; gets one", 4, [](ClockTreeModel &m) { m.apb1Div = 4; }, &S::fillApb1Div,
+         "  crm_apb1_div_set(CRM_APB1_DIV_1)\n", true, "  crm_apb1_div_set(CRM_APB1_DIV_4);\n"},
+        {"every occurrence rewritten", 4, [](ClockTreeModel &m) { m.apb2Div = 16; }, &S::fillApb2Div,
+         "crm_apb2_div_set(CRM_APB2_DIV_1);\nx();\ncrm_apb2_div_set( CRM_APB2_DIV_2);\n", true,
+         "crm_apb2_div_set(CRM_APB2_DIV_16);\nx();\ncrm_apb2_div_set(CRM_APB2_DIV_16);\n"},
+        {"a wrong arity counts as absent", 4, nothing, &S::fillApb1Div,
+         "  crm_apb1_div_set(CRM_APB1_DIV_1, 2);\n", false, {}},
+        {"an expression argument counts as absent", 4, nothing, &S::fillApb1Div,
+         "  crm_apb1_div_set((crm_apb1_div_type)1);\n", false, {}},
+        {"missing blank after a comma counts as absent", 2,
+         [](ClockTreeModel &m) { m.sclkSource = 1; m.pllFlexibleMode = 0; m.pllMult = 25; },
+         &S::fillPllNormal, "crm_pll_config(CRM_PLL_SOURCE_HEXT,CRM_PLL_MULT_2, CRM_PLL_OUTPUT_RANGE_LE72MHZ);\n",
+         false, {}},
+        {"only the last crm_ahb_div_set is rewritten", 4, [](ClockTreeModel &m) { m.ahbDiv = 4; }, &S::fillAhbDiv,
+         twoAhbSteps, true,
+         "  crm_ahb_div_set(CRM_AHB_DIV_8);\n  switch_clock();\n  crm_ahb_div_set(CRM_AHB_DIV_2);\n"
+         "  crm_ahb_div_set(CRM_AHB_DIV_4);\ndone();\n"},
+        {"no crm_ahb_div_set", 4, nothing, &S::fillAhbDiv, "crm_apb1_div_set(CRM_APB1_DIV_1);\n", false, {}},
+        {"HEXT_VALUE 12.0", 4, [](ClockTreeModel &m) { m.hextMhz = 12.0; }, &S::fillHextValueDefine, hextDefine,
+         true, "#define HEXT_VALUE               ((uint32_t)12000000) /* crystal in Hz */\n"},
+        {"HEXT_VALUE 8.5", 4, [](ClockTreeModel &m) { m.hextMhz = 8.5; }, &S::fillHextValueDefine, hextDefine,
+         true, "#define HEXT_VALUE               ((uint32_t)8500000) /* crystal in Hz */\n"},
+        {"HEXT_VALUE 7.9999999 rounds to six decimals first", 4, [](ClockTreeModel &m) { m.hextMhz = 7.9999999; },
+         &S::fillHextValueDefine, hextDefine, true,
+         "#define HEXT_VALUE               ((uint32_t)8000000) /* crystal in Hz */\n"},
+        {"HEXT_VALUE 1.001 keeps its last Hz", 4, [](ClockTreeModel &m) { m.hextMhz = 1.001; },
+         &S::fillHextValueDefine, hextDefine, true,
+         "#define HEXT_VALUE               ((uint32_t)1001000) /* crystal in Hz */\n"},
+        {"HEXT_VALUE of a 12 MHz template, series 19", 19, [](ClockTreeModel &m) { m.hextMhz = 25.0; },
+         &S::fillHextValueDefine, hext12Define, true, "#define  HEXT_VALUE\t((uint32_t)25000000)\n"},
+        {"HEXT_VALUE of a 12 MHz template, series 20", 20, [](ClockTreeModel &m) { m.hextMhz = 8.0; },
+         &S::fillHextValueDefine, hext12Define, true, "#define  HEXT_VALUE\t((uint32_t)8000000)\n"},
+        {"HEXT_VALUE of a 12 MHz template, series 30", 30, [](ClockTreeModel &m) { m.hextMhz = 12.0; },
+         &S::fillHextValueDefine, hext12Define, true, "#define  HEXT_VALUE\t((uint32_t)12000000)\n"},
+        {"series 30 does not recognise the 8 MHz default", 30, nothing, &S::fillHextValueDefine, hextDefine,
+         false, {}},
+        {"series 2 does not recognise the 12 MHz default", 2, nothing, &S::fillHextValueDefine, hext12Define,
+         false, {}},
+        {"init call removed with the next line's indent", 4, [](ClockTreeModel &m) { m.clkoutPin = 0; m.rtcEnabled = true; m.adcEnabled = true; },
+         &S::removeUnusedInitCalls,
+         "  mx_clkout_init();\n\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n  while(1)\n", true,
+         "  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n  while(1)\n"},
+        {"last init call removed before the loop", 4, [](ClockTreeModel &m) { m.clkoutPin = 1; m.rtcEnabled = true; },
+         &S::removeUnusedInitCalls,
+         "  mx_clkout_init();\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n  while(1)\n", true,
+         "  mx_clkout_init();\n  mx_rtc_clock_init();\n  while(1)\n"},
+        {"a kept init call must still be there", 4, [](ClockTreeModel &m) { m.clkoutPin = 1; },
+         &S::removeUnusedInitCalls, "  mx_rtc_clock_init();\n  mx_adc_clock_init();\n  while(1)\n", false, {}},
+        {"series 30 has no ADC init call to remove", 30, nothing, &S::removeUnusedInitCalls,
+         "  mx_clkout_init();\n  mx_rtc_clock_init();\n  mx_i2sf5_clock_init();\n  while(1)\n", true,
+         "  while(1)\n"},
+    };
+    return cases;
+}
+
+} // namespace
+
+class TestSourceGeneratorMarkup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void processors_data();
+    void processors();
+    void sectionPatternIsGreedyAcrossLines();
+    void lastCallRewriteKeepsEarlierShapes();
+    void clockValuesInWholeKilohertz_data();
+    void clockValuesInWholeKilohertz();
+};
+
+void TestSourceGeneratorMarkup::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("kyto.generator.debug=false"));
+}
+
+void TestSourceGeneratorMarkup::processors_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < markupCases().size(); ++i)
+        QTest::newRow(markupCases().at(i).name) << i;
+}
+
+void TestSourceGeneratorMarkup::processors()
+{
+    QFETCH(int, row);
+    const MarkupCase &c = markupCases().at(row);
+    ClockTreeModel model(c.series);
+    c.setup(model);
+    SourceGenerator generator(model);
+
+    QString text = c.input;
+    const bool ok = (generator.*c.processor)(text);
+    QCOMPARE(ok, c.ok);
+    if (ok)
+        QCOMPARE(text, c.output);
+    else
+        QCOMPARE(text, c.input);
+}
+
+void TestSourceGeneratorMarkup::sectionPatternIsGreedyAcrossLines()
+{
+    QString body;
+    const QString text = QStringLiteral("[#a]\nx\n[#b]\ny\n[/#b]\n[/#a]\n\nz\n");
+    QVERIFY(TemplateMarkup::findSection(text, QStringLiteral("a"), &body));
+    QCOMPARE(body, QStringLiteral("x\n[#b]\ny\n[/#b]\n"));
+
+    // A nested section is found inside its parent's body only.
+    QString edited = body;
+    QVERIFY(TemplateMarkup::dropSection(edited, QStringLiteral("b")));
+    QCOMPARE(edited, QStringLiteral("x\n"));
+
+    // An indented mark still matches; its indent stays in front of the body.
+    const QString indented = QStringLiteral("  [#a]\nx\n[/#a]\n");
+    QString kept = indented;
+    QVERIFY(TemplateMarkup::keepSection(kept, QStringLiteral("a")));
+    QCOMPARE(kept, QStringLiteral("  x\n\n"));
+}
+
+void TestSourceGeneratorMarkup::lastCallRewriteKeepsEarlierShapes()
+{
+    QString text = QStringLiteral("f(A);\nf(B)\nf(C);\n");
+    QVERIFY(TemplateMarkup::rewriteLastCall(text, QStringLiteral("f"), QStringLiteral("(\\s*\\w+)"),
+                                            {QStringLiteral("Z")}));
+    QCOMPARE(text, QStringLiteral("f(A);\nf(B)\nf(Z);\n"));
+}
+
+void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz_data()
+{
+    QTest::addColumn<double>("mhz");
+    QTest::addColumn<qint64>("hz");
+    QTest::newRow("191.9999 MHz") << 191.9999 << qint64(192000000);
+    QTest::newRow("37.5 MHz") << 37.5 << qint64(37500000);
+    QTest::newRow("33.3333 MHz") << 33.3333 << qint64(33333000);
+    QTest::newRow("1.001 MHz") << 1.001 << qint64(1001000);
+    QTest::newRow("0") << 0.0 << qint64(0);
+}
+
+void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz()
+{
+    QFETCH(double, mhz);
+    QFETCH(qint64, hz);
+    QCOMPARE(SourceGenerator::clockHz(mhz), hz);
+}
+
+QTEST_MAIN(TestSourceGeneratorMarkup)
+#include "tst_model_sourcegenerator.moc"

@@ -1,0 +1,449 @@
+// Writing the four generated files: the overwrite question and its answers,
+// preview mode, line ends, and failures that must leave the user's files as
+// they were.
+
+#include "ClockTreeModel.h"
+#include "SourceGenerator.h"
+#include "UserDialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+// A series index that names no series: its clock source and main program are
+// written as read, the configuration header gets its HEXT_VALUE.
+const int NoSeries = 0;
+const QString Stem = QStringLiteral("fake");
+
+const QByteArray ClockTemplate = "/* clock source */\r\nvoid system_clock_config(void)\r\n{\r\n}\r\n";
+const QByteArray HeaderTemplate = "#ifndef FAKE_CLOCK_H\r\n#define FAKE_CLOCK_H\r\n#endif\r\n";
+const QByteArray MainTemplate = "int main(void)\r\n{\r\n  while(1)\r\n  {\r\n  }\r\n}\r\n";
+const QByteArray ConfTemplate = "#define HEXT_VALUE    ((uint32_t)8000000) /* Hz */\r\n";
+
+const QByteArray Old = "the user's own text\n";
+
+struct Folder {
+    QTemporaryDir root;
+    QString templates() const { return root.path() + QStringLiteral("/templates"); }
+    QString inc() const { return root.path() + QStringLiteral("/inc"); }
+    QString src() const { return root.path() + QStringLiteral("/src"); }
+    QStringList targets() const
+    {
+        return {src() + QStringLiteral("/fake_clock.c"), inc() + QStringLiteral("/fake_clock.h"),
+                src() + QStringLiteral("/main.c"), inc() + QStringLiteral("/fake_conf.h")};
+    }
+};
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void makeFolder(Folder &f, const QByteArray &conf = ConfTemplate)
+{
+    QVERIFY(f.root.isValid());
+    QDir root(f.root.path());
+    QVERIFY(root.mkpath(QStringLiteral("templates")) && root.mkpath(QStringLiteral("inc"))
+            && root.mkpath(QStringLiteral("src")));
+    writeBytes(f.templates() + QStringLiteral("/fake_clock.c"), ClockTemplate);
+    writeBytes(f.templates() + QStringLiteral("/fake_clock.h"), HeaderTemplate);
+    writeBytes(f.templates() + QStringLiteral("/fake_main.c"), MainTemplate);
+    writeBytes(f.templates() + QStringLiteral("/fake_conf.h"), conf);
+}
+
+void putOldFiles(const Folder &f)
+{
+    for (const QString &path : f.targets())
+        writeBytes(path, Old);
+}
+
+bool generate(ClockTreeModel &model, const Folder &f)
+{
+    SourceGenerator generator(model);
+    generator.setTemplatePrefix(f.templates() + QLatin1Char('/'));
+    return generator.writeSourceFiles(f.inc(), f.src(), Stem);
+}
+
+} // namespace
+
+class TestSourceGeneratorFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void writesFourFilesWithCrLf();
+    void rememberedAnswerPreChecksTheFirstQuestion();
+    void yesWithoutCheckAsksForEveryFile();
+    void cancelOnFirstQuestionWritesNothing();
+    void cancelOnLaterQuestionKeepsThatFile();
+    void rememberedAnswerDoesNotSkipQuestionsOfANewRun();
+    void previewOverwritesSilently();
+    void failingChainWritesNothing_data();
+    void failingChainWritesNothing();
+    void targetThatCannotBeOpenedFails();
+    void failedWriteKeepsTheOldFile();
+    void realOverwriteBox();
+    void realOverwriteBoxInChinese();
+};
+
+void TestSourceGeneratorFiles::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("kyto.generator.debug=false"));
+}
+
+void TestSourceGeneratorFiles::init()
+{
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+}
+
+void TestSourceGeneratorFiles::cleanup()
+{
+    QCOMPARE(UserDialogs::pendingAnswers(), 0);
+    UserDialogs::reset();
+    UserDialogs::setTestMode(false);
+}
+
+void TestSourceGeneratorFiles::writesFourFilesWithCrLf()
+{
+    Folder f;
+    makeFolder(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 1;
+    model.hextMhz = 12.0;
+
+    QVERIFY(generate(model, f));
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QCOMPARE(readBytes(f.targets().at(0)), ClockTemplate);
+    QCOMPARE(readBytes(f.targets().at(1)), HeaderTemplate);
+    QCOMPARE(readBytes(f.targets().at(2)), MainTemplate);
+    QCOMPARE(readBytes(f.targets().at(3)), QByteArray("#define HEXT_VALUE    ((uint32_t)12000000) /* Hz */\r\n"));
+
+    // A template saved with LF alone comes out with CR LF just the same.
+    writeBytes(f.templates() + QStringLiteral("/fake_main.c"), QByteArray(MainTemplate).replace("\r\n", "\n"));
+    model.interactiveGenerate = 0;
+    QVERIFY(generate(model, f));
+    QCOMPARE(readBytes(f.targets().at(2)), MainTemplate);
+}
+
+void TestSourceGeneratorFiles::rememberedAnswerPreChecksTheFirstQuestion()
+{
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 1;
+    model.applyToAllConflicts = true;   // from an earlier run
+
+    // Yes, leaving the pre-checked box as it is: the other three follow.
+    UserDialogs::answerNextBox(QMessageBox::Yes);
+    QVERIFY(generate(model, f));
+    const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().title, QStringLiteral("warning"));
+    QCOMPARE(boxes.first().icon, QMessageBox::Warning);
+    QStringList buttons = boxes.first().buttons;
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Yes")}));
+    QCOMPARE(boxes.first().checkBoxText, QStringLiteral("Do this for the next conflicts"));
+    QVERIFY(model.applyToAllConflicts);
+    QCOMPARE(readBytes(f.targets().at(2)), MainTemplate);
+    QCOMPARE(readBytes(f.targets().at(3)), QByteArray("#define HEXT_VALUE    ((uint32_t)8000000) /* Hz */\r\n"));
+}
+
+void TestSourceGeneratorFiles::yesWithoutCheckAsksForEveryFile()
+{
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 1;
+
+    for (int i = 0; i < 4; ++i)
+        UserDialogs::answerNextBox(QMessageBox::Yes, UserDialogs::UncheckIt);
+    QVERIFY(generate(model, f));
+    QCOMPARE(UserDialogs::shownBoxes().size(), 4);
+    QVERIFY(!model.applyToAllConflicts);
+    QCOMPARE(readBytes(f.targets().at(1)), HeaderTemplate);
+
+    // Yes with the box checked on the first question covers the rest.
+    UserDialogs::reset();
+    UserDialogs::answerNextBox(QMessageBox::Yes, UserDialogs::CheckIt);
+    QVERIFY(generate(model, f));
+    QCOMPARE(UserDialogs::shownBoxes().size(), 1);
+    QVERIFY(model.applyToAllConflicts);
+}
+
+void TestSourceGeneratorFiles::cancelOnFirstQuestionWritesNothing()
+{
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 1;
+    model.applyToAllConflicts = true;
+
+    UserDialogs::answerNextBox(QMessageBox::Cancel);
+    QVERIFY(!generate(model, f));
+    QCOMPARE(UserDialogs::shownBoxes().size(), 1);
+    QVERIFY(!model.applyToAllConflicts);
+    for (const QString &path : f.targets())
+        QCOMPARE(readBytes(path), Old);
+}
+
+void TestSourceGeneratorFiles::cancelOnLaterQuestionKeepsThatFile()
+{
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 1;
+
+    UserDialogs::answerNextBox(QMessageBox::Yes, UserDialogs::UncheckIt);
+    UserDialogs::answerNextBox(QMessageBox::Yes, UserDialogs::UncheckIt);
+    UserDialogs::answerNextBox(QMessageBox::Cancel);
+    QVERIFY(!generate(model, f));
+    QCOMPARE(readBytes(f.targets().at(0)), ClockTemplate);
+    QCOMPARE(readBytes(f.targets().at(1)), HeaderTemplate);
+    QCOMPARE(readBytes(f.targets().at(2)), Old);
+    QCOMPARE(readBytes(f.targets().at(3)), Old);
+}
+
+void TestSourceGeneratorFiles::rememberedAnswerDoesNotSkipQuestionsOfANewRun()
+{
+    // "For the next conflicts" was answered in an earlier run into another
+    // folder. Here only main.c exists: it is the user's own and must not be
+    // overwritten without a question.
+    Folder f;
+    makeFolder(f);
+    writeBytes(f.targets().at(2), Old);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 1;
+    model.applyToAllConflicts = true;
+
+    UserDialogs::answerNextBox(QMessageBox::Cancel);
+    QVERIFY(!generate(model, f));
+    QCOMPARE(UserDialogs::shownBoxes().size(), 1);
+    QCOMPARE(UserDialogs::shownBoxes().first().checkBoxText, QStringLiteral("Do this for the next conflicts"));
+    QCOMPARE(readBytes(f.targets().at(2)), Old);
+    QCOMPARE(readBytes(f.targets().at(0)), ClockTemplate);
+    QVERIFY(!model.applyToAllConflicts);
+}
+
+void TestSourceGeneratorFiles::previewOverwritesSilently()
+{
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 0;
+
+    QVERIFY(generate(model, f));
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QCOMPARE(readBytes(f.targets().at(0)), ClockTemplate);
+    QCOMPARE(readBytes(f.targets().at(1)), HeaderTemplate);
+    QCOMPARE(readBytes(f.targets().at(2)), MainTemplate);
+    QVERIFY(!model.applyToAllConflicts);
+}
+
+void TestSourceGeneratorFiles::failingChainWritesNothing_data()
+{
+    QTest::addColumn<int>("series");
+    QTest::addColumn<QString>("brokenTemplate");
+    QTest::addColumn<QByteArray>("brokenText");
+
+    // Series 2 needs its sections; series 0 has no chain but the
+    // configuration header, the last file, must still hold its define.
+    QTest::newRow("clock source without sections") << 2 << QStringLiteral("fake_clock.c") << ClockTemplate;
+    QTest::newRow("configuration header without HEXT_VALUE")
+        << NoSeries << QStringLiteral("fake_conf.h") << QByteArray("#define HSE 1\r\n");
+    QTest::newRow("main program template missing") << NoSeries << QStringLiteral("fake_main.c") << QByteArray();
+}
+
+void TestSourceGeneratorFiles::failingChainWritesNothing()
+{
+    QFETCH(int, series);
+    QFETCH(QString, brokenTemplate);
+    QFETCH(QByteArray, brokenText);
+
+    Folder f;
+    makeFolder(f);
+    const QString brokenPath = f.templates() + QLatin1Char('/') + brokenTemplate;
+    if (brokenText.isEmpty())
+        QVERIFY(QFile::remove(brokenPath));
+    else
+        writeBytes(brokenPath, brokenText);
+    putOldFiles(f);
+    QVERIFY(QFile::remove(f.targets().at(1)));   // one target new, three existing
+
+    ClockTreeModel model(series);
+    model.interactiveGenerate = 1;
+    QVERIFY(!generate(model, f));
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QVERIFY(!QFile::exists(f.targets().at(1)));
+    QCOMPARE(readBytes(f.targets().at(0)), Old);
+    QCOMPARE(readBytes(f.targets().at(2)), Old);
+    QCOMPARE(readBytes(f.targets().at(3)), Old);
+}
+
+void TestSourceGeneratorFiles::targetThatCannotBeOpenedFails()
+{
+    Folder f;
+    makeFolder(f);
+    QVERIFY(QDir(f.src()).mkdir(QStringLiteral("main.c")));   // a folder in the way
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 0;
+
+    QVERIFY(!generate(model, f));
+    QVERIFY(QFileInfo(f.targets().at(2)).isDir());
+    QVERIFY(!QFile::exists(f.targets().at(3)));
+}
+
+void TestSourceGeneratorFiles::failedWriteKeepsTheOldFile()
+{
+#ifdef Q_OS_UNIX
+    // A file-size limit makes the write itself fail part way, as a full disk
+    // would, whatever the user's rights.
+    Folder f;
+    makeFolder(f);
+    QByteArray big = "/* clock source */\r\n";
+    for (int i = 0; i < 200; ++i)
+        big += "/* filler line to make the file larger than the limit */\r\n";
+    writeBytes(f.templates() + QStringLiteral("/fake_clock.c"), big);
+    putOldFiles(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 0;
+
+    struct rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool ok = generate(model, f);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!ok);
+    QCOMPARE(readBytes(f.targets().at(0)), Old);
+    const QStringList expected{QStringLiteral("fake_clock.c"), QStringLiteral("main.c")};
+    QCOMPARE(QDir(f.src()).entryList(QDir::Files), expected);
+#else
+    QSKIP("needs a file-size limit");
+#endif
+}
+
+void TestSourceGeneratorFiles::realOverwriteBox()
+{
+    UserDialogs::setTestMode(false);
+    ClockTreeModel model(NoSeries);
+    SourceGenerator generator(model);
+
+    QString title, label, checkText;
+    bool checkedAtStart = true;
+    QStringList buttons;
+    QTimer::singleShot(0, this, [&]() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        if (auto *l = box->findChild<QLabel *>(QStringLiteral("replaceFileLabel")))
+            label = l->text();
+        auto *check = box->findChild<QCheckBox *>(QStringLiteral("applyToAllCheckBox"));
+        if (check) {
+            checkText = check->text();
+            checkedAtStart = check->isChecked();
+            check->setChecked(true);
+        }
+        buttons << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::Cancel)->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+
+    bool replace = false;
+    bool applyToAll = false;
+    generator.askReplaceFile(QStringLiteral("main.c"), replace, applyToAll);
+    QCOMPARE(title, QStringLiteral("warning"));
+    QCOMPARE(label, QStringLiteral("main.c file already exists.Do you want to replace it ? "));
+    QCOMPARE(checkText, QStringLiteral("Do this for the next conflicts"));
+    QVERIFY(!checkedAtStart);
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("Cancel")}));
+    QVERIFY(replace);
+    QVERIFY(applyToAll);
+
+    // Closing the box answers Cancel.
+    QTimer::singleShot(0, this, []() {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    generator.askReplaceFile(QStringLiteral("main.c"), replace, applyToAll);
+    QVERIFY(!replace);
+    QVERIFY(!applyToAll);
+}
+
+void TestSourceGeneratorFiles::realOverwriteBoxInChinese()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/image/tr_zh.qm")));
+    QCoreApplication::installTranslator(&translator);
+    UserDialogs::setTestMode(false);
+    ClockTreeModel model(NoSeries);
+    SourceGenerator generator(model);
+
+    QString title, label, checkText;
+    bool checkedAtStart = false;
+    QTimer::singleShot(0, this, [&]() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        if (auto *l = box->findChild<QLabel *>(QStringLiteral("replaceFileLabel")))
+            label = l->text();
+        if (auto *check = box->findChild<QCheckBox *>(QStringLiteral("applyToAllCheckBox"))) {
+            checkText = check->text();
+            checkedAtStart = check->isChecked();
+        }
+        box->button(QMessageBox::Cancel)->click();
+    });
+
+    bool replace = true;
+    bool applyToAll = true;   // pre-checks the box
+    generator.askReplaceFile(QStringLiteral("kytor620_clock.c"), replace, applyToAll);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(title, QStringLiteral("警告"));
+    QCOMPARE(label, QStringLiteral("kytor620_clock.c 文件已经存在，是否替换？ "));
+    QCOMPARE(checkText, QStringLiteral("为之后的冲突执行此操作"));
+    QVERIFY(checkedAtStart);
+    QVERIFY(!replace);
+    QVERIFY(!applyToAll);
+}
+
+QTEST_MAIN(TestSourceGeneratorFiles)
+#include "tst_model_sourcegenerator_files.moc"
