@@ -19,6 +19,11 @@
 
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 const QString tlsDir = QStringLiteral(KYTO_FIXTURES_DIR "/tls");
@@ -82,6 +87,7 @@ private slots:
     void existingFile_data();
     void existingFile();
     void unwritableFolderIsReported();
+    void failedWriteAbortsTheTransfer();
     void cancelDuringSlowTransferAfterRedirect();
     void untrustedCertificate_data();
     void untrustedCertificate();
@@ -331,6 +337,39 @@ void TestHttpsDownload::unwritableFolderIsReported()
     QCOMPARE(UserDialogs::shownBoxes().size(), 1);
     QCOMPARE(UserDialogs::shownBoxes().at(0).text, "Unable to save the file " + notAFolder + "/Setup.exe");
     QVERIFY(server->requestedPaths().isEmpty());
+}
+
+void TestHttpsDownload::failedWriteAbortsTheTransfer()
+{
+#ifdef Q_OS_UNIX
+    // A file-size limit makes the disk refuse the data part way through.
+    server->setResponse("/Setup.exe", payload.repeated(10));
+    const QString existing = folder->path() + "/Setup.exe";
+    writeFile(existing, "old");
+    UserDialogs::answerNextBox(QMessageBox::Ok);
+
+    HttpsDownload download;
+    download.showDialogs = true;
+    QString target = folder->path();
+    struct rlimit previous;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    struct rlimit limited = previous;
+    limited.rlim_cur = 64 * 1024;
+    const sighandler_t previousHandler = signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool ok = download.downloadFile(server->url("/Setup.exe").toString(), target, "", 0);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!ok);
+    QCOMPARE(UserDialogs::shownBoxes().size(), 2);
+    QCOMPARE(UserDialogs::shownBoxes().at(1).title, QStringLiteral("Error"));
+    QCOMPARE(UserDialogs::shownBoxes().at(1).text, "Unable to save the file " + existing);
+    QCOMPARE(entries(folder->path()), QStringList{"Setup.exe"});
+    QCOMPARE(fileContents(existing), QByteArray("old"));
+#else
+    QSKIP("needs a file-size limit");
+#endif
 }
 
 void TestHttpsDownload::cancelDuringSlowTransferAfterRedirect()
