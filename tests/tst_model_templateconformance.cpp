@@ -320,6 +320,9 @@ void TemplateConformanceTest::everySeriesGeneratesCompilableCode()
                 fault(name + ": " + f);
         }
 
+        if (readFile(files[0]) != readFile(":/image/" + stem + "_clock.h"))
+            fault(stem + "_clock.h differs from its template");
+
         const QString conf = readFile(files[1]);
         const QString hextLiteral = QString("((uint32_t)%1)").arg(qRound64(model.hextMhz * 1e6));
         const QRegularExpression hextLine("#define\\s+HEXT_VALUE\\s+(\\S+)");
