@@ -1,0 +1,437 @@
+// Editing a multiplier-PLL page: typed values and their checks, the USB
+// branch, and code generation with its limit questions.
+#include "KytoH620APLL.h"
+#include "KytoR620APLL.h"
+#include "KytoR620PLL.h"
+#include "KytoR650PLL.h"
+#include "KytoR710PLL.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "UserDialogs.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using PageFactory = std::function<KytoMultiplierPLL *()>;
+
+namespace {
+
+PageFactory factoryFor(const QString &cls)
+{
+    if (cls == QLatin1String("KytoR620PLL"))
+        return [] { return new KytoR620PLL(nullptr); };
+    if (cls == QLatin1String("KytoR620APLL"))
+        return [] { return new KytoR620APLL(nullptr); };
+    if (cls == QLatin1String("KytoR650PLL"))
+        return [] { return new KytoR650PLL(nullptr); };
+    if (cls == QLatin1String("KytoH620APLL"))
+        return [] { return new KytoH620APLL(nullptr); };
+    return [] { return new KytoR710PLL(nullptr); };
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    previousHandler(type, context, message);
+}
+
+QLineEdit *edit(QWidget *page, const char *name)
+{
+    return page->findChild<QLineEdit *>(QString::fromLatin1(name) + "_LineEdit");
+}
+
+QString readout(QWidget *page, const char *name)
+{
+    QLineEdit *e = page->findChild<QLineEdit *>(QString::fromLatin1(name) + "_ReadOut");
+    return e ? e->text() : QStringLiteral("<missing>");
+}
+
+CustomComboBox1 *combo(QWidget *page, const char *name)
+{
+    return page->findChild<CustomComboBox1 *>(QString::fromLatin1(name) + "_ComboBox");
+}
+
+QRadioButton *radio(QWidget *page, const char *group, int n)
+{
+    return page->findChild<QRadioButton *>(QStringLiteral("%1_RadioButton_%2").arg(QLatin1String(group)).arg(n));
+}
+
+QString label(QWidget *page, const char *name)
+{
+    QLabel *l = page->findChild<QLabel *>(QString::fromLatin1(name) + "_Label");
+    return l ? l->text() : QStringLiteral("<missing>");
+}
+
+void type(QLineEdit *e, const QString &text)
+{
+    e->clear();
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Return);
+}
+
+QStringList boxTexts()
+{
+    QStringList texts;
+    for (const UserDialogs::ShownBox &box : UserDialogs::shownBoxes())
+        texts << box.title + ": " + box.text;
+    return texts;
+}
+
+QString readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(f.readAll());
+}
+
+} // namespace
+
+class TestMultiplierSeriesEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { previousHandler = qInstallMessageHandler(quietHandler); }
+    void init()
+    {
+        UserDialogs::reset();
+        UserDialogs::setTestMode(true);
+    }
+
+    void sclkTyped_data();
+    void sclkTyped();
+    void hextTyped_data();
+    void hextTyped();
+    void hextAboveSixteenIsRepaired();
+    void usbOnR620();
+    void usbOnR620ARetunes();
+    void pllFactorStoredDespiteBadHext();
+    void greyedHextNeverBlocks_data();
+    void greyedHextNeverBlocks();
+    void generateR620Defaults();
+    void generateR620AClockOut();
+    void limitErrorsStopGeneration();
+    void boxesInChinese();
+    void realErrorBox();
+};
+
+void TestMultiplierSeriesEdit::sclkTyped_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("sclk");
+    QTest::addColumn<int>("pllMult");
+
+    QTest::newRow("R620 150") << "KytoR620PLL" << "150" << true << "152.000" << 19;
+    QTest::newRow("R620 200") << "KytoR620PLL" << "200" << true << "200.000" << 25;
+    QTest::newRow("R620 201") << "KytoR620PLL" << "201" << false << "192.000" << 24;
+    QTest::newRow("R620 3.9") << "KytoR620PLL" << "3.9" << false << "192.000" << 24;
+    QTest::newRow("R620A 240") << "KytoR620APLL" << "240" << true << "240.000" << 30;
+    // 100 / 8 = 12.5 rounds up to 13.
+    QTest::newRow("R620A 100") << "KytoR620APLL" << "100" << true << "104.000" << 13;
+    QTest::newRow("R620A 240.5") << "KytoR620APLL" << "240.5" << false << "240.000" << 30;
+    QTest::newRow("H620A 201") << "KytoH620APLL" << "201" << false << "200.000" << 25;
+    QTest::newRow("R710 201") << "KytoR710PLL" << "201" << false << "200.000" << 25;
+}
+
+void TestMultiplierSeriesEdit::sclkTyped()
+{
+    QFETCH(QString, cls);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QString, sclk);
+    QFETCH(int, pllMult);
+
+    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    QLineEdit *sclkEdit = edit(page.get(), "sclk");
+    sclkEdit->clear();
+    QTest::keyClicks(sclkEdit, typed);
+    QTest::keyClick(sclkEdit, Qt::Key_Return);
+
+    if (accepted) {
+        QVERIFY(UserDialogs::shownBoxes().isEmpty());
+        QCOMPARE(sclkEdit->text(), sclk);
+        QCOMPARE(readout(page.get(), "i2s"), sclk);
+    } else {
+        QCOMPARE(boxTexts(), QStringList{"Error: sclk input error!"});
+        QCOMPARE(UserDialogs::shownBoxes().first().icon, QMessageBox::Critical);
+        QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{"Ok"});
+        QCOMPARE(sclkEdit->text(), typed);   // the rejected text stays
+        QCOMPARE(readout(page.get(), "i2s"), sclk);
+    }
+    QCOMPARE(combo(page.get(), "pllmult")->currentText(), QStringLiteral("  * %1").arg(pllMult));
+    QCOMPARE(page->model->pllMult, pllMult);
+}
+
+void TestMultiplierSeriesEdit::hextTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("4") << "4" << true;
+    QTest::newRow("12.5") << "12.5" << true;
+    QTest::newRow("3.999") << "3.999" << false;
+    QTest::newRow("25.001") << "25.001" << false;
+    QTest::newRow("30") << "30" << false;
+}
+
+void TestMultiplierSeriesEdit::hextTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    KytoR620PLL page(nullptr);
+    QLineEdit *hext = edit(&page, "hext");
+    hext->clear();
+    QTest::keyClicks(hext, typed);
+    // Pending until Return: yellow background, red text when out of range.
+    QVERIFY(hext->styleSheet().contains("rgb(255, 255, 225)"));
+    QCOMPARE(hext->palette().color(QPalette::Text), accepted ? QColor(Qt::black) : QColor(Qt::red));
+    QCOMPARE(page.model->hextMhz, 8.0);
+    QTest::keyClick(hext, Qt::Key_Return);
+    if (accepted) {
+        QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
+        QCOMPARE(page.model->hextMhz, typed.toDouble());
+        QCOMPARE(edit(&page, "sclk")->text(), QString::number(typed.toDouble() * 24, 'f', 3));
+        QVERIFY(hext->styleSheet().contains("rgb(152, 251, 152)"));
+    } else {
+        QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
+        QCOMPARE(page.model->hextMhz, 8.0);
+        QCOMPARE(edit(&page, "sclk")->text(), QStringLiteral("192.000"));
+    }
+}
+
+void TestMultiplierSeriesEdit::hextAboveSixteenIsRepaired()
+{
+    KytoR620PLL page(nullptr);
+    type(edit(&page, "hext"), "20");
+    QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
+    QCOMPARE(edit(&page, "hext")->text(), QStringLiteral("16.000"));
+    QCOMPARE(page.model->hextMhz, 16.0);
+    // 16 MHz x 24 is over the limit and shown red.
+    QCOMPARE(edit(&page, "sclk")->text(), QStringLiteral("384.000"));
+    QCOMPARE(edit(&page, "sclk")->palette().color(QPalette::Text), QColor(Qt::red));
+
+    // Below 2 MHz behind the pre-divider: HEXT becomes 2 x the divider.
+    KytoR620APLL r620a(nullptr);
+    type(edit(&r620a, "hext"), "5");
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+    radio(&r620a, "pllhextdiv", 1)->click();
+    combo(&r620a, "hextdiv")->setCurrentIndex(1);
+    QVERIFY(boxTexts().contains("Error: pll input clock source range 2-16MHz!"));
+    QCOMPARE(edit(&r620a, "hext")->text(), QStringLiteral("6.000"));
+    QCOMPARE(r620a.model->pllInputFrequency(), 2.0);
+}
+
+void TestMultiplierSeriesEdit::usbOnR620()
+{
+    KytoR620PLL page(nullptr);
+    combo(&page, "usbswitch")->setCurrentIndex(0);
+    QLabel *usb = page.findChild<QLabel *>("usbFreq_Label");
+    QCOMPARE(usb->text(), QStringLiteral("48.000 MHz"));
+    QCOMPARE(usb->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
+    combo(&page, "usbdiv")->setCurrentIndex(4);   // /3 of 192 MHz
+    QCOMPARE(usb->text(), QStringLiteral("64.000 MHz"));
+    QCOMPARE(usb->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    QTemporaryDir dir;
+    page.model->interactiveGenerate = 1;
+    UserDialogs::answerNextBox(QMessageBox::Cancel);
+    QVERIFY(!page.generateCode());
+    QCOMPARE(boxTexts(), QStringList{"Warning: USB clock must be 48MHz. But the USB clock of current config is wrong.  please confirm whether to continue?"});
+    QStringList buttons = UserDialogs::shownBoxes().first().buttons;
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"Cancel", "Yes"}));
+    QVERIFY(UserDialogs::fileQuestions().isEmpty());
+}
+
+void TestMultiplierSeriesEdit::usbOnR620ARetunes()
+{
+    KytoR620APLL page(nullptr);
+    combo(&page, "usbswitch")->setCurrentIndex(0);
+    // USB from the PLL at /4 needs 192 MHz: the multiplier follows.
+    QCOMPARE(combo(&page, "pllmult")->currentText(), QStringLiteral("  * 24"));
+    QCOMPARE(edit(&page, "sclk")->text(), QStringLiteral("192.000"));
+    QCOMPARE(label(&page, "usbFreq"), QStringLiteral("48.000 MHz"));
+
+    // SCLK comes from the PLL, so a new USB divider leaves the factor alone.
+    combo(&page, "usbdiv")->setCurrentIndex(0);
+    QCOMPARE(page.model->pllMult, 24);
+    QCOMPARE(label(&page, "usbFreq"), QStringLiteral("192.000 MHz"));
+    // With SCLK from HICK the PLL is tuned for the USB clock alone.
+    radio(&page, "sclkselect", 2)->click();
+    combo(&page, "usbdiv")->setCurrentIndex(2);
+    QCOMPARE(page.model->pllMult, 12);
+    QCOMPARE(label(&page, "usbFreq"), QStringLiteral("48.000 MHz"));
+    radio(&page, "hicktousb", 1)->click();
+    QCOMPARE(label(&page, "usbFreq"), QStringLiteral("48.000 MHz"));
+    QVERIFY(!combo(&page, "usbdiv")->isEnabled());
+    QCOMPARE(page.model->usbFromHick, 1);
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+}
+
+void TestMultiplierSeriesEdit::pllFactorStoredDespiteBadHext()
+{
+    KytoR620PLL page(nullptr);
+    QLineEdit *hext = edit(&page, "hext");
+    hext->clear();
+    QTest::keyClicks(hext, "30");
+    combo(&page, "pllmult")->setCurrentIndex(10);
+    QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
+    // The combo and the model agree, whatever the HEXT text.
+    QCOMPARE(page.model->pllMult, 12);
+    QCOMPARE(page.model->hextMhz, 8.0);
+}
+
+void TestMultiplierSeriesEdit::greyedHextNeverBlocks_data()
+{
+    QTest::addColumn<QString>("cls");
+    for (const char *cls : {"KytoR620PLL", "KytoR620APLL", "KytoR650PLL", "KytoH620APLL", "KytoR710PLL"})
+        QTest::newRow(cls) << QString::fromLatin1(cls);
+}
+
+void TestMultiplierSeriesEdit::greyedHextNeverBlocks()
+{
+    QFETCH(QString, cls);
+    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    QWidget *p = page.get();
+    QLineEdit *hext = edit(p, "hext");
+    hext->clear();
+    QTest::keyClicks(hext, "30");
+    radio(p, "sclkselect", 2)->click();
+    QVERIFY(!hext->isEnabled());
+    combo(p, "ahbdiv")->setCurrentIndex(1);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
+    QCOMPARE(readout(p, "dma"), QStringLiteral("4.000"));
+}
+
+void TestMultiplierSeriesEdit::generateR620Defaults()
+{
+    QTemporaryDir dir;
+    KytoR620PLL page(nullptr);
+    page.model->interactiveGenerate = 1;
+    UserDialogs::answerNextFileDialog(dir.path());
+    UserDialogs::answerNextBoxWithText("OK");
+    QVERIFY(page.generateCode());
+
+    QCOMPARE(UserDialogs::fileQuestions().size(), 1);
+    QCOMPARE(UserDialogs::fileQuestions().first().caption, QStringLiteral("Select directory"));
+    const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().title, QStringLiteral("Information"));
+    QCOMPARE(boxes.first().text, QStringLiteral("Generate code finished!  Files:\n\nsrc/main.c\nsrc/kytor620_clock.c\n"
+                                                "inc/kytor620_clock.h\ninc/kytor620_conf.h\n"));
+    QCOMPARE(boxes.first().buttons, (QStringList{" Open Folder  ", "OK"}));
+    for (const char *f : {"src/main.c", "src/kytor620_clock.c", "inc/kytor620_clock.h", "inc/kytor620_conf.h"})
+        QVERIFY2(QFile::exists(dir.filePath(f)), f);
+    const QString clock = readFile(dir.filePath("src/kytor620_clock.c"));
+    QVERIFY(clock.contains("CRM_PLL_MULT_24"));
+    // The ">= 168" branch: the AHB clock is raised in steps.
+    QVERIFY(clock.contains("crm_ahb_div_set(CRM_AHB_DIV_8);"));
+    QVERIFY(!clock.contains("[#sysclock"));
+    QVERIFY(clock.contains("\r\n"));
+}
+
+void TestMultiplierSeriesEdit::generateR620AClockOut()
+{
+    QTemporaryDir dir;
+    KytoR620APLL page(nullptr);
+    radio(&page, "pllhextdiv", 1)->click();
+    combo(&page, "clockoutPinSelect")->setCurrentIndex(1);
+    radio(&page, "clkout", 8)->click();            // pll/2
+    combo(&page, "clockoutdiv")->setCurrentIndex(2); // /4
+    QCOMPARE(page.model->hextDiv, 2);
+    QCOMPARE(page.model->clkoutSource, 8);
+    QCOMPARE(page.model->clkoutDiv, 4);
+
+    page.model->interactiveGenerate = 1;
+    UserDialogs::answerNextFileDialog(dir.path());
+    UserDialogs::answerNextBoxWithText("OK");
+    QVERIFY2(page.generateCode(), qPrintable(boxTexts().join('\n')));
+    const QString clock = readFile(dir.filePath("src/kytor620a_650_clock.c")) + readFile(dir.filePath("src/main.c"));
+    for (const char *expected : {"CRM_PLL_SOURCE_HEXT_DIV", "crm_hext_clock_div_set(CRM_HEXT_DIV_2)",
+                                 "CRM_CLKOUT_PLL_DIV_2", "CRM_CLKOUT_DIV_4"})
+        QVERIFY2(clock.contains(QLatin1String(expected)), expected);
+}
+
+void TestMultiplierSeriesEdit::limitErrorsStopGeneration()
+{
+    // HEXT 16 x 24 = 384 MHz: the SCLK limit error, with the limit as a whole number.
+    KytoR620PLL page(nullptr);
+    type(edit(&page, "hext"), "20");
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+    page.model->interactiveGenerate = 0;
+    QVERIFY(!page.generateCode());
+    QCOMPARE(boxTexts(), QStringList{"Error: sclk input error!"});
+
+    // With the edit in range, the model's limit is what counts.
+    combo(&page, "pllmult")->setCurrentIndex(10);   // 16 x 12 = 192
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+    page.model->sclkMhz = 200.001;
+    QVERIFY(!page.generateCode());
+    QCOMPARE(boxTexts(), QStringList{"Error: Can not support sclk greater than 200MHz"});
+
+    // The folder dialog cancelled: nothing is said.
+    KytoR650PLL r650(nullptr);
+    r650.model->interactiveGenerate = 1;
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+    QVERIFY(!r650.generateCode());
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QCOMPARE(UserDialogs::fileQuestions().size(), 1);
+}
+
+void TestMultiplierSeriesEdit::boxesInChinese()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/image/tr_zh.qm")));
+    QCoreApplication::installTranslator(&translator);
+    for (const QString &cls : {QStringLiteral("KytoR620PLL"), QStringLiteral("KytoR710PLL")}) {
+        UserDialogs::reset();
+        UserDialogs::setTestMode(true);
+        std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+        type(edit(page.get(), "sclk"), "300");
+        QCOMPARE(boxTexts(), QStringList{QStringLiteral("错误: sclk 输入错误！")});
+        QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{QStringLiteral("确定")});
+    }
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void TestMultiplierSeriesEdit::realErrorBox()
+{
+    UserDialogs::setTestMode(false);
+    KytoR620PLL page(nullptr);
+    QString title, text;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        for (QAbstractButton *b : box->buttons())
+            buttons << b->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    type(edit(&page, "hext"), "30");
+    QCOMPARE(title, QStringLiteral("Error"));
+    QCOMPARE(text, QStringLiteral("hext input error!"));
+    QCOMPARE(buttons, QStringList{"Ok"});
+}
+
+QTEST_MAIN(TestMultiplierSeriesEdit)
+#include "tst_multiplierseries_edit.moc"
