@@ -111,6 +111,24 @@ void TestClockTreeModel::everyIndexComputesWithoutFault()
                          qPrintable(QStringLiteral("index %1, %2, setup '%3'").arg(index).arg(f).arg(setup)));
             }
         }
+
+        // Zero divisors break the series' invariants; the frequencies are
+        // then meaningless, but nothing may crash or convert an infinity.
+        for (const char *zeros : {"sclkSource=1 pllFlexibleMode=1 pllMs=0 pllFr=0 pllFp=0 pllFu=0 usbDiv=0",
+                                  "sclkSource=1 pllFlexibleMode=0 pllHextDivEnabled=1 hextDiv=0 ahbDiv=0 apb1Div=0 adcDiv=0 adcEnabled=1",
+                                  "sclkSource=0 hextDiv=0 hickDiv=0 hextMhz=1e300 usbDiv=0"}) {
+            ClockTreeModel m(index);
+            ModelFields::apply(m, QLatin1String(zeros));
+            m.recompute();
+            m.recomputeFromPll();
+            m.recomputeUsb();
+            m.recompute();
+            int suggested = 0;
+            m.fixPllMs(0, suggested);
+            m.fixPllNs(0, 0, suggested);
+            QVERIFY(!m.usbDivName().isEmpty());
+            QVERIFY(!m.flashWaitCycleName().isEmpty());
+        }
     }
 }
 
