@@ -68,8 +68,10 @@ QHash<int, KytoPLLConfig::SeriesOperations> &testOverrides()
 
 } // namespace
 
-// The page classes, one line per class. A series without a line here has no
-// page yet: choosing or opening it leaves the container without a widget.
+// The page classes, one line per class, for example
+//     case 2: ops = operationsOf<KytoR620PLL>(); return true;
+// with the class's header included above. A series without a line here has
+// no page: choosing or opening it leaves the container without a widget.
 bool KytoPLLConfig::seriesOperations(int index, SeriesOperations &ops)
 {
     if (testOverrides().contains(index)) {
@@ -77,7 +79,6 @@ bool KytoPLLConfig::seriesOperations(int index, SeriesOperations &ops)
         return true;
     }
     switch (index) {
-    // case 2: ops = operationsOf<KytoR620PLL>(); return true;
     default:
         return false;
     }
