@@ -9,10 +9,6 @@
 #ifndef KYTOR740_CONF_H
 #define KYTOR740_CONF_H
 
-#ifdef __cplusplus
-extern "C" {
-#endif
-
 /* library modules built into the project */
 #define CRM_MODULE_ENABLED
 #define GPIO_MODULE_ENABLED
@@ -25,16 +21,9 @@ extern "C" {
 #define ERTC_MODULE_ENABLED
 
 /* oscillator values in hz; the clock configuration tool writes the hext value */
-#if !defined HEXT_VALUE
 #define HEXT_VALUE               ((uint32_t)8000000) /*!< value of the high speed external crystal in hz */
-#endif
-
 #define HEXT_STARTUP_TIMEOUT     ((uint16_t)0x3000)  /*!< time out for hext start up */
 #define HICK_VALUE               ((uint32_t)48000000)  /*!< value of the high speed internal clock in hz */
 #define LEXT_VALUE               ((uint32_t)32768)  /*!< value of the low speed external crystal in hz */
-
-#ifdef __cplusplus
-}
-#endif
 
 #endif
