@@ -1,6 +1,7 @@
 #include "FormConfiguration.h"
 
 #include "FormCodeView.h"
+#include "HttpsDownload.h"
 #include "KytoPLLConfig.h"
 #include "MCUSelect_Form.h"
 #include "UserDialogs.h"
@@ -9,7 +10,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
@@ -21,10 +26,13 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegExp>
 #include <QSpacerItem>
 #include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace {
 
@@ -382,7 +390,142 @@ void FormConfiguration::OpenManual_Slot()
 
 void FormConfiguration::NewVersionDownload_Slot()
 {
-    // The update check is filled in with the downloader.
+    // A second check started from inside the first one's wait would share
+    // its downloader and index file.
+    if (updateCheckRunning)
+        return;
+    struct RunningCheck {
+        FormConfiguration *window;
+        explicit RunningCheck(FormConfiguration *w) : window(w)
+        {
+            window->updateCheckRunning = true;
+            window->newVersionDownloadAction->setEnabled(false);
+        }
+        ~RunningCheck()
+        {
+            window->newVersionDownloadAction->setEnabled(true);
+            window->updateCheckRunning = false;
+        }
+    } running(this);
+
+    const QString indexName = QStringLiteral("OrvaneDownloadResource.xml");
+    const QString toolGroup = QStringLiteral("OrvaneTool");
+    const QString toolName = QStringLiteral("Kyto Tessaly");
+    const int ownVersion = 0x030016;   // V3.0.16
+
+    HttpsDownload download;
+    QString base;
+    if (languageFlag == 0)
+        base = downloadBaseUrlEnglish.isEmpty() ? QStringLiteral(KYTO_DOWNLOAD_BASE_URL_EN) : downloadBaseUrlEnglish;
+    else
+        base = downloadBaseUrlChinese.isEmpty() ? QStringLiteral(KYTO_DOWNLOAD_BASE_URL_CN) : downloadBaseUrlChinese;
+    const QString indexAddress = base + indexName;
+    qDebug() << "Update index:" << indexAddress;
+
+    QFile::remove(QDir::currentPath() + QLatin1Char('/') + indexName);
+    QString indexPath = QDir::currentPath();
+    if (!download.downloadFile(indexAddress, indexPath, QString(), 0))
+        return;
+
+    const QString version = readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Version"));
+    const qint64 size = qint64(readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Size")).toULong(nullptr, 10));
+    const int published = versionNumber(version);
+    // An index that cannot be read says nothing about the latest version.
+    if (published == 0) {
+        QFile::remove(indexPath);
+        return;
+    }
+    if (published <= ownVersion) {
+        QMessageBox box(QMessageBox::Information, tr("Information"), tr("The current tool is the latest version."),
+                        QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(tr("Ok"));
+        UserDialogs::exec(box);
+        QFile::remove(indexPath);
+        return;
+    }
+
+    QMessageBox question(QMessageBox::Question, tr("Infomation"),
+                         tr("A new version of \"Kyto Tessaly\" has been detected, do you want to download it?"),
+                         QMessageBox::Ok | QMessageBox::Cancel);
+    question.button(QMessageBox::Ok)->setText(tr("Ok"));
+    question.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    if (UserDialogs::exec(question) == QMessageBox::Cancel) {
+        QFile::remove(indexPath);
+        return;
+    }
+    const QString folder = UserDialogs::getExistingDirectory(this, tr("Select directory"), QString(),
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty()) {
+        QFile::remove(indexPath);
+        return;
+    }
+    const QString address = readIndexValue(indexPath, toolGroup, toolName,
+                                           languageFlag != 0 ? QStringLiteral("URL") : QStringLiteral("URLEN"));
+    QFile::remove(indexPath);
+
+    // An address that already names the version keeps its own file name.
+    const QRegExp versionedName(QStringLiteral("_V(\\d+).(\\d+).(\\d+)"));
+    const QString suffix = versionedName.indexIn(address) >= 0 ? QString() : version;
+
+    download.showDialogs = true;
+    QString path = folder;
+    if (!download.downloadFile(address, path, suffix, size))
+        return;   // already reported by the downloader
+
+    QMessageBox box(QMessageBox::Information, tr("Information"),
+                    tr("Download succeeded, storage location: ") + QLatin1Char('\n') + path);
+    QPushButton *openFolder = box.addButton(tr(" Open Folder  "), QMessageBox::ActionRole);
+    box.addButton(tr("OK"), QMessageBox::ActionRole);
+    UserDialogs::exec(box);
+    if (box.clickedButton() == openFolder)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
+}
+
+void FormConfiguration::setDownloadBaseUrls(const QString &english, const QString &chinese)
+{
+    downloadBaseUrlEnglish = english;
+    downloadBaseUrlChinese = chinese;
+}
+
+QString FormConfiguration::readIndexValue(const QString &indexPath, const QString &group,
+                                          const QString &toolName, const QString &key)
+{
+    QFile file(indexPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    file.close();
+    QDomDocument document;
+    if (!document.setContent(&file))
+        return QString();
+
+    const QDomElement toolGroup = document.documentElement().firstChildElement(group);
+    for (QDomElement entry = toolGroup.firstChildElement(); !entry.isNull(); entry = entry.nextSiblingElement()) {
+        bool isTool = false;
+        for (QDomElement value = entry.firstChildElement(); !value.isNull(); value = value.nextSiblingElement()) {
+            if (value.text() == toolName)
+                isTool = true;
+            if (isTool && value.tagName() == key)
+                return value.text();
+        }
+    }
+    return QString();
+}
+
+int FormConfiguration::versionNumber(const QString &version)
+{
+    const int firstDot = version.indexOf(QLatin1Char('.'));
+    const QString a = firstDot < 0 ? version : version.left(firstDot);
+    const QString rest = firstDot < 0 ? version : version.mid(firstDot + 1);
+    const int secondDot = rest.indexOf(QLatin1Char('.'));
+    const QString b = secondDot < 0 ? rest : rest.left(secondDot);
+    const QString c = secondDot < 0 ? rest : rest.mid(secondDot + 1);
+
+    bool okA = false, okB = false, okC = false;
+    const qint64 packed = qint64(a.toInt(&okA, 16)) * 0x10000 + qint64(b.toInt(&okB, 16)) * 0x100 + c.toInt(&okC, 16);
+    // Parts too large for the packed int would wrap into a wrong comparison.
+    if (!okA || !okB || !okC || packed > std::numeric_limits<int>::max() || packed < std::numeric_limits<int>::min())
+        return 0;
+    return int(packed);
 }
 
 void FormConfiguration::OpenAbout_Slot()

@@ -37,6 +37,18 @@ public:
     // open, 2 generation failed. The folder is where the preview is written.
     int generateCodeTo(QString folder);
 
+    // The text of `key` in the update index at `indexPath`: in the first
+    // `group` element, the entry with a child whose text is `toolName`, among
+    // the children from that one on. "" when the file, entry or key is missing.
+    static QString readIndexValue(const QString &indexPath, const QString &group,
+                                  const QString &toolName, const QString &key);
+    // "a.b.c" with base-16 parts packed as a * 0x10000 + b * 0x100 + c; 0 when
+    // a part is not a number.
+    static int versionNumber(const QString &version);
+    // Tests only: the update server's base addresses for the English and the
+    // Chinese interface, in place of the compiled-in ones.
+    void setDownloadBaseUrls(const QString &english, const QString &chinese);
+
 public slots:
     void ClockConfig_PushButton_Slot();
     void CodeView_PushButton_Clicked();
@@ -90,6 +102,11 @@ private:
     // Whether translator is installed in the application right now; a
     // catalogue that failed to load at start was never installed.
     bool translatorInstalled;
+    // Empty: the compiled-in base addresses of the update server.
+    QString downloadBaseUrlEnglish;
+    QString downloadBaseUrlChinese;
+    // The index download waits in a nested loop with the window usable.
+    bool updateCheckRunning = false;
 };
 
 #endif // FORMCONFIGURATION_H

@@ -1,0 +1,378 @@
+// The update check of the main window: index lookup, version packing and the
+// whole check against a local HTTPS server, with verification on.
+
+#include "FormConfiguration.h"
+#include "HttpsDownload.h"
+#include "LocalHttpsServer.h"
+#include "UserDialogs.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString tlsDir = QStringLiteral(KYTO_FIXTURES_DIR "/tls");
+const QString indexName = QStringLiteral("OrvaneDownloadResource.xml");
+
+QByteArray indexWith(const QString &tool)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Resources>\n"
+                          "  <Other><Tool><Name>Kyto Tessaly</Name><Version>9.9.9</Version></Tool></Other>\n"
+                          "  <OrvaneTool>\n"
+                          "    <Tool><Name>Kyto Other</Name><Version>9.9.9</Version><URLEN>/x/Other.exe</URLEN></Tool>\n"
+                          "    <Tool>%1</Tool>\n"
+                          "  </OrvaneTool>\n"
+                          "  <OrvaneTool><Tool><Name>Kyto Tessaly</Name><Size>1</Size></Tool></OrvaneTool>\n"
+                          "</Resources>\n").arg(tool).toUtf8();
+}
+
+QByteArray indexFor(const QString &version, const QString &url = "/files/cn/Setup.exe",
+                    const QString &urlEn = "/files/en/Setup.exe")
+{
+    return indexWith(QStringLiteral("<Name>Kyto Tessaly</Name><Version>%1</Version><Size>4000</Size>"
+                                    "<URL>%2</URL><URLEN>%3</URLEN>").arg(version, url, urlEn));
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QStringList titles()
+{
+    QStringList result;
+    for (const UserDialogs::ShownBox &box : UserDialogs::shownBoxes())
+        result.append(box.title);
+    return result;
+}
+
+} // namespace
+
+class TestUpdateCheck : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void recordOpenedUrl(const QUrl &url) { openedUrls.append(url); }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void versionNumber_data();
+    void versionNumber();
+    void readIndexValue_data();
+    void readIndexValue();
+    void readIndexValueOfUnreadableFile();
+
+    void updateCheck_data();
+    void updateCheck();
+    void boxesOfASuccessfulCheck();
+    void latestVersionBox();
+    void secondCheckWhileRunningIsIgnored();
+
+private:
+    // Server addresses are written with this placeholder for the port.
+    QString local(const QString &path) const { return server->url(path).toString(); }
+
+    QTemporaryDir *work = nullptr;        // the working folder the index lands in
+    QTemporaryDir *downloads = nullptr;   // the folder the user picks
+    LocalHttpsServer *server = nullptr;
+    QString previousCurrent;
+    QList<QUrl> openedUrls;
+    QByteArray installer;
+};
+
+void TestUpdateCheck::initTestCase()
+{
+    QVERIFY(QSslSocket::supportsSsl());
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "recordOpenedUrl");
+    installer = QByteArray(4000, 'i');
+    previousCurrent = QDir::currentPath();
+}
+
+void TestUpdateCheck::init()
+{
+    UserDialogs::setTestMode(true);
+    UserDialogs::reset();
+    openedUrls.clear();
+    HttpsDownload::setAdditionalCaCertificates({LocalHttpsServer::caCertificate(tlsDir)});
+    work = new QTemporaryDir;
+    downloads = new QTemporaryDir;
+    QVERIFY(work->isValid() && downloads->isValid());
+    QVERIFY(QDir::setCurrent(work->path()));
+    server = new LocalHttpsServer;
+    QVERIFY(server->start(tlsDir, 20000));
+    server->setResponse("/files/en/Setup.exe", installer);
+    server->setResponse("/files/cn/Setup.exe", installer);
+    server->setResponse("/files/en/Kyto_V3.0.17.exe", installer);
+}
+
+void TestUpdateCheck::cleanup()
+{
+    QDir::setCurrent(previousCurrent);
+    delete server;
+    server = nullptr;
+    delete work;
+    work = nullptr;
+    delete downloads;
+    downloads = nullptr;
+    HttpsDownload::setAdditionalCaCertificates({});
+    UserDialogs::reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestUpdateCheck::versionNumber_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("packed");
+    QTest::addColumn<bool>("newer");
+
+    QTest::newRow("own version") << "3.0.16" << 0x030016 << false;
+    QTest::newRow("next patch") << "3.0.17" << 0x030017 << true;
+    QTest::newRow("next minor") << "3.1.0" << 0x030100 << true;
+    QTest::newRow("hex digit") << "3.0.1A" << 0x03001A << true;
+    QTest::newRow("bare 4 repeats") << "4" << 0x040404 << true;
+    QTest::newRow("two parts") << "3.2" << 0x030202 << true;
+    QTest::newRow("3.0.9") << "3.0.9" << 0x030009 << false;
+    QTest::newRow("2.99.99") << "2.99.99" << 0x029999 << false;
+    QTest::newRow("empty") << "" << 0 << false;
+    QTest::newRow("not a number") << "3.0.x" << 0 << false;
+    QTest::newRow("four parts") << "3.0.1.7" << 0 << false;
+    QTest::newRow("beyond int") << "8000.0.0" << 0 << false;
+}
+
+void TestUpdateCheck::versionNumber()
+{
+    QFETCH(QString, version);
+    QFETCH(int, packed);
+    QFETCH(bool, newer);
+    QCOMPARE(FormConfiguration::versionNumber(version), packed);
+    QCOMPARE(FormConfiguration::versionNumber(version) > 0x030016, newer);
+}
+
+void TestUpdateCheck::readIndexValue_data()
+{
+    QTest::addColumn<QByteArray>("index");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray full = indexFor("3.0.17", "https://cn/Setup.exe", "https://en/Setup.exe");
+    QTest::newRow("Version") << full << "Version" << "3.0.17";
+    QTest::newRow("Size") << full << "Size" << "4000";
+    QTest::newRow("URL") << full << "URL" << "https://cn/Setup.exe";
+    QTest::newRow("URLEN") << full << "URLEN" << "https://en/Setup.exe";
+    QTest::newRow("the name element itself") << full << "Name" << "Kyto Tessaly";
+    QTest::newRow("missing key") << full << "Notes" << "";
+    QTest::newRow("key before the name is not read")
+        << indexWith("<Version>3.0.20</Version><Name>Kyto Tessaly</Name><Size>7</Size>") << "Version" << "";
+    QTest::newRow("name from nested text")
+        << indexWith("<Name><b>Kyto</b> Tessaly</Name><Version>3.0.18</Version>") << "Version" << "3.0.18";
+    QTest::newRow("name compared exactly")
+        << indexWith("<Name>kyto tessaly</Name><Version>3.0.18</Version>") << "Version" << "";
+    QTest::newRow("only the first group")
+        << indexWith("<Name>Kyto Other</Name>") << "Size" << "";
+    QTest::newRow("not XML") << QByteArray("Version=3.0.17\n") << "Version" << "";
+}
+
+void TestUpdateCheck::readIndexValue()
+{
+    QFETCH(QByteArray, index);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+
+    const QString path = work->filePath(indexName);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(index);
+    f.close();
+    QCOMPARE(FormConfiguration::readIndexValue(path, "OrvaneTool", "Kyto Tessaly", key), expected);
+}
+
+void TestUpdateCheck::readIndexValueOfUnreadableFile()
+{
+    QCOMPARE(FormConfiguration::readIndexValue(work->filePath("absent.xml"), "OrvaneTool", "Kyto Tessaly", "Version"),
+             QString());
+}
+
+void TestUpdateCheck::updateCheck_data()
+{
+    QTest::addColumn<int>("languageFlag");
+    QTest::addColumn<QByteArray>("index");      // empty: the index is not on the server
+    QTest::addColumn<int>("questionAnswer");    // -1: no question expected
+    QTest::addColumn<bool>("chooseFolder");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("savedAs");
+
+    const QStringList asked{"Infomation"};
+    const QStringList downloaded{"Infomation", "Information"};
+    const int ok = QMessageBox::Ok;
+    const int cancel = QMessageBox::Cancel;
+
+    QTest::newRow("newer, English interface")
+        << 0 << indexFor("3.0.17") << ok << true << downloaded << "Setup_V3.0.17.exe";
+    QTest::newRow("newer, Chinese interface reads URL")
+        << 1 << indexFor("3.1.0") << ok << true << downloaded << "Setup_V3.1.0.exe";
+    QTest::newRow("version in the address keeps its name")
+        << 0 << indexFor("3.0.17", "", "/files/en/Kyto_V3.0.17.exe") << ok << true << downloaded << "Kyto_V3.0.17.exe";
+    QTest::newRow("question declined")
+        << 0 << indexFor("3.0.17") << cancel << false << asked << "";
+    QTest::newRow("folder dialog cancelled")
+        << 0 << indexFor("3.0.17") << ok << false << asked << "";
+    QTest::newRow("installer address ends with slash")
+        << 0 << indexFor("3.0.17", "", "/files/en/") << ok << true << QStringList{"Infomation", "Error"} << "";
+    QTest::newRow("same version") << 0 << indexFor("3.0.16") << -1 << false << QStringList{"Information"} << "";
+    QTest::newRow("older version") << 0 << indexFor("2.99.99") << -1 << false << QStringList{"Information"} << "";
+    QTest::newRow("no Version: silent") << 0 << indexWith("<Name>Kyto Tessaly</Name><Size>1</Size>") << -1 << false
+                                        << QStringList() << "";
+    QTest::newRow("not XML: silent") << 0 << QByteArray("<html>busy</html") << -1 << false << QStringList() << "";
+    QTest::newRow("index missing: silent") << 0 << QByteArray() << -1 << false << QStringList() << "";
+}
+
+void TestUpdateCheck::updateCheck()
+{
+    QFETCH(int, languageFlag);
+    QFETCH(QByteArray, index);
+    QFETCH(int, questionAnswer);
+    QFETCH(bool, chooseFolder);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, savedAs);
+
+    // Installer addresses in the index are written as paths on the server.
+    index.replace("<URL>/", QByteArray("<URL>") + local("/").toUtf8());
+    index.replace("<URLEN>/", QByteArray("<URLEN>") + local("/").toUtf8());
+    const QString indexPath = languageFlag == 0 ? "/en/" + indexName : "/cn/" + indexName;
+    if (!index.isEmpty())
+        server->setResponse(indexPath, index);
+    // A stale index in the working folder must not be read.
+    QFile stale(work->filePath(indexName));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write(indexFor("9.0.0"));
+    stale.close();
+
+    if (questionAnswer >= 0)
+        UserDialogs::answerNextBox(QMessageBox::StandardButton(questionAnswer));
+    if (questionAnswer == QMessageBox::Ok)
+        UserDialogs::answerNextFileDialog(chooseFolder ? downloads->path() : QString());
+    if (boxes.size() == 2 && boxes.last() == "Information")
+        UserDialogs::answerNextBoxWithText("OK");
+
+    FormConfiguration window;
+    window.setLanguageFlag(languageFlag);
+    window.setDownloadBaseUrls(local("/en/"), local("/cn/"));
+    window.NewVersionDownload_Slot();
+
+    QCOMPARE(titles(), boxes);
+    QCOMPARE(UserDialogs::pendingAnswers(), 0);
+    QCOMPARE(server->requestedPaths().value(0), indexPath);
+    QCOMPARE(entries(work->path()), QStringList());   // the index never stays behind
+    QCOMPARE(entries(downloads->path()), savedAs.isEmpty() ? QStringList() : QStringList{savedAs});
+    if (!savedAs.isEmpty()) {
+        QFile saved(downloads->filePath(savedAs));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), installer);
+        QCOMPARE(server->requestedPaths().value(1).section('/', 2, 2), languageFlag == 0 ? "en" : "cn");
+    }
+    QVERIFY(openedUrls.isEmpty());
+}
+
+void TestUpdateCheck::boxesOfASuccessfulCheck()
+{
+    // The index is reached through a redirect, which is followed silently.
+    LocalHttpsServer::Response moved;
+    moved.status = 301;
+    moved.location = "/current/" + indexName.toUtf8();
+    server->setResponse("/en/" + indexName, moved);
+    QByteArray index = indexFor("3.0.17");
+    index.replace("<URLEN>/", QByteArray("<URLEN>") + local("/").toUtf8());
+    server->setResponse("/current/" + indexName, index);
+
+    UserDialogs::answerNextBox(QMessageBox::Ok);
+    UserDialogs::answerNextFileDialog(downloads->path());
+    UserDialogs::answerNextBoxWithText(" Open Folder  ");
+
+    FormConfiguration window;
+    window.setLanguageFlag(0);
+    window.setDownloadBaseUrls(local("/en/"), local("/cn/"));
+    window.NewVersionDownload_Slot();
+
+    const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Question);
+    QCOMPARE(boxes.at(0).title, QStringLiteral("Infomation"));
+    QCOMPARE(boxes.at(0).text,
+             QStringLiteral("A new version of \"Kyto Tessaly\" has been detected, do you want to download it?"));
+    QCOMPARE(boxes.at(0).buttons, (QStringList{"Ok", "Cancel"}));
+    QCOMPARE(boxes.at(1).icon, QMessageBox::Information);
+    QCOMPARE(boxes.at(1).title, QStringLiteral("Information"));
+    QCOMPARE(boxes.at(1).text, "Download succeeded, storage location: \n" + downloads->filePath("Setup_V3.0.17.exe"));
+    QCOMPARE(boxes.at(1).buttons, (QStringList{" Open Folder  ", "OK"}));
+
+    const QList<UserDialogs::FileQuestion> questions = UserDialogs::fileQuestions();
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions.at(0).kind, QStringLiteral("directory"));
+    QCOMPARE(questions.at(0).caption, QStringLiteral("Select directory"));
+
+    QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(downloads->path() + "/")});
+    QCOMPARE(server->requestedPaths(),
+             (QStringList{"/en/" + indexName, "/current/" + indexName, "/files/en/Setup.exe"}));
+    QCOMPARE(entries(work->path()), QStringList());
+}
+
+void TestUpdateCheck::latestVersionBox()
+{
+    server->setResponse("/cn/" + indexName, indexFor("3.0.16"));
+    FormConfiguration window;
+    window.setLanguageFlag(1);
+    window.setDownloadBaseUrls(local("/en/"), local("/cn/"));
+    window.NewVersionDownload_Slot();
+
+    const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Information);
+    QCOMPARE(boxes.at(0).title, QStringLiteral("Information"));
+    QCOMPARE(boxes.at(0).text, QStringLiteral("The current tool is the latest version."));
+    QCOMPARE(boxes.at(0).buttons, QStringList{"Ok"});
+    QCOMPARE(entries(work->path()), QStringList());
+}
+
+void TestUpdateCheck::secondCheckWhileRunningIsIgnored()
+{
+    LocalHttpsServer::Response stalling;
+    stalling.body = indexFor("3.0.17").repeated(50);
+    stalling.behaviour = LocalHttpsServer::HalfThenStall;
+    server->setResponse("/en/" + indexName, stalling);
+
+    FormConfiguration window;
+    window.setLanguageFlag(0);
+    window.setDownloadBaseUrls(local("/en/"), local("/cn/"));
+    auto *entry = window.findChild<QAction *>(QStringLiteral("newVersionDownloadAction"));
+    QVERIFY(entry);
+
+    bool disabledWhileRunning = false;
+    int requestsAfterSecondCheck = -1;
+    connect(server, &LocalHttpsServer::bodyStalled, this, [&] {
+        QTimer::singleShot(100, this, [&] {
+            disabledWhileRunning = !entry->isEnabled();
+            window.NewVersionDownload_Slot();   // must return at once
+            requestsAfterSecondCheck = server->requestedPaths().size();
+            server->stop();                     // the first check then fails silently
+        });
+    });
+    window.NewVersionDownload_Slot();
+
+    QVERIFY(disabledWhileRunning);
+    QCOMPARE(requestsAfterSecondCheck, 1);
+    QVERIFY(entry->isEnabled());
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QCOMPARE(entries(work->path()), QStringList());
+}
+
+QTEST_MAIN(TestUpdateCheck)
+#include "tst_updatecheck.moc"
