@@ -54,7 +54,7 @@ MultiplierSeriesTable r650Table()
     l.apb2 = {1036, 593};
     l.systickBox = {1092, 111};
     l.apb1TimerBox = {1092, 403};
-    l.apb2TimerBox = {1092, 642};
+    l.apb2TimerBox = {1092, 641};
     l.clkoutRadioX = 338;
     l.clkoutRadioY = {564, 585, 605, 627, 649, 669, 690, 710, 731, 753};
     l.clkoutNameY = {559, 580, 600, 622, 644, 664, 685, 705, 726, 748};

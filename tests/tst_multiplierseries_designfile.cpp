@@ -1,0 +1,460 @@
+// Design files of the five multiplier-PLL pages: exact format, key lists,
+// round trips, fall-backs for bad values and safe saving.
+#include "KytoH620APLL.h"
+#include "KytoR620APLL.h"
+#include "KytoR620PLL.h"
+#include "KytoR650PLL.h"
+#include "KytoR710PLL.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "UserDialogs.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using PageFactory = std::function<KytoMultiplierPLL *()>;
+using PageSetup = std::function<void(KytoMultiplierPLL *)>;
+Q_DECLARE_METATYPE(PageSetup)
+
+namespace {
+
+PageFactory factoryFor(const QString &cls)
+{
+    if (cls == QLatin1String("KytoR620PLL"))
+        return [] { return new KytoR620PLL(nullptr); };
+    if (cls == QLatin1String("KytoR620APLL"))
+        return [] { return new KytoR620APLL(nullptr); };
+    if (cls == QLatin1String("KytoR650PLL"))
+        return [] { return new KytoR650PLL(nullptr); };
+    if (cls == QLatin1String("KytoH620APLL"))
+        return [] { return new KytoH620APLL(nullptr); };
+    return [] { return new KytoR710PLL(nullptr); };
+}
+
+QString seriesNameOf(const QString &cls)
+{
+    QString name = cls;
+    name.chop(3);   // "PLL"
+    return name;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")) || message.startsWith(QLatin1String("kyto.generator")))
+        return;
+    previousHandler(type, context, message);
+}
+
+CustomComboBox1 *combo(QWidget *page, const char *name)
+{
+    return page->findChild<CustomComboBox1 *>(QString::fromLatin1(name) + "_ComboBox");
+}
+
+QRadioButton *radio(QWidget *page, const char *group, int n)
+{
+    return page->findChild<QRadioButton *>(QStringLiteral("%1_RadioButton_%2").arg(QLatin1String(group)).arg(n));
+}
+
+void typeHext(QWidget *page, const QString &text)
+{
+    QLineEdit *e = page->findChild<QLineEdit *>("hext_LineEdit");
+    e->clear();
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Return);
+}
+
+QStringList boxTexts()
+{
+    QStringList texts;
+    for (const UserDialogs::ShownBox &box : UserDialogs::shownBoxes())
+        texts << box.title + ": " + box.text;
+    return texts;
+}
+
+void resetDialogs()
+{
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+}
+
+// Every control's state as text lines. The hext edit shows the file's text
+// cut to its 8 characters after a load, so its number is compared instead.
+QStringList controlDump(QWidget *page)
+{
+    QStringList lines;
+    for (QComboBox *c : page->findChildren<QComboBox *>())
+        lines << QStringLiteral("%1 index %2 enabled %3").arg(c->objectName()).arg(c->currentIndex()).arg(c->isEnabled());
+    for (QRadioButton *r : page->findChildren<QRadioButton *>())
+        lines << QStringLiteral("%1 checked %2 enabled %3").arg(r->objectName()).arg(r->isChecked()).arg(r->isEnabled());
+    for (QLineEdit *e : page->findChildren<QLineEdit *>()) {
+        // A new page shows the disabled RTC read-out as "40", an opened one as "0".
+        if (e->objectName() == QLatin1String("rtc_ReadOut") && !e->isEnabled())
+            continue;
+        if (e->objectName() == QLatin1String("hext_LineEdit"))
+            lines << QStringLiteral("hext value %1").arg(e->text().toDouble(), 0, 'f', 5);
+        else
+            lines << QStringLiteral("%1 '%2' enabled %3").arg(e->objectName(), e->text()).arg(e->isEnabled());
+    }
+    for (QLabel *l : page->findChildren<QLabel *>()) {
+        if (!l->objectName().isEmpty())
+            lines << QStringLiteral("%1 '%2' hidden %3").arg(l->objectName(), l->text()).arg(l->isHidden());
+    }
+    return lines;
+}
+
+QStringList modelDump(const ClockTreeModel &m)
+{
+    return QStringList{
+        QStringLiteral("lext bypass %1 hext %2 bypass %3").arg(m.lextBypass).arg(m.hextMhz).arg(m.hextBypass),
+        QStringLiteral("rtc %1 on %2").arg(m.rtcSource).arg(m.rtcEnabled),
+        QStringLiteral("hextdiv %1 pllhextdiv %2 pllrcs %3 mult %4 mode %5")
+            .arg(m.hextDiv).arg(m.pllHextDivEnabled).arg(m.pllSource).arg(m.pllMult).arg(m.pllFlexibleMode),
+        QStringLiteral("sclk src %1 ahb %2 apb1 %3 apb2 %4").arg(m.sclkSource).arg(m.ahbDiv).arg(m.apb1Div).arg(m.apb2Div),
+        QStringLiteral("usb div %1 off %2 hick %3 sclk48 %4").arg(m.usbDiv).arg(m.usbDisabled).arg(m.usbFromHick).arg(m.sclkHick48),
+        QStringLiteral("clkout %1 div %2 pin %3 adc %4 div %5")
+            .arg(m.clkoutSource).arg(m.clkoutDiv).arg(m.clkoutPin).arg(m.adcEnabled).arg(m.adcDiv),
+        QStringLiteral("derived pll %1 sclk %2 ahb %3 apb1 %4 apb2 %5 usb %6 adc %7")
+            .arg(m.pllMhz).arg(m.sclkMhz).arg(m.ahbMhz).arg(m.apb1Mhz).arg(m.apb2Mhz).arg(m.usbMhz).arg(m.adcMhz),
+    };
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool save(KytoMultiplierPLL *page, const QString &cls, const QString &path, int yesAnswers = 0)
+{
+    for (int i = 0; i < yesAnswers; ++i)
+        UserDialogs::answerNextBox(QMessageBox::Yes);
+    UserDialogs::answerNextFileDialog(path);
+    page->saveConfig(seriesNameOf(cls));
+    return boxTexts().contains(QStringLiteral("Information: Save file succeed!"));
+}
+
+QStringList generated(KytoMultiplierPLL *page, const QString &dir, int yesAnswers)
+{
+    page->model->interactiveGenerate = 1;
+    for (int i = 0; i < yesAnswers; ++i)
+        UserDialogs::answerNextBox(QMessageBox::Yes);
+    UserDialogs::answerNextFileDialog(dir);
+    UserDialogs::answerNextBoxWithText(QStringLiteral("OK"));
+    if (!page->generateCode())
+        return QStringList{QStringLiteral("generation failed: ") + boxTexts().join('|')};
+    QStringList files;
+    for (const QString &sub : {QStringLiteral("inc"), QStringLiteral("src")}) {
+        QDir d(dir + "/" + sub);
+        for (const QString &f : d.entryList(QDir::Files, QDir::Name))
+            files << sub + "/" + f + "\n" + QString::fromUtf8(readAll(d.filePath(f)));
+    }
+    return files;
+}
+
+QString writeDesign(const QTemporaryDir &dir, const QString &name, const QString &body)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(body.toUtf8());
+    return path;
+}
+
+} // namespace
+
+class TestMultiplierSeriesDesignFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { previousHandler = qInstallMessageHandler(quietHandler); }
+    void init() { resetDialogs(); }
+
+    void r620DefaultFileBytes();
+    void keyLists_data();
+    void keyLists();
+    void roundTrip_data();
+    void roundTrip();
+    void fallbacks();
+    void onlyMcu_data();
+    void onlyMcu();
+    void failedSaveKeepsOldFile();
+    void limitErrorBlocksSave();
+};
+
+void TestMultiplierSeriesDesignFile::r620DefaultFileBytes()
+{
+    QTemporaryDir dir;
+    KytoR620PLL page(nullptr);
+    const QString path = dir.filePath("r620.ZKCF");
+    QVERIFY(save(&page, "KytoR620PLL", path));
+    QCOMPARE(UserDialogs::fileQuestions().first().caption, QStringLiteral("Save"));
+    QCOMPARE(UserDialogs::fileQuestions().first().directory, QStringLiteral("KytoR620_Clock"));
+    QCOMPARE(UserDialogs::fileQuestions().first().filter, QStringLiteral("Config file (*.ZKCF)"));
+    QCOMPARE(UserDialogs::shownBoxes().last().icon, QMessageBox::Information);
+    QCOMPARE(UserDialogs::shownBoxes().last().buttons, QStringList{"Ok"});
+    QCOMPARE(readAll(path), readAll(QStringLiteral(KYTO_FIXTURES_DIR "/designfiles/KytoR620_default.ZKCF")));
+
+    // Saving again replaces the content.
+    QCOMPARE(page.findChild<QComboBox *>("usbdiv_ComboBox")->currentIndex(), 6);
+    combo(&page, "ahbdiv")->setCurrentIndex(1);
+    resetDialogs();
+    QVERIFY(save(&page, "KytoR620PLL", path));
+    QVERIFY(readAll(path).contains("<ahbdiv>2</ahbdiv>"));
+    QVERIFY(readAll(path).endsWith("</Configuration>"));
+}
+
+void TestMultiplierSeriesDesignFile::keyLists_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("keys");
+    const QStringList head{"MCU", "lextbypass", "rtcsel", "rtcswitch", "hext", "hextbypass"};
+    const QStringList pll{"pllhextdiv", "pllrcs", "pllmult", "sclkselect", "ahbdiv", "apb1div", "apb2div", "usbdiv"};
+    const QStringList tail{"clkoutpinselect", "adcswitch", "adcdiv"};
+    const QStringList four = head + QStringList{"hextdiv"} + pll
+                             + QStringList{"hicktousb", "tousbswitch", "hicktosclk", "clkout", "clkoutdiv"} + tail;
+    QTest::newRow("R620") << "KytoR620PLL" << head + pll + QStringList{"tousbswitch", "clkout"} + tail;
+    QTest::newRow("R620A") << "KytoR620APLL" << four;
+    QTest::newRow("R650") << "KytoR650PLL" << four;
+    QTest::newRow("H620A") << "KytoH620APLL" << four;
+    QStringList r710 = four;
+    r710.removeOne("hextdiv");
+    QTest::newRow("R710") << "KytoR710PLL" << r710;
+}
+
+void TestMultiplierSeriesDesignFile::keyLists()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, keys);
+    QTemporaryDir dir;
+    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    const QString path = dir.filePath("design.ZKCF");
+    QVERIFY2(save(page.get(), cls, path), qPrintable(boxTexts().join('\n')));
+
+    QDomDocument doc;
+    QVERIFY(doc.setContent(readAll(path)));
+    QCOMPARE(doc.documentElement().tagName(), QStringLiteral("Configuration"));
+    QStringList found;
+    for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        found << e.tagName();
+    QCOMPARE(found, keys);
+    QCOMPARE(found.size() - 1, cls == "KytoR620PLL" ? 18 : cls == "KytoR710PLL" ? 21 : 22);
+    QCOMPARE(KytoMCUPLL::readConfigValue(path, "MCU"), seriesNameOf(cls));
+}
+
+void TestMultiplierSeriesDesignFile::roundTrip_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<PageSetup>("setup");
+    QTest::addColumn<int>("questions");   // limit questions answered Yes on save and generate
+
+    QTest::newRow("R620 HEXT 12, RTC on LEXT, ADC, clock-out, USB") << "KytoR620PLL" << PageSetup([](KytoMultiplierPLL *p) {
+        typeHext(p, "12");
+        combo(p, "pllmult")->setCurrentIndex(14);   // x16 = 192 MHz
+        combo(p, "rtcswitch")->setCurrentIndex(1);
+        radio(p, "rtcsel", 1)->click();
+        combo(p, "toadcswitch")->setCurrentIndex(1);
+        combo(p, "toadcdiv")->setCurrentIndex(1);
+        combo(p, "usbswitch")->setCurrentIndex(0);
+        combo(p, "clockoutPinSelect")->setCurrentIndex(1);
+        radio(p, "clkout", 3)->click();               // sclk
+        combo(p, "lextbypass")->setCurrentIndex(1);
+    }) << 0;
+    QTest::newRow("R620A x30 with USB on at /4") << "KytoR620APLL" << PageSetup([](KytoMultiplierPLL *p) {
+        combo(p, "usbswitch")->setCurrentIndex(0);    // re-tunes to x24
+        combo(p, "pllmult")->setCurrentIndex(28);     // back to x30: USB 60 MHz
+        combo(p, "clockoutPinSelect")->setCurrentIndex(1);
+        radio(p, "clkout", 8)->click();
+        combo(p, "clockoutdiv")->setCurrentIndex(2);
+    }) << 1;
+    QTest::newRow("R650 HEXT 12, USB from HICK, clock-out LEXT") << "KytoR650PLL" << PageSetup([](KytoMultiplierPLL *p) {
+        typeHext(p, "12");
+        combo(p, "pllmult")->setCurrentIndex(18);     // x20 = 240 MHz
+        combo(p, "usbswitch")->setCurrentIndex(0);
+        radio(p, "hicktousb", 1)->click();
+        combo(p, "rtcswitch")->setCurrentIndex(1);
+        radio(p, "rtcsel", 1)->click();
+        combo(p, "clockoutPinSelect")->setCurrentIndex(1);
+        radio(p, "clkout", 2)->click();
+        combo(p, "toadcswitch")->setCurrentIndex(1);
+        combo(p, "toadcdiv")->setCurrentIndex(2);
+    }) << 0;
+    QTest::newRow("H620A SCLK from HICK 48, pre-divider /3") << "KytoH620APLL" << PageSetup([](KytoMultiplierPLL *p) {
+        combo(p, "pllmult")->setCurrentIndex(14);     // x16
+        typeHext(p, "12");                            // 192 MHz
+        radio(p, "pllhextdiv", 1)->click();
+        combo(p, "hextdiv")->setCurrentIndex(1);
+        combo(p, "clockoutPinSelect")->setCurrentIndex(1);
+        radio(p, "clkout", 9)->click();               // pll/4 keeps the PLL in use
+        radio(p, "sclkselect", 2)->click();
+        radio(p, "hicktosclk", 1)->click();
+        combo(p, "hextbypass")->setCurrentIndex(1);
+    }) << 0;
+    QTest::newRow("R710 PLL from HICK, RTC on HEXT, USB from HICK") << "KytoR710PLL" << PageSetup([](KytoMultiplierPLL *p) {
+        radio(p, "pllrcs", 1)->click();
+        combo(p, "ahbdiv")->setCurrentIndex(1);
+        combo(p, "usbswitch")->setCurrentIndex(0);
+        radio(p, "hicktousb", 1)->click();
+        combo(p, "rtcswitch")->setCurrentIndex(1);
+        radio(p, "rtcsel", 2)->click();
+        combo(p, "clockoutPinSelect")->setCurrentIndex(1);
+        radio(p, "clkout", 3)->click();
+    }) << 0;
+}
+
+void TestMultiplierSeriesDesignFile::roundTrip()
+{
+    QFETCH(QString, cls);
+    QFETCH(PageSetup, setup);
+    QFETCH(int, questions);
+
+    QTemporaryDir dir;
+    std::unique_ptr<KytoMultiplierPLL> original(factoryFor(cls)());
+    setup(original.get());
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
+    const QString path = dir.filePath("design.ZKCF");
+    QVERIFY2(save(original.get(), cls, path, questions), qPrintable(boxTexts().join('\n')));
+
+    resetDialogs();
+    std::unique_ptr<KytoMultiplierPLL> loaded(factoryFor(cls)());
+    loaded->loadConfig(path);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
+
+    QCOMPARE(modelDump(*loaded->model), modelDump(*original->model));
+    QCOMPARE(controlDump(loaded.get()), controlDump(original.get()));
+
+    resetDialogs();
+    const QStringList before = generated(original.get(), dir.filePath("before"), questions);
+    const QStringList after = generated(loaded.get(), dir.filePath("after"), questions);
+    QCOMPARE(before.size(), 4);
+    QCOMPARE(after, before);
+}
+
+void TestMultiplierSeriesDesignFile::fallbacks()
+{
+    QTemporaryDir dir;
+    const QString path = writeDesign(dir, "bad.ZKCF", QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configuration>\n"
+        "<MCU>KytoR620</MCU><hext>8</hext><pllmult>65</pllmult><pllrcs>2</pllrcs><sclkselect>1</sclkselect>"
+        "<usbdiv>1.25</usbdiv><clkout>1</clkout><clkoutpinselect>5</clkoutpinselect><tousbswitch>7</tousbswitch>"
+        "<ahbdiv>32</ahbdiv><adcdiv>5</adcdiv><Ahbdiv>2</Ahbdiv><hicktousb>1</hicktousb>\n</Configuration>"));
+    KytoR620PLL page(nullptr);
+    page.loadConfig(path);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
+    QCOMPARE(combo(&page, "pllmult")->currentIndex(), 0);
+    QCOMPARE(page.model->pllMult, 2);
+    QVERIFY(radio(&page, "pllrcs", 1)->isChecked());
+    QCOMPARE(page.model->pllSource, 1);
+    QCOMPARE(combo(&page, "usbdiv")->currentIndex(), 0);
+    QCOMPARE(page.model->usbDiv, 1.0);
+    QVERIFY(radio(&page, "clkout", 0)->isChecked());
+    QCOMPARE(page.model->clkoutSource, 0);
+    QCOMPARE(combo(&page, "ahbdiv")->currentIndex(), 0);
+    QCOMPARE(page.model->ahbDiv, 1);
+    QCOMPARE(page.model->adcDiv, 2);
+    // Codes the page does not offer: no clock-out, USB off.
+    QCOMPARE(combo(&page, "clockoutPinSelect")->currentIndex(), 0);
+    QCOMPARE(page.model->clkoutPin, 0);
+    QCOMPARE(combo(&page, "usbswitch")->currentIndex(), 1);
+    QCOMPARE(page.model->usbDisabled, 1);
+    // HICK/2 x 2 = 8 MHz.
+    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("8.000"));
+
+    // The ten-source classes take 1 and 2 as LICK and LEXT; hicktousb only
+    // counts an exact 1.
+    const QString other = writeDesign(dir, "r620a.ZKCF", QStringLiteral(
+        "<Configuration><MCU>KytoR620A</MCU><hext>8</hext><sclkselect>1</sclkselect><pllmult>30</pllmult>"
+        "<clkout>2</clkout><clkoutpinselect>1</clkoutpinselect><hicktousb>2</hicktousb><hextdiv>6</hextdiv>"
+        "<tousbswitch>1</tousbswitch></Configuration>"));
+    KytoR620APLL r620a(nullptr);
+    r620a.loadConfig(other);
+    QVERIFY(radio(&r620a, "clkout", 2)->isChecked());
+    QCOMPARE(r620a.model->clkoutSource, 2);
+    QVERIFY(radio(&r620a, "hicktousb", 0)->isChecked());
+    QCOMPARE(r620a.model->hextDiv, 2);
+    QCOMPARE(r620a.model->pllMult, 30);
+}
+
+void TestMultiplierSeriesDesignFile::onlyMcu_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::newRow("only MCU") << "<?xml version=\"1.0\"?><Configuration><MCU>KytoR620</MCU></Configuration>";
+    QTest::newRow("not XML") << "this is no design file";
+    QTest::newRow("truncated") << "<?xml version=\"1.0\"?><Configuration><MCU>KytoR620</MCU><pllmult>24</pll";
+}
+
+void TestMultiplierSeriesDesignFile::onlyMcu()
+{
+    QFETCH(QString, content);
+    QTemporaryDir dir;
+    const QString path = writeDesign(dir, "design.ZKCF", content);
+    KytoR620PLL page(nullptr);
+    page.loadConfig(path);
+    // Every key falls back: an empty HEXT, factor 2, SCLK from HEXT. The
+    // factor's slot rejects the empty HEXT; when the system-clock radios
+    // change, the slot of the PLL radio refreshes while the model still has
+    // SCLK on the PLL, and the PLL-input check repairs HEXT to 2 x 2 MHz.
+    QCOMPARE(boxTexts(), (QStringList{"Error: hext input error!", "Error: pll input clock source range 2-16MHz!"}));
+    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QStringLiteral("4.000"));
+    QCOMPARE(page.model->hextMhz, 4.0);
+    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("4.000"));
+    QVERIFY(radio(&page, "sclkselect", 0)->isChecked());
+    QCOMPARE(page.model->sclkSource, 0);
+    QCOMPARE(combo(&page, "pllmult")->currentIndex(), 0);
+    QCOMPARE(combo(&page, "toadcdiv")->currentIndex(), 0);
+    QCOMPARE(page.model->usbDiv, 1.0);
+}
+
+void TestMultiplierSeriesDesignFile::failedSaveKeepsOldFile()
+{
+    QTemporaryDir dir;
+    KytoR620PLL page(nullptr);
+
+    // A folder that does not exist.
+    QVERIFY(!save(&page, "KytoR620PLL", dir.filePath("missing/design.ZKCF")));
+    QCOMPARE(boxTexts(), QStringList{"Error: Save file failed!"});
+    QCOMPARE(UserDialogs::shownBoxes().first().icon, QMessageBox::Critical);
+
+    // A target that cannot be replaced (a folder of that name) keeps what is there.
+    const QString blocked = dir.filePath("blocked.ZKCF");
+    QVERIFY(QDir().mkpath(blocked + "/keep"));
+    resetDialogs();
+    QVERIFY(!save(&page, "KytoR620PLL", blocked));
+    QCOMPARE(boxTexts(), QStringList{"Error: Save file failed!"});
+    QVERIFY(QFileInfo(blocked + "/keep").isDir());
+
+    // A cancelled dialog writes nothing and says nothing.
+    resetDialogs();
+    UserDialogs::answerNextFileDialog(QString());
+    page.saveConfig("KytoR620");
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+}
+
+void TestMultiplierSeriesDesignFile::limitErrorBlocksSave()
+{
+    QTemporaryDir dir;
+    KytoR620PLL page(nullptr);
+    typeHext(&page, "16");   // 16 x 24 = 384 MHz
+    resetDialogs();
+    const QString path = dir.filePath("design.ZKCF");
+    QVERIFY(!save(&page, "KytoR620PLL", path));
+    QCOMPARE(boxTexts(), QStringList{"Error: Can not support sclk greater than 200MHz"});
+    QVERIFY(UserDialogs::fileQuestions().isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(TestMultiplierSeriesDesignFile)
+#include "tst_multiplierseries_designfile.moc"
