@@ -10,8 +10,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QNetworkProxy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -76,6 +78,8 @@ private slots:
     void boxesOfASuccessfulCheck();
     void latestVersionBox();
     void secondCheckWhileRunningIsIgnored();
+    void chineseCatalogue_data();
+    void chineseCatalogue();
 
 private:
     // Server addresses are written with this placeholder for the port.
@@ -92,6 +96,8 @@ private:
 void TestUpdateCheck::initTestCase()
 {
     QVERIFY(QSslSocket::supportsSsl());
+    // Whatever the environment says, nothing may leave the loopback range.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "recordOpenedUrl");
     installer = QByteArray(4000, 'i');
     previousCurrent = QDir::currentPath();
@@ -372,6 +378,38 @@ void TestUpdateCheck::secondCheckWhileRunningIsIgnored()
     QVERIFY(entry->isEnabled());
     QVERIFY(UserDialogs::shownBoxes().isEmpty());
     QCOMPARE(entries(work->path()), QStringList());
+}
+
+void TestUpdateCheck::chineseCatalogue_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("chinese");
+
+    QTest::newRow("question title") << "FormConfiguration" << "Infomation" << QString::fromUtf8("提示");
+    QTest::newRow("question") << "FormConfiguration"
+        << "A new version of \"Kyto Tessaly\" has been detected, do you want to download it?"
+        << QString::fromUtf8("检测到新版本\"Kyto Tessaly\"，是否下载？");
+    QTest::newRow("open folder") << "FormConfiguration" << " Open Folder  " << QString::fromUtf8(" 打开文件夹  ");
+    QTest::newRow("latest") << "FormConfiguration" << "The current tool is the latest version."
+                            << QString::fromUtf8("当前软件已是最新版本。");
+    QTest::newRow("overwrite") << "HttpsDownload" << " already exists in the current directory. Overwrite?"
+                               << QString::fromUtf8(" 文件已经存在，是否覆盖？");
+    QTest::newRow("ssl detail") << "HttpsDownload" << "\n%1" << "\n%1";
+    QTest::newRow("abort") << "HttpsDownload" << "Abort" << QString::fromUtf8("放弃");
+    QTest::newRow("redirects") << "HttpsDownload" << "Too many redirects" << QString::fromUtf8("重定向次数过多");
+    QTest::newRow("progress title") << "ProgressDialog" << "Download Progress" << QString::fromUtf8("下载进度");
+    QTest::newRow("progress label") << "ProgressDialog" << "Downloading " << QString::fromUtf8("正在下载 ");
+}
+
+void TestUpdateCheck::chineseCatalogue()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, chinese);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/image/tr_zh.qm")));
+    QCOMPARE(translator.translate(qPrintable(context), source.toUtf8().constData()), chinese);
 }
 
 QTEST_MAIN(TestUpdateCheck)
