@@ -18,6 +18,8 @@
 #include <QSaveFile>
 #include <QSpacerItem>
 
+#include <functional>
+
 Q_LOGGING_CATEGORY(lcGenerator, "kyto.generator")
 
 namespace {
@@ -106,19 +108,20 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
 {
     struct Output {
         QString templateName;
-        QString targetName;
         QString folder;
-        Processor single;
-        bool clockSource;
-        bool mainProgram;
+        QString targetName;
+        std::function<bool(QString &)> fill;   // empty: copied as read
         QString text;
     };
+    const QString clockSource = stem + QStringLiteral("_clock.c");
+    const QString clockHeader = stem + QStringLiteral("_clock.h");
+    const QString confHeader = stem + QStringLiteral("_conf.h");
     QVector<Output> outputs{
-        {stem + QStringLiteral("_clock.c"), stem + QStringLiteral("_clock.c"), srcDir, nullptr, true, false, {}},
-        {stem + QStringLiteral("_clock.h"), stem + QStringLiteral("_clock.h"), incDir, nullptr, false, false, {}},
-        {stem + QStringLiteral("_main.c"), QStringLiteral("main.c"), srcDir, nullptr, false, true, {}},
-        {stem + QStringLiteral("_conf.h"), stem + QStringLiteral("_conf.h"), incDir,
-         &SourceGenerator::fillHextValueDefine, false, false, {}},
+        {clockSource, srcDir, clockSource, [this](QString &t) { return runClockSourceChain(t); }, {}},
+        {clockHeader, incDir, clockHeader, nullptr, {}},
+        {stem + QStringLiteral("_main.c"), srcDir, QStringLiteral("main.c"),
+         [this](QString &t) { return runMainChain(t); }, {}},
+        {confHeader, incDir, confHeader, [this](QString &t) { return fillHextValueDefine(t); }, {}},
     };
 
     // Everything is read and filled before the first file is touched, so a
@@ -126,14 +129,7 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
     for (Output &out : outputs) {
         if (!readTemplate(out.templateName, out.text))
             return false;
-        bool ok = true;
-        if (out.clockSource)
-            ok = runClockSourceChain(out.text);
-        else if (out.mainProgram)
-            ok = runMainChain(out.text);
-        else if (out.single)
-            ok = (this->*out.single)(out.text);
-        if (!ok)
+        if (out.fill && !out.fill(out.text))
             return false;
     }
 
