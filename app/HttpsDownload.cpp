@@ -188,13 +188,20 @@ void HttpsDownload::cancelDownload()
 
 void HttpsDownload::httpReadyRead()
 {
-    if (!file || !reply || sender() != reply || writeFailed)
+    if (reply && sender() == reply)
+        writeReceivedData(reply);
+}
+
+void HttpsDownload::writeReceivedData(QNetworkReply *from)
+{
+    if (!file || writeFailed || requestAborted)
         return;
-    const QByteArray data = reply->readAll();
+    const QByteArray data = from->readAll();
     if (file->write(data) != data.size()) {
-        // Nothing more can be kept, so the transfer stops here.
         writeFailed = true;
-        reply->abort();
+        // Nothing more can be kept, so a running transfer stops here.
+        if (from == reply)
+            reply->abort();
     }
 }
 
@@ -203,9 +210,9 @@ void HttpsDownload::httpFinished()
     auto *done = qobject_cast<QNetworkReply *>(sender());
     if (!done || done != reply)
         return;
-    if (file && !writeFailed && !requestAborted && done->bytesAvailable() > 0)
-        httpReadyRead();
     reply = nullptr;
+    if (done->bytesAvailable() > 0)
+        writeReceivedData(done);
     done->disconnect(this);
     done->deleteLater();
 

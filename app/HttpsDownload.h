@@ -61,6 +61,7 @@ public slots:
     void sslErrors(QNetworkReply *sslReply, const QList<QSslError> &errors);
 
 private:
+    void writeReceivedData(QNetworkReply *from);
     void finishDownload(bool success, const QString &error = QString());
     void showError(const QString &text);
 

@@ -89,6 +89,7 @@ private slots:
     void existingFile();
     void unwritableFolderIsReported();
     void failedWriteAbortsTheTransfer();
+    void cancelDuringSlowTransferAfterRedirect_data();
     void cancelDuringSlowTransferAfterRedirect();
     void untrustedCertificate_data();
     void untrustedCertificate();
@@ -375,8 +376,17 @@ void TestHttpsDownload::failedWriteAbortsTheTransfer()
 #endif
 }
 
+void TestHttpsDownload::cancelDuringSlowTransferAfterRedirect_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Cancel button") << "button";
+    QTest::newRow("Escape key") << "escape";
+    QTest::newRow("window closed") << "close";
+}
+
 void TestHttpsDownload::cancelDuringSlowTransferAfterRedirect()
 {
+    QFETCH(QString, how);
     LocalHttpsServer::Response slow;
     slow.body = payload.repeated(25);   // about 1 MB, half of it sent
     slow.behaviour = LocalHttpsServer::HalfThenStall;
@@ -396,9 +406,15 @@ void TestHttpsDownload::cancelDuringSlowTransferAfterRedirect()
             dialogsWhileRunning = dialogs.size();
             QString other = folder->path();
             secondDownloadRefused = !download.downloadFile(server->url("/other.exe").toString(), other, "", 0);
-            if (dialogs.size() == 1) {
+            if (dialogs.size() != 1)
+                return;
+            if (how == "button") {
                 if (QPushButton *cancel = dialogs.at(0)->findChild<QPushButton *>())
                     cancel->click();
+            } else if (how == "escape") {
+                QTest::keyClick(dialogs.at(0), Qt::Key_Escape);
+            } else {
+                dialogs.at(0)->close();
             }
         });
     });
