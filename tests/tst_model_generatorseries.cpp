@@ -182,6 +182,49 @@ const QList<SeriesCase> &seriesCases()
          {},
          {},
          {}},
+        {"comment, series 18 PLL output halved", 18,
+         [](ClockTreeModel &m) { pllSysclock(m); },
+         {"  *         system clock (sclk)   = (hext * pll_ns)/(pll_ms * pll_fr) / 2\n"},
+         {},
+         {},
+         {}},
+        {"comment, series 13 PLL from HICK", 13,
+         [](ClockTreeModel &m) {
+             m.pllSource = 1;
+             m.sclkSource = 1;
+             m.recompute();
+         },
+         {"  *         system clock (sclk)   = (hick / 6 * pll_ns)/(pll_ms * pll_fr)\n"
+          "  *         system clock source   = HICK_VALUE\n",
+          "crm_pll_config(CRM_PLL_SOURCE_HICK, "},
+         {"- hext "},
+         {},
+         {}},
+        {"comment, series 18 HICK 48 through its divider", 18,
+         [](ClockTreeModel &m) {
+             m.sclkSource = 2;
+             m.sclkHick48 = 1;
+             m.hickDiv = 2;
+             m.usbDisabled = 1;
+             m.recompute();
+         },
+         {"  *         system clock (sclk)   = (hick 48 / 2)\n  *         system clock source   = hick\n",
+          "  crm_hick_sclk_frequency_select(CRM_HICK_SCLK_48MHZ);\n\n", "crm_hick_sclk_div_set(CRM_HICK_SCLK_DIV_2);"},
+         {"- hext ", "- pll_", "crm_pll_config", "CRM_SCLK_PLL", "CRM_SCLK_HEXT"},
+         {},
+         {}},
+        {"comment, series 9 multiplier mode wait states", 9,
+         [](ClockTreeModel &m) {
+             m.pllFlexibleMode = 0;
+             m.pllMult = 12;
+             pllSysclock(m);
+             m.sclkMhz = 96.5;
+         },
+         {"  *         - pll_mult            = 12\n  *         - flash_wtcyc         = 3 cycle\n  * @param  none\n",
+          "flash_psr_set(FLASH_WAIT_CYCLE_3);"},
+         {"pll_range"},
+         {},
+         {}},
         {"dual-mode PLL, multiplier", 5,
          [](ClockTreeModel &m) {
              m.pllFlexibleMode = 0;
