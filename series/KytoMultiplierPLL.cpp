@@ -535,6 +535,8 @@ void KytoMultiplierPLL::buildReadOnlyFreqEdits()
         box->setFixedWidth(30);
         box->setStyleSheet(QString::fromLatin1(kFixedBoxStyle));
         box->setObjectName(QString::fromLatin1(name));
+        // The holder was sized for the wider maximum; fit it to the box.
+        box->parentWidget()->adjustSize();
         return box;
     };
     systickBox = makeBox(l.systickBox, 30, "systickDiv_Box");
