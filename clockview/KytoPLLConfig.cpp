@@ -5,6 +5,10 @@
 #include "UserDialogs.h"
 
 // Series page classes, one include per registered class.
+#include "KytoH620APLL.h"
+#include "KytoR620APLL.h"
+#include "KytoR620PLL.h"
+#include "KytoR650PLL.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -79,6 +83,10 @@ bool KytoPLLConfig::seriesOperations(int index, SeriesOperations &ops)
         return true;
     }
     switch (index) {
+    case 2: ops = operationsOf<KytoR620PLL>(); return true;
+    case 7: ops = operationsOf<KytoR620APLL>(); return true;
+    case 8: ops = operationsOf<KytoR650PLL>(); return true;
+    case 24: ops = operationsOf<KytoH620APLL>(); return true;
     default:
         return false;
     }
