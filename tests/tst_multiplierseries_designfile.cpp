@@ -8,6 +8,7 @@
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
+#include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
 #include <QComboBox>
@@ -193,6 +194,7 @@ private slots:
     void onlyMcu();
     void failedSaveKeepsOldFile();
     void limitErrorBlocksSave();
+    void openThroughContainer();
 };
 
 void TestMultiplierSeriesDesignFile::r620DefaultFileBytes()
@@ -454,6 +456,46 @@ void TestMultiplierSeriesDesignFile::limitErrorBlocksSave()
     QCOMPARE(boxTexts(), QStringList{"Error: Can not support sclk greater than 200MHz"});
     QVERIFY(UserDialogs::fileQuestions().isEmpty());
     QVERIFY(!QFile::exists(path));
+}
+
+void TestMultiplierSeriesDesignFile::openThroughContainer()
+{
+    QTemporaryDir dir;
+    KytoPLLConfig config;
+    config.selectMcu(7);
+    auto *page = qobject_cast<KytoR620APLL *>(config.currentSeriesWidget());
+    QVERIFY(page);
+    combo(page, "ahbdiv")->setCurrentIndex(1);
+    const QString path = dir.filePath("r620a.ZKCF");
+    UserDialogs::answerNextFileDialog(path);
+    config.saveConfigFile();
+    QVERIFY(readAll(path).contains("<MCU>KytoR620A</MCU>"));
+
+    // A lower-case series name is no series: the open page stays as it was.
+    const QString foreign = writeDesign(dir, "lower.ZKCF", QStringLiteral(
+        "<Configuration><MCU>kytor620</MCU><ahbdiv>4</ahbdiv></Configuration>"));
+    resetDialogs();
+    QString name;
+    config.openConfigFile(foreign, name);
+    QCOMPARE(boxTexts(), QStringList{"Warning: MCU in file not supported."});
+    QCOMPARE(name, QString());
+    QCOMPARE(config.currentSeriesWidget(), page);
+    QCOMPARE(page->model->ahbDiv, 2);
+
+    // Opening a design of another series replaces the page.
+    std::unique_ptr<KytoMultiplierPLL> h620a(new KytoH620APLL(nullptr));
+    combo(h620a.get(), "apb2div")->setCurrentIndex(2);
+    const QString h620aPath = dir.filePath("h620a.ZKCF");
+    resetDialogs();
+    QVERIFY(save(h620a.get(), "KytoH620APLL", h620aPath));
+    resetDialogs();
+    config.openConfigFile(h620aPath, name);
+    QCOMPARE(name, QStringLiteral("KytoH620A"));
+    auto *opened = qobject_cast<KytoH620APLL *>(config.currentSeriesWidget());
+    QVERIFY(opened);
+    QCOMPARE(opened->model->apb2Div, 4);
+    QCOMPARE(controlDump(opened), controlDump(h620a.get()));
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
 }
 
 QTEST_MAIN(TestMultiplierSeriesDesignFile)

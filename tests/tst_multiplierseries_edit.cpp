@@ -8,6 +8,8 @@
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
+#include "FormCodeView.h"
+#include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
 #include <QFile>
@@ -124,7 +126,9 @@ private slots:
     void generateR620Defaults();
     void generateR620AClockOut();
     void limitErrorsStopGeneration();
+    void codeViewOfR650();
     void boxesInChinese();
+    void everyMessageTranslatedPerClass();
     void realErrorBox();
 };
 
@@ -396,6 +400,28 @@ void TestMultiplierSeriesEdit::limitErrorsStopGeneration()
     QCOMPARE(UserDialogs::fileQuestions().size(), 1);
 }
 
+void TestMultiplierSeriesEdit::codeViewOfR650()
+{
+    KytoPLLConfig config;
+    config.selectMcu(8);
+    QVERIFY(config.generateCode(0));
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QVERIFY(UserDialogs::fileQuestions().isEmpty());
+    const QString folder = QCoreApplication::applicationDirPath() + "/Code_Sample";
+    QVERIFY(QFile::exists(folder + "/src/kytor620a_650_clock.c"));
+
+    FormCodeView view;
+    view.ShowCode(QStringLiteral("KytoR650"), folder);
+    QStringList tabs;
+    for (QLabel *l : view.findChildren<QLabel *>()) {
+        if (l->text().endsWith(".c") || l->text().endsWith(".h"))
+            tabs << l->text();
+    }
+    tabs.sort();
+    QCOMPARE(tabs, (QStringList{"kytor620a_650_clock.c", "kytor620a_650_clock.h", "kytor620a_650_conf.h", "main.c"}));
+    QDir(folder).removeRecursively();
+}
+
 void TestMultiplierSeriesEdit::boxesInChinese()
 {
     QTranslator translator;
@@ -410,6 +436,35 @@ void TestMultiplierSeriesEdit::boxesInChinese()
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{QStringLiteral("确定")});
     }
     QCoreApplication::removeTranslator(&translator);
+}
+
+// The shared page code translates with trText("...") in the context of the
+// concrete class; each such text needs a Chinese entry for all five classes.
+void TestMultiplierSeriesEdit::everyMessageTranslatedPerClass()
+{
+    QFile source(QStringLiteral(KYTO_SOURCE_DIR "/series/KytoMultiplierPLL.cpp"));
+    QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString code = QString::fromUtf8(source.readAll());
+    QStringList texts;
+    QRegularExpression literal(QStringLiteral("\\b(?:trText|limitText|makeFolder)\\([^\"\\n;()]*\"((?:[^\"\\\\]|\\\\.)*)\""));
+    for (auto it = literal.globalMatch(code); it.hasNext();)
+        texts << it.next().captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+    texts << QStringLiteral("The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
+    QVERIFY(texts.contains(QStringLiteral("Save file failed!")));
+    QVERIFY(texts.contains(QStringLiteral("Creating \"inc\" folder error!")));
+    QVERIFY(texts.size() > 20);
+
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/image/tr_zh.qm")));
+    for (const char *cls : {"KytoR620PLL", "KytoR620APLL", "KytoR650PLL", "KytoH620APLL", "KytoR710PLL"}) {
+        for (const QString &text : texts) {
+            const bool adcOfR710 = text.startsWith("The maximum ADC") && QByteArray(cls) == "KytoR710PLL";
+            const QString probe = adcOfR710 ? QStringLiteral("The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong, please confirm whether to continue?")
+                                            : text;
+            QVERIFY2(!translator.translate(cls, probe.toUtf8().constData()).isEmpty(),
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(cls), probe)));
+        }
+    }
 }
 
 void TestMultiplierSeriesEdit::realErrorBox()
