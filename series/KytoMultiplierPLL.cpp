@@ -681,6 +681,20 @@ void KytoMultiplierPLL::resetDefaults()
     clockoutPinSelectComboBox->setCurrentIndex(0);
     model->clkoutPin = 0;
 
+    // Once connected, the slots run by the steps above may tune the PLL for
+    // the USB clock or pick another USB divider before USB is switched off;
+    // a reset must still end on the series' defaults.
+    {
+        const QSignalBlocker multBlocker(pllmultComboBox);
+        const QSignalBlocker usbBlocker(usbdivComboBox);
+        pllmultComboBox->setCurrentIndex(table.defaultPllMultIndex);
+        usbdivComboBox->setCurrentIndex(6);
+    }
+    model->pllMult = table.defaultPllMultIndex + 2;
+    model->usbDiv = 4.0;
+    model->apb1Div = 1;
+    model->apb2Div = 1;
+
     highlightClockPaths();
     if (checkHextInput()) {
         model->recompute();

@@ -121,6 +121,8 @@ private slots:
     void defaults_data();
     void defaults();
     void resetRaisesApbDividers();
+    void resetFromAnyStateGivesDefaults_data();
+    void resetFromAnyStateGivesDefaults();
     void sclkFromHickGreysHextAndPll_data();
     void sclkFromHickGreysHextAndPll();
     void usbBranchFollowsSwitch();
@@ -304,6 +306,38 @@ void TestMultiplierSeriesUi::resetRaisesApbDividers()
     QCOMPARE(text(&page, "apb2TimerMult_Box"), QStringLiteral("* 2"));
     QCOMPARE(text(&page, "dma_ReadOut"), QStringLiteral("192.000"));
     QCOMPARE(page.model->ahbDiv, 1);
+}
+
+void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults_data()
+{
+    QTest::addColumn<QString>("cls");
+    for (const char *cls : {"KytoR620PLL", "KytoR620APLL", "KytoR650PLL", "KytoH620APLL", "KytoR710PLL"})
+        QTest::newRow(cls) << QString::fromLatin1(cls);
+}
+
+void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults()
+{
+    QFETCH(QString, cls);
+    std::unique_ptr<KytoMultiplierPLL> fresh(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    QWidget *p = page.get();
+    combo(p, "usbswitch")->setCurrentIndex(0);
+    if (cls != "KytoR620PLL")
+        radio(p, "hicktousb", 1)->click();
+    combo(p, "usbdiv")->setCurrentIndex(2);
+    radio(p, "sclkselect", 0)->click();
+    combo(p, "clockoutPinSelect")->setCurrentIndex(1);
+    radio(p, "clkout", clkoutCount(p) - 1)->click();
+    combo(p, "toadcswitch")->setCurrentIndex(1);
+    combo(p, "rtcswitch")->setCurrentIndex(1);
+    page->resetDefaults();
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QCOMPARE(page->model->pllMult, fresh->model->pllMult);
+    QCOMPARE(page->model->sclkMhz, fresh->model->sclkMhz);
+    QCOMPARE(page->model->usbDiv, 4.0);
+    QCOMPARE(text(p, "sclk_LineEdit"), text(fresh.get(), "sclk_LineEdit"));
+    QCOMPARE(combo(p, "pllmult")->currentIndex(), combo(fresh.get(), "pllmult")->currentIndex());
+    QCOMPARE(combo(p, "usbdiv")->currentIndex(), 6);
 }
 
 void TestMultiplierSeriesUi::sclkFromHickGreysHextAndPll_data()
