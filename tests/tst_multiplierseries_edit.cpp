@@ -346,6 +346,12 @@ void TestMultiplierSeriesEdit::generateR620Defaults()
     // The ">= 168" branch: the AHB clock is raised in steps.
     QVERIFY(clock.contains("crm_ahb_div_set(CRM_AHB_DIV_8);"));
     QVERIFY(!clock.contains("[#sysclock"));
+    for (const char *line : {"  *         system clock (sclk)   = hext * pll_mult\r\n",
+                             "  *         - sclk                = 192000000\r\n",
+                             "  *         - apb1div             = 2\r\n",
+                             "  *         - apb1clk             = 96000000\r\n",
+                             "  *         - pll_mult            = 24\r\n"})
+        QVERIFY2(clock.contains(QLatin1String(line)), line);
     QVERIFY(clock.contains("\r\n"));
 }
 
@@ -389,6 +395,21 @@ void TestMultiplierSeriesEdit::limitErrorsStopGeneration()
     page.model->sclkMhz = 200.001;
     QVERIFY(!page.generateCode());
     QCOMPARE(boxTexts(), QStringList{"Error: Can not support sclk greater than 200MHz"});
+
+    // A sub-folder that cannot be made.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("src"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+    UserDialogs::answerNextFileDialog(dir.path());
+    KytoR620PLL fresh(nullptr);
+    fresh.model->interactiveGenerate = 1;
+    QVERIFY(!fresh.generateCode());
+    QCOMPARE(boxTexts(), QStringList{"Error: Creating \"src\" folder error!"});
+    QCOMPARE(UserDialogs::shownBoxes().first().icon, QMessageBox::Critical);
+    QVERIFY(!QFile::exists(dir.filePath("inc/kytor620_clock.h")));
 
     // The folder dialog cancelled: nothing is said.
     KytoR650PLL r650(nullptr);
