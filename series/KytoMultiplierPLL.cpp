@@ -450,7 +450,6 @@ void KytoMultiplierPLL::buildClkoutSourceGroup()
     for (int y : l.clkoutRadioY)
         places << QPoint(l.clkoutRadioX, y);
     clkoutGroup = makeRadioGroup(places, clkoutRadios, QStringLiteral("clkout"));
-    bool afterAdc = false;
     for (int i = 0; i < names.size(); ++i) {
         const int y = l.clkoutNameY.value(i, l.clkoutRadioY[i] - 5);
         QLabel *name = addLabel(names[i], l.clkoutNameX, y, 10, 0);
@@ -460,10 +459,8 @@ void KytoMultiplierPLL::buildClkoutSourceGroup()
             clkoutSourceFreqLabels << nullptr;
             continue;
         }
-        if (clkoutCodes[i] == AdcOut)
-            afterAdc = true;
-        QLabel *freq = addLabel(QString(), afterAdc && clkoutCodes[i] == AdcOut ? l.clkoutFreqXAfterAdc : l.clkoutFreqX,
-                                y, 10, 0);
+        // "adcclk" is the longest name; its frequency stands a little further right.
+        QLabel *freq = addLabel(QString(), clkoutCodes[i] == AdcOut ? l.clkoutFreqXAfterAdc : l.clkoutFreqX, y, 10, 0);
         freq->setObjectName(QStringLiteral("clkoutSourceFreq_Label_%1").arg(i));
         clkoutSourceFreqLabels << freq;
     }
