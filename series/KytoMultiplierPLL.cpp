@@ -1195,6 +1195,10 @@ void KytoMultiplierPLL::mousePressEvent(QMouseEvent *event)
 
 void KytoMultiplierPLL::showError(const QString &text)
 {
+    // A design being opened is checked once, complete, after its last key;
+    // the slots run on the way would repeat the same error for every key.
+    if (applyingDesignKeys)
+        return;
     QMessageBox box(QMessageBox::Critical, trText("Error"), text);
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(trText("Ok"));
@@ -1270,6 +1274,11 @@ bool KytoMultiplierPLL::checkHextInput()
 
 bool KytoMultiplierPLL::checkPllInput()
 {
+    // Half-applied designs pass through states the file never held (SCLK still
+    // on the PLL while its HEXT is 20 MHz); only the complete design is checked
+    // and, if need be, repaired.
+    if (applyingDesignKeys)
+        return true;
     if (!model->isPllUsed() || !pllrcsRadios[0]->isChecked())
         return true;
     const double in = model->pllInputFrequency();
@@ -1913,6 +1922,7 @@ void KytoMultiplierPLL::loadConfig(QString path)
     resetDefaults();
     int filePllMult = 0;
     double fileUsbDiv = 0;
+    applyingDesignKeys = true;
     for (const QString &key : loadOrder()) {
         const QString text = readConfigValue(path, key);
         if (key == QLatin1String("pllmult"))
@@ -1921,6 +1931,7 @@ void KytoMultiplierPLL::loadConfig(QString path)
             fileUsbDiv = toDoubleOrZero(text);
         applyDesignKey(key, text);
     }
+    applyingDesignKeys = false;
 
     // Slots run while the keys are applied may re-tune the PLL or pick another
     // USB divider (USB from the PLL, a re-targeted system clock). Put back

@@ -248,6 +248,9 @@ private:
     QStringList loadOrder() const;
     void applyDesignKey(const QString &key, const QString &text);
 
+    // True while loadConfig applies a design's keys one by one.
+    bool applyingDesignKeys = false;
+
 protected:
     const MultiplierSeriesTable table;
 

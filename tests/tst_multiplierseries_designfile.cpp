@@ -127,8 +127,10 @@ QStringList modelDump(const ClockTreeModel &m)
         QStringLiteral("usb div %1 off %2 hick %3 sclk48 %4").arg(m.usbDiv).arg(m.usbDisabled).arg(m.usbFromHick).arg(m.sclkHick48),
         QStringLiteral("clkout %1 div %2 pin %3 adc %4 div %5")
             .arg(m.clkoutSource).arg(m.clkoutDiv).arg(m.clkoutPin).arg(m.adcEnabled).arg(m.adcDiv),
+        // The model keeps a stale PLL or USB clock while that branch is idle.
         QStringLiteral("derived pll %1 sclk %2 ahb %3 apb1 %4 apb2 %5 usb %6 adc %7")
-            .arg(m.pllMhz).arg(m.sclkMhz).arg(m.ahbMhz).arg(m.apb1Mhz).arg(m.apb2Mhz).arg(m.usbMhz).arg(m.adcMhz),
+            .arg(m.isPllUsed() ? m.pllMhz : -1).arg(m.sclkMhz).arg(m.ahbMhz).arg(m.apb1Mhz).arg(m.apb2Mhz)
+            .arg(m.usbDisabled == 0 ? m.usbMhz : -1).arg(m.adcMhz),
     };
 }
 
@@ -190,6 +192,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void fallbacks();
+    void pllInputRepairedOnceAfterLoading();
     void onlyMcu_data();
     void onlyMcu();
     void failedSaveKeepsOldFile();
@@ -315,6 +318,16 @@ void TestMultiplierSeriesDesignFile::roundTrip_data()
         combo(p, "clockoutPinSelect")->setCurrentIndex(1);
         radio(p, "clkout", 3)->click();
     }) << 0;
+    QTest::newRow("R620A SCLK from HEXT 20, ADC over its limit") << "KytoR620APLL" << PageSetup([](KytoMultiplierPLL *p) {
+        radio(p, "sclkselect", 0)->click();
+        typeHext(p, "20");
+        combo(p, "apb2div")->setCurrentIndex(0);
+        combo(p, "toadcswitch")->setCurrentIndex(1);   // 20 / 2 = 10 MHz
+        combo(p, "lextbypass")->setCurrentIndex(1);
+        combo(p, "clockoutPinSelect")->setCurrentIndex(1);
+        radio(p, "clkout", 4)->click();                // hext
+        combo(p, "clockoutdiv")->setCurrentIndex(8);   // /512
+    }) << 0;
 }
 
 void TestMultiplierSeriesDesignFile::roundTrip()
@@ -390,6 +403,21 @@ void TestMultiplierSeriesDesignFile::fallbacks()
     QCOMPARE(r620a.model->pllMult, 30);
 }
 
+void TestMultiplierSeriesDesignFile::pllInputRepairedOnceAfterLoading()
+{
+    QTemporaryDir dir;
+    const QString path = writeDesign(dir, "hext20.ZKCF", QStringLiteral(
+        "<Configuration><MCU>KytoR620</MCU><hext>20.000000</hext><pllmult>10</pllmult><sclkselect>1</sclkselect>"
+        "<ahbdiv>2</ahbdiv><adcdiv>4</adcdiv><usbdiv>2.0</usbdiv><tousbswitch>1</tousbswitch></Configuration>"));
+    KytoR620PLL page(nullptr);
+    page.loadConfig(path);
+    QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
+    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QStringLiteral("16.000"));
+    QCOMPARE(page.model->hextMhz, 16.0);
+    QCOMPARE(page.model->pllMult, 10);
+    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("160.000"));
+}
+
 void TestMultiplierSeriesDesignFile::onlyMcu_data()
 {
     QTest::addColumn<QString>("content");
@@ -406,13 +434,10 @@ void TestMultiplierSeriesDesignFile::onlyMcu()
     KytoR620PLL page(nullptr);
     page.loadConfig(path);
     // Every key falls back: an empty HEXT, factor 2, SCLK from HEXT. The
-    // factor's slot rejects the empty HEXT; when the system-clock radios
-    // change, the slot of the PLL radio refreshes while the model still has
-    // SCLK on the PLL, and the PLL-input check repairs HEXT to 2 x 2 MHz.
-    QCOMPARE(boxTexts(), (QStringList{"Error: hext input error!", "Error: pll input clock source range 2-16MHz!"}));
-    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QStringLiteral("4.000"));
-    QCOMPARE(page.model->hextMhz, 4.0);
-    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("4.000"));
+    // complete design is checked once: HEXT is rejected, nothing recomputed.
+    QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
+    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QString());
+    QCOMPARE(page.model->hextMhz, 0.0);
     QVERIFY(radio(&page, "sclkselect", 0)->isChecked());
     QCOMPARE(page.model->sclkSource, 0);
     QCOMPARE(combo(&page, "pllmult")->currentIndex(), 0);
