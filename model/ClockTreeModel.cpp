@@ -340,6 +340,16 @@ bool ClockTreeModel::isHextUsed() const
             return true;
     }
 
+    // A CAN controller clocked straight from HEXT needs the oscillator
+    // running as much as the system clock does.
+    if (SeriesGroups::ThreeCanGroup.contains(s) || SeriesGroups::SingleCanGroup.contains(s)) {
+        if (can1Enabled && can1ClockSource == 0)
+            return true;
+        if (SeriesGroups::ThreeCanGroup.contains(s)
+            && ((can2Enabled && can2ClockSource == 0) || (can3Enabled && can3ClockSource == 0)))
+            return true;
+    }
+
     // A PLL that runs from HEXT needs HEXT whatever it feeds (ADC, I2SF5,
     // CAN or the undivided PLL clock-out included).
     return pllSource == 0 && isPllUsed();

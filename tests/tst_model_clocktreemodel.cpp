@@ -284,6 +284,12 @@ void TestClockTreeModel::predicates_data()
         << 25 << "sclkSource=2 usbDisabled=1 can1Enabled=1 can1ClockSource=1" << true << true << true << false;
     QTest::newRow("23: CAN3 on the PLL from HICK")
         << 23 << "sclkSource=0 usbDisabled=1 pllSource=1 can3Enabled=1 can3ClockSource=1" << true << true << true << false;
+    QTest::newRow("22: CAN2 on HEXT starts HEXT")
+        << 22 << "sclkSource=2 usbDisabled=1 can2Enabled=1 can2ClockSource=0" << false << true << true << false;
+    QTest::newRow("26: CAN on HEXT starts HEXT")
+        << 26 << "sclkSource=2 usbDisabled=1 can1Enabled=1 can1ClockSource=0" << false << true << true << false;
+    QTest::newRow("26: CAN on HEXT, switched off")
+        << 26 << "sclkSource=2 usbDisabled=1 can1Enabled=0 can1ClockSource=0" << false << false << true << false;
     QTest::newRow("18: ADC on PLLCLK starts HEXT")
         << 18 << "sclkSource=2 usbDisabled=1 adcEnabled=1 adcClockSource=1" << true << true << true << false;
     QTest::newRow("18: ADC on HCLK")

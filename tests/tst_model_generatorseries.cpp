@@ -321,6 +321,17 @@ const QList<SeriesCase> &seriesCases()
          {"  crm_hext_bypass(TRUE);\n\n  crm_clock_source_enable(CRM_CLOCK_SOURCE_HEXT, TRUE);",
           "  crm_ertc_clock_select(CRM_ERTC_CLOCK_HEXT_DIV_25);\n  crm_ertc_clock_enable(TRUE);\n"},
          {"CRM_CLOCK_SOURCE_LEXT", "CRM_CLOCK_SOURCE_LICK"}},
+        {"series 25, CAN on HEXT alone starts HEXT", 25,
+         [](ClockTreeModel &m) {
+             m.sclkSource = 2;
+             m.can1Enabled = true;
+             m.can1ClockSource = 0;
+             m.recompute();
+         },
+         {"  crm_clock_source_enable(CRM_CLOCK_SOURCE_HEXT, TRUE);\n  while(crm_hext_stable_wait() == ERROR)"},
+         {},
+         {"  crm_can_clock_select(CRM_CAN1, CRM_CAN_CLOCK_SOURCE_HEXT);\n"},
+         {}},
         {"series 21 with CAN2 off", 21,
          [](ClockTreeModel &m) {
              m.can1Enabled = true;
