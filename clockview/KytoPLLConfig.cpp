@@ -9,6 +9,7 @@
 #include "KytoR620APLL.h"
 #include "KytoR620PLL.h"
 #include "KytoR650PLL.h"
+#include "KytoR710PLL.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -84,6 +85,7 @@ bool KytoPLLConfig::seriesOperations(int index, SeriesOperations &ops)
     }
     switch (index) {
     case 2: ops = operationsOf<KytoR620PLL>(); return true;
+    case 4: ops = operationsOf<KytoR710PLL>(); return true;
     case 7: ops = operationsOf<KytoR620APLL>(); return true;
     case 8: ops = operationsOf<KytoR650PLL>(); return true;
     case 24: ops = operationsOf<KytoH620APLL>(); return true;

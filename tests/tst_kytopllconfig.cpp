@@ -149,7 +149,7 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::newRow("3, no series") << 3;
-        QTest::newRow("4, series without a page class yet") << 4;
+        QTest::newRow("5, series without a page class yet") << 5;
     }
     void indexWithoutClassLeavesNoPage()
     {
