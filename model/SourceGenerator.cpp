@@ -795,39 +795,20 @@ bool SourceGenerator::fillClkoutFunction(QString &text)
     if (m_model.clkoutPin == 0)
         return Markup::dropSection(text, name);
 
-    // Each call must be somewhere in the file; it is rewritten in the body.
-    auto rewrite = [&](const QString &function, const QString &args, const QStringList &values) {
-        if (!Markup::containsCall(text, function, args))
-            return false;
-        Markup::rewriteCall(body, function, args, values);
-        return true;
-    };
-    const QString port = m_model.clkoutGpioPortName();
-    if (!rewrite(QStringLiteral("crm_periph_clock_enable"), QStringLiteral("(\\w+,\\s*\\w+)"),
-                 {m_model.clkoutGpioClockName(), QStringLiteral("TRUE")}))
-        return false;
-    QRegExp pins(QStringLiteral("gpio_init_struct.gpio_pins\\s*=\\s*\\w+;{,1}"));
-    if (pins.indexIn(text) < 0)
-        return false;
-    Markup::replaceAll(body, pins, QStringLiteral("gpio_init_struct.gpio_pins = ") + m_model.clkoutPinName()
-                                       + QLatin1Char(';'));
-    if (!rewrite(QStringLiteral("gpio_init"), QStringLiteral("(\\w+,\\s*\\&\\w+)"),
-                 {port, QStringLiteral("&gpio_init_struct")}))
-        return false;
-    if (ClockOutMuxSeries.contains(series)
-        && !rewrite(QStringLiteral("gpio_pin_mux_config"), QStringLiteral("(\\w+,\\s*\\w+,\\s*\\w+)"),
-                    {port, m_model.clkoutPinSourceName(), m_model.clkoutMuxName()}))
-        return false;
-    if (!rewrite(QStringLiteral("crm_clock_out_set"), Word, {m_model.clkoutSourceName()}))
+    const ClockOutPin pin{m_model.clkoutGpioClockName(), m_model.clkoutPinName(), m_model.clkoutGpioPortName(),
+                          m_model.clkoutPinSourceName(), m_model.clkoutMuxName(),
+                          ClockOutMuxSeries.contains(series)};
+    if (!fillClockOutPin(text, body, pin)
+        || !rewriteInBody(text, body, QStringLiteral("crm_clock_out_set"), Word, {m_model.clkoutSourceName()}))
         return false;
 
     const QString divider = QStringLiteral("crm_clkout_div_set");
     if (Groups::FlexibleSclkDividerGroup.contains(series)) {
-        if (!rewrite(divider, QStringLiteral("(\\w+,\\s*\\w+)"),
-                     {m_model.clkoutDiv1Name(m_model.clkoutDiv1), m_model.clkoutDiv2Name(m_model.clkoutDiv2)}))
+        if (!rewriteInBody(text, body, divider, QStringLiteral("(\\w+,\\s*\\w+)"),
+                           {m_model.clkoutDiv1Name(m_model.clkoutDiv1), m_model.clkoutDiv2Name(m_model.clkoutDiv2)}))
             return false;
     } else if (!R620Series.contains(series)) {
-        if (!rewrite(divider, Word, {m_model.clkoutDivName(m_model.clkoutDiv)}))
+        if (!rewriteInBody(text, body, divider, Word, {m_model.clkoutDivName(m_model.clkoutDiv)}))
             return false;
     }
     return Markup::replaceSection(text, name, body);
@@ -842,32 +823,14 @@ bool SourceGenerator::fillClkout1Function(QString &text)
     if (m_model.clkout1Pin == 0)
         return Markup::dropSection(text, name);
 
-    auto rewrite = [&](const QString &function, const QString &args, const QStringList &values) {
-        if (!Markup::containsCall(text, function, args))
-            return false;
-        Markup::rewriteCall(body, function, args, values);
-        return true;
-    };
-    const QString port = m_model.clkout1GpioPortName();
-    if (!rewrite(QStringLiteral("crm_periph_clock_enable"), QStringLiteral("(\\w+,\\s*\\w+)"),
-                 {m_model.clkout1GpioClockName(), QStringLiteral("TRUE")}))
-        return false;
-    QRegExp pins(QStringLiteral("gpio_init_struct.gpio_pins\\s*=\\s*\\w+;{,1}"));
-    if (pins.indexIn(text) < 0)
-        return false;
-    Markup::replaceAll(body, pins, QStringLiteral("gpio_init_struct.gpio_pins = ") + m_model.clkout1PinName()
-                                       + QLatin1Char(';'));
-    if (!rewrite(QStringLiteral("gpio_init"), QStringLiteral("(\\w+,\\s*\\&\\w+)"),
-                 {port, QStringLiteral("&gpio_init_struct")}))
-        return false;
-    if (!rewrite(QStringLiteral("gpio_pin_mux_config"), QStringLiteral("(\\w+,\\s*\\w+,\\s*\\w+)"),
-                 {port, m_model.clkout1PinSourceName(), m_model.clkout1MuxName()}))
-        return false;
-    if (!rewrite(QStringLiteral("crm_clock_out1_set"), Word, {m_model.clkout1SourceName()}))
-        return false;
-    if (!rewrite(QStringLiteral("crm_clkout_div_set"), QStringLiteral("(\\w+,\\s*\\w+,\\s*\\w+)"),
-                 {m_model.clkoutIndexName(1), m_model.clkoutDiv1Name(m_model.clkout1Div1),
-                  m_model.clkoutDiv2Name(m_model.clkout1Div2)}))
+    const ClockOutPin pin{m_model.clkout1GpioClockName(), m_model.clkout1PinName(), m_model.clkout1GpioPortName(),
+                          m_model.clkout1PinSourceName(), m_model.clkout1MuxName(), true};
+    if (!fillClockOutPin(text, body, pin)
+        || !rewriteInBody(text, body, QStringLiteral("crm_clock_out1_set"), Word, {m_model.clkout1SourceName()})
+        || !rewriteInBody(text, body, QStringLiteral("crm_clkout_div_set"),
+                          QStringLiteral("(\\w+,\\s*\\w+,\\s*\\w+)"),
+                          {m_model.clkoutIndexName(1), m_model.clkoutDiv1Name(m_model.clkout1Div1),
+                           m_model.clkoutDiv2Name(m_model.clkout1Div2)}))
         return false;
     return Markup::replaceSection(text, name, body);
 }
@@ -881,19 +844,43 @@ bool SourceGenerator::fillClkout2Function(QString &text)
     if (m_model.clkout2Pin == 0)
         return Markup::dropSection(text, name);
 
-    auto rewrite = [&](const QString &function, const QString &args, const QStringList &values) {
-        if (!Markup::containsCall(text, function, args))
-            return false;
-        Markup::rewriteCall(body, function, args, values);
-        return true;
-    };
-    if (!rewrite(QStringLiteral("crm_clock_out2_set"), Word, {m_model.clkout2SourceName()}))
-        return false;
-    if (!rewrite(QStringLiteral("crm_clkout_div_set"), QStringLiteral("(\\w+,\\s*\\w+,\\s*\\w+)"),
-                 {m_model.clkoutIndexName(2), m_model.clkoutDiv1Name(m_model.clkout2Div1),
-                  m_model.clkoutDiv2Name(m_model.clkout2Div2)}))
+    if (!rewriteInBody(text, body, QStringLiteral("crm_clock_out2_set"), Word, {m_model.clkout2SourceName()})
+        || !rewriteInBody(text, body, QStringLiteral("crm_clkout_div_set"),
+                          QStringLiteral("(\\w+,\\s*\\w+,\\s*\\w+)"),
+                          {m_model.clkoutIndexName(2), m_model.clkoutDiv1Name(m_model.clkout2Div1),
+                           m_model.clkoutDiv2Name(m_model.clkout2Div2)}))
         return false;
     return Markup::replaceSection(text, name, body);
+}
+
+// A clock-output call must stand somewhere in the file, but only its copy in
+// the section body is rewritten.
+bool SourceGenerator::rewriteInBody(const QString &text, QString &body, const QString &function,
+                                    const QString &args, const QStringList &values)
+{
+    if (!Markup::containsCall(text, function, args))
+        return false;
+    Markup::rewriteCall(body, function, args, values);
+    return true;
+}
+
+// The GPIO set-up of a clock-output pin: clock, pin, port and, where the
+// series routes the pin through its multiplexer, the alternate function.
+bool SourceGenerator::fillClockOutPin(const QString &text, QString &body, const ClockOutPin &pin)
+{
+    if (!rewriteInBody(text, body, QStringLiteral("crm_periph_clock_enable"), QStringLiteral("(\\w+,\\s*\\w+)"),
+                       {pin.gpioClock, QStringLiteral("TRUE")}))
+        return false;
+    QRegExp pins(QStringLiteral("gpio_init_struct.gpio_pins\\s*=\\s*\\w+;{,1}"));
+    if (pins.indexIn(text) < 0)
+        return false;
+    Markup::replaceAll(body, pins, QStringLiteral("gpio_init_struct.gpio_pins = ") + pin.pinName + QLatin1Char(';'));
+    if (!rewriteInBody(text, body, QStringLiteral("gpio_init"), QStringLiteral("(\\w+,\\s*\\&\\w+)"),
+                       {pin.port, QStringLiteral("&gpio_init_struct")}))
+        return false;
+    return !pin.multiplexed
+           || rewriteInBody(text, body, QStringLiteral("gpio_pin_mux_config"),
+                            QStringLiteral("(\\w+,\\s*\\w+,\\s*\\w+)"), {pin.port, pin.pinSource, pin.mux});
 }
 
 bool SourceGenerator::removeUnusedInitCalls(QString &text)

@@ -2,6 +2,7 @@
 #define SOURCEGENERATOR_H
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class ClockTreeModel;
@@ -90,6 +91,17 @@ private:
     bool readTemplate(const QString &name, QString &text) const;
     static bool writeFile(const QString &path, const QString &text);
     bool runChain(const QVector<Processor> &chain, QString &text);
+    struct ClockOutPin {
+        QString gpioClock;
+        QString pinName;
+        QString port;
+        QString pinSource;
+        QString mux;
+        bool multiplexed;
+    };
+    static bool rewriteInBody(const QString &text, QString &body, const QString &function,
+                              const QString &args, const QStringList &values);
+    static bool fillClockOutPin(const QString &text, QString &body, const ClockOutPin &pin);
     bool fillUsartLine(QString &body, int usart, bool enabled, const QString &sourceName);
     bool fillCanLine(QString &body, int can, bool enabled, int source);
     QString formulaLines() const;
