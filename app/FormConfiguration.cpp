@@ -241,10 +241,9 @@ void FormConfiguration::showNoConfigurationBox()
 }
 
 // Asks whether the open design may be closed; false when the user declines.
-bool FormConfiguration::confirmClosingDesign(const QString &text, bool question)
+bool FormConfiguration::confirmClosingDesign(QMessageBox::Icon icon, const QString &text)
 {
-    QMessageBox box(question ? QMessageBox::Question : QMessageBox::Warning, tr("Warning"), text,
-                    QMessageBox::Yes | QMessageBox::Cancel);
+    QMessageBox box(icon, tr("Warning"), text, QMessageBox::Yes | QMessageBox::Cancel);
     box.button(QMessageBox::Yes)->setText(tr("Yes"));
     box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
     return UserDialogs::exec(box) != QMessageBox::Cancel;
@@ -286,7 +285,8 @@ void FormConfiguration::CodeView_PushButton_Clicked()
 void FormConfiguration::NewDesign_Slot()
 {
     if (pllConfig->hasSeriesWidget()
-        && !confirmClosingDesign(tr("The current configuration will be closed before creating a new project. . Please confirm whether to continue?"), false))
+        && !confirmClosingDesign(QMessageBox::Warning,
+                                 tr("The current configuration will be closed before creating a new project. . Please confirm whether to continue?")))
         return;
 
     MCUSelect_Form picker(this);
@@ -305,7 +305,8 @@ void FormConfiguration::NewDesign_Slot()
 void FormConfiguration::OpenDesign_Slot()
 {
     if (pllConfig->hasSeriesWidget()
-        && !confirmClosingDesign(tr("The current configuration will be closed. Please confirm whether to continue?"), false))
+        && !confirmClosingDesign(QMessageBox::Warning,
+                                 tr("The current configuration will be closed. Please confirm whether to continue?")))
         return;
 
     const QString path = UserDialogs::getOpenFileName(this, tr("Open"), QString(),
@@ -429,9 +430,10 @@ void FormConfiguration::NewVersionDownload_Slot()
 
     const QString version = readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Version"));
     const qint64 size = qint64(readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Size")).toULong(nullptr, 10));
-    const int published = versionNumber(version);
+    bool readable = false;
+    const int published = versionNumber(version, &readable);
     // An index that cannot be read says nothing about the latest version.
-    if (published == 0) {
+    if (!readable) {
         QFile::remove(indexPath);
         return;
     }
@@ -511,7 +513,7 @@ QString FormConfiguration::readIndexValue(const QString &indexPath, const QStrin
     return QString();
 }
 
-int FormConfiguration::versionNumber(const QString &version)
+int FormConfiguration::versionNumber(const QString &version, bool *ok)
 {
     const int firstDot = version.indexOf(QLatin1Char('.'));
     const QString a = firstDot < 0 ? version : version.left(firstDot);
@@ -523,9 +525,11 @@ int FormConfiguration::versionNumber(const QString &version)
     bool okA = false, okB = false, okC = false;
     const qint64 packed = qint64(a.toInt(&okA, 16)) * 0x10000 + qint64(b.toInt(&okB, 16)) * 0x100 + c.toInt(&okC, 16);
     // Parts too large for the packed int would wrap into a wrong comparison.
-    if (!okA || !okB || !okC || packed > std::numeric_limits<int>::max() || packed < std::numeric_limits<int>::min())
-        return 0;
-    return int(packed);
+    const bool valid = okA && okB && okC && packed <= std::numeric_limits<int>::max()
+                       && packed >= std::numeric_limits<int>::min();
+    if (ok)
+        *ok = valid;
+    return valid ? int(packed) : 0;
 }
 
 void FormConfiguration::OpenAbout_Slot()
@@ -537,7 +541,8 @@ void FormConfiguration::OpenAbout_Slot()
 void FormConfiguration::closeEvent(QCloseEvent *event)
 {
     if (pllConfig->hasSeriesWidget()
-        && !confirmClosingDesign(tr("The current configuration will be closed. Please confirm whether to continue?"), true)) {
+        && !confirmClosingDesign(QMessageBox::Question,
+                                 tr("The current configuration will be closed. Please confirm whether to continue?"))) {
         event->ignore();
         return;
     }

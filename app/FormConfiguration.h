@@ -1,6 +1,7 @@
 #ifndef FORMCONFIGURATION_H
 #define FORMCONFIGURATION_H
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 
@@ -43,8 +44,9 @@ public:
     static QString readIndexValue(const QString &indexPath, const QString &group,
                                   const QString &toolName, const QString &key);
     // "a.b.c" with base-16 parts packed as a * 0x10000 + b * 0x100 + c; 0 when
-    // a part is not a number.
-    static int versionNumber(const QString &version);
+    // a part is not a number. `ok` tells a version that reads as 0 from one
+    // that cannot be read.
+    static int versionNumber(const QString &version, bool *ok = nullptr);
     // Tests only: the update server's base addresses for the English and the
     // Chinese interface, in place of the compiled-in ones.
     void setDownloadBaseUrls(const QString &english, const QString &chinese);
@@ -69,7 +71,7 @@ private:
     void showClockView();
     QString clockButtonCaption() const;
     void showNoConfigurationBox();
-    bool confirmClosingDesign(const QString &text, bool question);
+    bool confirmClosingDesign(QMessageBox::Icon icon, const QString &text);
     void setLanguage(int flag, const QString &catalogue);
     void updateLanguageChecks();
 

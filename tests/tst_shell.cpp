@@ -186,7 +186,19 @@ private slots:
         for (QAction *menu : child<QMenuBar>("menuBar")->actions())
             menus << menu->text();
         QCOMPARE(menus, (QStringList{"Project", "Language", "Generate code", "Help"}));
-        QCOMPARE(child<QMenu>("helpMenu")->actions().size(), 3);
+        const QList<QPair<const char *, QStringList>> entries = {
+            {"projectMenu", {"New", "Open", "Save"}},
+            {"languageMenu", {"English", "Chinese"}},
+            {"generateCodeMenu", {"Generate code"}},
+            {"helpMenu", {"Open Manual", "New version download", "Version"}},
+        };
+        for (const auto &menu : entries) {
+            QStringList texts;
+            for (QAction *action : child<QMenu>(menu.first)->actions())
+                texts << action->text();
+            QCOMPARE(texts, menu.second);
+        }
+        QVERIFY(child<QAction>("englishAction")->isCheckable() && child<QAction>("chineseAction")->isCheckable());
         QVERIFY(!child<QLabel>("logoLabel")->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(child<QLabel>("logoLabel")->height(), 60);
         QCOMPARE(caption(), QString("Clock Configuration"));

@@ -139,19 +139,21 @@ void TestUpdateCheck::versionNumber_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<int>("packed");
     QTest::addColumn<bool>("newer");
+    QTest::addColumn<bool>("readable");
 
-    QTest::newRow("own version") << "3.0.16" << 0x030016 << false;
-    QTest::newRow("next patch") << "3.0.17" << 0x030017 << true;
-    QTest::newRow("next minor") << "3.1.0" << 0x030100 << true;
-    QTest::newRow("hex digit") << "3.0.1A" << 0x03001A << true;
-    QTest::newRow("bare 4 repeats") << "4" << 0x040404 << true;
-    QTest::newRow("two parts") << "3.2" << 0x030202 << true;
-    QTest::newRow("3.0.9") << "3.0.9" << 0x030009 << false;
-    QTest::newRow("2.99.99") << "2.99.99" << 0x029999 << false;
-    QTest::newRow("empty") << "" << 0 << false;
-    QTest::newRow("not a number") << "3.0.x" << 0 << false;
-    QTest::newRow("four parts") << "3.0.1.7" << 0 << false;
-    QTest::newRow("beyond int") << "8000.0.0" << 0 << false;
+    QTest::newRow("own version") << "3.0.16" << 0x030016 << false << true;
+    QTest::newRow("next patch") << "3.0.17" << 0x030017 << true << true;
+    QTest::newRow("next minor") << "3.1.0" << 0x030100 << true << true;
+    QTest::newRow("hex digit") << "3.0.1A" << 0x03001A << true << true;
+    QTest::newRow("bare 4 repeats") << "4" << 0x040404 << true << true;
+    QTest::newRow("two parts") << "3.2" << 0x030202 << true << true;
+    QTest::newRow("3.0.9") << "3.0.9" << 0x030009 << false << true;
+    QTest::newRow("2.99.99") << "2.99.99" << 0x029999 << false << true;
+    QTest::newRow("zero reads as a version") << "0.0.0" << 0 << false << true;
+    QTest::newRow("empty") << "" << 0 << false << false;
+    QTest::newRow("not a number") << "3.0.x" << 0 << false << false;
+    QTest::newRow("four parts") << "3.0.1.7" << 0 << false << false;
+    QTest::newRow("beyond int") << "8000.0.0" << 0 << false << false;
 }
 
 void TestUpdateCheck::versionNumber()
@@ -159,7 +161,10 @@ void TestUpdateCheck::versionNumber()
     QFETCH(QString, version);
     QFETCH(int, packed);
     QFETCH(bool, newer);
-    QCOMPARE(FormConfiguration::versionNumber(version), packed);
+    QFETCH(bool, readable);
+    bool ok = !readable;
+    QCOMPARE(FormConfiguration::versionNumber(version, &ok), packed);
+    QCOMPARE(ok, readable);
     QCOMPARE(FormConfiguration::versionNumber(version) > 0x030016, newer);
 }
 
@@ -235,6 +240,7 @@ void TestUpdateCheck::updateCheck_data()
         << 0 << indexFor("3.0.17", "", "/files/en/") << ok << true << QStringList{"Infomation", "Error"} << "";
     QTest::newRow("same version") << 0 << indexFor("3.0.16") << -1 << false << QStringList{"Information"} << "";
     QTest::newRow("older version") << 0 << indexFor("2.99.99") << -1 << false << QStringList{"Information"} << "";
+    QTest::newRow("zero version") << 0 << indexFor("0.0.0") << -1 << false << QStringList{"Information"} << "";
     QTest::newRow("no Version: silent") << 0 << indexWith("<Name>Kyto Tessaly</Name><Size>1</Size>") << -1 << false
                                         << QStringList() << "";
     QTest::newRow("not XML: silent") << 0 << QByteArray("<html>busy</html") << -1 << false << QStringList() << "";
@@ -386,30 +392,56 @@ void TestUpdateCheck::chineseCatalogue_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("chinese");
 
-    QTest::newRow("question title") << "FormConfiguration" << "Infomation" << QString::fromUtf8("提示");
-    QTest::newRow("question") << "FormConfiguration"
-        << "A new version of \"Kyto Tessaly\" has been detected, do you want to download it?"
-        << QString::fromUtf8("检测到新版本\"Kyto Tessaly\"，是否下载？");
-    QTest::newRow("open folder") << "FormConfiguration" << " Open Folder  " << QString::fromUtf8(" 打开文件夹  ");
-    QTest::newRow("latest") << "FormConfiguration" << "The current tool is the latest version."
-                            << QString::fromUtf8("当前软件已是最新版本。");
-    QTest::newRow("overwrite") << "HttpsDownload" << " already exists in the current directory. Overwrite?"
-                               << QString::fromUtf8(" 文件已经存在，是否覆盖？");
-    QTest::newRow("ssl detail") << "HttpsDownload" << "\n%1" << "\n%1";
-    QTest::newRow("abort") << "HttpsDownload" << "Abort" << QString::fromUtf8("放弃");
-    QTest::newRow("redirects") << "HttpsDownload" << "Too many redirects" << QString::fromUtf8("重定向次数过多");
-    QTest::newRow("progress title") << "ProgressDialog" << "Download Progress" << QString::fromUtf8("下载进度");
-    QTest::newRow("progress label") << "ProgressDialog" << "Downloading " << QString::fromUtf8("正在下载 ");
+    const QList<QStringList> rows = {
+        {"FormConfiguration", "Infomation", "提示"},
+        {"FormConfiguration", "A new version of \"Kyto Tessaly\" has been detected, do you want to download it?",
+         "检测到新版本\"Kyto Tessaly\"，是否下载？"},
+        {"FormConfiguration", "Select directory", "选择目录"},
+        {"FormConfiguration", "Download succeeded, storage location: ", "下载成功，位于： "},
+        {"FormConfiguration", " Open Folder  ", " 打开文件夹  "},
+        {"FormConfiguration", "OK", "确定"},
+        {"FormConfiguration", "Information", "信息"},
+        {"FormConfiguration", "The current tool is the latest version.", "当前软件已是最新版本。"},
+        {"FormConfiguration", "Ok", "确定"},
+        {"FormConfiguration", "Cancel", "取消"},
+        {"HttpsDownload", "Invalid URL : ", "无效的URL : "},
+        {"HttpsDownload", "Error", "错误"},
+        {"HttpsDownload", "Ok", "确定"},
+        {"HttpsDownload", "Cancel", "取消"},
+        {"HttpsDownload", " already exists in the current directory. Overwrite?", " 文件已经存在，是否覆盖？"},
+        {"HttpsDownload", "Overwrite Existing File", "覆盖文件"},
+        {"HttpsDownload", "Unable to save the file ", "无法保存文件 "},
+        {"HttpsDownload", "Download failed: ", "下载失败： "},
+        {"HttpsDownload", "Too many redirects", "重定向次数过多"},
+        {"HttpsDownload", "Redirect to an address that is not HTTPS refused", "已拒绝重定向到非HTTPS地址"},
+        {"HttpsDownload", "One or more SSL errors has occurred: ", "发生SSL错误： "},
+        {"HttpsDownload", "\n%1", "\n%1"},
+        {"HttpsDownload", "SSL Errors", "SSL错误"},
+        {"HttpsDownload", "Ignore", "忽略"},
+        {"HttpsDownload", "Abort", "放弃"},
+        {"ProgressDialog", "Download Progress", "下载进度"},
+        {"ProgressDialog", "Downloading ", "正在下载 "},
+        {"ProgressDialog", "%1.", "%1."},
+    };
+    for (const QStringList &row : rows)
+        QTest::newRow(qPrintable(row[0] + ": " + row[1].left(40))) << row[0] << row[1] << row[2];
 }
 
+// The English catalogue shows these texts as they are.
 void TestUpdateCheck::chineseCatalogue()
 {
     QFETCH(QString, context);
     QFETCH(QString, source);
     QFETCH(QString, chinese);
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/image/tr_zh.qm")));
-    QCOMPARE(translator.translate(qPrintable(context), source.toUtf8().constData()), chinese);
+    QTranslator zh;
+    QTranslator en;
+    QVERIFY(zh.load(QStringLiteral(":/image/tr_zh.qm")));
+    QVERIFY(en.load(QStringLiteral(":/image/tr_en.qm")));
+    const QByteArray ctx = context.toUtf8();
+    const QByteArray src = source.toUtf8();
+    QCOMPARE(zh.translate(ctx, src), chinese);
+    const QString english = en.translate(ctx, src);
+    QVERIFY2(english.isEmpty() || english == source, qPrintable(english));
 }
 
 QTEST_MAIN(TestUpdateCheck)
