@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QHash>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -1887,8 +1888,9 @@ void KytoMultiplierPLL::applyDesignKey(const QString &key, const QString &text)
         model->usbDiv = 1.0 + 0.5 * index;
         usbdivComboBox->setCurrentIndex(index);
     } else if (key == QLatin1String("tousbswitch")) {
-        // Only the two codes the switch offers; anything else leaves USB off.
-        const int code = (v == 0 || v == 1) && !text.isEmpty() ? v : 1;
+        // Only the two codes the switch offers; any other number leaves USB
+        // off. A missing key reads as 0, like every integer key.
+        const int code = (v == 0 || v == 1) ? v : 1;
         model->usbDisabled = code;
         usbswitchComboBox->setCurrentIndex(code);
     } else if (key == QLatin1String("hicktosclk")) {
@@ -1920,33 +1922,30 @@ void KytoMultiplierPLL::applyDesignKey(const QString &key, const QString &text)
 void KytoMultiplierPLL::loadConfig(QString path)
 {
     resetDefaults();
-    int filePllMult = 0;
-    double fileUsbDiv = 0;
+    QHash<QString, QString> texts;
     applyingDesignKeys = true;
     for (const QString &key : loadOrder()) {
-        const QString text = readConfigValue(path, key);
-        if (key == QLatin1String("pllmult"))
-            filePllMult = toIntOrZero(text);
-        else if (key == QLatin1String("usbdiv"))
-            fileUsbDiv = toDoubleOrZero(text);
-        applyDesignKey(key, text);
+        texts.insert(key, readConfigValue(path, key));
+        applyDesignKey(key, texts.value(key));
     }
     applyingDesignKeys = false;
 
-    // Slots run while the keys are applied may re-tune the PLL or pick another
-    // USB divider (USB from the PLL, a re-targeted system clock). Put back
-    // what the file holds, so that opening gives back the saved design.
-    if (filePllMult >= 2 && filePllMult <= 64) {
-        const QSignalBlocker blocker(pllmultComboBox);
-        pllmultComboBox->setCurrentIndex(filePllMult - 2);
-        model->pllMult = filePllMult;
-    }
-    for (int i = 0; i <= 6; ++i) {
-        if (fileUsbDiv == 1.0 + 0.5 * i) {
-            const QSignalBlocker blocker(usbdivComboBox);
-            usbdivComboBox->setCurrentIndex(i);
-            model->usbDiv = fileUsbDiv;
+    // Slots run while the keys are applied may re-tune the PLL for the USB
+    // clock, pick another USB divider and raise the APB dividers for the
+    // re-tuned clock. Put back what the file holds, so that opening gives
+    // back the saved design.
+    {
+        const QSignalBlocker multBlocker(pllmultComboBox);
+        const QSignalBlocker usbBlocker(usbdivComboBox);
+        const QSignalBlocker apb1Blocker(apb1divComboBox);
+        const QSignalBlocker apb2Blocker(apb2divComboBox);
+        const int mult = toIntOrZero(texts.value(QStringLiteral("pllmult")));
+        if (mult >= 2 && mult <= 64) {
+            pllmultComboBox->setCurrentIndex(mult - 2);
+            model->pllMult = mult;
         }
+        for (const QString &key : {QStringLiteral("usbdiv"), QStringLiteral("apb1div"), QStringLiteral("apb2div")})
+            applyDesignKey(key, texts.value(key));
     }
 
     highlightClockPaths();

@@ -285,6 +285,14 @@ void TestMultiplierSeriesDesignFile::roundTrip_data()
         radio(p, "clkout", 8)->click();
         combo(p, "clockoutdiv")->setCurrentIndex(2);
     }) << 1;
+    // Opening re-tunes the PLL to x24 for the USB clock on the way, which
+    // needs /2 on both APB buses; the file's /1 must come back.
+    QTest::newRow("R620A x10, APB /1, USB on at /4") << "KytoR620APLL" << PageSetup([](KytoMultiplierPLL *p) {
+        combo(p, "usbswitch")->setCurrentIndex(0);
+        combo(p, "pllmult")->setCurrentIndex(8);      // x10 = 80 MHz, USB 20 MHz
+        combo(p, "apb1div")->setCurrentIndex(0);
+        combo(p, "apb2div")->setCurrentIndex(0);
+    }) << 1;
     QTest::newRow("R650 HEXT 12, USB from HICK, clock-out LEXT") << "KytoR650PLL" << PageSetup([](KytoMultiplierPLL *p) {
         typeHext(p, "12");
         combo(p, "pllmult")->setCurrentIndex(18);     // x20 = 240 MHz
@@ -443,6 +451,9 @@ void TestMultiplierSeriesDesignFile::onlyMcu()
     QCOMPARE(combo(&page, "pllmult")->currentIndex(), 0);
     QCOMPARE(combo(&page, "toadcdiv")->currentIndex(), 0);
     QCOMPARE(page.model->usbDiv, 1.0);
+    // A missing switch reads as 0: USB enabled.
+    QCOMPARE(combo(&page, "usbswitch")->currentIndex(), 0);
+    QCOMPARE(page.model->usbDisabled, 0);
 }
 
 void TestMultiplierSeriesDesignFile::failedSaveKeepsOldFile()
