@@ -596,7 +596,7 @@ void ClockTreeModel::recomputeFromPll()
         const qint64 s = wholePart(sclkMhz);
         if (s % 24 == 0)
             usbDiv = s / 48.0;
-        const double maxDiv = SeriesGroups::DualClockOutGroup.contains(seriesIndex) ? 7.0 : 4.0;
+        const double maxDiv = SeriesGroups::WideUsbDividerGroup.contains(seriesIndex) ? 7.0 : 4.0;
         usbDiv = qBound(1.0, usbDiv, maxDiv);
         usbMhz = sclkMhz / usbDiv;
     }
@@ -927,29 +927,32 @@ QString ClockTreeModel::ldoOutputName() const
     return QString();
 }
 
-QString ClockTreeModel::clkoutPinName() const
-{
-    static const int pinNumbers[] = {0, 8, 9, 13, 9, 2, 4};
-    const int pin = (clkoutPin >= 1 && clkoutPin <= 6) ? pinNumbers[clkoutPin] : 0;
-    return RegisterNameTables::gpioPinNames.at(pin);
-}
-
-QString ClockTreeModel::clkoutPinSourceName() const
-{
-    static const int pinNumbers[] = {0, 8, 9, 13, 9, 2, 4};
-    const int pin = (clkoutPin >= 1 && clkoutPin <= 6) ? pinNumbers[clkoutPin] : 0;
-    return RegisterNameTables::gpioPinSourceNames.at(pin);
-}
-
 namespace {
-// Port of each clock-out pin code (0 none, PA8, PA9, PB13, PC9, PF2, PE4) as
-// a position in the GPIO port tables.
+// Clock-out pin codes: 0 none, 1 PA8, 2 PA9, 3 PB13, 4 PC9, 5 PF2, 6 PE4.
+// Pin number within its port; none gives pin 0.
+int clkoutPinNumber(int pin)
+{
+    static const int numbers[] = {0, 8, 9, 13, 9, 2, 4};
+    return (pin >= 1 && pin <= 6) ? numbers[pin] : 0;
+}
+
+// Port as a position in the GPIO port tables; none gives port A.
 int clkoutPortIndex(int pin)
 {
     static const int ports[] = {0, 0, 0, 1, 2, 5, 4};
     return (pin >= 1 && pin <= 6) ? ports[pin] : 0;
 }
 } // namespace
+
+QString ClockTreeModel::clkoutPinName() const
+{
+    return RegisterNameTables::gpioPinNames.at(clkoutPinNumber(clkoutPin));
+}
+
+QString ClockTreeModel::clkoutPinSourceName() const
+{
+    return RegisterNameTables::gpioPinSourceNames.at(clkoutPinNumber(clkoutPin));
+}
 
 QString ClockTreeModel::clkoutGpioPortName() const
 {

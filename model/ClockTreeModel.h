@@ -10,8 +10,6 @@
 // rule that differs between series keys on seriesIndex (see SeriesGroups).
 class ClockTreeModel
 {
-    friend class SourceGenerator;
-
 public:
     explicit ClockTreeModel(int seriesIndex);
 

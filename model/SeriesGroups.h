@@ -3,11 +3,11 @@
 
 #include "SeriesIndexSet.h"
 
-// Every rule of the clock model and the code generator that differs between
-// chip series is stated through the named sets of series indices below, or
-// through the per-series table, so that a series' behaviour is read here and
-// nowhere else. Indices outside every set (including those that name no
-// series) take the default branch of each rule.
+// The rules of the clock model that differ between chip series are stated
+// through the named sets of series indices below and the per-series table;
+// the code generator adds a few sets of its own that only concern its
+// templates. Indices outside every set (including those that name no series)
+// take the default branch of each rule.
 class SeriesGroups
 {
 public:
@@ -34,6 +34,8 @@ public:
     // HICK for USB (everything with USB except index 2, whose USB always runs
     // from the PLL).
     static constexpr SeriesIndexSet UsbSelectableGroup{4, 5, 7, 8, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 29, 30};
+    // Series whose USB divider may go up to 7 (others stop at 4).
+    static constexpr SeriesIndexSet WideUsbDividerGroup{13, 14};
     // Series with two clock outputs (clkout1/clkout2) instead of one.
     static constexpr SeriesIndexSet DualClockOutGroup{13, 14};
     // Series whose single clock-out offers the undivided PLL (code 10)

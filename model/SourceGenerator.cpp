@@ -56,6 +56,9 @@ constexpr SeriesIndexSet PlluCanSeries = Groups::ThreeCanGroup;
 constexpr SeriesIndexSet Hext12MhzSeries{19, 20, 30};
 // Comment: SCLK from HEXT through the HEXT-to-SCLK divider.
 constexpr SeriesIndexSet CommentHextDivSeries{18, 19, 20, 21, 22, 23, 29, 30};
+// Comment, multiplier mode: the HICK reaches the PLL as HICK/6 (else /12,
+// series 2 /2).
+constexpr SeriesIndexSet CommentMultiplierHickSixthSeries{13, 14};
 // Comment: no PLL output range line (multiplier mode).
 constexpr SeriesIndexSet NoPllRangeSeries{5, 9, 15, 16, 17, 18, 29};
 // Comment: flash wait states (multiplier mode).
@@ -96,11 +99,6 @@ void SourceGenerator::setTemplatePrefix(const QString &prefix)
     m_templatePrefix = prefix;
 }
 
-QString SourceGenerator::templatePrefix() const
-{
-    return m_templatePrefix;
-}
-
 // ---------------------------------------------------------------------------
 // Files
 
@@ -117,10 +115,10 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
     const QString clockHeader = stem + QStringLiteral("_clock.h");
     const QString confHeader = stem + QStringLiteral("_conf.h");
     QVector<Output> outputs{
-        {clockSource, srcDir, clockSource, [this](QString &t) { return runClockSourceChain(t); }, {}},
+        {clockSource, srcDir, clockSource, [this](QString &t) { return runChain(clockSourceChain(), t); }, {}},
         {clockHeader, incDir, clockHeader, nullptr, {}},
         {stem + QStringLiteral("_main.c"), srcDir, QStringLiteral("main.c"),
-         [this](QString &t) { return runMainChain(t); }, {}},
+         [this](QString &t) { return runChain(mainChain(), t); }, {}},
         {confHeader, incDir, confHeader, [this](QString &t) { return fillHextValueDefine(t); }, {}},
     };
 
@@ -329,16 +327,6 @@ QVector<SourceGenerator::Processor> SourceGenerator::mainChain() const
     default:
         return {};
     }
-}
-
-bool SourceGenerator::runClockSourceChain(QString &text)
-{
-    return runChain(clockSourceChain(), text);
-}
-
-bool SourceGenerator::runMainChain(QString &text)
-{
-    return runChain(mainChain(), text);
 }
 
 bool SourceGenerator::runChain(const QVector<Processor> &chain, QString &text)
@@ -699,7 +687,7 @@ QString SourceGenerator::formulaLines() const
             int d = 12;
             if (R620Series.contains(series))
                 d = 2;
-            else if (FlashClockDividerSeries.contains(series))
+            else if (CommentMultiplierHickSixthSeries.contains(series))
                 d = 6;
             return sclk + QStringLiteral("hick / ") + QString::number(d) + QStringLiteral(" * pll_mult\n") + hickValue;
         }

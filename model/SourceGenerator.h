@@ -31,13 +31,6 @@ public:
     // Where the templates are read from: ":/image/" in the program; tests
     // point it at a folder of their own (the prefix ends with "/").
     void setTemplatePrefix(const QString &prefix);
-    QString templatePrefix() const;
-
-    // The chains of the model's series; empty for an index that names none.
-    QVector<Processor> clockSourceChain() const;
-    QVector<Processor> mainChain() const;
-    bool runClockSourceChain(QString &text);
-    bool runMainChain(QString &text);
 
     // ---- clock source file ----
     bool fillHextBypass(QString &text);
@@ -88,6 +81,10 @@ public:
     static qint64 clockHz(double mhz);
 
 private:
+    // The chains of the model's series; empty for an index that names none,
+    // whose templates are then written as they are.
+    QVector<Processor> clockSourceChain() const;
+    QVector<Processor> mainChain() const;
     bool readTemplate(const QString &name, QString &text) const;
     static bool writeFile(const QString &path, const QString &text);
     bool runChain(const QVector<Processor> &chain, QString &text);
