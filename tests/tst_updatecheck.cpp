@@ -422,6 +422,7 @@ void TestUpdateCheck::chineseCatalogue_data()
         {"ProgressDialog", "Download Progress", "下载进度"},
         {"ProgressDialog", "Downloading ", "正在下载 "},
         {"ProgressDialog", "%1.", "%1."},
+        {"QProgressDialog", "Cancel", "取消"},
     };
     for (const QStringList &row : rows)
         QTest::newRow(qPrintable(row[0] + ": " + row[1].left(40))) << row[0] << row[1] << row[2];

@@ -102,6 +102,14 @@
     </message>
 </context>
 <context>
+    <!-- The cancel button of the download progress window keeps Qt's own text. -->
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Download Progress</source>
