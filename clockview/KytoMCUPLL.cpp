@@ -114,6 +114,10 @@ QGraphicsProxyWidget *KytoMCUPLL::placeOnScene(QWidget *control, int x, int y, Q
     // own, which is what a proxy can embed, while this page stays its owner.
     QDialog *holder = new QDialog(this, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     holder->setContentsMargins(0, 0, 0, 0);
+    // As a window the holder would fill itself with the grey window colour,
+    // a patch over the drawing wherever the control paints no background of
+    // its own (labels, an empty label as a small square).
+    holder->setAttribute(Qt::WA_NoSystemBackground);
     QVBoxLayout *layout = new QVBoxLayout();
     holder->setLayout(layout);
     layout->addWidget(control);
@@ -159,14 +163,9 @@ QLineEdit *KytoMCUPLL::addLineEdit(QString text, int x, int y, int maxWidth)
 
 QLineEdit *KytoMCUPLL::addLineEditWithProxy(QString text, int x, int y, QGraphicsProxyWidget **proxyOut)
 {
-    QLineEdit *edit = new QLineEdit(text);
-    edit->setFont(arial(10, 0));
-    edit->setMaximumWidth(60);
-    edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    QGraphicsProxyWidget *proxy = placeOnScene(edit, x, y);
+    QLineEdit *edit = addLineEdit(text, x, y, 60);
     if (proxyOut)
-        *proxyOut = proxy;
+        *proxyOut = edit->parentWidget()->graphicsProxyWidget();
     return edit;
 }
 

@@ -72,8 +72,8 @@ void PinGraphicsView::Focus_InControl_Slot(bool flag)
 
 void PinGraphicsView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == dragButton && scene()
-        && scene()->itemAt(mapToScene(event->pos()), transform()) == pixmapItem && pixmapItem) {
+    if (event->button() == dragButton && pixmapItem && scene()
+        && scene()->itemAt(mapToScene(event->pos()), transform()) == pixmapItem) {
         dragging = true;
         viewport()->setCursor(Qt::OpenHandCursor);
         lastMousePos = event->pos();

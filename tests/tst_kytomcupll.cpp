@@ -10,9 +10,11 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -195,6 +197,27 @@ private slots:
             QCOMPARE(l->font().pointSize(), 9);
         }
         QCOMPARE(names, QStringList({"TMR2", "TMR3", "TMR4"}));
+    }
+
+    void holdersLeaveTheDrawingVisible()
+    {
+        KytoMCUPLL page(3, nullptr);   // no picture: the scene's white shows
+        QLabel *empty = page.addLabel("", 100, 100, 10, 0);
+        QLabel *disabled = page.addLabel("rtcsel", 200, 100, 10, 0);
+        disabled->setEnabled(false);
+        page.resize(500, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        QImage image(400, 200, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        page.scene->render(&painter, QRectF(0, 0, 400, 200), QRectF(0, 0, 400, 200));
+        painter.end();
+        for (QLabel *label : {empty, disabled}) {
+            const QPoint corner = proxyOf(label)->pos().toPoint() + QPoint(1, 1);
+            QCOMPARE(image.pixelColor(corner), QColor(Qt::white));
+        }
     }
 
     void comboPopupFocusReachesTheView()
