@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -679,9 +680,10 @@ void KytoMultiplierPLL::resetDefaults()
     clockoutPinSelectComboBox->setCurrentIndex(0);
     model->clkoutPin = 0;
 
-    // Once connected, the slots run by the steps above may tune the PLL for
-    // the USB clock or pick another USB divider before USB is switched off;
-    // a reset must still end on the series' defaults.
+    // Once connected, the slots run by the steps above may re-tune the PLL
+    // (for the old system clock target or for the USB clock) or pick another
+    // USB divider before USB is switched off; a reset must still end on the
+    // series' defaults, with the APB dividers raised afresh by the recompute.
     {
         const QSignalBlocker multBlocker(pllmultComboBox);
         const QSignalBlocker usbBlocker(usbdivComboBox);

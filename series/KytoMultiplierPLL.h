@@ -3,7 +3,6 @@
 
 #include "KytoMCUPLL.h"
 
-#include <QMessageBox>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
