@@ -73,6 +73,53 @@ private slots:
         QVERIFY(QFileInfo::exists(opened[0].toLocalFile()));
         QVERIFY(UserDialogs::shownBoxes().isEmpty());
     }
+
+    void missingManualShowsErrorBox_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("English") << 0 << "UM_Kyto_Tessaly_EN.pdf" << "Error" << "Can't open user manual!" << "Ok";
+        QTest::newRow("Chinese") << 1 << "UM_Kyto_Tessaly.pdf" << "错误" << "无法打开使用手册！" << "确定";
+    }
+
+    void missingManualShowsErrorBox()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        // The manual is moved aside for the test and put back however it ends.
+        const QString pdf = QStringLiteral(KYTO_BINARY_DIR "/Documents/") + name;
+        const QString aside = pdf + QStringLiteral(".aside");
+        QFile::remove(aside);
+        QVERIFY(QFile::rename(pdf, aside));
+        struct Restore {
+            QString from, to;
+            ~Restore() { QFile::rename(from, to); }
+        } restore{aside, pdf};
+
+        QTranslator translator;
+        QVERIFY(translator.load(language ? ":/image/tr_zh.qm" : ":/image/tr_en.qm"));
+        QCoreApplication::installTranslator(&translator);
+        QDesktopServices::setUrlHandler("file", this, "openUrl");
+        FormConfiguration window;
+        window.setLanguageFlag(language);
+        window.findChild<QAction *>("openManualAction")->trigger();
+        QDesktopServices::unsetUrlHandler("file");
+        QCoreApplication::removeTranslator(&translator);
+
+        QVERIFY(opened.isEmpty());
+        const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+        QCOMPARE(boxes[0].title, title);
+        QCOMPARE(boxes[0].text, text);
+        QCOMPARE(boxes[0].buttons, QStringList{button});
+    }
 };
 
 QTEST_MAIN(TestManual)
