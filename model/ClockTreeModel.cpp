@@ -167,8 +167,8 @@ double ClockTreeModel::pllInputFrequency() const
             return hextMhz / hextDiv;
         return hextMhz;
     }
-    // The HICK reaches the PLL through a fixed /6 (index 2: its 8 MHz HICK
-    // directly), and outside the direct group through a further /2.
+    // The HICK reaches the PLL through a fixed /6, and outside the direct
+    // group through a further /2; index 2 halves its 8 MHz HICK instead.
     if (seriesIndex == 2)
         return hickMhz * 0.5;
     if (direct)
@@ -431,6 +431,16 @@ void ClockTreeModel::validNsRange(double in, double ms, int &maxNs, int &minNs) 
     }
 }
 
+// The ns window depends on ms alone, so the searches work it out once per
+// ms instead of once per output divider and ms.
+ClockTreeModel::NsWindows ClockTreeModel::nsWindows(double in, int minMs, int maxMs) const
+{
+    NsWindows windows{};
+    for (int ms = minMs; ms <= maxMs; ++ms)
+        validNsRange(in, ms, windows[ms].maxNs, windows[ms].minNs);
+    return windows;
+}
+
 void ClockTreeModel::searchPllForSclk(double in)
 {
     const bool fpFu = SeriesGroups::PllFpFuGroup.contains(seriesIndex);
@@ -447,6 +457,7 @@ void ClockTreeModel::searchPllForSclk(double in)
     int maxMs = 0;
     int minMs = 0;
     validMsRange(in, maxMs, minMs);
+    const NsWindows windows = nsWindows(in, minMs, maxMs);
     const int *dividers = fpFu ? kFpDividers : kFrDividers;
     const int count = fpFu ? int(std::size(kFpDividers)) : int(std::size(kFrDividers));
     // Largest divider first; with strict improvement, ties go to the largest
@@ -454,10 +465,7 @@ void ClockTreeModel::searchPllForSclk(double in)
     for (int i = count - 1; i >= 0; --i) {
         const int d = dividers[i];
         for (int ms = minMs; ms <= maxMs; ++ms) {
-            int maxNs = 0;
-            int minNs = 0;
-            validNsRange(in, ms, maxNs, minNs);
-            for (int ns = minNs; ns <= maxNs; ++ns) {
+            for (int ns = windows[ms].minNs; ns <= windows[ms].maxNs; ++ns) {
                 const double error = std::fabs(ns * in / (ms * d) - target);
                 if (error < bestError) {
                     bestError = error;
@@ -526,13 +534,11 @@ void ClockTreeModel::searchPllForUsb(double in)
             }
         }
     } else {
+        const NsWindows windows = nsWindows(in, minMs, maxMs);
         for (int i = int(std::size(kFrDividers)) - 1; i >= 0; --i) {
             const int fr = kFrDividers[i];
             for (int ms = minMs; ms <= maxMs; ++ms) {
-                int maxNs = 0;
-                int minNs = 0;
-                validNsRange(in, ms, maxNs, minNs);
-                for (int ns = minNs; ns <= maxNs; ++ns) {
+                for (int ns = windows[ms].minNs; ns <= windows[ms].maxNs; ++ns) {
                     const double error = std::fabs(ns * in / (ms * fr) - usbTarget);
                     if (error < bestUsbError) {
                         bestUsbError = error;

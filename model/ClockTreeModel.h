@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <array>
+
 // The clock configuration of one chip of one series: the user's selections,
 // the frequencies derived from them (MHz, LEXT in kHz) and the code
 // generator's two flags. A plain object: the series widgets write the inputs
@@ -179,6 +181,13 @@ public:
     int interactiveGenerate = 1;
 
 private:
+    struct NsWindow {
+        int minNs = 0;
+        int maxNs = 0;
+    };
+    // Indexed by ms (1..15).
+    using NsWindows = std::array<NsWindow, 16>;
+    NsWindows nsWindows(double in, int minMs, int maxMs) const;
     void computeBuses();
     bool isUsbSkipped() const;
     int pllOutputDivider() const;
