@@ -73,10 +73,8 @@ QHash<int, KytoPLLConfig::SeriesOperations> &testOverrides()
 
 } // namespace
 
-// The page classes, one line per class, for example
-//     case 2: ops = operationsOf<KytoR620PLL>(); return true;
-// with the class's header included above. A series without a line here has
-// no page: choosing or opening it leaves the container without a widget.
+// One case per page class, its header included above. A series without a
+// case has no page: choosing or opening it leaves the container without one.
 bool KytoPLLConfig::seriesOperations(int index, SeriesOperations &ops)
 {
     if (testOverrides().contains(index)) {
