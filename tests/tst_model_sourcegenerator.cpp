@@ -49,6 +49,29 @@ const QString hextDefine = QStringLiteral(
     "#define HEXT_VALUE               ((uint32_t)8000000) /* crystal in Hz */\n");
 const QString hext12Define = QStringLiteral("#define  HEXT_VALUE\t((uint32_t)12000000)\n");
 
+// The configuration comment block as a template holds it, and the lines
+// that every configuration gets around the generated ones.
+const QString commentTemplate = QStringLiteral(
+    "/**\n"
+    "  * @brief  system clock config program\n"
+    "  * @note   written by the generator\n"
+    "  * @param  none\n"
+    "  * @retval none\n"
+    "  */\n"
+    "void system_clock_config(void)\n");
+
+QString expectedComment(const QString &lines)
+{
+    return QStringLiteral("/**\n"
+                          "  * @brief  system clock config program\n"
+                          "  * @note   the system clock is configured as follow:\n")
+           + lines
+           + QStringLiteral("  * @param  none\n"
+                            "  * @retval none\n"
+                            "  */\n"
+                            "void system_clock_config(void)\n");
+}
+
 const QList<MarkupCase> &markupCases()
 {
     static const QList<MarkupCase> cases{
@@ -144,6 +167,69 @@ const QList<MarkupCase> &markupCases()
          "  mx_clkout_init();\n  mx_rtc_clock_init();\n  while(1)\n"},
         {"a kept init call must still be there", 4, [](ClockTreeModel &m) { m.clkoutPin = 1; },
          &S::removeUnusedInitCalls, "  mx_rtc_clock_init();\n  mx_adc_clock_init();\n  while(1)\n", false, {}},
+        {"comment, multiplier PLL from HEXT above 72 MHz", 2,
+         [](ClockTreeModel &m) {
+             m.pllFlexibleMode = 0;
+             m.sclkSource = 1;
+             m.pllMult = 25;
+             m.usbDisabled = 1;
+             m.recompute();
+         },
+         &S::fillClockConfigComment, commentTemplate, true,
+         expectedComment(QStringLiteral("  *         system clock (sclk)   = hext * pll_mult\n"
+                                        "  *         system clock source   = HEXT_VALUE\n"
+                                        "  *         - hext                = 8000000\n"
+                                        "  *         - sclk                = 200000000\n"
+                                        "  *         - ahbdiv              = 1\n"
+                                        "  *         - ahbclk              = 200000000\n"
+                                        "  *         - apb1div             = 2\n"
+                                        "  *         - apb1clk             = 100000000\n"
+                                        "  *         - apb2div             = 2\n"
+                                        "  *         - apb2clk             = 100000000\n"
+                                        "  *         - pll_mult            = 25\n"
+                                        "  *         - pll_range           = GT72MHZ (greater than 72 mhz)\n"))},
+        {"comment, multiplier PLL from HICK at exactly 72 MHz", 7,
+         [](ClockTreeModel &m) {
+             m.pllFlexibleMode = 0;
+             m.sclkSource = 1;
+             m.pllSource = 1;
+             m.pllMult = 18;
+             m.usbDisabled = 1;
+             m.ahbDiv = 2;
+             m.recompute();
+         },
+         &S::fillClockConfigComment, commentTemplate, true,
+         expectedComment(QStringLiteral("  *         system clock (sclk)   = hick / 12 * pll_mult\n"
+                                        "  *         system clock source   = HICK_VALUE\n"
+                                        "  *         - sclk                = 72000000\n"
+                                        "  *         - ahbdiv              = 2\n"
+                                        "  *         - ahbclk              = 36000000\n"
+                                        "  *         - apb1div             = 1\n"
+                                        "  *         - apb1clk             = 36000000\n"
+                                        "  *         - apb2div             = 1\n"
+                                        "  *         - apb2clk             = 36000000\n"
+                                        "  *         - pll_mult            = 18\n"
+                                        "  *         - pll_range           = LE72MHZ (less than 72 mhz or equal to 72 mhz)\n"))},
+        {"comment, HICK 48 through its divider, PLL idle", 20,
+         [](ClockTreeModel &m) {
+             m.sclkSource = 2;
+             m.sclkHick48 = 1;
+             m.hickDiv = 2;
+             m.usbDisabled = 1;
+             m.recompute();
+         },
+         &S::fillClockConfigComment, commentTemplate, true,
+         expectedComment(QStringLiteral("  *         system clock (sclk)   = (hick 48 / 2)\n"
+                                        "  *         system clock source   = hick\n"
+                                        "  *         - sclk                = 24000000\n"
+                                        "  *         - ahbdiv              = 1\n"
+                                        "  *         - ahbclk              = 24000000\n"
+                                        "  *         - apb1div             = 1\n"
+                                        "  *         - apb1clk             = 24000000\n"
+                                        "  *         - apb2div             = 1\n"
+                                        "  *         - apb2clk             = 24000000\n"))},
+        {"comment block missing", 2, nothing, &S::fillClockConfigComment,
+         "/**\n  * @brief  system clock config\n  * @retval none\n  */\n", false, {}},
         {"series 30 has no ADC init call to remove", 30, nothing, &S::removeUnusedInitCalls,
          "  mx_clkout_init();\n  mx_rtc_clock_init();\n  mx_i2sf5_clock_init();\n  while(1)\n", true,
          "  while(1)\n"},
