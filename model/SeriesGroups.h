@@ -66,15 +66,6 @@ public:
         {29, 150, 48.0}, {30, 216, 48.0},
     };
 
-    static constexpr bool namesSeries(int index)
-    {
-        for (const SeriesInfo &info : seriesTable) {
-            if (info.index == index)
-                return true;
-        }
-        return false;
-    }
-
     // 0 for an index that names no series.
     static constexpr int maxSclkMhz(int index)
     {
