@@ -428,19 +428,22 @@ void TestMultiplierSeriesUi::sourceLabels_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("clockoutDiv");   // combo index, -1: leave
     QTest::addColumn<bool>("rtcOnLext");
+    QTest::addColumn<bool>("usbFromHick");
     QTest::addColumn<int>("pin");
     QTest::addColumn<QString>("sourceText");
     QTest::addColumn<QString>("outText");
 
-    QTest::newRow("R620A hick") << "KytoR620APLL" << "hick" << -1 << false << 1 << "(8.000 MHz)" << "(8.000 MHz)";
-    QTest::newRow("R620A hick /4") << "KytoR620APLL" << "hick" << 2 << false << 1 << "(8.000 MHz)" << "(2.000 MHz)";
-    QTest::newRow("R620A pll/2") << "KytoR620APLL" << "pll/2" << -1 << false << 1 << "(120.000 MHz)" << "(120.000 MHz)";
-    QTest::newRow("R650 pll/4 /2") << "KytoR650PLL" << "pll/4" << 1 << false << 1 << "(60.000 MHz)" << "(30.000 MHz)";
-    QTest::newRow("R620A lext, RTC off") << "KytoR620APLL" << "lext" << -1 << false << 1 << "" << "";
-    QTest::newRow("R620A lext, RTC on LEXT") << "KytoR620APLL" << "lext" << -1 << true << 1 << "(32.768 kHz)" << "(32.768 kHz)";
-    QTest::newRow("R710 lick /2") << "KytoR710PLL" << "lick" << 1 << false << 1 << "(40.000 kHz)" << "(20.000 kHz)";
-    QTest::newRow("R620 sclk") << "KytoR620PLL" << "sclk" << -1 << false << 1 << "(192.000 MHz)" << "(192.000 MHz)";
-    QTest::newRow("R620 hext, pin none") << "KytoR620PLL" << "hext" << -1 << false << 0 << "(8.000 MHz)" << "";
+    QTest::newRow("R620A hick") << "KytoR620APLL" << "hick" << -1 << false << false << 1 << "(8.000 MHz)" << "(8.000 MHz)";
+    QTest::newRow("R620A hick /4") << "KytoR620APLL" << "hick" << 2 << false << false << 1 << "(8.000 MHz)" << "(2.000 MHz)";
+    // HICK's 48 MHz output is in use once USB takes it.
+    QTest::newRow("R620A hick, USB from HICK") << "KytoR620APLL" << "hick" << -1 << false << true << 1 << "(48.000 MHz)" << "(48.000 MHz)";
+    QTest::newRow("R620A pll/2") << "KytoR620APLL" << "pll/2" << -1 << false << false << 1 << "(120.000 MHz)" << "(120.000 MHz)";
+    QTest::newRow("R650 pll/4 /2") << "KytoR650PLL" << "pll/4" << 1 << false << false << 1 << "(60.000 MHz)" << "(30.000 MHz)";
+    QTest::newRow("R620A lext, RTC off") << "KytoR620APLL" << "lext" << -1 << false << false << 1 << "" << "";
+    QTest::newRow("R620A lext, RTC on LEXT") << "KytoR620APLL" << "lext" << -1 << true << false << 1 << "(32.768 kHz)" << "(32.768 kHz)";
+    QTest::newRow("R710 lick /2") << "KytoR710PLL" << "lick" << 1 << false << false << 1 << "(40.000 kHz)" << "(20.000 kHz)";
+    QTest::newRow("R620 sclk") << "KytoR620PLL" << "sclk" << -1 << false << false << 1 << "(192.000 MHz)" << "(192.000 MHz)";
+    QTest::newRow("R620 hext, pin none") << "KytoR620PLL" << "hext" << -1 << false << false << 0 << "(8.000 MHz)" << "";
 }
 
 void TestMultiplierSeriesUi::sourceLabels()
@@ -449,6 +452,7 @@ void TestMultiplierSeriesUi::sourceLabels()
     QFETCH(QString, source);
     QFETCH(int, clockoutDiv);
     QFETCH(bool, rtcOnLext);
+    QFETCH(bool, usbFromHick);
     QFETCH(int, pin);
     QFETCH(QString, sourceText);
     QFETCH(QString, outText);
@@ -463,6 +467,10 @@ void TestMultiplierSeriesUi::sourceLabels()
     const int i = clkoutIndex(p, source);
     QVERIFY(i > 0);
     radio(p, "clkout", i)->click();
+    if (usbFromHick) {
+        combo(p, "usbswitch")->setCurrentIndex(0);
+        radio(p, "hicktousb", 1)->click();
+    }
     if (clockoutDiv >= 0)
         combo(p, "clockoutdiv")->setCurrentIndex(clockoutDiv);
     combo(p, "clockoutPinSelect")->setCurrentIndex(pin);
