@@ -19,44 +19,24 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include "MultiplierPageFactory.h"
+
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-using PageFactory = std::function<KytoMultiplierPLL *()>;
+using PageFactory = MultiplierPageFactory::Factory;
 using PageSetup = std::function<void(KytoMultiplierPLL *)>;
 Q_DECLARE_METATYPE(PageSetup)
 
 namespace {
-
-PageFactory factoryFor(const QString &cls)
-{
-    if (cls == QLatin1String("KytoR620PLL"))
-        return [] { return new KytoR620PLL(nullptr); };
-    if (cls == QLatin1String("KytoR620APLL"))
-        return [] { return new KytoR620APLL(nullptr); };
-    if (cls == QLatin1String("KytoR650PLL"))
-        return [] { return new KytoR650PLL(nullptr); };
-    if (cls == QLatin1String("KytoH620APLL"))
-        return [] { return new KytoH620APLL(nullptr); };
-    return [] { return new KytoR710PLL(nullptr); };
-}
 
 QString seriesNameOf(const QString &cls)
 {
     QString name = cls;
     name.chop(3);   // "PLL"
     return name;
-}
-
-QtMessageHandler previousHandler = nullptr;
-
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains(QLatin1String("propagateSizeHints")) || message.startsWith(QLatin1String("kyto.generator")))
-        return;
-    previousHandler(type, context, message);
 }
 
 CustomComboBox1 *combo(QWidget *page, const char *name)
@@ -183,7 +163,7 @@ class TestMultiplierSeriesDesignFile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(quietHandler); }
+    void initTestCase() { MultiplierPageFactory::silenceOffscreenSizeHints(); }
     void init() { resetDialogs(); }
 
     void r620DefaultFileBytes();
@@ -245,7 +225,7 @@ void TestMultiplierSeriesDesignFile::keyLists()
     QFETCH(QString, cls);
     QFETCH(QStringList, keys);
     QTemporaryDir dir;
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     const QString path = dir.filePath("design.ZKCF");
     QVERIFY2(save(page.get(), cls, path), qPrintable(boxTexts().join('\n')));
 
@@ -345,14 +325,14 @@ void TestMultiplierSeriesDesignFile::roundTrip()
     QFETCH(int, questions);
 
     QTemporaryDir dir;
-    std::unique_ptr<KytoMultiplierPLL> original(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> original(MultiplierPageFactory::forClass(cls)());
     setup(original.get());
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
     const QString path = dir.filePath("design.ZKCF");
     QVERIFY2(save(original.get(), cls, path, questions), qPrintable(boxTexts().join('\n')));
 
     resetDialogs();
-    std::unique_ptr<KytoMultiplierPLL> loaded(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> loaded(MultiplierPageFactory::forClass(cls)());
     loaded->loadConfig(path);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
 

@@ -18,36 +18,16 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include "MultiplierPageFactory.h"
+
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-using PageFactory = std::function<KytoMultiplierPLL *()>;
+using PageFactory = MultiplierPageFactory::Factory;
 
 namespace {
-
-PageFactory factoryFor(const QString &cls)
-{
-    if (cls == QLatin1String("KytoR620PLL"))
-        return [] { return new KytoR620PLL(nullptr); };
-    if (cls == QLatin1String("KytoR620APLL"))
-        return [] { return new KytoR620APLL(nullptr); };
-    if (cls == QLatin1String("KytoR650PLL"))
-        return [] { return new KytoR650PLL(nullptr); };
-    if (cls == QLatin1String("KytoH620APLL"))
-        return [] { return new KytoH620APLL(nullptr); };
-    return [] { return new KytoR710PLL(nullptr); };
-}
-
-QtMessageHandler previousHandler = nullptr;
-
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains(QLatin1String("propagateSizeHints")))
-        return;
-    previousHandler(type, context, message);
-}
 
 QLineEdit *edit(QWidget *page, const char *name)
 {
@@ -106,7 +86,7 @@ class TestMultiplierSeriesEdit : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(quietHandler); }
+    void initTestCase() { MultiplierPageFactory::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::reset();
@@ -160,7 +140,7 @@ void TestMultiplierSeriesEdit::sclkTyped()
     QFETCH(QString, sclk);
     QFETCH(int, pllMult);
 
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     QLineEdit *sclkEdit = edit(page.get(), "sclk");
     sclkEdit->clear();
     QTest::keyClicks(sclkEdit, typed);
@@ -310,7 +290,7 @@ void TestMultiplierSeriesEdit::greyedHextNeverBlocks_data()
 void TestMultiplierSeriesEdit::greyedHextNeverBlocks()
 {
     QFETCH(QString, cls);
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     QWidget *p = page.get();
     QLineEdit *hext = edit(p, "hext");
     hext->clear();
@@ -451,7 +431,7 @@ void TestMultiplierSeriesEdit::boxesInChinese()
     for (const QString &cls : {QStringLiteral("KytoR620PLL"), QStringLiteral("KytoR710PLL")}) {
         UserDialogs::reset();
         UserDialogs::setTestMode(true);
-        std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+        std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
         type(edit(page.get(), "sclk"), "300");
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("错误: sclk 输入错误！")});
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{QStringLiteral("确定")});

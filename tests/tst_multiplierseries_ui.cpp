@@ -16,39 +16,17 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include "MultiplierPageFactory.h"
+
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-using PageFactory = std::function<KytoMultiplierPLL *()>;
+using PageFactory = MultiplierPageFactory::Factory;
 Q_DECLARE_METATYPE(PageFactory)
 
 namespace {
-
-PageFactory factoryFor(const QString &cls)
-{
-    if (cls == QLatin1String("KytoR620PLL"))
-        return [] { return new KytoR620PLL(nullptr); };
-    if (cls == QLatin1String("KytoR620APLL"))
-        return [] { return new KytoR620APLL(nullptr); };
-    if (cls == QLatin1String("KytoR650PLL"))
-        return [] { return new KytoR650PLL(nullptr); };
-    if (cls == QLatin1String("KytoH620APLL"))
-        return [] { return new KytoH620APLL(nullptr); };
-    return [] { return new KytoR710PLL(nullptr); };
-}
-
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform complains once per embedded control; that says
-// nothing about the pages.
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains(QLatin1String("propagateSizeHints")))
-        return;
-    previousHandler(type, context, message);
-}
 
 template <class T>
 T *find(QWidget *page, const QString &name)
@@ -109,7 +87,7 @@ class TestMultiplierSeriesUi : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(quietHandler); }
+    void initTestCase() { MultiplierPageFactory::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::reset();
@@ -179,7 +157,7 @@ void TestMultiplierSeriesUi::slotsAndControls()
     QFETCH(QStringList, slotNames);
     QFETCH(int, clkoutRadios);
 
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     const QMetaObject *mo = page->metaObject();
     QCOMPARE(QString::fromLatin1(mo->className()), cls);
     QCOMPARE(QString::fromLatin1(mo->superClass()->className()), QStringLiteral("KytoMCUPLL"));
@@ -246,7 +224,7 @@ void TestMultiplierSeriesUi::defaults()
     QFETCH(QString, timer);
     QFETCH(int, pllMult);
 
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     QWidget *p = page.get();
     QCOMPARE(text(p, "sclkRange_Label"), range);
     QCOMPARE(text(p, "hick_ReadOut"), hick);
@@ -318,8 +296,8 @@ void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults_data()
 void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults()
 {
     QFETCH(QString, cls);
-    std::unique_ptr<KytoMultiplierPLL> fresh(factoryFor(cls)());
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> fresh(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     QWidget *p = page.get();
     combo(p, "usbswitch")->setCurrentIndex(0);
     if (cls != "KytoR620PLL")
@@ -353,7 +331,7 @@ void TestMultiplierSeriesUi::sclkFromHickGreysHextAndPll()
 {
     QFETCH(QString, cls);
     QFETCH(QString, sclk);
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     QWidget *p = page.get();
     radio(p, "sclkselect", 2)->click();
     QCOMPARE(text(p, "sclk_LineEdit"), sclk);
@@ -457,7 +435,7 @@ void TestMultiplierSeriesUi::sourceLabels()
     QFETCH(QString, sourceText);
     QFETCH(QString, outText);
 
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     QWidget *p = page.get();
     if (rtcOnLext) {
         combo(p, "rtcswitch")->setCurrentIndex(1);
@@ -499,7 +477,7 @@ void TestMultiplierSeriesUi::peripheralLists()
 {
     QFETCH(QString, cls);
     QFETCH(QStringList, apb2Peripherals);
-    std::unique_ptr<KytoMultiplierPLL> page(factoryFor(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
     QWidget *p = page.get();
     const QStringList names{"toapb1peripheral", "toapb1tmr", "toapb2peripheral", "toapb2tmr"};
     QList<QWidget *> lists;
