@@ -227,7 +227,10 @@ void KytoPLLConfig::openConfigFile(QString path, QString &outName)
 {
     mcuName = KytoMCUPLL::readConfigValue(path, QStringLiteral("MCU"));
     const int index = seriesIndexOf(mcuName);
-    if (index == 0) {
+    // A series without a page class cannot show the design: refuse it
+    // before the open page is destroyed, so no work is lost.
+    SeriesOperations ops;
+    if (index == 0 || !seriesOperations(index, ops)) {
         mcuName = QString();
         QMessageBox box(QMessageBox::Warning, tr("Warning"), tr("MCU in file not supported."), QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(tr("Ok"));
@@ -238,11 +241,8 @@ void KytoPLLConfig::openConfigFile(QString path, QString &outName)
     seriesIndex = index;
     toolBox->show();
     createSeriesWidget(index);
-    SeriesOperations ops;
-    if (KytoMCUPLL *page = currentSeriesWidget()) {
-        if (seriesOperations(index, ops))
-            ops.loadConfig(page, path);
-    }
+    if (KytoMCUPLL *page = currentSeriesWidget())
+        ops.loadConfig(page, path);
     ZoomReset();
     outName = mcuName;
 }

@@ -224,6 +224,7 @@ private slots:
         QTest::newRow("lower-case series name") << "kytor620a" << true;
         QTest::newRow("lower-case element name") << "" << true;
         QTest::newRow("no such file") << "KytoR620A" << false;
+        QTest::newRow("series without a page yet") << "KytoR720" << true;
     }
     void openOfAnUnsupportedFileKeepsThePage()
     {
