@@ -5,6 +5,7 @@
 #include "KytoR620PLL.h"
 #include "KytoR650PLL.h"
 #include "KytoR710PLL.h"
+#include "MultiplierPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -19,50 +20,31 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include "MultiplierPageFactory.h"
-
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-using PageFactory = MultiplierPageFactory::Factory;
+using PageFactory = MultiplierPages::Factory;
 using PageSetup = std::function<void(KytoMultiplierPLL *)>;
 Q_DECLARE_METATYPE(PageSetup)
 
+using MultiplierPages::combo;
+using MultiplierPages::radio;
+using MultiplierPages::boxTexts;
+
 namespace {
+
+void typeHext(QWidget *page, const QString &text)
+{
+    MultiplierPages::typeAndReturn(page->findChild<QLineEdit *>("hext_LineEdit"), text);
+}
 
 QString seriesNameOf(const QString &cls)
 {
     QString name = cls;
     name.chop(3);   // "PLL"
     return name;
-}
-
-CustomComboBox1 *combo(QWidget *page, const char *name)
-{
-    return page->findChild<CustomComboBox1 *>(QString::fromLatin1(name) + "_ComboBox");
-}
-
-QRadioButton *radio(QWidget *page, const char *group, int n)
-{
-    return page->findChild<QRadioButton *>(QStringLiteral("%1_RadioButton_%2").arg(QLatin1String(group)).arg(n));
-}
-
-void typeHext(QWidget *page, const QString &text)
-{
-    QLineEdit *e = page->findChild<QLineEdit *>("hext_LineEdit");
-    e->clear();
-    QTest::keyClicks(e, text);
-    QTest::keyClick(e, Qt::Key_Return);
-}
-
-QStringList boxTexts()
-{
-    QStringList texts;
-    for (const UserDialogs::ShownBox &box : UserDialogs::shownBoxes())
-        texts << box.title + ": " + box.text;
-    return texts;
 }
 
 void resetDialogs()
@@ -163,7 +145,7 @@ class TestMultiplierSeriesDesignFile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MultiplierPageFactory::silenceOffscreenSizeHints(); }
+    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
     void init() { resetDialogs(); }
 
     void r620DefaultFileBytes();
@@ -225,7 +207,7 @@ void TestMultiplierSeriesDesignFile::keyLists()
     QFETCH(QString, cls);
     QFETCH(QStringList, keys);
     QTemporaryDir dir;
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     const QString path = dir.filePath("design.ZKCF");
     QVERIFY2(save(page.get(), cls, path), qPrintable(boxTexts().join('\n')));
 
@@ -325,14 +307,14 @@ void TestMultiplierSeriesDesignFile::roundTrip()
     QFETCH(int, questions);
 
     QTemporaryDir dir;
-    std::unique_ptr<KytoMultiplierPLL> original(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> original(MultiplierPages::forClass(cls)());
     setup(original.get());
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
     const QString path = dir.filePath("design.ZKCF");
     QVERIFY2(save(original.get(), cls, path, questions), qPrintable(boxTexts().join('\n')));
 
     resetDialogs();
-    std::unique_ptr<KytoMultiplierPLL> loaded(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> loaded(MultiplierPages::forClass(cls)());
     loaded->loadConfig(path);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
 

@@ -5,6 +5,7 @@
 #include "KytoR620PLL.h"
 #include "KytoR650PLL.h"
 #include "KytoR710PLL.h"
+#include "MultiplierPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -18,14 +19,17 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include "MultiplierPageFactory.h"
-
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-using PageFactory = MultiplierPageFactory::Factory;
+using PageFactory = MultiplierPages::Factory;
+
+using MultiplierPages::combo;
+using MultiplierPages::radio;
+using MultiplierPages::boxTexts;
+using MultiplierPages::typeAndReturn;
 
 namespace {
 
@@ -40,35 +44,10 @@ QString readout(QWidget *page, const char *name)
     return e ? e->text() : QStringLiteral("<missing>");
 }
 
-CustomComboBox1 *combo(QWidget *page, const char *name)
-{
-    return page->findChild<CustomComboBox1 *>(QString::fromLatin1(name) + "_ComboBox");
-}
-
-QRadioButton *radio(QWidget *page, const char *group, int n)
-{
-    return page->findChild<QRadioButton *>(QStringLiteral("%1_RadioButton_%2").arg(QLatin1String(group)).arg(n));
-}
-
 QString label(QWidget *page, const char *name)
 {
     QLabel *l = page->findChild<QLabel *>(QString::fromLatin1(name) + "_Label");
     return l ? l->text() : QStringLiteral("<missing>");
-}
-
-void type(QLineEdit *e, const QString &text)
-{
-    e->clear();
-    QTest::keyClicks(e, text);
-    QTest::keyClick(e, Qt::Key_Return);
-}
-
-QStringList boxTexts()
-{
-    QStringList texts;
-    for (const UserDialogs::ShownBox &box : UserDialogs::shownBoxes())
-        texts << box.title + ": " + box.text;
-    return texts;
 }
 
 QString readFile(const QString &path)
@@ -86,7 +65,7 @@ class TestMultiplierSeriesEdit : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MultiplierPageFactory::silenceOffscreenSizeHints(); }
+    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::reset();
@@ -140,7 +119,7 @@ void TestMultiplierSeriesEdit::sclkTyped()
     QFETCH(QString, sclk);
     QFETCH(int, pllMult);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     QLineEdit *sclkEdit = edit(page.get(), "sclk");
     sclkEdit->clear();
     QTest::keyClicks(sclkEdit, typed);
@@ -200,7 +179,7 @@ void TestMultiplierSeriesEdit::hextTyped()
 void TestMultiplierSeriesEdit::hextAboveSixteenIsRepaired()
 {
     KytoR620PLL page(nullptr);
-    type(edit(&page, "hext"), "20");
+    typeAndReturn(edit(&page, "hext"), "20");
     QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
     QCOMPARE(edit(&page, "hext")->text(), QStringLiteral("16.000"));
     QCOMPARE(page.model->hextMhz, 16.0);
@@ -210,7 +189,7 @@ void TestMultiplierSeriesEdit::hextAboveSixteenIsRepaired()
 
     // Below 2 MHz behind the pre-divider: HEXT becomes 2 x the divider.
     KytoR620APLL r620a(nullptr);
-    type(edit(&r620a, "hext"), "5");
+    typeAndReturn(edit(&r620a, "hext"), "5");
     UserDialogs::reset();
     UserDialogs::setTestMode(true);
     radio(&r620a, "pllhextdiv", 1)->click();
@@ -290,7 +269,7 @@ void TestMultiplierSeriesEdit::greyedHextNeverBlocks_data()
 void TestMultiplierSeriesEdit::greyedHextNeverBlocks()
 {
     QFETCH(QString, cls);
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     QWidget *p = page.get();
     QLineEdit *hext = edit(p, "hext");
     hext->clear();
@@ -361,7 +340,7 @@ void TestMultiplierSeriesEdit::limitErrorsStopGeneration()
 {
     // HEXT 16 x 24 = 384 MHz: the SCLK limit error, with the limit as a whole number.
     KytoR620PLL page(nullptr);
-    type(edit(&page, "hext"), "20");
+    typeAndReturn(edit(&page, "hext"), "20");
     UserDialogs::reset();
     UserDialogs::setTestMode(true);
     page.model->interactiveGenerate = 0;
@@ -431,8 +410,8 @@ void TestMultiplierSeriesEdit::boxesInChinese()
     for (const QString &cls : {QStringLiteral("KytoR620PLL"), QStringLiteral("KytoR710PLL")}) {
         UserDialogs::reset();
         UserDialogs::setTestMode(true);
-        std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
-        type(edit(page.get(), "sclk"), "300");
+        std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+        typeAndReturn(edit(page.get(), "sclk"), "300");
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("错误: sclk 输入错误！")});
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{QStringLiteral("确定")});
     }
@@ -483,7 +462,7 @@ void TestMultiplierSeriesEdit::realErrorBox()
             buttons << b->text();
         box->button(QMessageBox::Ok)->click();
     });
-    type(edit(&page, "hext"), "30");
+    typeAndReturn(edit(&page, "hext"), "30");
     QCOMPARE(title, QStringLiteral("Error"));
     QCOMPARE(text, QStringLiteral("hext input error!"));
     QCOMPARE(buttons, QStringList{"Ok"});

@@ -5,6 +5,7 @@
 #include "KytoR620PLL.h"
 #include "KytoR650PLL.h"
 #include "KytoR710PLL.h"
+#include "MultiplierPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -16,26 +17,19 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include "MultiplierPageFactory.h"
-
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-using PageFactory = MultiplierPageFactory::Factory;
+using PageFactory = MultiplierPages::Factory;
 Q_DECLARE_METATYPE(PageFactory)
 
-namespace {
+using MultiplierPages::combo;
+using MultiplierPages::find;
+using MultiplierPages::radio;
 
-template <class T>
-T *find(QWidget *page, const QString &name)
-{
-    T *w = page->findChild<T *>(name);
-    if (!w)
-        qWarning("control %s not found", qPrintable(name));
-    return w;
-}
+namespace {
 
 QString text(QWidget *page, const QString &name)
 {
@@ -50,16 +44,6 @@ QColor textColour(QWidget *page, const QString &name)
 {
     QLineEdit *e = find<QLineEdit>(page, name);
     return e ? e->palette().color(QPalette::Text) : QColor();
-}
-
-QRadioButton *radio(QWidget *page, const QString &group, int n)
-{
-    return find<QRadioButton>(page, QStringLiteral("%1_RadioButton_%2").arg(group).arg(n));
-}
-
-CustomComboBox1 *combo(QWidget *page, const QString &name)
-{
-    return find<CustomComboBox1>(page, name + QStringLiteral("_ComboBox"));
 }
 
 int clkoutCount(QWidget *page)
@@ -87,7 +71,7 @@ class TestMultiplierSeriesUi : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MultiplierPageFactory::silenceOffscreenSizeHints(); }
+    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::reset();
@@ -157,7 +141,7 @@ void TestMultiplierSeriesUi::slotsAndControls()
     QFETCH(QStringList, slotNames);
     QFETCH(int, clkoutRadios);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     const QMetaObject *mo = page->metaObject();
     QCOMPARE(QString::fromLatin1(mo->className()), cls);
     QCOMPARE(QString::fromLatin1(mo->superClass()->className()), QStringLiteral("KytoMCUPLL"));
@@ -224,7 +208,7 @@ void TestMultiplierSeriesUi::defaults()
     QFETCH(QString, timer);
     QFETCH(int, pllMult);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     QWidget *p = page.get();
     QCOMPARE(text(p, "sclkRange_Label"), range);
     QCOMPARE(text(p, "hick_ReadOut"), hick);
@@ -296,8 +280,8 @@ void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults_data()
 void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults()
 {
     QFETCH(QString, cls);
-    std::unique_ptr<KytoMultiplierPLL> fresh(MultiplierPageFactory::forClass(cls)());
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> fresh(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     QWidget *p = page.get();
     combo(p, "usbswitch")->setCurrentIndex(0);
     if (cls != "KytoR620PLL")
@@ -331,7 +315,7 @@ void TestMultiplierSeriesUi::sclkFromHickGreysHextAndPll()
 {
     QFETCH(QString, cls);
     QFETCH(QString, sclk);
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     QWidget *p = page.get();
     radio(p, "sclkselect", 2)->click();
     QCOMPARE(text(p, "sclk_LineEdit"), sclk);
@@ -435,7 +419,7 @@ void TestMultiplierSeriesUi::sourceLabels()
     QFETCH(QString, sourceText);
     QFETCH(QString, outText);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     QWidget *p = page.get();
     if (rtcOnLext) {
         combo(p, "rtcswitch")->setCurrentIndex(1);
@@ -477,7 +461,7 @@ void TestMultiplierSeriesUi::peripheralLists()
 {
     QFETCH(QString, cls);
     QFETCH(QStringList, apb2Peripherals);
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPageFactory::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
     QWidget *p = page.get();
     const QStringList names{"toapb1peripheral", "toapb1tmr", "toapb2peripheral", "toapb2tmr"};
     QList<QWidget *> lists;

@@ -1,10 +1,16 @@
-#include "MultiplierPageFactory.h"
+#include "MultiplierPages.h"
 
+#include "CustomComboBox1.h"
 #include "KytoH620APLL.h"
 #include "KytoR620APLL.h"
 #include "KytoR620PLL.h"
 #include "KytoR650PLL.h"
 #include "KytoR710PLL.h"
+#include "UserDialogs.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
 
 namespace {
 
@@ -19,7 +25,9 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-MultiplierPageFactory::Factory MultiplierPageFactory::forClass(const QString &className)
+namespace MultiplierPages {
+
+Factory forClass(const QString &className)
 {
     if (className == QLatin1String("KytoR620PLL"))
         return [] { return new KytoR620PLL(nullptr); };
@@ -32,8 +40,35 @@ MultiplierPageFactory::Factory MultiplierPageFactory::forClass(const QString &cl
     return [] { return new KytoR710PLL(nullptr); };
 }
 
-void MultiplierPageFactory::silenceOffscreenSizeHints()
+void silenceOffscreenSizeHints()
 {
     if (!previousHandler)
         previousHandler = qInstallMessageHandler(quietHandler);
 }
+
+CustomComboBox1 *combo(QWidget *page, const QString &node)
+{
+    return find<CustomComboBox1>(page, node + QStringLiteral("_ComboBox"));
+}
+
+QRadioButton *radio(QWidget *page, const QString &group, int n)
+{
+    return find<QRadioButton>(page, QStringLiteral("%1_RadioButton_%2").arg(group).arg(n));
+}
+
+void typeAndReturn(QLineEdit *edit, const QString &text)
+{
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QStringList boxTexts()
+{
+    QStringList texts;
+    for (const UserDialogs::ShownBox &box : UserDialogs::shownBoxes())
+        texts << box.title + QStringLiteral(": ") + box.text;
+    return texts;
+}
+
+} // namespace MultiplierPages
