@@ -39,24 +39,6 @@ namespace {
 const char *const activeButtonStyle = "background-color: rgb(57, 169, 220); color: white";
 const char *const inactiveButtonStyle = "background-color: rgb(0, 32, 82); color: white";
 
-// The series names the chip picker offers, with their series indices.
-int seriesIndexOf(const QString &name)
-{
-    static const QList<QPair<QString, int>> series = {
-        {"KytoR620", 2},   {"KytoR710", 4},   {"KytoR720", 5},   {"KytoR620A", 7},
-        {"KytoR650", 8},   {"KytoR730", 9},   {"KytoR810", 13},  {"KytoR820", 14},
-        {"KytoR750", 15},  {"KytoE105", 16},  {"KytoNS720", 17}, {"KytoR740", 18},
-        {"KytoR640", 19},  {"KytoR610", 20},  {"KytoR910", 21},  {"KytoR920", 22},
-        {"KytoR930", 23},  {"KytoH620A", 24}, {"KytoD515", 25},  {"KytoD525", 26},
-        {"KytoH740", 29},  {"KytoR960", 30},
-    };
-    for (const auto &entry : series) {
-        if (entry.first == name)
-            return entry.second;
-    }
-    return 0;
-}
-
 } // namespace
 
 FormConfiguration::FormConfiguration(QWidget *parent)
@@ -292,7 +274,7 @@ void FormConfiguration::NewDesign_Slot()
     MCUSelect_Form picker(this);
     if (picker.exec() == QDialog::Accepted) {
         mcuName = picker.selectedName;
-        const int index = seriesIndexOf(mcuName);
+        const int index = KytoPLLConfig::seriesIndexOf(mcuName);
         if (index == 0)
             return;
         pllConfig->selectMcu(index);

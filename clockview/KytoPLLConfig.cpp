@@ -4,13 +4,6 @@
 #include "KytoMCUPLL.h"
 #include "UserDialogs.h"
 
-// Series page classes, one include per registered class.
-#include "KytoH620APLL.h"
-#include "KytoR620APLL.h"
-#include "KytoR620PLL.h"
-#include "KytoR650PLL.h"
-#include "KytoR710PLL.h"
-
 #include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -73,23 +66,16 @@ QHash<int, KytoPLLConfig::SeriesOperations> &testOverrides()
 
 } // namespace
 
-// One case per page class, its header included above. A series without a
-// case has no page: choosing or opening it leaves the container without one.
+// The pages themselves are registered in series/SeriesRegistry.cpp; a test
+// may put a stand-in in front of them.
 bool KytoPLLConfig::seriesOperations(int index, SeriesOperations &ops)
 {
     if (testOverrides().contains(index)) {
         ops = testOverrides().value(index);
         return true;
     }
-    switch (index) {
-    case 2: ops = operationsOf<KytoR620PLL>(); return true;
-    case 4: ops = operationsOf<KytoR710PLL>(); return true;
-    case 7: ops = operationsOf<KytoR620APLL>(); return true;
-    case 8: ops = operationsOf<KytoR650PLL>(); return true;
-    case 24: ops = operationsOf<KytoH620APLL>(); return true;
-    default:
-        return false;
-    }
+    ops = registeredOperations(index);
+    return ops.create != nullptr;
 }
 
 void KytoPLLConfig::overrideSeriesForTesting(int index, SeriesOperations ops)

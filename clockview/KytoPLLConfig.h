@@ -11,9 +11,10 @@ class QToolBar;
 class QVBoxLayout;
 
 // The clock-configuration area of the main window: the zoom/reset tool bar
-// above the page of the open design. It is the only place that knows the
-// series classes; it builds the page for a series index, replaces the old
-// one, and passes generate, reset, open, save and zoom on to it.
+// above the page of the open design. It builds the page for a series index
+// through the series registry, replaces the old one, and passes generate,
+// reset, open, save and zoom on to it. It includes no page header: the page
+// classes are named only in series/SeriesRegistry.cpp.
 class KytoPLLConfig : public QWidget
 {
     Q_OBJECT
@@ -40,6 +41,11 @@ public:
         ops.saveConfig = [](KytoMCUPLL *page, QString seriesName) { static_cast<Series *>(page)->saveConfig(seriesName); };
         return ops;
     }
+
+    // The page class registered for a series index, defined beside the pages
+    // in series/SeriesRegistry.cpp; empty operations (create == nullptr) for
+    // an index without a page.
+    static SeriesOperations registeredOperations(int index);
 
     explicit KytoPLLConfig(QWidget *parent = nullptr);
     ~KytoPLLConfig() override;

@@ -1,10 +1,10 @@
 // Design files of the five multiplier-PLL pages: exact format, key lists,
 // round trips, fall-backs for bad values and safe saving.
-#include "KytoH620APLL.h"
-#include "KytoR620APLL.h"
-#include "KytoR620PLL.h"
-#include "KytoR650PLL.h"
-#include "KytoR710PLL.h"
+#include "series/multiplier/KytoH620APLL.h"
+#include "series/multiplier/KytoR620APLL.h"
+#include "series/multiplier/KytoR620PLL.h"
+#include "series/multiplier/KytoR650PLL.h"
+#include "series/multiplier/KytoR710PLL.h"
 #include "MultiplierPages.h"
 
 #include "ClockTreeModel.h"

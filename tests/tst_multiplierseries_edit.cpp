@@ -1,10 +1,10 @@
 // Editing a multiplier-PLL page: typed values and their checks, the USB
 // branch, and code generation with its limit questions.
-#include "KytoH620APLL.h"
-#include "KytoR620APLL.h"
-#include "KytoR620PLL.h"
-#include "KytoR650PLL.h"
-#include "KytoR710PLL.h"
+#include "series/multiplier/KytoH620APLL.h"
+#include "series/multiplier/KytoR620APLL.h"
+#include "series/multiplier/KytoR620PLL.h"
+#include "series/multiplier/KytoR650PLL.h"
+#include "series/multiplier/KytoR710PLL.h"
 #include "MultiplierPages.h"
 
 #include "ClockTreeModel.h"
@@ -422,7 +422,7 @@ void TestMultiplierSeriesEdit::boxesInChinese()
 // concrete class; each such text needs a Chinese entry for all five classes.
 void TestMultiplierSeriesEdit::everyMessageTranslatedPerClass()
 {
-    QFile source(QStringLiteral(KYTO_SOURCE_DIR "/series/KytoMultiplierPLL.cpp"));
+    QFile source(QStringLiteral(KYTO_SOURCE_DIR "/series/multiplier/KytoMultiplierPLL.cpp"));
     QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString code = QString::fromUtf8(source.readAll());
     QStringList texts;

@@ -1,11 +1,11 @@
 #include "MultiplierPages.h"
 
 #include "CustomComboBox1.h"
-#include "KytoH620APLL.h"
-#include "KytoR620APLL.h"
-#include "KytoR620PLL.h"
-#include "KytoR650PLL.h"
-#include "KytoR710PLL.h"
+#include "series/multiplier/KytoH620APLL.h"
+#include "series/multiplier/KytoR620APLL.h"
+#include "series/multiplier/KytoR620PLL.h"
+#include "series/multiplier/KytoR650PLL.h"
+#include "series/multiplier/KytoR710PLL.h"
 #include "UserDialogs.h"
 
 #include <QLineEdit>

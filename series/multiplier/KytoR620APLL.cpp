@@ -11,10 +11,8 @@ MultiplierSeriesTable r620aTable()
     t.templateStem = QStringLiteral("kytor620a_650");
     t.hasHextDivCombo = true;
     t.hasHick48Branches = true;
-    t.sclkMax = 240;
     t.apbMax = 120;
     t.defaultPllMultIndex = 28;
-    t.hickText = QStringLiteral("48");
     t.adcQuestion = QT_TRANSLATE_NOOP("KytoR620APLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
     t.apb1PeripheralList = QStringList{"SPI2", "SPI3", "SPI4", "USART2", "USART3", "UART4", "UART5",
                                        "I2C1", "I2C2", "CAN1", "CAN2", "DAC"};

@@ -11,10 +11,8 @@ MultiplierSeriesTable r710Table()
     t.templateStem = QStringLiteral("kytor710");
     t.hasHextDivCombo = false;
     t.hasHick48Branches = true;
-    t.sclkMax = 200;
     t.apbMax = 100;
     t.defaultPllMultIndex = 23;
-    t.hickText = QStringLiteral("48");
     t.adcQuestion = QT_TRANSLATE_NOOP("KytoR710PLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong, please confirm whether to continue?");
     t.apb1PeripheralList = QStringList{"SPI2", "USART2", "USART3", "UART4", "UART5", "I2C1", "I2C2", "CAN1", "CAN2"};
     t.apb1TimerList = QStringList{"TMR2", "TMR3", "TMR4", "TMR5"};

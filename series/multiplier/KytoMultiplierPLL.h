@@ -83,10 +83,8 @@ struct MultiplierSeriesTable {
     QString templateStem;
     bool hasHextDivCombo = false;    // selectable PLL pre-divider
     bool hasHick48Branches = false;  // hicktousb, hicktosclk, clockoutdiv and ten clock-out sources
-    int sclkMax = 200;               // also the AHB, timer and PLL limit
     int apbMax = 100;
     int defaultPllMultIndex = 22;
-    QString hickText;
     const char *adcQuestion = nullptr;
     QStringList apb1PeripheralList, apb1TimerList, apb2PeripheralList, apb2TimerList;
     MultiplierPageLayout layout;

@@ -11,10 +11,8 @@ MultiplierSeriesTable r620Table()
     t.templateStem = QStringLiteral("kytor620");
     t.hasHextDivCombo = false;
     t.hasHick48Branches = false;
-    t.sclkMax = 200;
     t.apbMax = 100;
     t.defaultPllMultIndex = 22;
-    t.hickText = QStringLiteral("8");
     t.adcQuestion = QT_TRANSLATE_NOOP("KytoR620PLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
     t.apb1PeripheralList = QStringList{"SPI2", "SPI3", "SPI4", "USART2", "USART3", "UART4", "UART5",
                                        "I2C1", "I2C2", "I2C3", "CAN1", "DAC"};

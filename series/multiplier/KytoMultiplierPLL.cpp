@@ -401,7 +401,7 @@ void KytoMultiplierPLL::buildHickReadout()
 {
     const MultiplierPageLayout &l = table.layout;
     hickLabel = makeLabel(QStringLiteral("hick(MHz)"), l.hickLabel, 10);
-    hickReadout = addLineEdit(table.hickText, l.hick.x(), l.hick.y(), 80);
+    hickReadout = addLineEdit(QString::number(model->hickMhz), l.hick.x(), l.hick.y(), 80);
     hickReadout->setObjectName(QStringLiteral("hick_ReadOut"));
     hickReadout->setStyleSheet(QString::fromLatin1(kReadoutStyle));
     hickReadout->setReadOnly(true);
@@ -481,7 +481,7 @@ void KytoMultiplierPLL::buildSclkEdit()
     sclkLineEdit->setMaxLength(9);
     sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
     sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
-    sclkRangeLabel = makeLabel(QStringLiteral("(4 - %1)").arg(table.sclkMax), l.sclkRange, 9, 70);
+    sclkRangeLabel = makeLabel(QStringLiteral("(4 - %1)").arg(model->maxSclk()), l.sclkRange, 9, 70);
     sclkRangeLabel->setObjectName(QStringLiteral("sclkRange_Label"));
 }
 
@@ -1071,7 +1071,7 @@ void KytoMultiplierPLL::refreshFrequencies()
 {
     if (!checkPllInput())
         return;
-    const double sclkLimit = table.sclkMax;
+    const double sclkLimit = model->maxSclk();
     const double apbLimit = table.apbMax;
     auto colourFor = [](double value, double limit) { return value > limit ? QColor(Qt::red) : QColor(Qt::darkGreen); };
 
@@ -1235,7 +1235,7 @@ bool KytoMultiplierPLL::checkSclkInput(double *value)
 {
     *value = 0;
     const double v = sclkLineEdit->text().toDouble();
-    if (v < 4 || v > table.sclkMax) {
+    if (v < 4 || v > model->maxSclk()) {
         showError(trText("sclk input error!"));
         return false;
     }
@@ -1309,7 +1309,7 @@ bool KytoMultiplierPLL::validateLineEdits()
         }
     }
     const double s = sclkLineEdit->text().toDouble();
-    if (s < 4 || s > table.sclkMax) {
+    if (s < 4 || s > model->maxSclk()) {
         showError(trText("sclk input error!"));
         return false;
     }
@@ -1628,7 +1628,7 @@ void KytoMultiplierPLL::onSclkTextChanged(const QString &text)
     } else {
         sclkLineEdit->setStyleSheet(QString::fromLatin1(kPendingStyle));
     }
-    setEditTextColor(sclkLineEdit, (v < 4 || v > table.sclkMax) ? Qt::red : Qt::darkGreen);
+    setEditTextColor(sclkLineEdit, (v < 4 || v > model->maxSclk()) ? Qt::red : Qt::darkGreen);
 }
 
 void KytoMultiplierPLL::onListButtonClicked(int list)
@@ -1653,7 +1653,7 @@ void KytoMultiplierPLL::onListButtonClicked(int list)
 
 bool KytoMultiplierPLL::runLimitChecks()
 {
-    const int sclkLimit = table.sclkMax;
+    const int sclkLimit = model->maxSclk();
     const int apbLimit = table.apbMax;
     auto limitText = [this](const char *what, int limit) {
         return trText(what) + QStringLiteral(" ") + QString::number(limit) + QStringLiteral("MHz");

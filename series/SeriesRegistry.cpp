@@ -1,0 +1,19 @@
+// The one place that names the series page classes: one case per class,
+// from series index to its operations. A new page adds its class to its
+// family's <Family>Classes.h and one case here (a new family includes its
+// <Family>Classes.h once); the container and the main window need nothing.
+#include "KytoPLLConfig.h"
+
+#include "multiplier/MultiplierClasses.h"
+
+KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
+{
+    switch (index) {
+    case 2: return operationsOf<KytoR620PLL>();
+    case 4: return operationsOf<KytoR710PLL>();
+    case 7: return operationsOf<KytoR620APLL>();
+    case 8: return operationsOf<KytoR650PLL>();
+    case 24: return operationsOf<KytoH620APLL>();
+    default: return SeriesOperations();
+    }
+}
