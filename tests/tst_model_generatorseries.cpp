@@ -209,7 +209,11 @@ const QList<SeriesCase> &seriesCases()
              m.recompute();
          },
          {"  *         system clock (sclk)   = (hick 48 / 2)\n  *         system clock source   = hick\n",
-          "  crm_hick_sclk_frequency_select(CRM_HICK_SCLK_48MHZ);\n\n", "crm_hick_sclk_div_set(CRM_HICK_SCLK_DIV_2);"},
+          // The core already runs from HICK: the divider must be in place
+          // before 48 MHz is selected.
+          "  crm_hick_sclk_div_set(CRM_HICK_SCLK_DIV_2);\n"
+          "  /* hick reaches the system clock at 48 mhz instead of 8 mhz */\n"
+          "  crm_hick_sclk_frequency_select(CRM_HICK_SCLK_48MHZ);\n\n"},
          {"- hext ", "- pll_", "crm_pll_config", "CRM_SCLK_PLL", "CRM_SCLK_HEXT"},
          {},
          {}},

@@ -93,12 +93,14 @@ void system_clock_config(void)
   }
 [/#hext sysclock]
 [#hick sysclock]
+  /* divide hick first: the core already runs from it, so the 48 mhz
+     selection below must never reach the flash undivided */
+  crm_hick_sclk_div_set(CRM_HICK_SCLK_DIV_1);
 [#hick48]
   /* hick reaches the system clock at 48 mhz instead of 8 mhz */
   crm_hick_sclk_frequency_select(CRM_HICK_SCLK_48MHZ);
 [/#hick48]
   /* switch the system clock to hick */
-  crm_hick_sclk_div_set(CRM_HICK_SCLK_DIV_1);
   crm_sysclk_switch(CRM_SCLK_HICK);
   while(crm_sysclk_switch_status_get() != CRM_SCLK_HICK)
   {
