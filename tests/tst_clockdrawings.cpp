@@ -44,8 +44,11 @@ private slots:
         const QList<int> indices = {2, 4, 5, 7, 8, 9, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 29, 30};
         for (int index : indices) {
             const QString resource = KytoMCUPLL::bitmapResource(index);
-            const QString source = QStringLiteral(KYTO_SOURCE_DIR "/image/drawings/")
-                + QFileInfo(resource).completeBaseName() + QStringLiteral(".svg");
+            QString drawing = QFileInfo(resource).completeBaseName();
+            // One picture serves both series: the build aliases it.
+            if (drawing == QLatin1String("920PLL"))
+                drawing = QStringLiteral("910PLL");
+            const QString source = QStringLiteral(KYTO_SOURCE_DIR "/image/drawings/") + drawing + QStringLiteral(".svg");
             QTest::newRow(qPrintable(QString("%1 %2").arg(index).arg(resource))) << resource << source;
         }
     }
