@@ -20,7 +20,9 @@
 
 #include <functional>
 
-Q_LOGGING_CATEGORY(lcGenerator, "kyto.generator")
+// The intermediate texts of a generation, whole files among them: silent
+// unless asked for, e.g. QT_LOGGING_RULES="kyto.generator.debug=true".
+Q_LOGGING_CATEGORY(lcGenerator, "kyto.generator", QtInfoMsg)
 
 namespace {
 

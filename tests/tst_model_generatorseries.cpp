@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -396,17 +395,11 @@ class TestGeneratorSeries : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void edgeCases_data();
     void edgeCases();
     void series22LikeItsNeighbours();
     void unknownIndexWritesTemplatesUnchanged();
 };
-
-void TestGeneratorSeries::initTestCase()
-{
-    QLoggingCategory::setFilterRules(QStringLiteral("kyto.generator.debug=false"));
-}
 
 void TestGeneratorSeries::edgeCases_data()
 {

@@ -6,7 +6,6 @@
 #include "SourceGenerator.h"
 #include "TemplateMarkup.h"
 
-#include <QLoggingCategory>
 #include <QtTest>
 
 #include <functional>
@@ -244,7 +243,6 @@ class TestSourceGeneratorMarkup : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void processors_data();
     void processors();
     void sectionPatternIsGreedyAcrossLines();
@@ -252,11 +250,6 @@ private slots:
     void clockValuesInWholeKilohertz_data();
     void clockValuesInWholeKilohertz();
 };
-
-void TestSourceGeneratorMarkup::initTestCase()
-{
-    QLoggingCategory::setFilterRules(QStringLiteral("kyto.generator.debug=false"));
-}
 
 void TestSourceGeneratorMarkup::processors_data()
 {

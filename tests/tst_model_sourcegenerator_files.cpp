@@ -95,7 +95,6 @@ class TestSourceGeneratorFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -112,12 +111,8 @@ private slots:
     void failedWriteKeepsTheOldFile();
     void realOverwriteBox();
     void realOverwriteBoxInChinese();
+    void diagnosticsOnlyWhenAskedFor();
 };
-
-void TestSourceGeneratorFiles::initTestCase()
-{
-    QLoggingCategory::setFilterRules(QStringLiteral("kyto.generator.debug=false"));
-}
 
 void TestSourceGeneratorFiles::init()
 {
@@ -443,6 +438,38 @@ void TestSourceGeneratorFiles::realOverwriteBoxInChinese()
     QVERIFY(checkedAtStart);
     QVERIFY(!replace);
     QVERIFY(!applyToAll);
+}
+
+namespace {
+QStringList generatorMessages;
+void collectGeneratorMessages(QtMsgType, const QMessageLogContext &context, const QString &text)
+{
+    if (qstrcmp(context.category, "kyto.generator") == 0)
+        generatorMessages << text;
+}
+} // namespace
+
+// Every Generate and Code View used to put whole file texts on standard
+// error; they appear only when the category is switched on.
+void TestSourceGeneratorFiles::diagnosticsOnlyWhenAskedFor()
+{
+    Folder f;
+    makeFolder(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 0;
+    generatorMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectGeneratorMessages);
+
+    const bool quiet = generate(model, f);
+    const QStringList byDefault = generatorMessages;
+    QLoggingCategory::setFilterRules(QStringLiteral("kyto.generator.debug=true"));
+    const bool traced = generate(model, f);
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+
+    QVERIFY(quiet && traced);
+    QVERIFY2(byDefault.isEmpty(), qPrintable(byDefault.join(QLatin1Char('\n'))));
+    QVERIFY(!generatorMessages.isEmpty());
 }
 
 QTEST_MAIN(TestSourceGeneratorFiles)

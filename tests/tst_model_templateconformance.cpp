@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -252,8 +251,6 @@ private:
 
 void TemplateConformanceTest::initTestCase()
 {
-    // The generator traces its intermediate texts; hundreds of runs would bury the result.
-    QLoggingCategory::setFilterRules("kyto.generator.debug=false");
     m_compiler = QStandardPaths::findExecutable("cc");
     QVERIFY2(!m_compiler.isEmpty(), "the host C compiler \"cc\" is needed to check the generated code");
     m_stubDir = QStringLiteral(KYTO_FIXTURES_DIR "/firmware_stub");
