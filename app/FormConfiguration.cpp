@@ -407,8 +407,19 @@ void FormConfiguration::NewVersionDownload_Slot()
 
     QFile::remove(QDir::currentPath() + QLatin1Char('/') + indexName);
     QString indexPath = QDir::currentPath();
-    if (!download.downloadFile(indexAddress, indexPath, QString(), 0))
+    download.requestTimeoutMs = HttpsDownload::timeouts().indexRequestMs;
+    if (!download.downloadFile(indexAddress, indexPath, QString(), 0)) {
+        // Silence here would read as "no update"; an index the server
+        // answered without stays silent as before.
+        if (download.serverUnreachable()) {
+            QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Can't connect to the update server."),
+                            QMessageBox::Ok);
+            box.button(QMessageBox::Ok)->setText(tr("Ok"));
+            UserDialogs::exec(box);
+        }
         return;
+    }
+    download.requestTimeoutMs = 0;
 
     const QString version = readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Version"));
     const qint64 size = qint64(readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Size")).toULong(nullptr, 10));
@@ -428,7 +439,7 @@ void FormConfiguration::NewVersionDownload_Slot()
         return;
     }
 
-    QMessageBox question(QMessageBox::Question, tr("Infomation"),
+    QMessageBox question(QMessageBox::Question, tr("Information"),
                          tr("A new version of \"Kyto Tessaly\" has been detected, do you want to download it?"),
                          QMessageBox::Ok | QMessageBox::Cancel);
     question.button(QMessageBox::Ok)->setText(tr("Ok"));
@@ -459,7 +470,10 @@ void FormConfiguration::NewVersionDownload_Slot()
     QMessageBox box(QMessageBox::Information, tr("Information"),
                     tr("Download succeeded, storage location: ") + QLatin1Char('\n') + path);
     QPushButton *openFolder = box.addButton(tr(" Open Folder  "), QMessageBox::ActionRole);
-    box.addButton(tr("OK"), QMessageBox::ActionRole);
+    QPushButton *ok = box.addButton(tr("OK"), QMessageBox::ActionRole);
+    // Enter and Escape close the box; opening the folder takes a click.
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
     UserDialogs::exec(box);
     if (box.clickedButton() == openFolder)
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));

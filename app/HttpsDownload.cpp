@@ -33,6 +33,25 @@ bool isSafeFileName(const QString &name)
     return true;
 }
 
+// No connection, or one that closed before the server said a word; an
+// answer that is an error (404, a broken transfer) is not counted.
+bool isConnectionFailure(QNetworkReply::NetworkError error, bool receivedAnything)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+        return true;
+    case QNetworkReply::RemoteHostClosedError:
+        return !receivedAnything;
+    default:
+        return error >= QNetworkReply::ProxyConnectionRefusedError && error <= QNetworkReply::UnknownProxyError;
+    }
+}
+
 } // namespace
 
 HttpsDownload::HttpsDownload(QWidget *progressParent)
@@ -52,6 +71,17 @@ HttpsDownload::HttpsDownload(QWidget *progressParent)
     connect(&manager, &QNetworkAccessManager::authenticationRequired,
             this, &HttpsDownload::slotAuthenticationRequired);
     connect(&manager, &QNetworkAccessManager::sslErrors, this, &HttpsDownload::sslErrors);
+
+    requestTimer.setSingleShot(true);
+    stallTimer.setSingleShot(true);
+    connect(&requestTimer, &QTimer::timeout, this, &HttpsDownload::timedOut);
+    connect(&stallTimer, &QTimer::timeout, this, &HttpsDownload::timedOut);
+}
+
+HttpsDownload::Timeouts &HttpsDownload::timeouts()
+{
+    static Timeouts values;
+    return values;
 }
 
 HttpsDownload::~HttpsDownload()
@@ -131,7 +161,12 @@ bool HttpsDownload::downloadFile(QString address, QString &folder, QString versi
     finished = false;
     succeeded = false;
     writeFailed = false;
+    timeoutHit = false;
+    unreachable = false;
+    receivedAnything = false;
     redirectCount = 0;
+    if (requestTimeoutMs > 0)
+        requestTimer.start(requestTimeoutMs);
     startRequest(newUrl, expectedSize);
     if (!finished)
         eventLoop.exec();
@@ -147,6 +182,10 @@ void HttpsDownload::startRequest(const QUrl &requestedUrl, qint64 expectedSize)
     reply = manager.get(request);
     connect(reply, &QNetworkReply::finished, this, &HttpsDownload::httpFinished);
     connect(reply, &QIODevice::readyRead, this, &HttpsDownload::httpReadyRead);
+    // Any sign of life (handshake progress included) restarts the stall clock.
+    connect(reply, &QNetworkReply::downloadProgress, this, [this]() { stallTimer.start(); });
+    connect(reply, &QNetworkReply::encrypted, this, [this]() { stallTimer.start(); });
+    stallTimer.start(timeouts().stallMs);
 
     if (!showDialogs)
         return;
@@ -188,8 +227,18 @@ void HttpsDownload::cancelDownload()
 
 void HttpsDownload::httpReadyRead()
 {
-    if (reply && sender() == reply)
+    if (reply && sender() == reply) {
+        receivedAnything = true;
+        stallTimer.start();
         writeReceivedData(reply);
+    }
+}
+
+void HttpsDownload::timedOut()
+{
+    timeoutHit = true;
+    if (reply)
+        reply->abort();
 }
 
 void HttpsDownload::writeReceivedData(QNetworkReply *from)
@@ -211,11 +260,18 @@ void HttpsDownload::httpFinished()
     if (!done || done != reply)
         return;
     reply = nullptr;
-    if (done->bytesAvailable() > 0)
+    if (done->bytesAvailable() > 0) {
+        receivedAnything = true;
         writeReceivedData(done);
+    }
     done->disconnect(this);
     done->deleteLater();
 
+    if (timeoutHit) {
+        unreachable = true;
+        finishDownload(false, tr("Download failed: ") + tr("The server did not answer in time."));
+        return;
+    }
     if (requestAborted) {
         finishDownload(false);
         return;
@@ -225,6 +281,7 @@ void HttpsDownload::httpFinished()
         return;
     }
     if (done->error() != QNetworkReply::NoError) {
+        unreachable = isConnectionFailure(done->error(), receivedAnything);
         finishDownload(false, tr("Download failed: ") + done->errorString());
         return;
     }
@@ -291,6 +348,8 @@ void HttpsDownload::sslErrors(QNetworkReply *sslReply, const QList<QSslError> &e
 
 void HttpsDownload::finishDownload(bool success, const QString &error)
 {
+    requestTimer.stop();
+    stallTimer.stop();
     delete file;   // committed on success; otherwise its partial data is discarded
     file = nullptr;
     ProgressDlgHide();

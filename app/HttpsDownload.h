@@ -12,6 +12,7 @@
 #include <QSslCertificate>
 #include <QSslError>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 class ProgressDialog;
@@ -48,9 +49,26 @@ public:
 
     static const int maximumRedirects = 10;
 
+    // How long a request may wait. A server that accepts the connection and
+    // then says nothing would otherwise keep the wait open for ever.
+    struct Timeouts {
+        int indexRequestMs = 30000;   // the whole update-index request
+        int stallMs = 60000;          // a running transfer without a byte
+    };
+    // The values every downloader uses; tests shorten them.
+    static Timeouts &timeouts();
+
+    // Limit for the whole request, redirects included; 0 for none.
+    int requestTimeoutMs = 0;
+
     // When true, an existing file is asked about before it is replaced,
     // failures are reported in message boxes and a progress dialog is shown.
     bool showDialogs = false;
+
+    // After a failed download: whether the server could not be reached at
+    // all (no connection, no answer in time), as opposed to an answer that
+    // was an error.
+    bool serverUnreachable() const { return unreachable; }
 
 public slots:
     void cancelDownload();
@@ -64,6 +82,7 @@ private:
     void writeReceivedData(QNetworkReply *from);
     void finishDownload(bool success, const QString &error = QString());
     void showError(const QString &text);
+    void timedOut();
 
     QEventLoop eventLoop;
     QWidget *progressParent = nullptr;
@@ -81,6 +100,11 @@ private:
     bool running = false;
     bool finished = false;
     int redirectCount = 0;
+    bool timeoutHit = false;
+    bool unreachable = false;
+    bool receivedAnything = false;
+    QTimer requestTimer;
+    QTimer stallTimer;
 };
 
 #endif // HTTPSDOWNLOAD_H

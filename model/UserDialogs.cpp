@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QPushButton>
+#include <QFileInfo>
 #include <QQueue>
 
 namespace {
@@ -43,7 +45,7 @@ QString answerFileDialog(const QString &kind, const QString &caption, const QStr
     *handled = s.testMode || !s.fileAnswers.isEmpty();
     if (!*handled)
         return QString();
-    UserDialogs::FileQuestion question{kind, caption, directory, filter, !s.fileAnswers.isEmpty()};
+    UserDialogs::FileQuestion question{kind, caption, directory, filter, !s.fileAnswers.isEmpty(), QString()};
     s.fileQuestions.append(question);
     return s.fileAnswers.isEmpty() ? QString() : s.fileAnswers.dequeue();
 }
@@ -66,6 +68,10 @@ QMessageBox::StandardButton UserDialogs::exec(QMessageBox &box)
         shown.buttons.append(button->text());
     if (box.checkBox())
         shown.checkBoxText = box.checkBox()->text();
+    if (box.defaultButton())
+        shown.defaultButton = box.defaultButton()->text();
+    if (box.escapeButton())
+        shown.escapeButton = box.escapeButton()->text();
 
     QAbstractButton *chosen = nullptr;
     if (!s.boxAnswers.isEmpty()) {
@@ -114,13 +120,25 @@ QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption,
 }
 
 QString UserDialogs::getSaveFileName(QWidget *parent, const QString &caption,
-                                     const QString &directory, const QString &filter)
+                                     const QString &directory, const QString &filter,
+                                     const QString &defaultSuffix)
 {
     bool handled = false;
-    const QString answer = answerFileDialog(QStringLiteral("save"), caption, directory, filter, &handled);
-    if (handled)
+    QString answer = answerFileDialog(QStringLiteral("save"), caption, directory, filter, &handled);
+    if (handled) {
+        state().fileQuestions.last().defaultSuffix = defaultSuffix;
+        // What the real dialog does with a bare name.
+        if (!answer.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(answer).suffix().isEmpty())
+            answer += QLatin1Char('.') + defaultSuffix;
         return answer;
-    return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+    }
+    QFileDialog dialog(parent, caption, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void UserDialogs::setTestMode(bool on) { state().testMode = on; }

@@ -20,6 +20,8 @@ public:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QStringList buttons;      // button texts, in the box's order
         QString checkBoxText;     // empty when the box has no check box
+        QString defaultButton;    // texts of the buttons Enter and Escape press;
+        QString escapeButton;     // empty when the box leaves it to Qt
         bool answered = true;     // false: test mode answered it by default
     };
     struct FileQuestion {
@@ -28,6 +30,7 @@ public:
         QString directory;
         QString filter;
         bool answered = true;
+        QString defaultSuffix;    // save dialogs only
     };
     enum CheckBoxAnswer { LeaveCheckBox, CheckIt, UncheckIt };
 
@@ -42,9 +45,12 @@ public:
     static QString getOpenFileName(QWidget *parent, const QString &caption,
                                    const QString &directory = QString(),
                                    const QString &filter = QString());
+    // A name chosen without an extension gets `defaultSuffix`, so that the
+    // file shows under the filter it was saved for; a typed one is kept.
     static QString getSaveFileName(QWidget *parent, const QString &caption,
                                    const QString &directory = QString(),
-                                   const QString &filter = QString());
+                                   const QString &filter = QString(),
+                                   const QString &defaultSuffix = QString());
 
     // ---- for tests ----
     // In test mode nothing is ever shown: a box without a queued answer takes

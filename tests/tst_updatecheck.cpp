@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTcpServer>
 #include <QFile>
 #include <QNetworkProxy>
 #include <QTemporaryDir>
@@ -78,6 +80,9 @@ private slots:
     void boxesOfASuccessfulCheck();
     void latestVersionBox();
     void secondCheckWhileRunningIsIgnored();
+    void unreachableServerIsReported_data();
+    void unreachableServerIsReported();
+    void stalledInstallerDownloadFails();
     void chineseCatalogue_data();
     void chineseCatalogue();
 
@@ -130,6 +135,7 @@ void TestUpdateCheck::cleanup()
     delete downloads;
     downloads = nullptr;
     HttpsDownload::setAdditionalCaCertificates({});
+    HttpsDownload::timeouts() = HttpsDownload::Timeouts();
     UserDialogs::reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -221,8 +227,8 @@ void TestUpdateCheck::updateCheck_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("savedAs");
 
-    const QStringList asked{"Infomation"};
-    const QStringList downloaded{"Infomation", "Information"};
+    const QStringList asked{"Information"};
+    const QStringList downloaded{"Information", "Information"};
     const int ok = QMessageBox::Ok;
     const int cancel = QMessageBox::Cancel;
 
@@ -237,7 +243,7 @@ void TestUpdateCheck::updateCheck_data()
     QTest::newRow("folder dialog cancelled")
         << 0 << indexFor("3.0.17") << ok << false << asked << "";
     QTest::newRow("installer address ends with slash")
-        << 0 << indexFor("3.0.17", "", "/files/en/") << ok << true << QStringList{"Infomation", "Error"} << "";
+        << 0 << indexFor("3.0.17", "", "/files/en/") << ok << true << QStringList{"Information", "Error"} << "";
     QTest::newRow("same version") << 0 << indexFor("3.0.16") << -1 << false << QStringList{"Information"} << "";
     QTest::newRow("older version") << 0 << indexFor("2.99.99") << -1 << false << QStringList{"Information"} << "";
     QTest::newRow("zero version") << 0 << indexFor("0.0.0") << -1 << false << QStringList{"Information"} << "";
@@ -317,7 +323,7 @@ void TestUpdateCheck::boxesOfASuccessfulCheck()
     const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
     QCOMPARE(boxes.size(), 2);
     QCOMPARE(boxes.at(0).icon, QMessageBox::Question);
-    QCOMPARE(boxes.at(0).title, QStringLiteral("Infomation"));
+    QCOMPARE(boxes.at(0).title, QStringLiteral("Information"));
     QCOMPARE(boxes.at(0).text,
              QStringLiteral("A new version of \"Kyto Tessaly\" has been detected, do you want to download it?"));
     QCOMPARE(boxes.at(0).buttons, (QStringList{"Ok", "Cancel"}));
@@ -325,6 +331,8 @@ void TestUpdateCheck::boxesOfASuccessfulCheck()
     QCOMPARE(boxes.at(1).title, QStringLiteral("Information"));
     QCOMPARE(boxes.at(1).text, "Download succeeded, storage location: \n" + downloads->filePath("Setup_V3.0.17.exe"));
     QCOMPARE(boxes.at(1).buttons, (QStringList{" Open Folder  ", "OK"}));
+    QCOMPARE(boxes.at(1).defaultButton, QStringLiteral("OK"));
+    QCOMPARE(boxes.at(1).escapeButton, QStringLiteral("OK"));
 
     const QList<UserDialogs::FileQuestion> questions = UserDialogs::fileQuestions();
     QCOMPARE(questions.size(), 1);
@@ -386,6 +394,71 @@ void TestUpdateCheck::secondCheckWhileRunningIsIgnored()
     QCOMPARE(entries(work->path()), QStringList());
 }
 
+void TestUpdateCheck::unreachableServerIsReported_data()
+{
+    QTest::addColumn<bool>("listening");
+    QTest::newRow("nothing listens") << false;
+    QTest::newRow("accepts and never answers") << true;
+}
+
+// A check the user asked for ends in a box, never in silence, and leaves the
+// menu entry usable.
+void TestUpdateCheck::unreachableServerIsReported()
+{
+    QFETCH(bool, listening);
+    HttpsDownload::timeouts().indexRequestMs = 300;
+    QTcpServer silent;   // accepts connections and never says a word
+    quint16 port = LocalHttpsServer::unusedPort();
+    if (listening) {
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        port = silent.serverPort();
+    }
+    const QString base = QStringLiteral("https://127.0.0.1:%1/en/").arg(port);
+
+    FormConfiguration window;
+    window.setLanguageFlag(0);
+    window.setDownloadBaseUrls(base, base);
+    QElapsedTimer clock;
+    clock.start();
+    window.NewVersionDownload_Slot();
+
+    QVERIFY(clock.elapsed() < 10000);
+    const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Critical);
+    QCOMPARE(boxes.at(0).title, QStringLiteral("Error"));
+    QCOMPARE(boxes.at(0).text, QStringLiteral("Can't connect to the update server."));
+    QCOMPARE(boxes.at(0).buttons, QStringList{"Ok"});
+    QVERIFY(window.findChild<QAction *>(QStringLiteral("newVersionDownloadAction"))->isEnabled());
+    QCOMPARE(entries(work->path()), QStringList());
+}
+
+void TestUpdateCheck::stalledInstallerDownloadFails()
+{
+    HttpsDownload::timeouts().stallMs = 500;
+    LocalHttpsServer::Response stalling;
+    stalling.body = installer;
+    stalling.behaviour = LocalHttpsServer::HalfThenStall;
+    server->setResponse("/files/en/Setup.exe", stalling);
+    QByteArray index = indexFor("3.0.17");
+    index.replace("<URLEN>/", QByteArray("<URLEN>") + local("/").toUtf8());
+    server->setResponse("/en/" + indexName, index);
+    UserDialogs::answerNextBox(QMessageBox::Ok);
+    UserDialogs::answerNextFileDialog(downloads->path());
+
+    FormConfiguration window;
+    window.setLanguageFlag(0);
+    window.setDownloadBaseUrls(local("/en/"), local("/cn/"));
+    window.NewVersionDownload_Slot();
+
+    const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.at(1).title, QStringLiteral("Error"));
+    QCOMPARE(boxes.at(1).text, QStringLiteral("Download failed: The server did not answer in time."));
+    QCOMPARE(entries(downloads->path()), QStringList());   // no partial installer
+    QVERIFY(window.findChild<QAction *>(QStringLiteral("newVersionDownloadAction"))->isEnabled());
+}
+
 void TestUpdateCheck::chineseCatalogue_data()
 {
     QTest::addColumn<QString>("context");
@@ -393,7 +466,8 @@ void TestUpdateCheck::chineseCatalogue_data()
     QTest::addColumn<QString>("chinese");
 
     const QList<QStringList> rows = {
-        {"FormConfiguration", "Infomation", "提示"},
+        {"FormConfiguration", "Can't connect to the update server.", "无法连接到更新服务器。"},
+        {"HttpsDownload", "The server did not answer in time.", "服务器未及时响应。"},
         {"FormConfiguration", "A new version of \"Kyto Tessaly\" has been detected, do you want to download it?",
          "检测到新版本\"Kyto Tessaly\"，是否下载？"},
         {"FormConfiguration", "Select directory", "选择目录"},

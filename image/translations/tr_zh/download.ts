@@ -4,8 +4,8 @@
 <context>
     <name>FormConfiguration</name>
     <message>
-        <source>Infomation</source>
-        <translation>提示</translation>
+        <source>Can&apos;t connect to the update server.</source>
+        <translation>无法连接到更新服务器。</translation>
     </message>
     <message>
         <source>A new version of &quot;Kyto Tessaly&quot; has been detected, do you want to download it?</source>
@@ -65,6 +65,10 @@
     <message>
         <source>Unable to save the file </source>
         <translation>无法保存文件 </translation>
+    </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation>服务器未及时响应。</translation>
     </message>
     <message>
         <source>Download failed: </source>
