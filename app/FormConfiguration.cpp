@@ -73,9 +73,14 @@ FormConfiguration::FormConfiguration(QWidget *parent)
     menuBar = new QMenuBar;
     menuBar->setObjectName(QStringLiteral("menuBar"));
     menuBar->setFont(menuFont);
+    // The drop-down menus are children of the bar: they get dark text of
+    // their own rather than inheriting anything meant for the bar.
     menuBar->setStyleSheet(QStringLiteral(
         "QMenuBar{background-color: rgb(255, 255, 255); spacing: 40px;}"
-        "QMenuBar::item{background-color: rgb(255, 255, 255); color: rgb(0, 32, 82);}"));
+        "QMenuBar::item{background-color: rgb(255, 255, 255); color: rgb(0, 32, 82);}"
+        "QMenu{background-color: rgb(255, 255, 255); color: rgb(0, 32, 82); border: 1px solid rgb(0, 32, 82);}"
+        "QMenu::item:selected{background-color: rgb(57, 169, 220); color: white;}"
+        "QMenu::item:disabled{color: gray;}"));
     projectMenu = menuBar->addMenu(tr("Project"));
     projectMenu->setObjectName(QStringLiteral("projectMenu"));
     projectMenu->setFont(menuFont);
@@ -106,7 +111,8 @@ FormConfiguration::FormConfiguration(QWidget *parent)
     menuBox = new QGroupBox;
     menuBox->setObjectName(QStringLiteral("menuBox"));
     menuBox->setFixedHeight(60);
-    menuBox->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255); color: white; border:none"));
+    // Scoped to the box itself: an unscoped "color: white" reached the menus.
+    menuBox->setStyleSheet(QStringLiteral("QGroupBox#menuBox{background-color: rgb(255, 255, 255); color: white; border:none}"));
     auto *menuBoxLayout = new QVBoxLayout(menuBox);
     menuBoxLayout->addItem(new QSpacerItem(5, 5, QSizePolicy::Fixed, QSizePolicy::Fixed));
     menuBoxLayout->addWidget(menuBar);

@@ -11,7 +11,7 @@ namespace {
 // Rules shared by the three states; each state sheet is its own QComboBox
 // rule followed directly by these.
 const char *const sharedRules =
-    "QAbstractItemView{border: 1px solid black; selection-background-color: lightgray; padding-top: 4px;padding-bottom:4px;}"
+    "QAbstractItemView{border: 1px solid black; selection-background-color: lightgray; selection-color: black; padding-top: 4px;padding-bottom:4px;}"
     "QComboBox::drop-down{border-left-width: 1px;border-left-color: blue;border-left-style: none; border-top-right-radius: 3px;border-bottom-right-radius: 3px;subcontrol-origin: padding;subcontrol-position: top right; width:20px;}"
     "QComboBox::down-arrow{image:url(:/image/downArrow4.png); height:20px; width:10px}"
     "QComboBox QAbstractScrollArea QScrollBar::vertical{background-color:rgb(217, 233, 246); width: 12px;}"
