@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -272,10 +273,18 @@ void KytoMCUPLL::zoomReset()
 
 QString KytoMCUPLL::readConfigValue(QString file, QString key)
 {
+    // A device or a huge file would be read until memory runs out; a design
+    // file is a few kilobytes. Refused here, it reads as "no such key", so
+    // Open rejects it before the open page is touched.
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() > maximumDesignFileSize)
+        return QString();
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
         return QString();
-    const QByteArray content = input.readAll();
+    const QByteArray content = input.read(maximumDesignFileSize + 1);
+    if (content.size() > maximumDesignFileSize)
+        return QString();
     input.close();
 
     QDomDocument document;

@@ -50,8 +50,10 @@ public:
 
     // One value of a design file: the text of the first direct child of the
     // root element named exactly key; empty when the file cannot be read or
-    // parsed or has no such element.
+    // parsed or has no such element. Only regular files up to
+    // maximumDesignFileSize bytes are read.
     static QString readConfigValue(QString file, QString key);
+    static const qint64 maximumDesignFileSize = 1024 * 1024;
 
     // The drawing resource of a series index; empty for an index without one.
     static QString bitmapResource(int seriesIndex);

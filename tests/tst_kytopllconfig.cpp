@@ -261,6 +261,47 @@ private slots:
         QCOMPARE(shown[0].buttons, QStringList("Ok"));
     }
 
+    // Nothing but a regular design file of sensible size is read at all: a
+    // device would never end and a huge file would eat the memory.
+    void openOfASpecialOrHugeFileKeepsThePage_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a device") << "device";
+        QTest::newRow("a design padded past 1 MiB") << "huge";
+    }
+    void openOfASpecialOrHugeFileKeepsThePage()
+    {
+        QFETCH(QString, kind);
+        QString path;
+        if (kind == "folder") {
+            path = dir.filePath("folder.ZKCF");
+            QVERIFY(QDir(dir.path()).mkpath("folder.ZKCF"));
+        } else if (kind == "device") {
+            path = "/dev/zero";
+            if (!QFileInfo::exists(path))
+                QSKIP("no /dev/zero here");
+        } else {
+            path = dir.filePath("huge.ZKCF");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<Configuration><MCU>KytoR620A</MCU>");
+            file.write(QByteArray(KytoMCUPLL::maximumDesignFileSize, ' '));
+            file.write("</Configuration>");
+        }
+        KytoPLLConfig config;
+        config.selectMcu(2);
+        QPointer<KytoMCUPLL> page = config.currentSeriesWidget();
+        QString name;
+        config.openConfigFile(path, name);
+        QVERIFY(name.isEmpty());
+        QCOMPARE(config.currentSeriesWidget(), page.data());
+        QVERIFY(pageLog.loaded.isEmpty());
+        const auto shown = UserDialogs::shownBoxes();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QString("MCU in file not supported."));
+    }
+
     void openWithoutADesignStaysEmpty()
     {
         KytoPLLConfig config;
