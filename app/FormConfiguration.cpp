@@ -258,6 +258,13 @@ void FormConfiguration::CodeView_PushButton_Clicked()
 {
     if (!pllConfig || !codeView || !codeView->isHidden())
         return;
+    showCodePreview();
+}
+
+// Generates the preview of the open design and shows it; a design that
+// fails its checks goes back to the clock view.
+void FormConfiguration::showCodePreview()
+{
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Code_Sample");
     if (generateCodeTo(folder) == 0) {
         pllConfig->hide();
@@ -309,6 +316,9 @@ void FormConfiguration::OpenDesign_Slot()
     if (!name.isEmpty()) {
         mcuName = name;
         clockConfigButton->setText(clockButtonCaption());
+        // The code view would otherwise go on showing the previous design.
+        if (!codeView->isHidden())
+            showCodePreview();
     }
 }
 

@@ -69,6 +69,7 @@ protected:
 
 private:
     void showClockView();
+    void showCodePreview();
     QString clockButtonCaption() const;
     void showNoConfigurationBox();
     bool confirmClosingDesign(QMessageBox::Icon icon, const QString &text);

@@ -495,9 +495,18 @@ private slots:
         QCOMPARE(caption(), QString("Clock Configuration---KytoR650"));
         KytoMCUPLL *page = container()->currentSeriesWidget();
 
-        // Open with the code view showing keeps it showing.
+        // Open with the code view showing keeps it showing, with the preview
+        // made anew for the opened design.
         child<QPushButton>("codeViewButton")->click();
         QVERIFY(codeViewShown());
+        const int previews = standInLog().generateCalls;
+        UserDialogs::answerNextBox(QMessageBox::Yes);
+        UserDialogs::answerNextFileDialog(r650);
+        child<QAction>("openAction")->trigger();
+        QCOMPARE(standInLog().generateCalls, previews + 1);
+        QCOMPARE(standInLog().lastMode, 0);
+        QVERIFY(codeViewShown());
+        page = container()->currentSeriesWidget();
 
         // A rejected file keeps the open design, its name and its caption.
         UserDialogs::answerNextBox(QMessageBox::Yes);
@@ -505,6 +514,7 @@ private slots:
         child<QAction>("openAction")->trigger();
         QCOMPARE(UserDialogs::shownBoxes().last().text, QString("MCU in file not supported."));
         QCOMPARE(container()->currentSeriesWidget(), page);
+        QCOMPARE(standInLog().generateCalls, previews + 1);
         QCOMPARE(caption(), QString("Clock Configuration---KytoR650"));
         QVERIFY(codeViewShown());
         child<QAction>("chineseAction")->trigger();
