@@ -122,6 +122,12 @@ QString FormCodeView::templateStem(const QString &seriesName)
     return seriesName.toLower();
 }
 
+void FormCodeView::retranslateUi()
+{
+    for (MyQsciScintilla *editor : editors)
+        editor->retranslateUi();
+}
+
 void FormCodeView::ShowCode(QString seriesName, QString dir)
 {
     const QString src = dir + QLatin1Char('/') + QLatin1String("src");

@@ -27,6 +27,7 @@ public:
     static QString templateStem(const QString &seriesName);
 
     QSize sizeHint() const override;
+    void retranslateUi();
 
 public slots:
     void TabWidgetTabBarClicked(int k);

@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -170,6 +171,17 @@ void FormConfiguration::setLanguageFlag(int flag)
 {
     languageFlag = flag;
     updateLanguageChecks();
+    useQtCatalogue(flag);
+}
+
+void FormConfiguration::useQtCatalogue(int flag)
+{
+    if (!qtTranslator)
+        qtTranslator = new QTranslator(this);
+    QCoreApplication::removeTranslator(qtTranslator);
+    if (flag == 1
+        && qtTranslator->load(QStringLiteral("qt_zh_CN"), QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
 }
 
 void FormConfiguration::setTranslator(QTranslator *newTranslator, bool installed)
@@ -210,6 +222,7 @@ void FormConfiguration::retranslateUi()
     languageMenu->setTitle(tr("Language"));
     generateCodeMenu->setTitle(tr("Generate code"));
     helpMenu->setTitle(tr("Help"));
+    codeView->retranslateUi();
 }
 
 void FormConfiguration::showClockView()
@@ -360,6 +373,7 @@ void FormConfiguration::setLanguage(int flag, const QString &catalogue)
 
     languageFlag = flag;
     updateLanguageChecks();
+    useQtCatalogue(flag);
     retranslateUi();
     pllConfig->retranslateUi();
 }

@@ -75,6 +75,7 @@ private:
     bool confirmClosingDesign(QMessageBox::Icon icon, const QString &text);
     void setLanguage(int flag, const QString &catalogue);
     void updateLanguageChecks();
+    void useQtCatalogue(int flag);
 
     QTranslator *translator;
     int languageFlag;
@@ -105,6 +106,9 @@ private:
     // Whether translator is installed in the application right now; a
     // catalogue that failed to load at start was never installed.
     bool translatorInstalled;
+    // Qt's own texts (file dialogs, standard buttons) in the Chinese
+    // interface; not installed in the English one.
+    QTranslator *qtTranslator = nullptr;
     // Empty: the compiled-in base addresses of the update server.
     QString downloadBaseUrlEnglish;
     QString downloadBaseUrlChinese;

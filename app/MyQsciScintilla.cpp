@@ -11,23 +11,32 @@ MyQsciScintilla::MyQsciScintilla(QWidget *parent)
     contextMenu = new QMenu(this);
     contextMenu->setObjectName(QStringLiteral("codeContextMenu"));
 
-    copyAction = new QAction(tr("Copy"), this);
+    copyAction = new QAction(this);
     copyAction->setObjectName(QStringLiteral("copyAction"));
     copyAction->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_C));
     connect(copyAction, SIGNAL(triggered()), this, SLOT(copy()));
 
-    selectAllAction = new QAction(tr("Select All"), this);
+    selectAllAction = new QAction(this);
     selectAllAction->setObjectName(QStringLiteral("selectAllAction"));
     selectAllAction->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_A));
     connect(selectAllAction, SIGNAL(triggered()), this, SLOT(selectAll()));
 
-    foldAllAction = new QAction(tr("Fold All"), this);
+    foldAllAction = new QAction(this);
     foldAllAction->setObjectName(QStringLiteral("foldAllAction"));
     connect(foldAllAction, SIGNAL(triggered()), this, SLOT(FoldAll()));
 
-    expandAllAction = new QAction(tr("Expand All"), this);
+    expandAllAction = new QAction(this);
     expandAllAction->setObjectName(QStringLiteral("expandAllAction"));
     connect(expandAllAction, SIGNAL(triggered()), this, SLOT(ExpandAll()));
+    retranslateUi();
+}
+
+void MyQsciScintilla::retranslateUi()
+{
+    copyAction->setText(tr("Copy"));
+    selectAllAction->setText(tr("Select All"));
+    foldAllAction->setText(tr("Fold All"));
+    expandAllAction->setText(tr("Expand All"));
 }
 
 QMenu *MyQsciScintilla::preparedContextMenu()

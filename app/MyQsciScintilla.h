@@ -17,6 +17,8 @@ public:
     // The menu as it would be shown now: "Select All" is only offered when
     // there is text to select.
     QMenu *preparedContextMenu();
+    // The context menu's texts in the language installed now.
+    void retranslateUi();
     bool isFolded() const { return folded; }
 
 public slots:

@@ -9,6 +9,7 @@ packages=(
   libqt5svg5-dev libqscintilla2-qt5-dev
   openssl
   fonts-liberation fonts-wqy-microhei
+  qttranslations5-l10n
 )
 
 missing=()

@@ -437,6 +437,9 @@ private slots:
         QCOMPARE(child<QMenu>("helpMenu")->title(), QString("帮助"));
         QCOMPARE(child<QAction>("newVersionDownloadAction")->text(), QString("新版本下载"));
         QCOMPARE(english->text(), QString("英文"));
+        // The code view's context menu and Qt's own dialogs follow the switch.
+        QCOMPARE(child<QAction>("copyAction")->text(), QString("拷贝"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("取消"));
 
         // The language already active: it stays, and so does its mark.
         chinese->trigger();
@@ -450,6 +453,8 @@ private slots:
         QCOMPARE(caption(), QString("Clock Configuration"));
         QCOMPARE(child<QMenu>("generateCodeMenu")->title(), QString("Generate code"));
         QCOMPARE(child<QAction>("versionAction")->text(), QString("Version"));
+        QCOMPARE(child<QAction>("copyAction")->text(), QString("Copy"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
 
         english->trigger();
         QVERIFY(english->isChecked());
