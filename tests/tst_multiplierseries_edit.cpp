@@ -418,15 +418,21 @@ void TestMultiplierSeriesEdit::boxesInChinese()
     QCoreApplication::removeTranslator(&translator);
 }
 
-// The shared page code translates with trText("...") in the context of the
+// The family and kit code translate marked texts in the context of the
 // concrete class; each such text needs a Chinese entry for all five classes.
 void TestMultiplierSeriesEdit::everyMessageTranslatedPerClass()
 {
-    QFile source(QStringLiteral(KYTO_SOURCE_DIR "/series/multiplier/KytoMultiplierPLL.cpp"));
-    QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString code = QString::fromUtf8(source.readAll());
+    QString code;
+    QStringList files{QStringLiteral(KYTO_SOURCE_DIR "/series/multiplier/KytoMultiplierPLL.cpp")};
+    for (const QFileInfo &info : QDir(QStringLiteral(KYTO_SOURCE_DIR "/series/common")).entryInfoList({"*.cpp"}))
+        files << info.filePath();
+    for (const QString &file : files) {
+        QFile source(file);
+        QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
+        code += QString::fromUtf8(source.readAll());
+    }
     QStringList texts;
-    QRegularExpression literal(QStringLiteral("\\b(?:trText|limitText|makeFolder)\\([^\"\\n;()]*\"((?:[^\"\\\\]|\\\\.)*)\""));
+    QRegularExpression literal(QStringLiteral("QT_TRANSLATE_NOOP\\(\"[^\"]*\",\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
     for (auto it = literal.globalMatch(code); it.hasNext();)
         texts << it.next().captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
     texts << QStringLiteral("The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");

@@ -1,115 +1,47 @@
 #include "KytoMultiplierPLL.h"
 
+#include "../common/CodeGeneration.h"
+#include "../common/DividerTable.h"
+#include "../common/LimitChecks.h"
+#include "../common/PageStyles.h"
+#include "../common/Readouts.h"
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
-#include "UserDialogs.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QHash>
 #include <QFont>
-#include <QIcon>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegExp>
 #include <QRegExpValidator>
-#include <QSaveFile>
 #include <QSignalBlocker>
-#include <QUrl>
-#include <QXmlStreamWriter>
 
 namespace {
 
-const char *const kRadioOnStyle =
-    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
-    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
-    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }";
-const char *const kRadioOffStyle =
-    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
-    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:gray;}"
-    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid gray; }";
-const char *const kBoxOnStyle =
-    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kBoxOffStyle =
-    "border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
-const char *const kHextOnStyle =
-    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kHextOffStyle =
-    "background: rgb(255, 255, 255);border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
-const char *const kTextOnStyle = "color: blue";
-const char *const kTextOffStyle = "color: gray";
+const DividerTable &hextDividers()
+{
+    static const DividerTable table{2, 3, 4, 5};
+    return table;
+}
 
-const char *const kReadoutStyle =
-    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kHextEditStyle =
-    "background: rgb(152, 251, 152);  border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kSclkEditStyle =
-    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kFixedBoxStyle =
-    "border-style: outset; border-width: 1px; border-color: rgb(10, 78, 121);border-radius:2px;padding:1px 2px;;";
+const DividerTable &usbDividers()
+{
+    static const DividerTable table{1, 1.5, 2, 2.5, 3, 3.5, 4};
+    return table;
+}
 
-const char *const kCommittedStyle =
-    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kCommittedSclkStyle =
-    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:6px;padding:1px 2px;;";
-const char *const kPendingStyle =
-    "background: rgb(255, 255, 225); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kInactiveStyle =
-    "background: rgb(255, 255, 255); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-
-const char *const kListClosedIcon = ":/image/btn_right_slider_hover.png";
-const char *const kListOpenIcon = ":/image/btn_down_slider_hover.png";
-
-const int kAhbDivisors[] = {1, 2, 4, 8, 16, 64, 128, 256, 512};
-const int kApbDivisors[] = {1, 2, 4, 8, 16};
-const int kAdcDivisors[] = {2, 4, 6, 8, 12, 16};
-const int kHextDivisors[] = {2, 3, 4, 5};
+// The family's own messages, translated in the context of each page class.
+const char *const kHextInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "hext input error!");
+const char *const kSclkInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "sclk input error!");
+const char *const kPllInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "pll input clock source range 2-16MHz!");
 
 // Clock-out source codes of the model.
 enum { NoClk = 0, LickOut = 1, LextOut = 2, HickOut = 3, HextOut = 4, SclkOut = 5,
        UsbOut = 6, AdcOut = 7, PllHalfOut = 8, PllQuarterOut = 9 };
-
-template <int N>
-int divisorAt(const int (&values)[N], int index, int fallback)
-{
-    return index >= 0 && index < N ? values[index] : fallback;
-}
-
-template <int N>
-int indexOfDivisor(const int (&values)[N], int value)
-{
-    for (int i = 0; i < N; ++i) {
-        if (values[i] == value)
-            return i;
-    }
-    return -1;
-}
-
-QString mhz(double value)
-{
-    return QString::number(value, 'f', 3);
-}
-
-QStringList dividerItems(const QVector<int> &values)
-{
-    QStringList items;
-    for (int v : values)
-        items << QStringLiteral("  /%1").arg(v);
-    return items;
-}
-
-int toIntOrZero(const QString &text)
-{
-    bool ok = false;
-    const int v = text.toInt(&ok, 10);
-    return ok ? v : 0;
-}
 
 double toDoubleOrZero(const QString &text)
 {
@@ -127,11 +59,6 @@ KytoMultiplierPLL::KytoMultiplierPLL(const MultiplierSeriesTable &seriesTable, Q
 }
 
 KytoMultiplierPLL::~KytoMultiplierPLL() = default;
-
-QString KytoMultiplierPLL::trText(const char *sourceText) const
-{
-    return QCoreApplication::translate(metaObject()->className(), sourceText);
-}
 
 // ---------------------------------------------------------------- building
 
@@ -199,6 +126,7 @@ void KytoMultiplierPLL::buildUi()
     buildPeripheralReadouts();
     buildReadOnlyFreqEdits();
     buildAdcDivCombo();
+    buildDesignKeys();
 }
 
 void KytoMultiplierPLL::buildLickReadout()
@@ -207,7 +135,7 @@ void KytoMultiplierPLL::buildLickReadout()
     lickLabel = makeLabel(QStringLiteral("lick(kHz)"), l.lickLabel, 10);
     lickReadout = addLineEdit(QStringLiteral("40"), l.lick.x(), l.lick.y(), 80);
     lickReadout->setObjectName(QStringLiteral("lick_ReadOut"));
-    lickReadout->setStyleSheet(QString::fromLatin1(kReadoutStyle));
+    lickReadout->setStyleSheet(PageStyles::frame(true));
     lickReadout->setReadOnly(true);
     lickReadout->setFixedHeight(30);
 }
@@ -217,7 +145,7 @@ void KytoMultiplierPLL::buildWdtLabel()
     const QPoint &p = table.layout.wdt;
     wdtReadout = addLabeledReadOnlyLineEdit(QStringLiteral("to wdt(kHz)"), p.x(), p.y(), 9);
     wdtReadout->setObjectName(QStringLiteral("wdt_ReadOut"));
-    setEditTextColor(wdtReadout, Qt::darkGreen);
+    Readouts::setEditColour(wdtReadout, Qt::darkGreen);
     wdtReadout->setText(QStringLiteral("40"));
 }
 
@@ -239,7 +167,7 @@ void KytoMultiplierPLL::buildLextReadout()
     lextLabel = makeLabel(QStringLiteral("lext(kHz)"), l.lextLabel, 10);
     lextReadout = addLineEdit(QStringLiteral("32.768"), l.lext.x(), l.lext.y(), 80);
     lextReadout->setObjectName(QStringLiteral("lext_ReadOut"));
-    lextReadout->setStyleSheet(QString::fromLatin1(kReadoutStyle));
+    lextReadout->setStyleSheet(PageStyles::frame(true));
     lextReadout->setFixedHeight(30);
     lextReadout->setReadOnly(true);
 }
@@ -252,9 +180,9 @@ void KytoMultiplierPLL::buildLextBypassCombo()
     lextbypassComboBox->setFixedWidth(80);
     lextbypassComboBox->setObjectName(QStringLiteral("lextbypass_ComboBox"));
     lextInLabel = makeLabel(QStringLiteral("IN"), l.lextIn, 8);
-    lextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    lextInLabel->setStyleSheet(PageStyles::pinText(true));
     lextOutLabel = makeLabel(QStringLiteral("OUT"), l.lextOut, 8);
-    lextOutLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    lextOutLabel->setStyleSheet(PageStyles::pinText(true));
     lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
 }
 
@@ -272,7 +200,7 @@ void KytoMultiplierPLL::buildHextEdit()
     hextLabel = makeLabel(QStringLiteral("hext(4-25MHz)"), l.hextLabel, 10);
     hextLineEdit = addLineEdit(QStringLiteral("8"), l.hext.x(), l.hext.y(), 80);
     hextLineEdit->setObjectName(QStringLiteral("hext_LineEdit"));
-    hextLineEdit->setStyleSheet(QString::fromLatin1(kHextEditStyle));
+    hextLineEdit->setStyleSheet(PageStyles::editApplied());
     hextLineEdit->setFixedHeight(30);
     hextLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
     hextLineEdit->setMaxLength(8);
@@ -287,9 +215,9 @@ void KytoMultiplierPLL::buildHextBypassCombo()
     hextbypassComboBox->setFixedWidth(80);
     hextbypassComboBox->setObjectName(QStringLiteral("hextbypass_ComboBox"));
     hextInLabel = makeLabel(QStringLiteral("IN"), l.hextIn, 8);
-    hextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    hextInLabel->setStyleSheet(PageStyles::pinText(true));
     hextOutLabel = makeLabel(QStringLiteral("OUT"), l.hextOut, 8);
-    hextOutLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+    hextOutLabel->setStyleSheet(PageStyles::pinText(true));
     hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
 }
 
@@ -297,7 +225,7 @@ void KytoMultiplierPLL::buildHextDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
     hextdivLabel = makeLabel(QStringLiteral("hextdiv"), l.hextDivLabel, 10);
-    hextdivComboBox = makeCombo(l.hextDiv, 50, 0, dividerItems({2, 3, 4, 5}));
+    hextdivComboBox = makeCombo(l.hextDiv, 50, 0, hextDividers().items());
     hextdivComboBox->setObjectName(QStringLiteral("hextdiv_ComboBox"));
 }
 
@@ -341,7 +269,7 @@ void KytoMultiplierPLL::buildAhbDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
     ahbdivLabel = makeLabel(QStringLiteral("ahbdiv"), l.ahbLabel, 10);
-    ahbdivComboBox = makeCombo(l.ahb, 60, 1, dividerItems({1, 2, 4, 8, 16, 64, 128, 256, 512}));
+    ahbdivComboBox = makeCombo(l.ahb, 60, 1, DividerTable::ahb().items());
     ahbdivComboBox->setObjectName(QStringLiteral("ahbdiv_ComboBox"));
 }
 
@@ -349,7 +277,7 @@ void KytoMultiplierPLL::buildApb1DivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
     apb1divLabel = makeLabel(QStringLiteral("apb1div"), l.apb1Label, 9);
-    apb1divComboBox = makeCombo(l.apb1, 55, 2, dividerItems({1, 2, 4, 8, 16}));
+    apb1divComboBox = makeCombo(l.apb1, 55, 2, DividerTable::apb().items());
     apb1divComboBox->setObjectName(QStringLiteral("apb1div_ComboBox"));
 }
 
@@ -357,7 +285,7 @@ void KytoMultiplierPLL::buildApb2DivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
     apb2divLabel = makeLabel(QStringLiteral("apb2div"), l.apb2Label, 9);
-    apb2divComboBox = makeCombo(l.apb2, 55, 1, dividerItems({1, 2, 4, 8, 16}));
+    apb2divComboBox = makeCombo(l.apb2, 55, 1, DividerTable::apb().items());
     apb2divComboBox->setObjectName(QStringLiteral("apb2div_ComboBox"));
 }
 
@@ -365,10 +293,7 @@ void KytoMultiplierPLL::buildUsbDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
     usbdivLabel = makeLabel(QStringLiteral("usbdiv"), l.usbDivLabel, 10);
-    usbdivComboBox = makeCombo(l.usbDiv, 60, 0,
-                               {QStringLiteral("  /1"), QStringLiteral("  /1.5"), QStringLiteral("  /2"),
-                                QStringLiteral("  /2.5"), QStringLiteral("  /3"), QStringLiteral("  /3.5"),
-                                QStringLiteral("  /4")});
+    usbdivComboBox = makeCombo(l.usbDiv, 60, 0, usbDividers().items());
     usbdivComboBox->setObjectName(QStringLiteral("usbdiv_ComboBox"));
 }
 
@@ -403,7 +328,7 @@ void KytoMultiplierPLL::buildHickReadout()
     hickLabel = makeLabel(QStringLiteral("hick(MHz)"), l.hickLabel, 10);
     hickReadout = addLineEdit(QString::number(model->hickMhz), l.hick.x(), l.hick.y(), 80);
     hickReadout->setObjectName(QStringLiteral("hick_ReadOut"));
-    hickReadout->setStyleSheet(QString::fromLatin1(kReadoutStyle));
+    hickReadout->setStyleSheet(PageStyles::frame(true));
     hickReadout->setReadOnly(true);
     hickReadout->setFixedHeight(30);
 }
@@ -412,11 +337,11 @@ void KytoMultiplierPLL::buildClockoutDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
     clockoutdivLabel = makeLabel(QStringLiteral("clockoutdiv"), l.clockoutDivLabel, 10);
-    clockoutdivComboBox = makeCombo(l.clockoutDiv, 70, 0, dividerItems({1, 2, 4, 8, 16, 64, 128, 256, 512}));
+    clockoutdivComboBox = makeCombo(l.clockoutDiv, 70, 0, DividerTable::ahb().items());
     clockoutdivComboBox->setObjectName(QStringLiteral("clockoutdiv_ComboBox"));
     clkoutFreqLabel = makeLabel(QString(), l.clkoutFreq, 9, 70);
     clkoutFreqLabel->setObjectName(QStringLiteral("clkoutFreq_Label"));
-    setTextColor(clkoutFreqLabel, Qt::darkGreen);
+    Readouts::setLabelColour(clkoutFreqLabel, Qt::darkGreen);
 }
 
 void KytoMultiplierPLL::buildClkoutPinCombo()
@@ -428,7 +353,7 @@ void KytoMultiplierPLL::buildClkoutPinCombo()
     if (!clkoutFreqLabel) {
         clkoutFreqLabel = makeLabel(QString(), l.clkoutFreq, 9, 70);
         clkoutFreqLabel->setObjectName(QStringLiteral("clkoutFreq_Label"));
-        setTextColor(clkoutFreqLabel, Qt::darkGreen);
+        Readouts::setLabelColour(clkoutFreqLabel, Qt::darkGreen);
     }
 }
 
@@ -477,7 +402,7 @@ void KytoMultiplierPLL::buildSclkEdit()
     sclkLineEdit->setObjectName(QStringLiteral("sclk_LineEdit"));
     sclkLineEdit->setFixedHeight(28);
     sclkLineEdit->setFixedWidth(80);
-    sclkLineEdit->setStyleSheet(QString::fromLatin1(kSclkEditStyle));
+    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
     sclkLineEdit->setMaxLength(9);
     sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
     sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
@@ -491,12 +416,10 @@ void KytoMultiplierPLL::buildPeripheralReadouts()
     static const char *const listNames[4] = {"toapb1peripheral", "toapb1tmr", "toapb2peripheral", "toapb2tmr"};
     const QStringList *contents[4] = {&table.apb1PeripheralList, &table.apb1TimerList,
                                       &table.apb2PeripheralList, &table.apb2TimerList};
+    // Lists are numbered in the order added, which is the bus order below.
     auto addList = [&](int which) {
-        listButtons[which] = addListButton(l.listX, l.listButtonY[which], 9);
-        listButtons[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List_Button"));
-        peripheralLists[which] = addLabelList(*contents[which], l.listX, l.listY[which], 4 - which, 4);
-        peripheralLists[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List"));
-        peripheralLists[which]->hide();
+        lists.add(this, QString::fromLatin1(listNames[which]), *contents[which], QPoint(l.listX, l.listButtonY[which]),
+                  QPoint(l.listX, l.listY[which]), 4 - which);
     };
 
     for (const MultiplierReadout &r : l.readouts) {
@@ -532,7 +455,7 @@ void KytoMultiplierPLL::buildReadOnlyFreqEdits()
         box->setReadOnly(true);
         box->setFixedHeight(30);
         box->setFixedWidth(30);
-        box->setStyleSheet(QString::fromLatin1(kFixedBoxStyle));
+        box->setStyleSheet(PageStyles::fixedBox());
         box->setObjectName(QString::fromLatin1(name));
         // The holder was sized for the wider maximum; fit it to the box.
         box->parentWidget()->adjustSize();
@@ -547,9 +470,7 @@ void KytoMultiplierPLL::buildAdcDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
     adcdivLabel = makeLabel(QStringLiteral("adcdiv"), l.adcDivLabel, 9);
-    toadcdivComboBox = makeCombo(l.adcDiv, 50, 3,
-                                 {QStringLiteral(" /2"), QStringLiteral(" /4"), QStringLiteral(" /6"),
-                                  QStringLiteral(" /8"), QStringLiteral(" /12"), QStringLiteral(" /16")});
+    toadcdivComboBox = makeCombo(l.adcDiv, 50, 3, DividerTable::adc().items());
     toadcdivComboBox->setObjectName(QStringLiteral("toadcdiv_ComboBox"));
     toadcswitchComboBox = makeCombo(l.adcSwitch, 68, 2, {QStringLiteral("disable"), QStringLiteral("enable")});
     toadcswitchComboBox->setObjectName(QStringLiteral("toadcswitch_ComboBox"));
@@ -605,10 +526,10 @@ void KytoMultiplierPLL::connectSignals()
     connect(clockoutPinSelectComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
     connect(sclkLineEdit, SIGNAL(returnPressed()), this, SLOT(sclk_LineEdit_returnPressed()));
     connect(sclkLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(sclk_LineEdit_textChanged(const QString &)));
-    connect(listButtons[0], SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
-    connect(listButtons[1], SIGNAL(clicked()), this, SLOT(toapb1tmr_List_Button_checkSlot()));
-    connect(listButtons[2], SIGNAL(clicked()), this, SLOT(toapb2peripheral_List_Button_checkSlot()));
-    connect(listButtons[3], SIGNAL(clicked()), this, SLOT(toapb2tmr_List_Button_checkSlot()));
+    connect(lists.button(0), SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
+    connect(lists.button(1), SIGNAL(clicked()), this, SLOT(toapb1tmr_List_Button_checkSlot()));
+    connect(lists.button(2), SIGNAL(clicked()), this, SLOT(toapb2peripheral_List_Button_checkSlot()));
+    connect(lists.button(3), SIGNAL(clicked()), this, SLOT(toapb2tmr_List_Button_checkSlot()));
 }
 
 // ---------------------------------------------------------------- defaults
@@ -774,7 +695,7 @@ void KytoMultiplierPLL::highlightClockPaths()
     updateHextEnables();
     hickLabel->setEnabled(true);
     hickReadout->setEnabled(true);
-    hickReadout->setStyleSheet(QString::fromLatin1(kBoxOnStyle));
+    hickReadout->setStyleSheet(PageStyles::frame(true));
     updatePllEnables();
     if (table.hasHick48Branches)
         updateHickToSclkStyle(sclkselectRadios[2]->isChecked());
@@ -784,18 +705,18 @@ void KytoMultiplierPLL::highlightClockPaths()
 
 void KytoMultiplierPLL::updateLextBypassStyle(bool flag)
 {
-    lextReadout->setStyleSheet(QString::fromLatin1(flag ? kBoxOnStyle : kBoxOffStyle));
+    lextReadout->setStyleSheet(PageStyles::frame(flag));
     lextLabel->setEnabled(flag);
     lextReadout->setEnabled(flag);
     lextBypassLabel->setEnabled(flag);
     lextInLabel->setEnabled(flag);
     lextbypassComboBox->setComboBoxEnabled(flag);
     if (flag) {
-        lextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+        lextInLabel->setStyleSheet(PageStyles::pinText(true));
         setBypassOut(lextOutLabel, lextbypassComboBox->currentIndex());
     } else {
-        lextInLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
-        lextOutLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        lextInLabel->setStyleSheet(PageStyles::pinText(false));
+        lextOutLabel->setStyleSheet(PageStyles::pinText(false));
         lextOutLabel->setEnabled(false);
     }
 }
@@ -804,9 +725,9 @@ void KytoMultiplierPLL::setBypassOut(QLabel *out, int index)
 {
     if (index == 0) {
         out->setEnabled(true);
-        out->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+        out->setStyleSheet(PageStyles::pinText(true));
     } else {
-        out->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        out->setStyleSheet(PageStyles::pinText(false));
         out->setEnabled(false);
     }
 }
@@ -815,10 +736,10 @@ void KytoMultiplierPLL::setHextEditEnabled(bool flag)
 {
     hextEnabled = flag;
     if (flag) {
-        hextLineEdit->setStyleSheet(QString::fromLatin1(kHextOnStyle));
+        hextLineEdit->setStyleSheet(PageStyles::editApplied());
         onHextTextChanged(hextLineEdit->text());
     } else {
-        hextLineEdit->setStyleSheet(QString::fromLatin1(kHextOffStyle));
+        hextLineEdit->setStyleSheet(PageStyles::editGreyed());
     }
     hextLabel->setEnabled(flag);
     hextLineEdit->setEnabled(flag);
@@ -826,11 +747,11 @@ void KytoMultiplierPLL::setHextEditEnabled(bool flag)
     hextInLabel->setEnabled(flag);
     hextbypassComboBox->setComboBoxEnabled(flag);
     if (flag) {
-        hextInLabel->setStyleSheet(QString::fromLatin1(kTextOnStyle));
+        hextInLabel->setStyleSheet(PageStyles::pinText(true));
         setBypassOut(hextOutLabel, hextbypassComboBox->currentIndex());
     } else {
-        hextInLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
-        hextOutLabel->setStyleSheet(QString::fromLatin1(kTextOffStyle));
+        hextInLabel->setStyleSheet(PageStyles::pinText(false));
+        hextOutLabel->setStyleSheet(PageStyles::pinText(false));
         hextOutLabel->setEnabled(false);
     }
 }
@@ -841,13 +762,13 @@ void KytoMultiplierPLL::updateRtcSwitchEnables()
     updateRtcSelStyle(on);
     rtcLabel->setEnabled(on);
     rtcReadout->setEnabled(on);
-    setEditTextColor(rtcReadout, on ? Qt::darkGreen : Qt::gray);
+    Readouts::setEditColour(rtcReadout, on ? Qt::darkGreen : Qt::gray);
 }
 
 static void styleRadioGroup(QLabel *label, const QVector<QRadioButton *> &radios, bool flag)
 {
     for (QRadioButton *radio : radios) {
-        radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+        radio->setStyleSheet(PageStyles::radio(flag));
         radio->setEnabled(flag);
     }
     if (label)
@@ -886,7 +807,7 @@ void KytoMultiplierPLL::updateAdcEnables()
     toadcdivComboBox->setComboBoxEnabled(on);
     adcLabel->setEnabled(on);
     adcReadout->setEnabled(on);
-    setEditTextColor(adcReadout, on ? Qt::darkGreen : Qt::gray);
+    Readouts::setEditColour(adcReadout, on ? Qt::darkGreen : Qt::gray);
     updateToAdcSwitchStyle(on && clockoutInUse());
 }
 
@@ -936,7 +857,7 @@ void KytoMultiplierPLL::updateClkoutStyle(bool flag)
         clockoutdivComboBox->setComboBoxEnabled(flag);
     for (QRadioButton *radio : clkoutRadios) {
         radio->setEnabled(flag);
-        radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+        radio->setStyleSheet(PageStyles::radio(flag));
     }
     for (QLabel *label : clkoutNameLabels)
         label->setEnabled(flag);
@@ -952,7 +873,7 @@ void KytoMultiplierPLL::updateUsbSwitchStyle(bool flag)
 {
     const int i = clkoutCodes.indexOf(UsbOut);
     QRadioButton *radio = clkoutRadios[i];
-    radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+    radio->setStyleSheet(PageStyles::radio(flag));
     if (!flag && radio->isChecked() && usbswitchComboBox->currentIndex() != 0)
         clkoutRadios[0]->setChecked(true);
     clkoutNameLabels[i]->setEnabled(flag);
@@ -964,7 +885,7 @@ void KytoMultiplierPLL::updateToAdcSwitchStyle(bool flag)
 {
     const int i = clkoutCodes.indexOf(AdcOut);
     QRadioButton *radio = clkoutRadios[i];
-    radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOnStyle : kRadioOffStyle));
+    radio->setStyleSheet(PageStyles::radio(flag));
     if (!flag && radio->isChecked() && toadcswitchComboBox->currentIndex() != 1)
         clkoutRadios[0]->setChecked(true);
     clkoutNameLabels[i]->setEnabled(flag);
@@ -1014,13 +935,13 @@ void KytoMultiplierPLL::updateSourceLabels()
             sourceLabel->setVisible(true);
     }
     auto showMhz = [&](double f) {
-        sourceLabel->setText(QStringLiteral("(") + mhz(f) + QStringLiteral(" MHz)"));
-        clkoutFreqLabel->setText(QStringLiteral("(") + mhz(f / div) + QStringLiteral(" MHz)"));
+        sourceLabel->setText(QStringLiteral("(") + Readouts::mhz(f) + QStringLiteral(" MHz)"));
+        clkoutFreqLabel->setText(QStringLiteral("(") + Readouts::mhz(f / div) + QStringLiteral(" MHz)"));
     };
     switch (code) {
     case LickOut:
         sourceLabel->setText(QStringLiteral("(40.000 kHz)"));
-        clkoutFreqLabel->setText(QStringLiteral("(") + mhz(40 / div) + QStringLiteral(" kHz)"));
+        clkoutFreqLabel->setText(QStringLiteral("(") + Readouts::mhz(40 / div) + QStringLiteral(" kHz)"));
         break;
     case LextOut:
         if (rtcswitchComboBox->currentIndex() == 0 || !rtcselRadios[1]->isChecked()) {
@@ -1028,7 +949,7 @@ void KytoMultiplierPLL::updateSourceLabels()
             clkoutFreqLabel->setText(QString());
         } else {
             sourceLabel->setText(QStringLiteral("(32.768 kHz)"));
-            clkoutFreqLabel->setText(QStringLiteral("(") + mhz(32.768 / div) + QStringLiteral(" kHz)"));
+            clkoutFreqLabel->setText(QStringLiteral("(") + Readouts::mhz(32.768 / div) + QStringLiteral(" kHz)"));
         }
         break;
     case HickOut: {
@@ -1073,65 +994,47 @@ void KytoMultiplierPLL::refreshFrequencies()
         return;
     const double sclkLimit = model->maxSclk();
     const double apbLimit = table.apbMax;
-    auto colourFor = [](double value, double limit) { return value > limit ? QColor(Qt::red) : QColor(Qt::darkGreen); };
 
-    sclkLineEdit->setText(mhz(model->sclkMhz));
-    setEditTextColor(sclkLineEdit, colourFor(model->sclkMhz, sclkLimit));
+    Readouts::show(sclkLineEdit, model->sclkMhz, sclkLimit);
     for (int i = 0; i < readouts.size(); ++i) {
         QLineEdit *box = readouts[i];
         switch (table.layout.readouts[i].kind) {
         case ReadoutKind::Sclk:
-            box->setText(mhz(model->sclkMhz));
-            setEditTextColor(box, colourFor(model->sclkMhz, sclkLimit));
+            Readouts::show(box, model->sclkMhz, sclkLimit);
             break;
         case ReadoutKind::Systick:
-            box->setText(mhz(model->ahbMhz * 0.125));
-            setEditTextColor(box, colourFor(model->ahbMhz, sclkLimit));
+            // SysTick runs at AHB / 8 and is within its limit while AHB is.
+            Readouts::show(box, model->ahbMhz * 0.125, sclkLimit * 0.125);
             break;
         case ReadoutKind::Ahb:
-            box->setText(mhz(model->ahbMhz));
-            setEditTextColor(box, colourFor(model->ahbMhz, sclkLimit));
+            Readouts::show(box, model->ahbMhz, sclkLimit);
             break;
         case ReadoutKind::Apb1:
-            box->setText(mhz(model->apb1Mhz));
-            setEditTextColor(box, colourFor(model->apb1Mhz, apbLimit));
+            Readouts::show(box, model->apb1Mhz, apbLimit);
             break;
         case ReadoutKind::Apb1Timer:
-            box->setText(mhz(model->apb1TimerMhz));
-            setEditTextColor(box, colourFor(model->apb1TimerMhz, sclkLimit));
+            Readouts::show(box, model->apb1TimerMhz, sclkLimit);
             break;
         case ReadoutKind::Apb2:
-            box->setText(mhz(model->apb2Mhz));
-            setEditTextColor(box, colourFor(model->apb2Mhz, apbLimit));
+            Readouts::show(box, model->apb2Mhz, apbLimit);
             break;
         case ReadoutKind::Apb2Timer:
-            box->setText(mhz(model->apb2TimerMhz));
-            setEditTextColor(box, colourFor(model->apb2TimerMhz, sclkLimit));
+            Readouts::show(box, model->apb2TimerMhz, sclkLimit);
             break;
         case ReadoutKind::Adc:
-            if (toadcswitchComboBox->currentIndex() == 0)
-                setEditTextColor(box, Qt::gray);
-            else
-                setEditTextColor(box, colourFor(model->adcMhz, 28.0));
-            box->setText(mhz(model->adcMhz));
+            Readouts::show(box, model->adcMhz, 28.0, toadcswitchComboBox->currentIndex() != 0);
             break;
         }
     }
     syncApbDividersFromModel();
 
-    setTextColor(usbFreqLabel, model->usbMhz == 48.0 ? QColor(Qt::darkGreen) : QColor(Qt::red));
-    usbFreqLabel->setText(mhz(model->usbMhz) + QStringLiteral(" MHz"));
-
-    int usbIndex = 0;
-    for (int i = 0; i <= 12; ++i) {
-        if (model->usbDiv == 1.0 + 0.5 * i)
-            usbIndex = i;
-    }
-    usbdivComboBox->setCurrentIndex(usbIndex);
+    Readouts::setLabelColour(usbFreqLabel, model->usbMhz == 48.0 ? QColor(Qt::darkGreen) : QColor(Qt::red));
+    usbFreqLabel->setText(Readouts::mhz(model->usbMhz) + QStringLiteral(" MHz"));
+    syncUsbDividerFromModel();
 
     if (pllOutputLabel->isEnabled()) {
-        pllOutputLabel->setText(mhz(model->pllMhz) + QStringLiteral("MHz"));
-        setTextColor(pllOutputLabel, colourFor(model->pllMhz, sclkLimit));
+        pllOutputLabel->setText(Readouts::mhz(model->pllMhz) + QStringLiteral("MHz"));
+        Readouts::setLabelColour(pllOutputLabel, Readouts::limitColour(model->pllMhz, sclkLimit));
     } else {
         pllOutputLabel->setText(QString());
     }
@@ -1141,10 +1044,15 @@ void KytoMultiplierPLL::refreshFrequencies()
 
 void KytoMultiplierPLL::syncApbDividersFromModel()
 {
-    apb1divComboBox->setCurrentIndex(qMax(0, indexOfDivisor(kApbDivisors, model->apb1Div)));
-    apb2divComboBox->setCurrentIndex(qMax(0, indexOfDivisor(kApbDivisors, model->apb2Div)));
+    apb1divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb1Div));
+    apb2divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb2Div));
     apb1TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb1TimerMult));
     apb2TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb2TimerMult));
+}
+
+void KytoMultiplierPLL::syncUsbDividerFromModel()
+{
+    usbdivComboBox->setCurrentIndex(usbDividers().indexOrFirst(model->usbDiv));
 }
 
 void KytoMultiplierPLL::syncPllMultFromModel()
@@ -1184,37 +1092,8 @@ void KytoMultiplierPLL::updateErtcDisplay()
 
 void KytoMultiplierPLL::mousePressEvent(QMouseEvent *event)
 {
-    for (int i = 0; i < 4; ++i) {
-        if (!peripheralLists[i]->isHidden()) {
-            peripheralLists[i]->hide();
-            listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
-            listButtons[i]->setFocus(Qt::MouseFocusReason);
-        }
-    }
+    lists.closeAll();
     QWidget::mousePressEvent(event);
-}
-
-// ---------------------------------------------------------------- messages
-
-void KytoMultiplierPLL::showError(const QString &text)
-{
-    // A design being opened is checked once, complete, after its last key;
-    // the slots run on the way would repeat the same error for every key.
-    if (applyingDesignKeys)
-        return;
-    QMessageBox box(QMessageBox::Critical, trText("Error"), text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(trText("Ok"));
-    UserDialogs::exec(box);
-}
-
-bool KytoMultiplierPLL::askToContinue(const QString &text)
-{
-    QMessageBox box(QMessageBox::Warning, trText("Warning"), text);
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
-    box.button(QMessageBox::Yes)->setText(trText("Yes"));
-    box.button(QMessageBox::Cancel)->setText(trText("Cancel"));
-    return UserDialogs::exec(box) == QMessageBox::Yes;
 }
 
 // ---------------------------------------------------------------- input checks
@@ -1224,7 +1103,7 @@ bool KytoMultiplierPLL::validateHextLineEdit(double *value)
     *value = 0;
     const double v = hextLineEdit->text().toDouble();
     if (v < 4 || v > 25) {
-        showError(trText("hext input error!"));
+        messages.showError(messages.tr(kHextInputError));
         return false;
     }
     *value = v;
@@ -1236,7 +1115,7 @@ bool KytoMultiplierPLL::checkSclkInput(double *value)
     *value = 0;
     const double v = sclkLineEdit->text().toDouble();
     if (v < 4 || v > model->maxSclk()) {
-        showError(trText("sclk input error!"));
+        messages.showError(messages.tr(kSclkInputError));
         return false;
     }
     *value = v;
@@ -1268,7 +1147,7 @@ bool KytoMultiplierPLL::checkHextInput()
         return true;
     const double v = hextLineEdit->text().toDouble();
     if (v < 4 || v > 25) {
-        showError(trText("hext input error!"));
+        messages.showError(messages.tr(kHextInputError));
         return false;
     }
     model->hextMhz = v;
@@ -1280,16 +1159,16 @@ bool KytoMultiplierPLL::checkPllInput()
     // Half-applied designs pass through states the file never held (SCLK still
     // on the PLL while its HEXT is 20 MHz); only the complete design is checked
     // and, if need be, repaired.
-    if (applyingDesignKeys)
+    if (messages.isQuiet())
         return true;
     if (!model->isPllUsed() || !pllrcsRadios[0]->isChecked())
         return true;
     const double in = model->pllInputFrequency();
     if (in < 2) {
-        showError(trText("pll input clock source range 2-16MHz!"));
+        messages.showError(messages.tr(kPllInputError));
         model->hextMhz = 2.0 * model->hextDiv;
     } else if (in > 16) {
-        showError(trText("pll input clock source range 2-16MHz!"));
+        messages.showError(messages.tr(kPllInputError));
         model->hextMhz = 16.0;
     } else {
         return true;
@@ -1304,13 +1183,13 @@ bool KytoMultiplierPLL::validateLineEdits()
     if (hextEnabled) {
         const double v = hextLineEdit->text().toDouble();
         if (v < 4 || v > 25) {
-            showError(trText("hext input error!"));
+            messages.showError(messages.tr(kHextInputError));
             return false;
         }
     }
     const double s = sclkLineEdit->text().toDouble();
     if (s < 4 || s > model->maxSclk()) {
-        showError(trText("sclk input error!"));
+        messages.showError(messages.tr(kSclkInputError));
         return false;
     }
     return true;
@@ -1402,20 +1281,18 @@ void KytoMultiplierPLL::onHextReturnPressed()
         usbTuning();
     plainRecompute();
     updateErtcDisplay();
-    hextLineEdit->setStyleSheet(QString::fromLatin1(kCommittedStyle));
+    hextLineEdit->setStyleSheet(PageStyles::editApplied());
 }
 
 void KytoMultiplierPLL::onHextTextChanged(const QString &text)
 {
     const double v = toDoubleOrZero(text);
-    const bool committed = QString::number(v, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
-    hextLineEdit->setStyleSheet(QString::fromLatin1(committed ? kCommittedStyle : kPendingStyle));
-    setEditTextColor(hextLineEdit, (v < 4 || v > 25) ? Qt::red : Qt::black);
+    Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5), v >= 4 && v <= 25, Qt::black);
 }
 
 void KytoMultiplierPLL::onHextDivChanged(int index)
 {
-    model->hextDiv = divisorAt(kHextDivisors, index, 2);
+    model->hextDiv = hextDividers().intAt(index);
     if (!takeOverHext())
         return;
     retarget();
@@ -1455,7 +1332,7 @@ void KytoMultiplierPLL::onSclkSelectHextToggled(bool)
     if (sclkselectRadios[0]->isChecked()) {
         model->sclkSource = 0;
         sclkLineEdit->setEnabled(false);
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kInactiveStyle));
+        sclkLineEdit->setStyleSheet(PageStyles::editIdle());
         double value = 0;
         if (!validateHextLineEdit(&value))
             return;
@@ -1471,7 +1348,7 @@ void KytoMultiplierPLL::onSclkSelectPllToggled(bool)
     if (sclkselectRadios[1]->isChecked()) {
         model->sclkSource = 1;
         sclkLineEdit->setEnabled(true);
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kCommittedStyle));
+        sclkLineEdit->setStyleSheet(PageStyles::editApplied());
         if (!takeOverHext())
             return;
         plainRecompute();
@@ -1485,7 +1362,7 @@ void KytoMultiplierPLL::onSclkSelectHickToggled(bool)
     if (sclkselectRadios[2]->isChecked()) {
         model->sclkSource = 2;
         sclkLineEdit->setEnabled(false);
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kInactiveStyle));
+        sclkLineEdit->setStyleSheet(PageStyles::editIdle());
         plainRecompute();
     }
     recomputeAndRefresh();
@@ -1493,25 +1370,25 @@ void KytoMultiplierPLL::onSclkSelectHickToggled(bool)
 
 void KytoMultiplierPLL::onAhbDivChanged(int)
 {
-    model->ahbDiv = divisorAt(kAhbDivisors, ahbdivComboBox->currentIndex(), 1);
+    model->ahbDiv = DividerTable::ahb().intAt(ahbdivComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onApb1DivChanged(int)
 {
-    model->apb1Div = divisorAt(kApbDivisors, apb1divComboBox->currentIndex(), 1);
+    model->apb1Div = DividerTable::apb().intAt(apb1divComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onApb2DivChanged(int)
 {
-    model->apb2Div = divisorAt(kApbDivisors, apb2divComboBox->currentIndex(), 1);
+    model->apb2Div = DividerTable::apb().intAt(apb2divComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClockoutDivChanged(int)
 {
-    model->clkoutDiv = divisorAt(kAhbDivisors, clockoutdivComboBox->currentIndex(), 1);
+    model->clkoutDiv = DividerTable::clockOut().intAt(clockoutdivComboBox->currentIndex());
     plainRecompute();
 }
 
@@ -1524,7 +1401,7 @@ void KytoMultiplierPLL::onToAdcSwitchChanged(int index)
 
 void KytoMultiplierPLL::onToAdcDivChanged(int index)
 {
-    model->adcDiv = divisorAt(kAdcDivisors, index, 2);
+    model->adcDiv = DividerTable::adc().intAt(index);
     plainRecompute();
 }
 
@@ -1616,70 +1493,41 @@ void KytoMultiplierPLL::onSclkReturnPressed()
         return;
     model->recomputeFromPll();
     syncPllMultFromModel();
-    sclkLineEdit->setStyleSheet(QString::fromLatin1(kCommittedSclkStyle));
+    sclkLineEdit->setStyleSheet(PageStyles::editAppliedRound());
     refreshFrequencies();
 }
 
 void KytoMultiplierPLL::onSclkTextChanged(const QString &text)
 {
     const double v = toDoubleOrZero(text);
-    if (QString::number(v, 'f', 3) == QString::number(model->sclkMhz, 'f', 3)) {
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(sclkLineEdit->isEnabled() ? kCommittedStyle : kInactiveStyle));
-    } else {
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kPendingStyle));
-    }
-    setEditTextColor(sclkLineEdit, (v < 4 || v > model->maxSclk()) ? Qt::red : Qt::darkGreen);
+    Readouts::showTypedEdit(sclkLineEdit, Readouts::typedState(text, model->sclkMhz, 3, sclkLineEdit->isEnabled()),
+                            v >= 4 && v <= model->maxSclk(), Qt::darkGreen);
 }
 
 void KytoMultiplierPLL::onListButtonClicked(int list)
 {
-    QWidget *own = peripheralLists[list];
-    if (!own->isHidden()) {
-        own->hide();
-        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
-    } else {
-        own->show();
-        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListOpenIcon)));
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (i == list || peripheralLists[i]->isHidden())
-            continue;
-        peripheralLists[i]->hide();
-        listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
-    }
+    lists.toggle(list);
 }
 
 // ---------------------------------------------------------------- generation
 
 bool KytoMultiplierPLL::runLimitChecks()
 {
-    const int sclkLimit = model->maxSclk();
-    const int apbLimit = table.apbMax;
-    auto limitText = [this](const char *what, int limit) {
-        return trText(what) + QStringLiteral(" ") + QString::number(limit) + QStringLiteral("MHz");
+    const double sclkLimit = model->maxSclk();
+    const double apbLimit = table.apbMax;
+    QVector<LimitRow> limits{
+        {model->sclkMhz, sclkLimit, QT_TRANSLATE_NOOP("KytoMultiplierPLL", "Can not support sclk greater than")},
+        {model->apb1Mhz, apbLimit, QT_TRANSLATE_NOOP("KytoMultiplierPLL", "Can not support apb1clk greater than")},
+        {model->apb2Mhz, apbLimit, QT_TRANSLATE_NOOP("KytoMultiplierPLL", "Can not support apb2clk greater than")},
     };
-    if (model->sclkMhz > sclkLimit) {
-        showError(limitText("Can not support sclk greater than", sclkLimit));
-        return false;
-    }
-    if (model->apb1Mhz > apbLimit) {
-        showError(limitText("Can not support apb1clk greater than", apbLimit));
-        return false;
-    }
-    if (model->apb2Mhz > apbLimit) {
-        showError(limitText("Can not support apb2clk greater than", apbLimit));
-        return false;
-    }
-    if (pllOutputLabel->isEnabled() && model->pllMhz > sclkLimit) {
-        showError(limitText("Can not support pll clock greater than", sclkLimit));
-        return false;
-    }
-    if (model->usbDisabled == 0 && model->usbMhz != 48.0
-        && !askToContinue(trText("USB clock must be 48MHz. But the USB clock of current config is wrong.  please confirm whether to continue?")))
-        return false;
-    if (model->adcEnabled && model->adcMhz > 28.0 && !askToContinue(trText(table.adcQuestion)))
-        return false;
-    return true;
+    if (pllOutputLabel->isEnabled())
+        limits.append({model->pllMhz, sclkLimit, QT_TRANSLATE_NOOP("KytoMultiplierPLL", "Can not support pll clock greater than")});
+    const QVector<LimitQuestion> questions{
+        {model->usbDisabled == 0 && model->usbMhz != 48.0,
+         QT_TRANSLATE_NOOP("KytoMultiplierPLL", "USB clock must be 48MHz. But the USB clock of current config is wrong.  please confirm whether to continue?")},
+        {model->adcEnabled && model->adcMhz > 28.0, table.adcQuestion},
+    };
+    return LimitChecks::pass(messages, limits, questions);
 }
 
 bool KytoMultiplierPLL::generateCode()
@@ -1688,125 +1536,121 @@ bool KytoMultiplierPLL::generateCode()
         return false;
     if (!runLimitChecks())
         return false;
-
-    const bool interactive = model->interactiveGenerate == 1;
-    QString folder;
-    if (interactive) {
-        folder = UserDialogs::getExistingDirectory(this, trText("Select directory"), QString(),
-                                                   QFileDialog::ShowDirsOnly);
-        if (folder.isNull())
-            return false;
-    } else {
-        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Code_Sample");
-    }
-
-    const QString incDir = folder + QStringLiteral("/") + QStringLiteral("inc");
-    const QString srcDir = folder + QStringLiteral("/") + QStringLiteral("src");
-    auto makeFolder = [this](const QString &dir, const char *error) {
-        if (QDir(dir).exists() || QDir().mkpath(dir))
-            return true;
-        QMessageBox box(QMessageBox::Critical, trText("Error"), trText(error));
-        box.setStandardButtons(QMessageBox::Ok);
-        UserDialogs::exec(box);
-        return false;
-    };
-    if (!makeFolder(incDir, "Creating \"inc\" folder error!"))
-        return false;
-    if (!makeFolder(srcDir, "Creating \"src\" folder error!"))
-        return false;
-
-    if (!model->writeSourceFiles(incDir, srcDir, table.templateStem)) {
-        QMessageBox box(QMessageBox::Critical, trText("Error"), trText("Generate code failed!"));
-        box.setStandardButtons(QMessageBox::Ok);
-        box.button(QMessageBox::Ok)->setText(trText("OK"));
-        UserDialogs::exec(box);
-        return false;
-    }
-    if (interactive) {
-        const QString stem = table.templateStem;
-        QString text = trText("Generate code finished!  Files:") + QStringLiteral("\n\n");
-        for (const QString &file : {QStringLiteral("src/main.c"), QStringLiteral("src/%1_clock.c").arg(stem),
-                                    QStringLiteral("inc/%1_clock.h").arg(stem), QStringLiteral("inc/%1_conf.h").arg(stem)})
-            text += file + QStringLiteral("\n");
-        QMessageBox box(QMessageBox::Information, trText("Information"), text);
-        QPushButton *openFolder = box.addButton(trText(" Open Folder  "), QMessageBox::ActionRole);
-        box.addButton(trText("OK"), QMessageBox::ActionRole);
-        UserDialogs::exec(box);
-        if (box.clickedButton() == openFolder)
-            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-    }
-    return true;
+    return CodeGeneration::writeSources(this, messages, model, table.templateStem);
 }
 
 // ---------------------------------------------------------------- design files
-
-QVector<KytoMultiplierPLL::DesignKey> KytoMultiplierPLL::designValues() const
-{
-    const bool four = table.hasHick48Branches;
-    auto num = [](int v) { return QString::number(v); };
-    QVector<DesignKey> keys;
-    keys << DesignKey{QStringLiteral("lextbypass"), num(model->lextBypass ? 1 : 0)}
-         << DesignKey{QStringLiteral("rtcsel"), num(model->rtcSource)}
-         << DesignKey{QStringLiteral("rtcswitch"), num(model->rtcEnabled ? 1 : 0)}
-         << DesignKey{QStringLiteral("hext"), QString::number(model->hextMhz, 'f', 6)}
-         << DesignKey{QStringLiteral("hextbypass"), num(model->hextBypass ? 1 : 0)};
-    if (table.hasHextDivCombo)
-        keys << DesignKey{QStringLiteral("hextdiv"), num(model->hextDiv)};
-    keys << DesignKey{QStringLiteral("pllhextdiv"), num(model->pllHextDivEnabled)}
-         << DesignKey{QStringLiteral("pllrcs"), num(model->pllSource)}
-         << DesignKey{QStringLiteral("pllmult"), num(model->pllMult)}
-         << DesignKey{QStringLiteral("sclkselect"), num(model->sclkSource)}
-         << DesignKey{QStringLiteral("ahbdiv"), num(model->ahbDiv)}
-         << DesignKey{QStringLiteral("apb1div"), num(model->apb1Div)}
-         << DesignKey{QStringLiteral("apb2div"), num(model->apb2Div)}
-         << DesignKey{QStringLiteral("usbdiv"), QString::number(model->usbDiv, 'f', 1)};
-    if (four)
-        keys << DesignKey{QStringLiteral("hicktousb"), num(model->usbFromHick)};
-    keys << DesignKey{QStringLiteral("tousbswitch"), num(model->usbDisabled)};
-    if (four)
-        keys << DesignKey{QStringLiteral("hicktosclk"), num(model->sclkHick48)};
-    keys << DesignKey{QStringLiteral("clkout"), num(model->clkoutSource)};
-    if (four)
-        keys << DesignKey{QStringLiteral("clkoutdiv"), num(model->clkoutDiv)};
-    keys << DesignKey{QStringLiteral("clkoutpinselect"), num(model->clkoutPin)}
-         << DesignKey{QStringLiteral("adcswitch"), num(model->adcEnabled ? 1 : 0)}
-         << DesignKey{QStringLiteral("adcdiv"), num(model->adcDiv)};
-    return keys;
-}
 
 void KytoMultiplierPLL::saveConfig(QString seriesName)
 {
     if (!runLimitChecks())
         return;
-    const QString path = UserDialogs::getSaveFileName(this, trText("Save"), seriesName + QStringLiteral("_Clock"),
-                                                      trText("Config file (*.ZKCF)"));
-    if (path.isNull())
-        return;
+    DesignFile::save(this, messages, seriesName, designKeys.values());
+}
 
-    // Written beside the old file and swapped in only when complete, so that
-    // a failed write never destroys the previous design.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Text);
-    if (ok) {
-        QXmlStreamWriter writer(&file);
-        writer.setAutoFormatting(true);
-        writer.writeStartDocument();
-        writer.writeStartElement(QStringLiteral("Configuration"));
-        writer.writeTextElement(QStringLiteral("MCU"), seriesName);
-        for (const DesignKey &key : designValues())
-            writer.writeTextElement(key.key, key.value);
-        writer.writeEndElement();
-        ok = !writer.hasError() && file.commit();
+// Written in row order; a row's read sets the control first and the model
+// second for switches and radios, the model first for dividers, so that
+// the slot a control runs sees the same model as it always did.
+void KytoMultiplierPLL::buildDesignKeys()
+{
+    using Keys = DesignKeyTable;
+    const bool four = table.hasHick48Branches;
+    designKeys.add(Keys::onOff(QStringLiteral("lextbypass"), [this] { return model->lextBypass; }, [this](bool on) {
+        lextbypassComboBox->setCurrentIndex(on ? 1 : 0);
+        model->lextBypass = on;
+    }));
+    designKeys.add(Keys::code(QStringLiteral("rtcsel"), [this] { return model->rtcSource; }, [this](int v) {
+        rtcselRadios[v]->setChecked(true);
+        model->rtcSource = v;
+    }, {0, 1, 2}, 0));
+    designKeys.add(Keys::onOff(QStringLiteral("rtcswitch"), [this] { return model->rtcEnabled; }, [this](bool on) {
+        rtcswitchComboBox->setCurrentIndex(on ? 1 : 0);
+        model->rtcEnabled = on;
+    }));
+    designKeys.add(Keys::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
+                              [this](const QString &text) {
+        hextLineEdit->setText(text);
+        model->hextMhz = toDoubleOrZero(text);
+    }));
+    designKeys.add(Keys::onOff(QStringLiteral("hextbypass"), [this] { return model->hextBypass; }, [this](bool on) {
+        hextbypassComboBox->setCurrentIndex(on ? 1 : 0);
+        model->hextBypass = on;
+    }));
+    if (table.hasHextDivCombo) {
+        designKeys.add(Keys::code(QStringLiteral("hextdiv"), [this] { return model->hextDiv; }, [this](int v) {
+            model->hextDiv = v;
+            hextdivComboBox->setCurrentIndex(hextDividers().indexOrFirst(v));
+        }, hextDividers().codes(), 2));
     }
-    if (!ok) {
-        file.cancelWriting();
-        showError(trText("Save file failed!"));
-        return;
+    designKeys.add(Keys::onOff(QStringLiteral("pllhextdiv"), [this] { return model->pllHextDivEnabled != 0; }, [this](bool on) {
+        pllhextdivRadios[on ? 1 : 0]->setChecked(true);
+        model->pllHextDivEnabled = on ? 1 : 0;
+    }));
+    designKeys.add(Keys::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; }, [this](bool on) {
+        pllrcsRadios[on ? 1 : 0]->setChecked(true);
+        model->pllSource = on ? 1 : 0;
+    }));
+    // The model follows the factor through the combo box's slot.
+    QVector<int> factors;
+    for (int factor = 2; factor <= 64; ++factor)
+        factors << factor;
+    designKeys.add(Keys::code(QStringLiteral("pllmult"), [this] { return model->pllMult; }, [this](int v) {
+        pllmultComboBox->setCurrentIndex(v - 2);
+    }, factors, 2));
+    designKeys.add(Keys::code(QStringLiteral("sclkselect"), [this] { return model->sclkSource; }, [this](int v) {
+        sclkselectRadios[v]->setChecked(true);
+        model->sclkSource = v;
+    }, {0, 1, 2}, 0));
+    auto dividerRow = [this](const QString &key, const DividerTable &dividers, int ClockTreeModel::*field,
+                                    CustomComboBox1 *KytoMultiplierPLL::*combo) {
+        designKeys.add(DesignKeyTable::code(key, [this, field] { return model->*field; }, [this, field, combo, &dividers](int v) {
+            model->*field = v;
+            (this->*combo)->setCurrentIndex(dividers.indexOrFirst(v));
+        }, dividers.codes(), dividers.intAt(0)));
+    };
+    dividerRow(QStringLiteral("ahbdiv"), DividerTable::ahb(), &ClockTreeModel::ahbDiv, &KytoMultiplierPLL::ahbdivComboBox);
+    dividerRow(QStringLiteral("apb1div"), DividerTable::apb(), &ClockTreeModel::apb1Div, &KytoMultiplierPLL::apb1divComboBox);
+    dividerRow(QStringLiteral("apb2div"), DividerTable::apb(), &ClockTreeModel::apb2Div, &KytoMultiplierPLL::apb2divComboBox);
+    designKeys.add(Keys::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
+                              [this](const QString &text) {
+        const int index = usbDividers().indexOrFirst(toDoubleOrZero(text));
+        model->usbDiv = usbDividers().valueAt(index);
+        usbdivComboBox->setCurrentIndex(index);
+    }));
+    if (four) {
+        designKeys.add(Keys::code(QStringLiteral("hicktousb"), [this] { return model->usbFromHick; }, [this](int v) {
+            hicktousbRadios[v]->setChecked(true);
+            model->usbFromHick = v;
+        }, {0, 1}, 0));
     }
-    QMessageBox box(QMessageBox::Information, trText("Information"), trText("Save file succeed!"));
-    box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(trText("Ok"));
-    UserDialogs::exec(box);
+    // Only the two codes the switch offers; any other number leaves USB off.
+    designKeys.add(Keys::code(QStringLiteral("tousbswitch"), [this] { return model->usbDisabled; }, [this](int v) {
+        model->usbDisabled = v;
+        usbswitchComboBox->setCurrentIndex(v);
+    }, {0, 1}, 1));
+    if (four) {
+        designKeys.add(Keys::code(QStringLiteral("hicktosclk"), [this] { return model->sclkHick48; }, [this](int v) {
+            hicktosclkRadios[v]->setChecked(true);
+            model->sclkHick48 = v;
+        }, {0, 1}, 0));
+    }
+    designKeys.add(Keys::code(QStringLiteral("clkout"), [this] { return model->clkoutSource; }, [this](int v) {
+        clkoutRadio(v)->setChecked(true);
+        model->clkoutSource = v;
+    }, clkoutCodes, NoClk));
+    if (four)
+        dividerRow(QStringLiteral("clkoutdiv"), DividerTable::clockOut(), &ClockTreeModel::clkoutDiv,
+                   &KytoMultiplierPLL::clockoutdivComboBox);
+    // Only "none" and "PA8" exist; an unknown pin means no clock-out.
+    designKeys.add(Keys::code(QStringLiteral("clkoutpinselect"), [this] { return model->clkoutPin; }, [this](int v) {
+        model->clkoutPin = v;
+        clockoutPinSelectComboBox->setCurrentIndex(v);
+    }, {0, 1}, 0));
+    designKeys.add(Keys::onOff(QStringLiteral("adcswitch"), [this] { return model->adcEnabled; }, [this](bool on) {
+        toadcswitchComboBox->setCurrentIndex(on ? 1 : 0);
+        model->adcEnabled = on;
+    }));
+    dividerRow(QStringLiteral("adcdiv"), DividerTable::adc(), &ClockTreeModel::adcDiv, &KytoMultiplierPLL::toadcdivComboBox);
 }
 
 QStringList KytoMultiplierPLL::loadOrder() const
@@ -1830,125 +1674,16 @@ QStringList KytoMultiplierPLL::loadOrder() const
     return keys;
 }
 
-void KytoMultiplierPLL::applyDesignKey(const QString &key, const QString &text)
-{
-    const int v = toIntOrZero(text);
-    if (key == QLatin1String("lextbypass")) {
-        lextbypassComboBox->setCurrentIndex(v != 0 ? 1 : 0);
-        model->lextBypass = v != 0;
-    } else if (key == QLatin1String("rtcsel")) {
-        const int radio = (v == 1 || v == 2) ? v : 0;
-        rtcselRadios[radio]->setChecked(true);
-        model->rtcSource = radio;
-    } else if (key == QLatin1String("rtcswitch")) {
-        rtcswitchComboBox->setCurrentIndex(v != 0 ? 1 : 0);
-        model->rtcEnabled = v != 0;
-    } else if (key == QLatin1String("hext")) {
-        hextLineEdit->setText(text);
-        model->hextMhz = toDoubleOrZero(text);
-    } else if (key == QLatin1String("hextbypass")) {
-        hextbypassComboBox->setCurrentIndex(v != 0 ? 1 : 0);
-        model->hextBypass = v != 0;
-    } else if (key == QLatin1String("hextdiv")) {
-        const int index = qMax(0, indexOfDivisor(kHextDivisors, v));
-        model->hextDiv = kHextDivisors[index];
-        hextdivComboBox->setCurrentIndex(index);
-    } else if (key == QLatin1String("pllhextdiv")) {
-        pllhextdivRadios[v != 0 ? 1 : 0]->setChecked(true);
-        model->pllHextDivEnabled = v != 0 ? 1 : 0;
-    } else if (key == QLatin1String("pllrcs")) {
-        pllrcsRadios[v != 0 ? 1 : 0]->setChecked(true);
-        model->pllSource = v != 0 ? 1 : 0;
-    } else if (key == QLatin1String("pllmult")) {
-        pllmultComboBox->setCurrentIndex(v >= 2 && v <= 64 ? v - 2 : 0);
-    } else if (key == QLatin1String("sclkselect")) {
-        const int radio = (v == 1 || v == 2) ? v : 0;
-        sclkselectRadios[radio]->setChecked(true);
-        model->sclkSource = radio;
-    } else if (key == QLatin1String("ahbdiv")) {
-        const int index = qMax(0, indexOfDivisor(kAhbDivisors, v));
-        model->ahbDiv = kAhbDivisors[index];
-        ahbdivComboBox->setCurrentIndex(index);
-    } else if (key == QLatin1String("apb1div")) {
-        const int index = qMax(0, indexOfDivisor(kApbDivisors, v));
-        model->apb1Div = kApbDivisors[index];
-        apb1divComboBox->setCurrentIndex(index);
-    } else if (key == QLatin1String("apb2div")) {
-        const int index = qMax(0, indexOfDivisor(kApbDivisors, v));
-        model->apb2Div = kApbDivisors[index];
-        apb2divComboBox->setCurrentIndex(index);
-    } else if (key == QLatin1String("hicktousb")) {
-        hicktousbRadios[v == 1 ? 1 : 0]->setChecked(true);
-        model->usbFromHick = v == 1 ? 1 : 0;
-    } else if (key == QLatin1String("usbdiv")) {
-        const double d = toDoubleOrZero(text);
-        int index = 0;
-        for (int i = 1; i <= 6; ++i) {
-            if (d == 1.0 + 0.5 * i)
-                index = i;
-        }
-        model->usbDiv = 1.0 + 0.5 * index;
-        usbdivComboBox->setCurrentIndex(index);
-    } else if (key == QLatin1String("tousbswitch")) {
-        // Only the two codes the switch offers; any other number leaves USB
-        // off. A missing key reads as 0, like every integer key.
-        const int code = (v == 0 || v == 1) ? v : 1;
-        model->usbDisabled = code;
-        usbswitchComboBox->setCurrentIndex(code);
-    } else if (key == QLatin1String("hicktosclk")) {
-        hicktosclkRadios[v == 1 ? 1 : 0]->setChecked(true);
-        model->sclkHick48 = v == 1 ? 1 : 0;
-    } else if (key == QLatin1String("adcswitch")) {
-        toadcswitchComboBox->setCurrentIndex(v != 0 ? 1 : 0);
-        model->adcEnabled = v != 0;
-    } else if (key == QLatin1String("adcdiv")) {
-        const int index = qMax(0, indexOfDivisor(kAdcDivisors, v));
-        model->adcDiv = kAdcDivisors[index];
-        toadcdivComboBox->setCurrentIndex(index);
-    } else if (key == QLatin1String("clkoutpinselect")) {
-        // Only "none" and "PA8" exist; an unknown pin means no clock-out.
-        const int code = (v == 0 || v == 1) ? v : 0;
-        model->clkoutPin = code;
-        clockoutPinSelectComboBox->setCurrentIndex(code);
-    } else if (key == QLatin1String("clkoutdiv")) {
-        const int index = qMax(0, indexOfDivisor(kAhbDivisors, v));
-        model->clkoutDiv = kAhbDivisors[index];
-        clockoutdivComboBox->setCurrentIndex(index);
-    } else if (key == QLatin1String("clkout")) {
-        const int radio = v != NoClk ? clkoutCodes.indexOf(v) : -1;
-        clkoutRadios[radio > 0 ? radio : 0]->setChecked(true);
-        model->clkoutSource = radio > 0 ? v : 0;
-    }
-}
-
 void KytoMultiplierPLL::loadConfig(QString path)
 {
     resetDefaults();
-    QHash<QString, QString> texts;
-    applyingDesignKeys = true;
-    for (const QString &key : loadOrder()) {
-        texts.insert(key, readConfigValue(path, key));
-        applyDesignKey(key, texts.value(key));
-    }
-    applyingDesignKeys = false;
+    const QHash<QString, QString> texts = designKeys.load(path, loadOrder(), messages);
 
     // Slots run while the keys are applied may re-tune the PLL for the USB
     // clock, pick another USB divider and raise the APB dividers for the
     // re-tuned clock. Put back what the file holds, so that opening gives
     // back the saved design.
-    {
-        const QSignalBlocker multBlocker(pllmultComboBox);
-        const QSignalBlocker usbBlocker(usbdivComboBox);
-        const QSignalBlocker apb1Blocker(apb1divComboBox);
-        const QSignalBlocker apb2Blocker(apb2divComboBox);
-        const int mult = toIntOrZero(texts.value(QStringLiteral("pllmult")));
-        if (mult >= 2 && mult <= 64) {
-            pllmultComboBox->setCurrentIndex(mult - 2);
-            model->pllMult = mult;
-        }
-        for (const QString &key : {QStringLiteral("usbdiv"), QStringLiteral("apb1div"), QStringLiteral("apb2div")})
-            applyDesignKey(key, texts.value(key));
-    }
+    syncDesignFromFile(texts);
 
     highlightClockPaths();
     updateErtcDisplay();
@@ -1956,6 +1691,22 @@ void KytoMultiplierPLL::loadConfig(QString path)
         model->recompute();
         refreshFrequencies();
     }
+}
+
+void KytoMultiplierPLL::syncDesignFromFile(const QHash<QString, QString> &texts)
+{
+    const QSignalBlocker multBlocker(pllmultComboBox);
+    const QSignalBlocker usbBlocker(usbdivComboBox);
+    const QSignalBlocker apb1Blocker(apb1divComboBox);
+    const QSignalBlocker apb2Blocker(apb2divComboBox);
+    bool ok = false;
+    const int mult = texts.value(QStringLiteral("pllmult")).toInt(&ok, 10);
+    if (ok && mult >= 2 && mult <= 64) {
+        pllmultComboBox->setCurrentIndex(mult - 2);
+        model->pllMult = mult;
+    }
+    for (const QString &key : {QStringLiteral("usbdiv"), QStringLiteral("apb1div"), QStringLiteral("apb2div")})
+        designKeys.apply(key, texts.value(key));
 }
 
 MultiplierPageLayout MultiplierPageLayout::tenSourceLayout()

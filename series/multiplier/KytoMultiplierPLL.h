@@ -2,6 +2,9 @@
 #define KYTOMULTIPLIERPLL_H
 
 #include "KytoMCUPLL.h"
+#include "../common/DesignKeyTable.h"
+#include "../common/PageMessages.h"
+#include "../common/PeripheralLists.h"
 
 #include <QPoint>
 #include <QString>
@@ -141,6 +144,7 @@ protected:
     void updateErtcDisplay();
     void syncApbDividersFromModel();
     void syncPllMultFromModel();
+    void syncUsbDividerFromModel();
 
     bool validateLineEdits();
     bool validateHextLineEdit(double *value);
@@ -213,10 +217,6 @@ private:
     QButtonGroup *makeRadioGroup(const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
                                  const QString &name);
 
-    // Translation in the context of the concrete series class.
-    QString trText(const char *sourceText) const;
-    void showError(const QString &text);
-    bool askToContinue(const QString &text);
     bool runLimitChecks();
 
     // Branch predicates on the controls.
@@ -237,19 +237,17 @@ private:
     void usbTuning();
     void setBypassOut(QLabel *out, int index);
 
-    struct DesignKey {
-        QString key;
-        QString value;
-    };
-    QVector<DesignKey> designValues() const;
+    void buildDesignKeys();
     QStringList loadOrder() const;
-    void applyDesignKey(const QString &key, const QString &text);
+    void syncDesignFromFile(const QHash<QString, QString> &texts);
 
-    // True while loadConfig applies a design's keys one by one.
-    bool applyingDesignKeys = false;
+    DesignKeyTable designKeys;
 
 protected:
     const MultiplierSeriesTable table;
+    // Boxes translated in the context of the concrete class; quiet while a
+    // design file is applied.
+    PageMessages messages{this};
 
     // Controls, as the page's drawing names them.
     QLabel *lickLabel = nullptr;
@@ -323,8 +321,8 @@ protected:
     QVector<QLineEdit *> readouts;              // in the order of table.layout.readouts
     QLineEdit *adcReadout = nullptr;
     QLabel *adcLabel = nullptr;
-    QPushButton *listButtons[4] = {nullptr, nullptr, nullptr, nullptr};
-    QWidget *peripheralLists[4] = {nullptr, nullptr, nullptr, nullptr};
+    // toapb1peripheral, toapb1tmr, toapb2peripheral, toapb2tmr
+    PeripheralLists lists{true};
     QLineEdit *systickBox = nullptr;
     QLineEdit *apb1TimerBox = nullptr;
     QLineEdit *apb2TimerBox = nullptr;

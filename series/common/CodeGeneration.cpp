@@ -1,0 +1,69 @@
+#include "CodeGeneration.h"
+
+#include "ClockTreeModel.h"
+#include "PageMessages.h"
+#include "UserDialogs.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace CodeGeneration {
+
+static bool makeFolder(const PageMessages &messages, const QString &dir, const char *error)
+{
+    if (QDir(dir).exists() || QDir().mkpath(dir))
+        return true;
+    QMessageBox box(QMessageBox::Critical, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Error")), messages.tr(error));
+    box.setStandardButtons(QMessageBox::Ok);
+    UserDialogs::exec(box);
+    return false;
+}
+
+bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *model, const QString &stem)
+{
+    const bool interactive = model->interactiveGenerate == 1;
+    QString folder;
+    if (interactive) {
+        folder = UserDialogs::getExistingDirectory(page, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Select directory")),
+                                                   QString(), QFileDialog::ShowDirsOnly);
+        if (folder.isNull())
+            return false;
+    } else {
+        folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Code_Sample");
+    }
+
+    const QString incDir = folder + QStringLiteral("/inc");
+    const QString srcDir = folder + QStringLiteral("/src");
+    if (!makeFolder(messages, incDir, QT_TRANSLATE_NOOP("SeriesPage", "Creating \"inc\" folder error!")))
+        return false;
+    if (!makeFolder(messages, srcDir, QT_TRANSLATE_NOOP("SeriesPage", "Creating \"src\" folder error!")))
+        return false;
+
+    if (!model->writeSourceFiles(incDir, srcDir, stem)) {
+        QMessageBox box(QMessageBox::Critical, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Error")),
+                        messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Generate code failed!")));
+        box.setStandardButtons(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "OK")));
+        UserDialogs::exec(box);
+        return false;
+    }
+    if (interactive) {
+        QString text = messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Generate code finished!  Files:")) + QStringLiteral("\n\n");
+        for (const QString &file : {QStringLiteral("src/main.c"), QStringLiteral("src/%1_clock.c").arg(stem),
+                                    QStringLiteral("inc/%1_clock.h").arg(stem), QStringLiteral("inc/%1_conf.h").arg(stem)})
+            text += file + QStringLiteral("\n");
+        QMessageBox box(QMessageBox::Information, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Information")), text);
+        QPushButton *openFolder = box.addButton(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", " Open Folder  ")), QMessageBox::ActionRole);
+        box.addButton(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "OK")), QMessageBox::ActionRole);
+        UserDialogs::exec(box);
+        if (box.clickedButton() == openFolder)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    }
+    return true;
+}
+
+} // namespace CodeGeneration

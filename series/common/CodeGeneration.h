@@ -1,0 +1,27 @@
+#ifndef CODEGENERATION_H
+#define CODEGENERATION_H
+
+#include <QString>
+
+class ClockTreeModel;
+class PageMessages;
+class QWidget;
+
+// The road of "Generate code" after a page's own checks: the folder (asked
+// for in interactive mode, "Code_Sample" beside the program in preview),
+// its "inc" and "src" subfolders, the four files of the template stem, the
+// failure boxes and, in interactive mode, the result box with " Open Folder  ".
+//
+//   bool Page::generateCode()
+//   {
+//       if (!validateLineEdits() || !runLimitChecks()) return false;
+//       return CodeGeneration::writeSources(this, messages, model, table.templateStem);
+//   }
+namespace CodeGeneration {
+
+// True when the four files were written.
+bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *model, const QString &stem);
+
+} // namespace CodeGeneration
+
+#endif // CODEGENERATION_H

@@ -1,0 +1,47 @@
+#include "DesignFile.h"
+
+#include "PageMessages.h"
+#include "UserDialogs.h"
+
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+namespace DesignFile {
+
+bool write(const QString &path, const QString &seriesName, const Values &values)
+{
+    // Written beside the old file and swapped in only when complete, so that
+    // a failed write never destroys the previous design.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QXmlStreamWriter writer(&file);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("Configuration"));
+    writer.writeTextElement(QStringLiteral("MCU"), seriesName);
+    for (const auto &value : values)
+        writer.writeTextElement(value.first, value.second);
+    writer.writeEndElement();
+    if (writer.hasError() || !file.commit()) {
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values)
+{
+    const QString path = UserDialogs::getSaveFileName(page, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Save")),
+                                                      seriesName + QStringLiteral("_Clock"),
+                                                      messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Config file (*.ZKCF)")));
+    if (path.isNull())
+        return;
+    if (!write(path, seriesName, values)) {
+        messages.showError(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Save file failed!")));
+        return;
+    }
+    messages.showInformation(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Save file succeed!")));
+}
+
+} // namespace DesignFile

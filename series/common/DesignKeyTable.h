@@ -1,0 +1,78 @@
+#ifndef DESIGNKEYTABLE_H
+#define DESIGNKEYTABLE_H
+
+#include "DesignFile.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+class PageMessages;
+
+// The design-file keys of one page family: one row per key, saying how
+// the key is written and read. The write order is the row order; the load
+// order is a list of names, since a family may read in another order (each
+// key's slot runs as it is applied).
+//
+// Integer keys are read base-10 (a missing key or a text that is no
+// integer reads as 0). A value outside the codes a control offers takes
+// the row's fall-back, so a control never ends at -1. On/off keys take any
+// nonzero value as 1. Text keys (a typed frequency, a fractional divider)
+// get the text as read and convert it themselves.
+//
+//   DesignKeyTable keys;                                   // built once after the controls
+//   keys.add(DesignKeyTable::onOff("lextbypass", [this] { return model->lextBypass; },
+//            [this](bool on) { lextbypassComboBox->setCurrentIndex(on); model->lextBypass = on; }));
+//   keys.add(DesignKeyTable::code("ahbdiv", [this] { return model->ahbDiv; }, [this](int v) { ... },
+//            DividerTable::ahb().codes(), 1));
+//   keys.add(DesignKeyTable::text("hext", [this] { return QString::number(model->hextMhz, 'f', 6); },
+//            [this](const QString &t) { ... }));
+//
+//   DesignFile::save(this, messages, seriesName, keys.values());
+//   QHash<QString, QString> texts = keys.load(path, loadOrder, messages);   // quiet; then one closing check
+class DesignKeyTable
+{
+public:
+    struct Row {
+        QString key;
+        std::function<QString()> write;
+        std::function<void(int)> readCode;              // integer keys
+        std::function<void(const QString &)> readText;  // text keys
+        QVector<int> codes;                             // empty: any integer
+        int fallback = 0;
+        bool anyNonzeroIsOne = false;
+    };
+
+    static Row code(const QString &key, std::function<int()> value, std::function<void(int)> read,
+                    const QVector<int> &codes, int fallback);
+    static Row onOff(const QString &key, std::function<bool()> value, std::function<void(bool)> read);
+    static Row text(const QString &key, std::function<QString()> write, std::function<void(const QString &)> read);
+
+    void add(const Row &row);
+    bool contains(const QString &key) const;
+
+    // Every key and its text, in row order.
+    DesignFile::Values values() const;
+
+    // Converts the text as the key's row says and applies it; an unknown key
+    // is ignored.
+    void apply(const QString &key, const QString &text) const;
+
+    // Reads the keys of the order from the file and applies them one by one,
+    // with the page's messages quiet, so the page runs one check at the end.
+    // Returns every text read, for the page to put back what its slots
+    // changed on the way.
+    QHash<QString, QString> load(const QString &path, const QStringList &order, PageMessages &messages) const;
+
+    // The code a row takes for the text: base-10 integer, 0 when none, the
+    // fall-back when outside the codes.
+    static int codeOf(const Row &row, const QString &text);
+
+private:
+    QVector<Row> rows;
+};
+
+#endif // DESIGNKEYTABLE_H

@@ -1,0 +1,59 @@
+#ifndef PAGEMESSAGES_H
+#define PAGEMESSAGES_H
+
+#include <QString>
+
+class QObject;
+
+// The message boxes of a series page, shown through UserDialogs, with every
+// title, text and button translated in the context of the page's concrete
+// class (its metaObject()->className(), looked up at each call, so a
+// family base without Q_OBJECT translates as the class the user sees).
+//
+// Texts are passed untranslated, as marked with QT_TRANSLATE_NOOP:
+//
+//   PageMessages messages{this};                   // a member of the page
+//   messages.showError(messages.tr(QT_TRANSLATE_NOOP("KytoMultiplierPLL", "hext input error!")));
+//   if (!messages.askYesCancel(messages.tr(question))) return false;
+//
+// Quiet loading: while a QuietScope lives, showError shows nothing, so a
+// design file can be applied key by key (each key's slot runs) and checked
+// once at the end. Questions are never silenced.
+class PageMessages
+{
+public:
+    explicit PageMessages(const QObject *page);
+
+    QString tr(const char *sourceText) const;
+
+    // Critical box "Error" with the button "Ok"; nothing while quiet.
+    void showError(const QString &text) const;
+    // Warning box "Warning" with "Yes" and "Cancel"; true on Yes.
+    bool askYesCancel(const QString &text) const;
+    // A typed PLL factor breaks a rule: Question box "Warning" with "Yes"
+    // (take the suggestion) and "Cancel"; true on Yes.
+    bool askFactor(const QString &text) const;
+    // Information box "Information" with the button "Ok".
+    void showInformation(const QString &text) const;
+
+    bool isQuiet() const { return quiet; }
+
+    class QuietScope
+    {
+    public:
+        explicit QuietScope(PageMessages &messages);
+        ~QuietScope();
+        QuietScope(const QuietScope &) = delete;
+        QuietScope &operator=(const QuietScope &) = delete;
+
+    private:
+        PageMessages &messages;
+        bool wasQuiet;
+    };
+
+private:
+    const QObject *page;
+    bool quiet = false;
+};
+
+#endif // PAGEMESSAGES_H

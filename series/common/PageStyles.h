@@ -1,0 +1,42 @@
+#ifndef PAGESTYLES_H
+#define PAGESTYLES_H
+
+#include <QString>
+
+// Every style sheet a series page sets on its controls, once. A page asks
+// for the look of a state ("in use", "pending") and never spells a sheet.
+//
+//   radio->setStyleSheet(PageStyles::radio(inUse));
+//   hextLineEdit->setStyleSheet(PageStyles::editGreyed());
+//   outLabel->setStyleSheet(PageStyles::pinText(on));
+namespace PageStyles {
+
+// Radio buttons of a branch in use (blue) or not (grey).
+QString radio(bool inUse);
+
+// Frame of an oscillator read-out box (lick, lext, hick) in use or greyed.
+QString frame(bool inUse);
+
+// Typed edits (hext, sclk, ...): applied (green), applied after Return on
+// the system-clock edit (round corners), pending (pale yellow: typed but not
+// yet applied), idle (white, blue frame: disabled but part of the path) and
+// greyed (white, grey frame: not in use).
+QString editApplied();
+QString editAppliedRound();
+QString editPending();
+QString editIdle();
+QString editGreyed();
+
+// The "IN"/"OUT" pin labels beside an oscillator (blue or grey text).
+QString pinText(bool on);
+
+// The small fixed boxes of the systick divider and the timer multipliers.
+QString fixedBox();
+
+// Icons of a List button with its list closed or open.
+QString listClosedIcon();
+QString listOpenIcon();
+
+} // namespace PageStyles
+
+#endif // PAGESTYLES_H

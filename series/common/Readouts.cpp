@@ -1,0 +1,72 @@
+#include "Readouts.h"
+
+#include "PageStyles.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+namespace Readouts {
+
+QString mhz(double value)
+{
+    return QString::number(value, 'f', 3);
+}
+
+QColor limitColour(double value, double limit)
+{
+    return value > limit ? QColor(Qt::red) : QColor(Qt::darkGreen);
+}
+
+static void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette;
+    palette.setBrush(QPalette::All, role, QBrush(colour, Qt::SolidPattern));
+    w->setPalette(palette);
+}
+
+void setLabelColour(QWidget *label, const QColor &colour)
+{
+    setColour(label, QPalette::WindowText, colour);
+}
+
+void setEditColour(QWidget *edit, const QColor &colour)
+{
+    setColour(edit, QPalette::Text, colour);
+}
+
+void show(QLineEdit *box, double value, double limit, bool on)
+{
+    // Text first: an edit's own textChanged handling may colour it too, and
+    // the limit colour has the last word.
+    box->setText(mhz(value));
+    setEditColour(box, on ? limitColour(value, limit) : QColor(Qt::gray));
+}
+
+EditState typedState(const QString &typed, double applied, int decimals, bool enabled)
+{
+    bool ok = false;
+    double value = typed.toDouble(&ok);
+    if (!ok)
+        value = 0.0;
+    if (QString::number(value, 'f', decimals) != QString::number(applied, 'f', decimals))
+        return EditState::Pending;
+    return enabled ? EditState::Applied : EditState::Idle;
+}
+
+void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor &inRangeColour)
+{
+    switch (state) {
+    case EditState::Applied:
+        edit->setStyleSheet(PageStyles::editApplied());
+        break;
+    case EditState::Pending:
+        edit->setStyleSheet(PageStyles::editPending());
+        break;
+    case EditState::Idle:
+        edit->setStyleSheet(PageStyles::editIdle());
+        break;
+    }
+    setEditColour(edit, inRange ? inRangeColour : QColor(Qt::red));
+}
+
+} // namespace Readouts

@@ -1,0 +1,43 @@
+#ifndef READOUTS_H
+#define READOUTS_H
+
+#include <QColor>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+// How a page shows frequencies and typed values.
+//
+// Read-outs: three decimals, dark green within the limit, red strictly
+// above it, grey while the clock is switched off.
+//
+//   Readouts::show(apb1Readout, model->apb1Mhz, apbMax);
+//   Readouts::show(adcReadout, model->adcMhz, 28.0, adcSwitchedOn);
+//   pllLabel->setText(Readouts::mhz(model->pllMhz) + "MHz");
+//
+// Typed edits (hext, sclk, ...): "applied" while the text equals the model's
+// value at the shown precision, "pending" while it differs, "idle" when the
+// edit is disabled but its text is applied; red text when out of range.
+//
+//   auto state = Readouts::typedState(text, model->hextMhz, 5);
+//   Readouts::showTypedEdit(hextLineEdit, state, inRange, Qt::black);
+namespace Readouts {
+
+QString mhz(double value);
+QColor limitColour(double value, double limit);
+
+// Text colour of a label (WindowText) or of an edit (Text).
+void setLabelColour(QWidget *label, const QColor &colour);
+void setEditColour(QWidget *edit, const QColor &colour);
+
+void show(QLineEdit *box, double value, double limit, bool on = true);
+
+enum class EditState { Applied, Pending, Idle };
+EditState typedState(const QString &typed, double applied, int decimals, bool enabled = true);
+// Sets the style of the state and the text colour: inRangeColour, or red.
+void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor &inRangeColour);
+
+} // namespace Readouts
+
+#endif // READOUTS_H
