@@ -1,0 +1,1474 @@
+#include "KytoD5x5PLL.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "PllConfigWord.h"
+#include "UserDialogs.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+namespace {
+
+// Frames of the read-outs and edits (S1..S3 of the drawing's controls).
+const char *const kReadoutFrame =
+    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kFactorFrame =
+    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kFixedBoxFrame =
+    "border-style: outset; border-width: 1px; border-color: rgb(10, 78, 121);border-radius:2px;padding:1px 2px;;";
+const char *const kHextEditStyle =
+    "background: rgb(152, 251, 152);  border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kSclkEditStyle =
+    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+
+// Active and inactive looks.
+const char *const kBoxOn =
+    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kBoxOff =
+    "border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
+const char *const kFactorOn =
+    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kFactorOff =
+    "border-style: outset; border-width: 1px; border-color: gray;border-radius:1px;padding:1px 2px;";
+const char *const kEditApplied =
+    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kEditPending =
+    "background: rgb(255, 255, 225); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kEditIdle =
+    "background: rgb(255, 255, 255); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kHextUnused =
+    "background: rgb(255, 255, 255);border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
+const char *const kFactorApplied =
+    "background: rgb(255, 255, 255); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kFactorPending =
+    "background: rgb(255, 255, 225); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kRadioOn =
+    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
+    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
+    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }";
+const char *const kRadioOff =
+    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
+    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:gray;}"
+    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid gray; }";
+const char *const kTextOn = "color: blue";
+const char *const kTextOff = "color: gray";
+
+const char *const kListClosedIcon = ":/image/btn_right_slider_hover.png";
+const char *const kListOpenIcon = ":/image/btn_down_slider_hover.png";
+
+// The series' limits: system clock and the buses beside it, and APB3.
+const double kSclkMax = 180.0;
+const double kApb3Max = 90.0;
+
+const QVector<int> kHextDivisors{1, 2, 4, 8, 16, 32};
+const QVector<int> kHickDivisors{1, 2, 4, 8, 16};
+const QVector<int> kPllFrDivisors{1, 2, 4, 8, 16, 32};
+const QVector<int> kAhbDivisors{1, 2, 4, 8, 16, 64, 128, 256, 512};
+const QVector<int> kApbDivisors{1, 2, 4, 8, 16};
+const QVector<int> kClkoutDiv1Divisors{1, 2, 3, 4, 5};
+const QVector<int> kClkoutDiv2Divisors{1, 2, 4, 8, 16, 64, 128, 256, 512};
+
+// Clock-out source codes of the model, in the order of the page's radios.
+enum { LickOut = 1, LextOut = 2, HickOut = 3, HextOut = 4, SclkOut = 5, AdcOut = 7, PllOut = 10 };
+const QVector<int> kClkoutCodes{SclkOut, HextOut, PllOut, HickOut, AdcOut, LickOut, LextOut};
+
+enum { CanFromHext = 0, CanFromPll = 1, CanFromPclk = 2 };
+
+int divisorAt(const QVector<int> &values, int index)
+{
+    return values.value(index, 1);
+}
+
+int indexOfDivisor(const QVector<int> &values, int value)
+{
+    return qMax(0, values.indexOf(value));
+}
+
+QStringList dividerItems(const QVector<int> &values)
+{
+    QStringList items;
+    for (int v : values)
+        items << QStringLiteral("  /%1").arg(v);
+    return items;
+}
+
+QString mhz(double value)
+{
+    return QString::number(value, 'f', 3);
+}
+
+// The number typed after the factor edit's prefix ("/" or "*").
+int factorOf(const QString &text, QChar prefix)
+{
+    return (text.startsWith(prefix) ? text.mid(1) : text).toInt(nullptr, 10);
+}
+
+} // namespace
+
+KytoD5x5PLL::KytoD5x5PLL(int seriesIndex, QWidget *parent)
+    : KytoMCUPLL(seriesIndex, parent)
+{
+}
+
+KytoD5x5PLL::~KytoD5x5PLL() = default;
+
+// ---------------------------------------------------------------- building
+
+CustomComboBox1 *KytoD5x5PLL::makeCombo(int x, int y, int width, int z, const QStringList &items,
+                                        const QString &node)
+{
+    CustomComboBox1 *combo = addComboBox(x, y, width, z);
+    combo->insertItems(0, items);
+    combo->setFixedHeight(25);
+    combo->setObjectName(node + QStringLiteral("_ComboBox"));
+    return combo;
+}
+
+QLabel *KytoD5x5PLL::makeLabel(const QString &text, int x, int y, int pointSize, int weight)
+{
+    return addLabel(text, x, y, pointSize, weight);
+}
+
+QButtonGroup *KytoD5x5PLL::makeRadioGroup(const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
+                                          const QString &node)
+{
+    QButtonGroup *group = new QButtonGroup(this);
+    group->setObjectName(node + QStringLiteral("_ButtonGroup"));
+    for (int i = 0; i < places.size(); ++i) {
+        QRadioButton *radio = addRadioButton(places[i].x(), places[i].y());
+        radio->setObjectName(QStringLiteral("%1_RadioButton_%2").arg(node).arg(i));
+        group->addButton(radio);
+        radios << radio;
+    }
+    return group;
+}
+
+QLineEdit *KytoD5x5PLL::makeFixedReadout(const QString &text, int x, int y, const QString &name)
+{
+    QLineEdit *edit = addLineEdit(text, x, y, 80);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setFixedHeight(25);
+    edit->setStyleSheet(QString::fromLatin1(kReadoutFrame));
+    return edit;
+}
+
+void KytoD5x5PLL::buildUi()
+{
+    buildLickReadout();
+    buildWdtReadout();
+    buildRtcSwitchCombo();
+    buildLextReadout();
+    buildLextBypassCombo();
+    buildErtcSelGroup();
+    buildErtcDivCombo();
+    buildHextEdit();
+    buildHextBypassCombo();
+    buildHextDivCombo();
+    buildPllRcsGroup();
+    buildPllMsEdit();
+    buildPllNsEdit();
+    buildPllFrCombo();
+    buildPllCfgReadout();
+    buildSclkSelectGroup();
+    buildAhbDivCombo();
+    buildApb1DivCombo();
+    buildApb2DivCombo();
+    buildApb3DivCombo();
+    buildHickToSclkGroup();
+    buildHickReadout();
+    buildHickDivCombo();
+    buildClockoutDiv1Combo();
+    buildClockoutDiv2Combo();
+    buildClkoutPinCombo();
+    buildClkoutSourceGroup();
+    buildSclkEdit();
+    buildPeripheralReadouts();
+    buildFactorBoxes();
+    buildCanGroup();
+}
+
+void KytoD5x5PLL::buildLickReadout()
+{
+    lickLabel = makeLabel(QStringLiteral("lick(kHz)"), 80, 44);
+    lickReadout = makeFixedReadout(QStringLiteral("40"), 65, 61, QStringLiteral("lick_ReadOut"));
+}
+
+void KytoD5x5PLL::buildWdtReadout()
+{
+    wdtReadout = addLabeledReadOnlyLineEdit(QStringLiteral("to wdt(kHz)"), 508, 12, 9);
+    wdtReadout->setObjectName(QStringLiteral("wdt_ReadOut"));
+    setEditTextColor(wdtReadout, Qt::darkGreen);
+    wdtReadout->setText(QStringLiteral("40"));
+}
+
+void KytoD5x5PLL::buildRtcSwitchCombo()
+{
+    rtcswitchComboBox = makeCombo(400, 106, 70, 0, {QStringLiteral("disable"), QStringLiteral("enable")},
+                                  QStringLiteral("rtcswitch"));
+    rtcReadout = addReadOnlyLineEdit(510, 106, 9);
+    rtcReadout->setObjectName(QStringLiteral("rtc_ReadOut"));
+    rtcReadout->setText(QStringLiteral("40"));
+    rtcLabel = makeLabel(QStringLiteral("to ertc(kHz)"), 593, 109, 9);
+}
+
+void KytoD5x5PLL::buildLextReadout()
+{
+    lextLabel = makeLabel(QStringLiteral("lext(kHz)"), 80, 88);
+    lextReadout = makeFixedReadout(QStringLiteral("32.768"), 65, 103, QStringLiteral("lext_ReadOut"));
+}
+
+void KytoD5x5PLL::buildLextBypassCombo()
+{
+    lextBypassLabel = makeLabel(QStringLiteral("bypass"), 83, 135);
+    lextbypassComboBox = makeCombo(65, 152, 80, 1, {QStringLiteral("disable"), QStringLiteral("enable")},
+                                   QStringLiteral("lextbypass"));
+    lextbypassComboBox->setFixedWidth(80);
+    lextbypassComboBox->parentWidget()->raise();
+    lextInLabel = makeLabel(QStringLiteral("IN"), 18, 103, 8);
+    lextInLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    lextOutLabel = makeLabel(QStringLiteral("OUT"), 6, 114, 8);
+    lextOutLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
+}
+
+void KytoD5x5PLL::buildErtcSelGroup()
+{
+    rtcselLabel = makeLabel(QStringLiteral("ertcsel"), 340, 35);
+    makeRadioGroup({{352, 67}, {352, 109}, {352, 155}}, rtcselRadios, QStringLiteral("rtcsel"));
+    rtcselRadios[0]->setChecked(true);
+}
+
+void KytoD5x5PLL::buildErtcDivCombo()
+{
+    rtcdivLabel = makeLabel(QStringLiteral("ertcdiv"), 250, 136);
+    QStringList items;
+    for (int divider = 2; divider <= 31; ++divider)
+        items << QStringLiteral("  /%1").arg(divider);
+    rtcdivComboBox = makeCombo(240, 150, 60, 1, items, QStringLiteral("rtcdiv"));
+}
+
+void KytoD5x5PLL::buildHextEdit()
+{
+    hextLabel = makeLabel(QStringLiteral("hext(4-25MHz)"), 65, 228);
+    hextLineEdit = addLineEdit(QStringLiteral("8"), 65, 248, 80);
+    hextLineEdit->setObjectName(QStringLiteral("hext_LineEdit"));
+    hextLineEdit->setFixedHeight(30);
+    hextLineEdit->setStyleSheet(QString::fromLatin1(kHextEditStyle));
+    hextLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    hextLineEdit->setMaxLength(8);
+    hextLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
+}
+
+void KytoD5x5PLL::buildHextBypassCombo()
+{
+    hextBypassLabel = makeLabel(QStringLiteral("bypass"), 83, 282);
+    hextbypassComboBox = makeCombo(65, 300, 80, 1, {QStringLiteral("disable"), QStringLiteral("enable")},
+                                   QStringLiteral("hextbypass"));
+    hextbypassComboBox->setFixedWidth(80);
+    hextInLabel = makeLabel(QStringLiteral("IN"), 18, 252, 8);
+    hextInLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    hextOutLabel = makeLabel(QStringLiteral("OUT"), 6, 263, 8);
+    hextOutLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
+}
+
+void KytoD5x5PLL::buildHextDivCombo()
+{
+    hextdivLabel = makeLabel(QStringLiteral("hextdiv"), 500, 183);
+    hextdivComboBox = makeCombo(490, 201, 60, 2, dividerItems(kHextDivisors), QStringLiteral("hextdiv"));
+}
+
+void KytoD5x5PLL::buildPllRcsGroup()
+{
+    pllrcsLabel = makeLabel(QStringLiteral("pllrcs"), 332, 223);
+    makeRadioGroup({{342, 257}, {342, 316}}, pllrcsRadios, QStringLiteral("pllrcs"));
+    pllrcsRadios[0]->setChecked(true);
+}
+
+void KytoD5x5PLL::buildPllMsEdit()
+{
+    pllmsLabel = makeLabel(QStringLiteral("pll_ms"), 410, 264);
+    pllmsLineEdit = addLineEdit(QStringLiteral("1"), 395, 284, 60);
+    pllmsLineEdit->setObjectName(QStringLiteral("pllms_LineEdit"));
+    pllmsLineEdit->setFixedHeight(25);
+    pllmsLineEdit->setStyleSheet(QString::fromLatin1(kFactorFrame));
+    pllmsLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[\\/]?[0-9]+$")), this));
+    pllmsRangeLabel = makeLabel(QStringLiteral("(1-15)"), 405, 312);
+}
+
+void KytoD5x5PLL::buildPllNsEdit()
+{
+    pllnsLabel = makeLabel(QStringLiteral("pll_ns"), 497, 264);
+    pllnsLineEdit = addLineEdit(QStringLiteral("1"), 482, 284, 60);
+    pllnsLineEdit->setObjectName(QStringLiteral("pllns_LineEdit"));
+    pllnsLineEdit->setFixedHeight(25);
+    pllnsLineEdit->setStyleSheet(QString::fromLatin1(kFactorFrame));
+    pllnsLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[*]?[0-9]+$")), this));
+    pllnsRangeLabel = makeLabel(QStringLiteral("(31-500)"), 487, 312);
+}
+
+void KytoD5x5PLL::buildPllFrCombo()
+{
+    pllfrLabel = makeLabel(QStringLiteral("pll_fr"), 585, 264);
+    pllfrComboBox = makeCombo(570, 284, 60, 1, dividerItems(kPllFrDivisors), QStringLiteral("pllfr"));
+    pllOutputLabel = makeLabel(QString(), 650, 274, 10, 75);
+    pllOutputLabel->setObjectName(QStringLiteral("pllOutput_Label"));
+}
+
+void KytoD5x5PLL::buildPllCfgReadout()
+{
+    pllcfgLabel = makeLabel(QStringLiteral("CRM_PLLCFG : "), 420, 230, 10, 75);
+    pllcfgLabel->setObjectName(QStringLiteral("pllcfg_Label"));
+    pllcfgReadout = addLineEdit(QStringLiteral("0x08000000"), 510, 227, 100);
+    pllcfgReadout->setObjectName(QStringLiteral("pllcfg_ReadOut"));
+    pllcfgReadout->setFixedHeight(20);
+    pllcfgReadout->setFixedWidth(100);
+    pllcfgReadout->setReadOnly(true);
+    pllcfgReadout->setStyleSheet(QStringLiteral("border:  0px;"));
+}
+
+void KytoD5x5PLL::buildSclkSelectGroup()
+{
+    sclkselectLabel = makeLabel(QStringLiteral("sclk select"), 712, 171);
+    makeRadioGroup({{738, 233}, {738, 291}, {738, 349}}, sclkselectRadios, QStringLiteral("sclkselect"));
+}
+
+void KytoD5x5PLL::buildAhbDivCombo()
+{
+    ahbdivLabel = makeLabel(QStringLiteral("ahbdiv"), 937, 264);
+    ahbdivComboBox = makeCombo(925, 285, 60, 1, dividerItems(kAhbDivisors), QStringLiteral("ahbdiv"));
+}
+
+void KytoD5x5PLL::buildApb1DivCombo()
+{
+    makeLabel(QStringLiteral("apb1div"), 1040, 234);
+    makeLabel(QStringLiteral("180MHz max"), 1090, 244);
+    apb1divComboBox = makeCombo(1034, 251, 55, 2, dividerItems(kApbDivisors), QStringLiteral("apb1div"));
+}
+
+void KytoD5x5PLL::buildApb2DivCombo()
+{
+    makeLabel(QStringLiteral("apb2div"), 1040, 400);
+    makeLabel(QStringLiteral("180MHz max"), 1090, 411);
+    apb2divComboBox = makeCombo(1034, 419, 55, 1, dividerItems(kApbDivisors), QStringLiteral("apb2div"));
+}
+
+void KytoD5x5PLL::buildApb3DivCombo()
+{
+    makeLabel(QStringLiteral("apb3div"), 1040, 542);
+    makeLabel(QStringLiteral("90MHz max"), 1090, 552);
+    apb3divComboBox = makeCombo(1034, 561, 55, 1, dividerItems(kApbDivisors), QStringLiteral("apb3div"));
+}
+
+void KytoD5x5PLL::buildHickToSclkGroup()
+{
+    hicktosclkLabel = makeLabel(QStringLiteral("hick to sclk"), 267, 441);
+    makeRadioGroup({{287, 358}, {287, 408}}, hicktosclkRadios, QStringLiteral("hicktosclk"));
+}
+
+void KytoD5x5PLL::buildHickReadout()
+{
+    hickLabel = makeLabel(QStringLiteral("hick(MHz)"), 80, 355);
+    hickReadout = makeFixedReadout(QStringLiteral("48"), 65, 373, QStringLiteral("hick_ReadOut"));
+}
+
+void KytoD5x5PLL::buildHickDivCombo()
+{
+    hickdivLabel = makeLabel(QStringLiteral("hickdiv"), 500, 357);
+    hickdivComboBox = makeCombo(490, 375, 60, 0, dividerItems(kHickDivisors), QStringLiteral("hickdiv"));
+}
+
+void KytoD5x5PLL::buildClockoutDiv1Combo()
+{
+    clockoutdiv1Label = makeLabel(QStringLiteral("clockoutdiv1"), 295, 644);
+    clockoutdiv1ComboBox = makeCombo(291, 664, 80, 0, dividerItems(kClkoutDiv1Divisors),
+                                     QStringLiteral("clockoutdiv1"));
+    clockoutdiv1ComboBox->setFixedWidth(80);
+}
+
+void KytoD5x5PLL::buildClockoutDiv2Combo()
+{
+    clockoutdiv2Label = makeLabel(QStringLiteral("clockoutdiv2"), 187, 644);
+    clockoutdiv2ComboBox = makeCombo(183, 664, 80, 0, dividerItems(kClkoutDiv2Divisors),
+                                     QStringLiteral("clockoutdiv2"));
+    clockoutdiv2ComboBox->setMaxVisibleItems(5);
+    clkoutFreqLabel = makeLabel(QString(), 50, 701, 10, 70);
+    clkoutFreqLabel->setObjectName(QStringLiteral("clkoutFreq_Label"));
+    setTextColor(clkoutFreqLabel, Qt::darkGreen);
+}
+
+void KytoD5x5PLL::buildClkoutPinCombo()
+{
+    pinLabel = makeLabel(QStringLiteral("select pin"), 78, 644);
+    clockoutPinSelectComboBox = makeCombo(73, 664, 80, 1,
+                                          {QStringLiteral("none"), QStringLiteral("PA8"), QStringLiteral("PA9"),
+                                           QStringLiteral("PB13"), QStringLiteral("PF2")},
+                                          QStringLiteral("clockoutPinSelect"));
+}
+
+void KytoD5x5PLL::buildClkoutSourceGroup()
+{
+    static const char *const names[] = {"sclk", "hext", "pll", "hick", "adcclk", "lick", "lext"};
+    QVector<QPoint> places;
+    for (int i = 0; i < kClkoutCodes.size(); ++i)
+        places << QPoint(385, 607 + 21 * i);
+    makeRadioGroup(places, clkoutRadios, QStringLiteral("clkout"));
+    for (int i = 0; i < kClkoutCodes.size(); ++i) {
+        const int y = 601 + 21 * i;
+        QLabel *name = makeLabel(QString::fromLatin1(names[i]), 441, y);
+        name->setObjectName(QStringLiteral("clkoutName_Label_%1").arg(i));
+        clkoutNameLabels << name;
+        QLabel *freq = makeLabel(QString(), 481, y);
+        freq->setObjectName(QStringLiteral("clkoutSourceFreq_Label_%1").arg(i));
+        clkoutSourceFreqLabels << freq;
+    }
+    clkoutTitleLabel = makeLabel(QStringLiteral("clkout"), 380, 767);
+}
+
+void KytoD5x5PLL::buildSclkEdit()
+{
+    sclkLabel = makeLabel(QStringLiteral("sclk(") + QString::number(kSclkMax) + QStringLiteral("MHz max)"), 775, 264, 9);
+    sclkLineEdit = addLineEdit(QString(), 783, 284, 80);
+    sclkLineEdit->setObjectName(QStringLiteral("sclk_LineEdit"));
+    sclkLineEdit->setFixedHeight(28);
+    sclkLineEdit->setFixedWidth(80);
+    sclkLineEdit->setStyleSheet(QString::fromLatin1(kSclkEditStyle));
+    sclkLineEdit->setMaxLength(9);
+    sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
+}
+
+void KytoD5x5PLL::buildPeripheralReadouts()
+{
+    auto readout = [this](const char *label, int y, const char *name) {
+        QLineEdit *box = addLabeledReadOnlyLineEdit(QString::fromLatin1(label), 1181, y, 9);
+        box->setObjectName(QString::fromLatin1(name) + QStringLiteral("_ReadOut"));
+        return box;
+    };
+    static const char *const listNames[4] = {"toapb1peripheral", "toapb1tmr", "toapb2peripheral", "toapb2tmr"};
+    static const int buttonY[4] = {272, 360, 440, 525};
+    static const int listY[4] = {292, 380, 460, 545};
+    const QStringList contents[4] = {
+        {"DAC", "SPI2", "USART2", "I2C1", "I2C2", "CAN1"},
+        {"TMR3", "TMR4", "TMR6", "TMR7"},
+        {"SPI1", "SCFG", "ADC", "USART1", "OP", "CMP"},
+        {"TMR1", "TMR9", "TMR10", "TMR11"},
+    };
+    auto addList = [&](int which) {
+        listButtons[which] = addListButton(1266, buttonY[which], 9);
+        listButtons[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List_Button"));
+        peripheralLists[which] = addLabelList(contents[which], 1266, listY[which], 4 - which, 4);
+        peripheralLists[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List"));
+        peripheralLists[which]->hide();
+    };
+
+    i2sReadout = readout("i2s (MHz)", 87, "i2s");
+    systickReadout = readout("systick(MHz)", 135, "systick");
+    dmaReadout = readout("dma (MHz)", 177, "dma");
+    gpioReadout = readout("gpio (MHz)", 211, "gpio");
+    apb1Readout = readout("apb1 peripheral (MHz)", 247, "apb1_peripheral");
+    addList(0);
+    apb1TimerReadout = readout("apb1 tmr (MHz)", 335, "apb1_tmr");
+    addList(1);
+    apb2Readout = readout("apb2 peripheral (MHz)", 415, "apb2_peripheral");
+    addList(2);
+    apb2TimerReadout = readout("apb2 tmr (MHz)", 500, "apb2_tmr");
+    addList(3);
+    apb3Readout = readout("apb3 peripheral (MHz)", 561, "apb3_peripheral");
+
+    canReadout = addReadOnlyLineEdit(1180, 691, 9);
+    canReadout->setObjectName(QStringLiteral("can_ReadOut"));
+    canReadout->setText(QStringLiteral("0"));
+    canUnitLabel = makeLabel(QStringLiteral("(MHz)"), 1265, 694, 9);
+    canUnitLabel->setObjectName(QStringLiteral("canUnit_Label"));
+}
+
+void KytoD5x5PLL::buildFactorBoxes()
+{
+    auto makeBox = [this](int x, int y, const char *name) {
+        QLineEdit *box = addLineEdit(QString(), x, y, 30);
+        box->setReadOnly(true);
+        box->setFixedSize(30, 30);
+        box->setStyleSheet(QString::fromLatin1(kFixedBoxFrame));
+        box->setObjectName(QString::fromLatin1(name));
+        box->parentWidget()->adjustSize();
+        return box;
+    };
+    systickBox = makeBox(1092, 134, "systickDiv_Box");
+    apb1TimerBox = makeBox(1092, 297, "apb1TimerMult_Box");
+    apb2TimerBox = makeBox(1092, 467, "apb2TimerMult_Box");
+}
+
+void KytoD5x5PLL::buildCanGroup()
+{
+    static const char *const sources[] = {"hext", "pll", "pclk"};
+    for (int i = 0; i < 3; ++i)
+        canSourceLabels << makeLabel(QString::fromLatin1(sources[i]), 964, 676 + 16 * i);
+    canClockSelLabel = makeLabel(QStringLiteral("can clock sel"), 1008, 643);
+    makeRadioGroup({{1047, 679}, {1047, 696}, {1047, 713}}, canclockselRadios, QStringLiteral("canclocksel"));
+    canclockselRadios[CanFromHext]->setChecked(true);
+    canswitchComboBox = makeCombo(1086, 691, 70, 1, {QStringLiteral("disable"), QStringLiteral("enable")},
+                                  QStringLiteral("canswitch"));
+}
+
+// ---------------------------------------------------------------- wiring
+
+void KytoD5x5PLL::connectSignals()
+{
+    for (QRadioButton *r : rtcselRadios)
+        connect(r, SIGNAL(clicked(bool)), this, SLOT(rtcsel_RadioButton_checkSlot(bool)));
+    connect(rtcswitchComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(rtcswitch_ComboBox_currentIndexChanged(int)));
+    connect(rtcdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(rtcdiv_ComboBox_currentIndexChanged(int)));
+    connect(lextbypassComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(lextbypass_ComboBox_currentIndexChanged(int)));
+    connect(hextdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hextdiv_ComboBox_currentIndexChanged(int)));
+    connect(hickdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hickdiv_ComboBox_currentIndexChanged(int)));
+    connect(hextLineEdit, SIGNAL(returnPressed()), this, SLOT(hext_LineEdit_returnPressed()));
+    connect(hextLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(hext_LineEdit_textChanged(const QString &)));
+    connect(hextbypassComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hextbypass_ComboBox_currentIndexChanged(int)));
+    connect(pllmsLineEdit, SIGNAL(returnPressed()), this, SLOT(pllms_LineEdit_returnPressed()));
+    connect(pllmsLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(pllms_LineEdit_textChanged(const QString &)));
+    connect(pllnsLineEdit, SIGNAL(returnPressed()), this, SLOT(pllns_LineEdit_returnPressed()));
+    connect(pllnsLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(pllns_LineEdit_textChanged(const QString &)));
+    connect(pllfrComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(pllfr_ComboBox_currentIndexChanged(int)));
+    for (QRadioButton *r : pllrcsRadios)
+        connect(r, SIGNAL(clicked(bool)), this, SLOT(pllrcs_RadioButton_checkSlot(bool)));
+    connect(sclkselectRadios[0], SIGNAL(toggled(bool)), this, SLOT(sclkselecthext_RadioButton_checkSlot(bool)));
+    connect(sclkselectRadios[1], SIGNAL(toggled(bool)), this, SLOT(sclkselectpll_RadioButton_checkSlot(bool)));
+    connect(sclkselectRadios[2], SIGNAL(toggled(bool)), this, SLOT(sclkselecthick_RadioButton_checkSlot(bool)));
+    connect(ahbdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(ahbdiv_ComboBox_currentIndexChanged(int)));
+    connect(apb1divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb1div_ComboBox_currentIndexChanged(int)));
+    connect(apb2divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb2div_ComboBox_currentIndexChanged(int)));
+    connect(apb3divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb3div_ComboBox_currentIndexChanged(int)));
+    for (QRadioButton *r : hicktosclkRadios)
+        connect(r, SIGNAL(toggled(bool)), this, SLOT(hicktosclk_RadioButton_checkSlot(bool)));
+    for (QRadioButton *r : clkoutRadios)
+        connect(r, SIGNAL(toggled(bool)), this, SLOT(clkout_RadioButton_checkSlot(bool)));
+    connect(clockoutdiv1ComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutdiv1_ComboBox_currentIndexChanged(int)));
+    connect(clockoutdiv2ComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutdiv2_ComboBox_currentIndexChanged(int)));
+    connect(clockoutPinSelectComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
+    connect(sclkLineEdit, SIGNAL(returnPressed()), this, SLOT(sclk_LineEdit_returnPressed()));
+    connect(sclkLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(sclk_LineEdit_textChanged(const QString &)));
+    connect(listButtons[0], SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
+    connect(listButtons[1], SIGNAL(clicked()), this, SLOT(toapb1tmr_List_Button_checkSlot()));
+    connect(listButtons[2], SIGNAL(clicked()), this, SLOT(toapb2peripheral_List_Button_checkSlot()));
+    connect(listButtons[3], SIGNAL(clicked()), this, SLOT(toapb2tmr_List_Button_checkSlot()));
+    for (QRadioButton *r : canclockselRadios)
+        connect(r, SIGNAL(toggled(bool)), this, SLOT(canclocksel_RadioButton_checkSlot(bool)));
+    connect(canswitchComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(canswitch_ComboBox_currentIndexChanged(int)));
+}
+
+// ---------------------------------------------------------------- defaults
+
+void KytoD5x5PLL::resetDefaults()
+{
+    rtcselRadios[0]->setChecked(true);
+    model->rtcSource = 0;
+    rtcswitchComboBox->setCurrentIndex(0);
+    model->rtcEnabled = false;
+    rtcdivComboBox->setCurrentIndex(0);
+    model->rtcHextDiv = 2;
+    lextbypassComboBox->setCurrentIndex(0);
+    model->lextBypass = false;
+    model->pllFlexibleMode = 1;
+    hextbypassComboBox->setCurrentIndex(0);
+    model->hextBypass = false;
+    hextLineEdit->setText(QStringLiteral("8"));
+    model->hextMhz = 8.0;
+    hextdivComboBox->setCurrentIndex(0);
+    model->hextDiv = 1;
+    hickdivComboBox->setCurrentIndex(0);
+    model->hickDiv = 1;
+    pllrcsRadios[0]->setChecked(true);
+    model->pllSource = 0;
+    auto resetPll = [this]() {
+        pllmsLineEdit->setText(QStringLiteral("/1"));
+        model->pllMs = 1;
+        pllnsLineEdit->setText(QStringLiteral("*90"));
+        model->pllNs = 90;
+        pllfrComboBox->setCurrentIndex(2);
+        model->pllFr = 4;
+    };
+    resetPll();
+    sclkselectRadios[1]->setChecked(true);
+    model->sclkSource = 1;
+    sclkLineEdit->setEnabled(true);
+    systickBox->setText(QStringLiteral("/ 8"));
+    ahbdivComboBox->setCurrentIndex(0);
+    model->ahbDiv = 1;
+    apb1divComboBox->setCurrentIndex(0);
+    model->apb1Div = 1;
+    apb2divComboBox->setCurrentIndex(0);
+    model->apb2Div = 1;
+    apb3divComboBox->setCurrentIndex(2);
+    model->apb3Div = 4;
+    hicktosclkRadios[0]->setChecked(true);
+    model->sclkHick48 = 0;
+    clkoutRadios[kClkoutCodes.indexOf(SclkOut)]->setChecked(true);
+    model->clkoutSource = SclkOut;
+    clockoutdiv1ComboBox->setCurrentIndex(0);
+    model->clkoutDiv1 = 1;
+    clockoutdiv2ComboBox->setCurrentIndex(0);
+    model->clkoutDiv2 = 1;
+    clockoutPinSelectComboBox->setCurrentIndex(0);
+    model->clkoutPin = 0;
+    canclockselRadios[CanFromHext]->setChecked(true);
+    model->can1ClockSource = CanFromHext;
+    canswitchComboBox->setCurrentIndex(0);
+    model->can1Enabled = false;
+
+    // With the slots connected, choosing the PLL as system clock above
+    // re-solves the PLL for the target the page had before; a reset still
+    // ends on the series' factors and their 180 MHz.
+    resetPll();
+    model->sclkMhz = kSclkMax;
+
+    highlightClockPaths();
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+    }
+}
+
+// ---------------------------------------------------------------- predicates
+
+bool KytoD5x5PLL::pinChosen() const
+{
+    return clockoutPinSelectComboBox->currentIndex() != 0;
+}
+
+bool KytoD5x5PLL::clkoutChecked(int code) const
+{
+    const int i = kClkoutCodes.indexOf(code);
+    return i >= 0 && clkoutRadios[i]->isChecked();
+}
+
+int KytoD5x5PLL::checkedClkoutCode() const
+{
+    for (int i = 0; i < clkoutRadios.size(); ++i) {
+        if (clkoutRadios[i]->isChecked())
+            return kClkoutCodes[i];
+    }
+    return 0;
+}
+
+bool KytoD5x5PLL::lextInUse() const
+{
+    return (rtcswitchComboBox->currentIndex() != 0 && rtcselRadios[1]->isChecked())
+           || (pinChosen() && clkoutChecked(LextOut));
+}
+
+// The PLL as the system clock, the clock output or the CAN clock, read from
+// the controls.
+bool KytoD5x5PLL::pllFeedsSomething() const
+{
+    return sclkselectRadios[1]->isChecked()
+           || (pinChosen() && clkoutChecked(PllOut))
+           || (canswitchComboBox->currentIndex() != 0 && canclockselRadios[CanFromPll]->isChecked());
+}
+
+// Everything that needs the HEXT oscillator, read from the controls: the
+// system clock, the RTC, the clock output, the CAN clock, and a PLL from
+// HEXT that feeds any of them.
+bool KytoD5x5PLL::hextFeedsSomething() const
+{
+    return sclkselectRadios[0]->isChecked()
+           || (rtcswitchComboBox->currentIndex() != 0 && rtcselRadios[2]->isChecked())
+           || (pinChosen() && clkoutChecked(HextOut))
+           || (canswitchComboBox->currentIndex() != 0 && canclockselRadios[CanFromHext]->isChecked())
+           || (pllrcsRadios[0]->isChecked() && pllFeedsSomething());
+}
+
+// ---------------------------------------------------------------- messages
+
+QString KytoD5x5PLL::trText(const char *sourceText) const
+{
+    return QCoreApplication::translate(metaObject()->className(), sourceText);
+}
+
+void KytoD5x5PLL::showError(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, trText("Error"), text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(trText("Ok"));
+    UserDialogs::exec(box);
+}
+
+bool KytoD5x5PLL::askToAdjust(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, trText("Warning"), text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
+    box.button(QMessageBox::Yes)->setText(trText("Yes"));
+    box.button(QMessageBox::Cancel)->setText(trText("Cancel"));
+    return UserDialogs::exec(box) == QMessageBox::Yes;
+}
+
+// ---------------------------------------------------------------- input checks
+
+bool KytoD5x5PLL::validateLineEdits()
+{
+    if (hextEnabled) {
+        const double hext = hextLineEdit->text().toDouble();
+        if (hext < 4.0 || hext > 25.0) {
+            showError(trText("hext input error!"));
+            return false;
+        }
+    }
+    if (sclkLineEdit->text().toDouble() > kSclkMax) {
+        showError(trText("sclk input error!"));
+        return false;
+    }
+    if (model->ahbMhz / double(model->apb3Div) > kApb3Max) {
+        showError(trText("apb3div input error!"));
+        return false;
+    }
+    return true;
+}
+
+bool KytoD5x5PLL::validateHextLineEdit(double &value)
+{
+    value = 0.0;
+    const double v = hextLineEdit->text().toDouble();
+    if (v < 4.0 || v > 25.0) {
+        showError(trText("hext input error!"));
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+bool KytoD5x5PLL::checkSclkInput(double &value)
+{
+    value = 0.0;
+    const double v = sclkLineEdit->text().toDouble();
+    if (v > kSclkMax) {
+        showError(trText("sclk input error!"));
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+bool KytoD5x5PLL::takeOverHext()
+{
+    double value = 0.0;
+    if (!validateHextLineEdit(value))
+        return false;
+    model->hextMhz = value;
+    return true;
+}
+
+// ---------------------------------------------------------------- PLL check
+
+bool KytoD5x5PLL::checkPllSettings()
+{
+    const bool pllFromHext = pllrcsRadios[0]->isChecked();
+    const bool canOn = canswitchComboBox->currentIndex() != 0;
+    const bool hextInUse = sclkselectRadios[0]->isChecked()
+                           || (pinChosen() && clkoutChecked(PllOut) && pllFromHext)
+                           || (pinChosen() && clkoutChecked(HextOut))
+                           || (sclkselectRadios[1]->isChecked() && pllFromHext)
+                           || (canOn && canclockselRadios[CanFromHext]->isChecked())
+                           || (canOn && canclockselRadios[CanFromPll]->isChecked() && pllFromHext);
+    if (hextInUse) {
+        const double hext = hextLineEdit->text().toDouble();
+        if (hext < 4.0 || hext > 25.0) {
+            showError(trText("hext input error!"));
+            return false;
+        }
+        model->hextMhz = hext;
+    }
+
+    const bool pllInUse = sclkselectRadios[1]->isChecked()
+                          || (pinChosen() && clkoutChecked(PllOut))
+                          || (canswitchComboBox->currentIndex() == 1 && canclockselRadios[CanFromPll]->isChecked());
+    if (!pllInUse)
+        return true;
+
+    int ms = factorOf(pllmsLineEdit->text(), QLatin1Char('/'));
+    if (ms < 1 || ms > 15) {
+        showError(trText("pll_ms input error!"));
+        return false;
+    }
+    int suggestion = 0;
+    if (model->fixPllMs(ms, suggestion)) {
+        model->pllMs = ms;
+    } else {
+        if (!askToAdjust(trText("pll_ms input error, is it adjusted automatically?\nThe following condition must be met: \n2MHz <= pll_input / pll_ms <= 16MHz")))
+            return false;
+        model->pllMs = suggestion;
+        pllmsLineEdit->setText(QStringLiteral("/") + QString::number(suggestion));
+        ms = suggestion;
+    }
+
+    const int ns = factorOf(pllnsLineEdit->text(), QLatin1Char('*'));
+    if (ns < 31 || ns > 500) {
+        showError(trText("pll_ns input error!"));
+        return false;
+    }
+    suggestion = 0;
+    if (model->fixPllNs(ns, ms, suggestion)) {
+        model->pllNs = ns;
+    } else {
+        if (!askToAdjust(trText("pll_ns input error, is it adjusted automatically?\n\nThe following condition must be met: \n500MHz <= pll_input * pll_ns / pll_ms <= 1000MHz")))
+            return false;
+        model->pllNs = suggestion;
+        pllnsLineEdit->setText(QStringLiteral("*") + QString::number(suggestion));
+    }
+    return true;
+}
+
+void KytoD5x5PLL::checkAndRefresh()
+{
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+    }
+}
+
+void KytoD5x5PLL::resolvePll()
+{
+    if (sclkselectRadios[1]->isChecked())
+        model->recomputeFromPll();
+    else
+        model->recompute();
+    showPllParams();
+    refreshFrequencies();
+}
+
+// ---------------------------------------------------------------- slots
+
+void KytoD5x5PLL::onRtcSelClicked(bool)
+{
+    highlightClockPaths();
+    for (int i = 0; i < rtcselRadios.size(); ++i) {
+        if (rtcselRadios[i]->isChecked())
+            model->rtcSource = i;
+    }
+    if (rtcselRadios[2]->isChecked())
+        onHextReturnPressed();
+    updateErtcDisplay();
+    refreshFrequencies();
+}
+
+void KytoD5x5PLL::onRtcSwitchChanged(int index)
+{
+    highlightClockPaths();
+    model->rtcEnabled = index != 0;
+    if (model->rtcEnabled && rtcselRadios[2]->isChecked())
+        onHextReturnPressed();
+    updateErtcDisplay();
+    refreshFrequencies();
+}
+
+void KytoD5x5PLL::onRtcDivChanged(int)
+{
+    model->rtcHextDiv = rtcdivComboBox->currentIndex() + 2;
+    updateErtcDisplay();
+}
+
+static void setBypassOut(QLabel *out, int index)
+{
+    if (index == 0) {
+        out->setEnabled(true);
+        out->setStyleSheet(QString::fromLatin1(kTextOn));
+    } else {
+        out->setStyleSheet(QString::fromLatin1(kTextOff));
+        out->setEnabled(false);
+    }
+}
+
+void KytoD5x5PLL::onLextBypassChanged(int index)
+{
+    setBypassOut(lextOutLabel, index);
+    model->lextBypass = index != 0;
+}
+
+void KytoD5x5PLL::onHextBypassChanged(int index)
+{
+    setBypassOut(hextOutLabel, index);
+    model->hextBypass = index != 0;
+}
+
+void KytoD5x5PLL::onHextDivChanged(int index)
+{
+    model->hextDiv = divisorAt(kHextDivisors, index);
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onHickDivChanged(int index)
+{
+    model->hickDiv = divisorAt(kHickDivisors, index);
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onAhbDivChanged(int)
+{
+    model->ahbDiv = divisorAt(kAhbDivisors, ahbdivComboBox->currentIndex());
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onApb1DivChanged(int)
+{
+    model->apb1Div = divisorAt(kApbDivisors, apb1divComboBox->currentIndex());
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onApb2DivChanged(int)
+{
+    model->apb2Div = divisorAt(kApbDivisors, apb2divComboBox->currentIndex());
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onApb3DivChanged(int)
+{
+    // Index 2 (/4) is the fall-back, as in the design file.
+    switch (apb3divComboBox->currentIndex()) {
+    case 0: model->apb3Div = 1; break;
+    case 1: model->apb3Div = 2; break;
+    case 3: model->apb3Div = 8; break;
+    case 4: model->apb3Div = 16; break;
+    default: model->apb3Div = 4; break;
+    }
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onClockoutDiv1Changed(int)
+{
+    model->clkoutDiv1 = divisorAt(kClkoutDiv1Divisors, clockoutdiv1ComboBox->currentIndex());
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onClockoutDiv2Changed(int)
+{
+    model->clkoutDiv2 = divisorAt(kClkoutDiv2Divisors, clockoutdiv2ComboBox->currentIndex());
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onHextReturnPressed()
+{
+    if (!takeOverHext())
+        return;
+    checkAndRefresh();
+    updateErtcDisplay();
+    hextLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+}
+
+void KytoD5x5PLL::onHextTextChanged(const QString &text)
+{
+    const double v = text.toDouble();
+    const bool applied = QString::number(v, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
+    hextLineEdit->setStyleSheet(QString::fromLatin1(applied ? kEditApplied : kEditPending));
+    setEditTextColor(hextLineEdit, v < 4.0 || v > 25.0 ? Qt::red : Qt::black);
+}
+
+void KytoD5x5PLL::onPllMsReturnPressed()
+{
+    const int ms = factorOf(pllmsLineEdit->text(), QLatin1Char('/'));
+    if (ms < 1 || ms > 15) {
+        showError(trText("pll_ms input error!"));
+        return;
+    }
+    if (pllrcsRadios[0]->isChecked() && !takeOverHext())
+        return;
+    checkAndRefresh();
+    onPllMsTextChanged(pllmsLineEdit->text());
+}
+
+void KytoD5x5PLL::onPllNsReturnPressed()
+{
+    const int ns = factorOf(pllnsLineEdit->text(), QLatin1Char('*'));
+    if (ns < 31 || ns > 500) {
+        showError(trText("pll_ns input error!"));
+        return;
+    }
+    if (pllrcsRadios[0]->isChecked() && !takeOverHext())
+        return;
+    checkAndRefresh();
+    onPllNsTextChanged(pllnsLineEdit->text());
+}
+
+void KytoD5x5PLL::onPllMsTextChanged(const QString &text)
+{
+    if (!pllmsLineEdit->isEnabled())
+        return;
+    if (!text.startsWith(QLatin1Char('/'))) {
+        // Comes back here once with the prefixed text.
+        pllmsLineEdit->setText(QStringLiteral("/") + text);
+        return;
+    }
+    const int n = factorOf(text, QLatin1Char('/'));
+    pllmsLineEdit->setStyleSheet(QString::fromLatin1(n == model->pllMs ? kFactorApplied : kFactorPending));
+    setEditTextColor(pllmsLineEdit, n < 1 || n > 15 ? Qt::red : Qt::black);
+}
+
+void KytoD5x5PLL::onPllNsTextChanged(const QString &text)
+{
+    if (!pllnsLineEdit->isEnabled())
+        return;
+    if (!text.startsWith(QLatin1Char('*'))) {
+        pllnsLineEdit->setText(QStringLiteral("*") + text);
+        return;
+    }
+    const int n = factorOf(text, QLatin1Char('*'));
+    pllnsLineEdit->setStyleSheet(QString::fromLatin1(n == model->pllNs ? kFactorApplied : kFactorPending));
+    setEditTextColor(pllnsLineEdit, n < 31 || n > 500 ? Qt::red : Qt::black);
+}
+
+void KytoD5x5PLL::onPllFrChanged(int index)
+{
+    // Stored first, so that the page and the model never disagree about the
+    // divider the combo shows.
+    model->pllFr = divisorAt(kPllFrDivisors, index);
+    if (pllrcsRadios[0]->isChecked() && !takeOverHext())
+        return;
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onPllRcsClicked(bool)
+{
+    highlightClockPaths();
+    const bool fromHext = pllrcsRadios[0]->isChecked();
+    model->pllSource = fromHext ? 0 : 1;
+    if (fromHext && !takeOverHext())
+        return;
+    double sclk = 0.0;
+    if (!checkSclkInput(sclk))
+        return;
+    model->sclkMhz = sclk;
+    resolvePll();
+}
+
+void KytoD5x5PLL::onSclkSelectHextToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselectRadios[0]->isChecked()) {
+        model->sclkSource = 0;
+        sclkLineEdit->setEnabled(false);
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditIdle));
+        if (!takeOverHext())
+            return;
+        checkAndRefresh();
+    }
+    resolvePll();
+}
+
+void KytoD5x5PLL::onSclkSelectPllToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselectRadios[1]->isChecked()) {
+        model->sclkSource = 1;
+        sclkLineEdit->setEnabled(true);
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+        if (pllrcsRadios[0]->isChecked() && !takeOverHext())
+            return;
+        checkAndRefresh();
+    }
+    resolvePll();
+}
+
+void KytoD5x5PLL::onSclkSelectHickToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselectRadios[2]->isChecked()) {
+        model->sclkSource = 2;
+        sclkLineEdit->setEnabled(false);
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditIdle));
+        checkAndRefresh();
+    }
+    resolvePll();
+}
+
+void KytoD5x5PLL::onHickToSclkToggled(bool)
+{
+    model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onClkoutToggled(bool flag)
+{
+    highlightClockPaths();
+    if (!flag)
+        return;
+    const int code = checkedClkoutCode();
+    model->clkoutSource = code != 0 ? code : SclkOut;
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onClockoutPinChanged(int)
+{
+    highlightClockPaths();
+    model->clkoutPin = ClockTreeModel::pinIndexFromName(clockoutPinSelectComboBox->currentText());
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onSclkReturnPressed()
+{
+    if (!sclkselectRadios[1]->isChecked())
+        return;
+    double sclk = 0.0;
+    if (!checkSclkInput(sclk))
+        return;
+    model->sclkMhz = sclk;
+    if (pllrcsRadios[0]->isChecked() && !takeOverHext())
+        return;
+    model->recomputeFromPll();
+    showPllParams();
+    sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+    refreshFrequencies();
+}
+
+void KytoD5x5PLL::onSclkTextChanged(const QString &text)
+{
+    const double v = text.toDouble();
+    if (QString::number(v, 'f', 3) == QString::number(model->sclkMhz, 'f', 3))
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(sclkLineEdit->isEnabled() ? kEditApplied : kEditIdle));
+    else
+        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditPending));
+    setEditTextColor(sclkLineEdit, v > kSclkMax ? Qt::red : Qt::darkGreen);
+}
+
+void KytoD5x5PLL::onCanClockSelToggled(bool)
+{
+    highlightClockPaths();
+    model->can1ClockSource = CanFromHext;
+    for (int i = 0; i < canclockselRadios.size(); ++i) {
+        if (canclockselRadios[i]->isChecked())
+            model->can1ClockSource = i;
+    }
+    checkAndRefresh();
+}
+
+void KytoD5x5PLL::onCanSwitchChanged(int index)
+{
+    model->can1Enabled = index != 0;
+    highlightClockPaths();
+    onCanClockSelToggled(true);
+}
+
+void KytoD5x5PLL::onListButtonClicked(int list)
+{
+    QWidget *own = peripheralLists[list];
+    if (own->isVisible()) {
+        own->hide();
+        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
+    } else {
+        own->show();
+        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListOpenIcon)));
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (i != list && peripheralLists[i]->isVisible()) {
+            peripheralLists[i]->hide();
+            listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
+        }
+    }
+}
+
+void KytoD5x5PLL::mousePressEvent(QMouseEvent *event)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (peripheralLists[i]->isVisible()) {
+            peripheralLists[i]->hide();
+            listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
+            listButtons[i]->setFocus(Qt::MouseFocusReason);
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+// ---------------------------------------------------------------- highlighting
+
+void KytoD5x5PLL::highlightClockPaths()
+{
+    updateLextBypassStyle(lextInUse());
+    updateRtcSwitchEnables();
+    const bool ertcFromHext = rtcswitchComboBox->currentIndex() == 1 && rtcselRadios[2]->isChecked();
+    rtcdivLabel->setEnabled(ertcFromHext);
+    rtcdivComboBox->setComboBoxEnabled(ertcFromHext);
+    updateHextEnables();
+    updateHickEnables();
+    updatePllEnables();
+    updateHickToSclkStyle(sclkselectRadios[2]->isChecked());
+    updateClkoutStyle(pinChosen());
+    updateCanClockSelStyle(canswitchComboBox->currentIndex() != 0);
+}
+
+static void styleInOut(QLabel *in, QLabel *out, bool active, int bypassIndex)
+{
+    if (active) {
+        in->setStyleSheet(QString::fromLatin1(kTextOn));
+        setBypassOut(out, bypassIndex);
+    } else {
+        in->setStyleSheet(QString::fromLatin1(kTextOff));
+        out->setStyleSheet(QString::fromLatin1(kTextOff));
+        out->setEnabled(false);
+    }
+}
+
+static void styleRadios(QLabel *label, const QVector<QRadioButton *> &radios, bool active)
+{
+    for (QRadioButton *radio : radios) {
+        radio->setStyleSheet(QString::fromLatin1(active ? kRadioOn : kRadioOff));
+        radio->setEnabled(active);
+    }
+    label->setEnabled(active);
+}
+
+void KytoD5x5PLL::updateLextBypassStyle(bool flag)
+{
+    lextReadout->setStyleSheet(QString::fromLatin1(flag ? kBoxOn : kBoxOff));
+    lextLabel->setEnabled(flag);
+    lextReadout->setEnabled(flag);
+    lextBypassLabel->setEnabled(flag);
+    lextbypassComboBox->setComboBoxEnabled(flag);
+    lextInLabel->setEnabled(flag);
+    styleInOut(lextInLabel, lextOutLabel, flag, lextbypassComboBox->currentIndex());
+}
+
+void KytoD5x5PLL::updateRtcSwitchEnables()
+{
+    const bool on = rtcswitchComboBox->currentIndex() != 0;
+    updateRtcSelStyle(on);
+    rtcLabel->setEnabled(on);
+    rtcReadout->setEnabled(on);
+    setEditTextColor(rtcReadout, on ? Qt::darkGreen : Qt::gray);
+}
+
+void KytoD5x5PLL::updateRtcSelStyle(bool flag)
+{
+    styleRadios(rtcselLabel, rtcselRadios, flag);
+}
+
+void KytoD5x5PLL::updateHextEnables()
+{
+    const bool sclkFromHext = sclkselectRadios[0]->isChecked();
+    setHextEditEnabled(sclkFromHext || hextFeedsSomething());
+    hextdivLabel->setEnabled(sclkFromHext);
+    hextdivComboBox->setComboBoxEnabled(sclkFromHext);
+}
+
+void KytoD5x5PLL::setHextEditEnabled(bool flag)
+{
+    hextEnabled = flag;
+    if (flag) {
+        hextLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+        onHextTextChanged(hextLineEdit->text());
+    } else {
+        hextLineEdit->setStyleSheet(QString::fromLatin1(kHextUnused));
+    }
+    hextLabel->setEnabled(flag);
+    hextLineEdit->setEnabled(flag);
+    hextBypassLabel->setEnabled(flag);
+    hextbypassComboBox->setComboBoxEnabled(flag);
+    hextInLabel->setEnabled(flag);
+    styleInOut(hextInLabel, hextOutLabel, flag, hextbypassComboBox->currentIndex());
+}
+
+void KytoD5x5PLL::updateHickEnables()
+{
+    const bool sclkFromHick = sclkselectRadios[2]->isChecked();
+    hickdivLabel->setEnabled(sclkFromHick);
+    hickdivComboBox->setComboBoxEnabled(sclkFromHick);
+    hickLabel->setEnabled(true);
+    hickReadout->setEnabled(true);
+    hickReadout->setStyleSheet(QString::fromLatin1(kBoxOn));
+}
+
+void KytoD5x5PLL::updatePllEnables()
+{
+    const bool inUse = sclkselectRadios[1]->isChecked()
+                       || (pinChosen() && clkoutChecked(PllOut))
+                       || (model->can1Enabled && canclockselRadios[CanFromPll]->isChecked());
+    updatePllRcsStyle(inUse);
+    pllmsLineEdit->setStyleSheet(QString::fromLatin1(inUse ? kFactorOn : kFactorOff));
+    pllnsLineEdit->setStyleSheet(QString::fromLatin1(inUse ? kFactorOn : kFactorOff));
+    for (QWidget *w : {static_cast<QWidget *>(pllmsLabel), static_cast<QWidget *>(pllmsLineEdit),
+                       static_cast<QWidget *>(pllmsRangeLabel), static_cast<QWidget *>(pllnsLabel),
+                       static_cast<QWidget *>(pllnsLineEdit), static_cast<QWidget *>(pllnsRangeLabel),
+                       static_cast<QWidget *>(pllfrLabel), static_cast<QWidget *>(pllOutputLabel),
+                       static_cast<QWidget *>(pllcfgLabel), static_cast<QWidget *>(pllcfgReadout)})
+        w->setEnabled(inUse);
+    pllfrComboBox->setComboBoxEnabled(inUse);
+}
+
+void KytoD5x5PLL::updatePllRcsStyle(bool flag)
+{
+    styleRadios(pllrcsLabel, pllrcsRadios, flag);
+}
+
+void KytoD5x5PLL::updateHickToSclkStyle(bool flag)
+{
+    styleRadios(hicktosclkLabel, hicktosclkRadios, flag);
+}
+
+void KytoD5x5PLL::updateClkoutStyle(bool flag)
+{
+    clockoutdiv1Label->setEnabled(flag);
+    clockoutdiv1ComboBox->setComboBoxEnabled(flag);
+    clockoutdiv2Label->setEnabled(flag);
+    clockoutdiv2ComboBox->setComboBoxEnabled(flag);
+    for (QRadioButton *radio : clkoutRadios) {
+        radio->setEnabled(flag);
+        radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOn : kRadioOff));
+    }
+    for (QLabel *label : clkoutNameLabels)
+        label->setEnabled(flag);
+    for (QLabel *label : clkoutSourceFreqLabels)
+        label->setEnabled(flag);
+    clkoutFreqLabel->setEnabled(flag);
+    clkoutTitleLabel->setEnabled(flag);
+}
+
+void KytoD5x5PLL::updateCanClockSelStyle(bool flag)
+{
+    styleRadios(canClockSelLabel, canclockselRadios, flag);
+    for (QLabel *label : canSourceLabels)
+        label->setEnabled(flag);
+    canReadout->setEnabled(flag);
+    canUnitLabel->setEnabled(flag);
+    setEditTextColor(canReadout, flag ? Qt::darkGreen : Qt::gray);
+}
+
+// ---------------------------------------------------------------- read-outs
+
+void KytoD5x5PLL::showFrequency(QLineEdit *box, double value, double limit)
+{
+    box->setText(mhz(value));
+    setEditTextColor(box, value > limit ? Qt::red : Qt::darkGreen);
+}
+
+void KytoD5x5PLL::refreshFrequencies()
+{
+    sclkLineEdit->setText(mhz(model->sclkMhz));
+    setEditTextColor(sclkLineEdit, model->sclkMhz > kSclkMax ? Qt::red : Qt::darkGreen);
+    showFrequency(i2sReadout, model->sclkMhz, kSclkMax);
+    const QColor ahbColour = model->ahbMhz > kSclkMax ? Qt::red : Qt::darkGreen;
+    systickReadout->setText(mhz(model->ahbMhz * 0.125));
+    setEditTextColor(systickReadout, ahbColour);
+    showFrequency(dmaReadout, model->ahbMhz, kSclkMax);
+    showFrequency(gpioReadout, model->ahbMhz, kSclkMax);
+    showFrequency(apb1Readout, model->apb1Mhz, kSclkMax);
+    showFrequency(apb1TimerReadout, model->apb1TimerMhz, kSclkMax);
+    showFrequency(apb2Readout, model->apb2Mhz, kSclkMax);
+    showFrequency(apb2TimerReadout, model->apb2TimerMhz, kSclkMax);
+    showFrequency(apb3Readout, model->apb3Mhz, kApb3Max);
+    syncApbFieldsFromModel();
+
+    pllOutputLabel->setText(pllOutputLabel->isEnabled() ? mhz(model->pllMhz) + QStringLiteral("MHz") : QString());
+    if (pllcfgLabel->isEnabled()) {
+        pllcfgLabel->setText(QStringLiteral("CRM_PLLCFG: "));
+        pllcfgReadout->setText(formatPllCfgValue());
+    } else {
+        pllcfgLabel->setText(QString());
+        pllcfgReadout->setText(QString());
+    }
+    if (pinChosen())
+        updateSourceLabels();
+
+    if (model->can1Enabled) {
+        if (canclockselRadios[CanFromHext]->isChecked())
+            showFrequency(canReadout, model->hextMhz, kSclkMax);
+        else if (canclockselRadios[CanFromPll]->isChecked())
+            showFrequency(canReadout, model->pllMhz, kSclkMax);
+        else if (canclockselRadios[CanFromPclk]->isChecked())
+            showFrequency(canReadout, model->apb1Mhz, kSclkMax);
+        canUnitLabel->setText(QStringLiteral("(MHz)"));
+    }
+}
+
+void KytoD5x5PLL::syncApbFieldsFromModel()
+{
+    apb1divComboBox->setCurrentIndex(indexOfDivisor(kApbDivisors, model->apb1Div));
+    apb2divComboBox->setCurrentIndex(indexOfDivisor(kApbDivisors, model->apb2Div));
+    apb3divComboBox->setCurrentIndex(indexOfDivisor(kApbDivisors, model->apb3Div));
+    apb1TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb1TimerMult));
+    apb2TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb2TimerMult));
+}
+
+void KytoD5x5PLL::showPllParams()
+{
+    pllmsLineEdit->setText(QStringLiteral("/") + QString::number(model->pllMs));
+    pllnsLineEdit->setText(QStringLiteral("*") + QString::number(model->pllNs));
+    pllfrComboBox->setCurrentIndex(indexOfDivisor(kPllFrDivisors, model->pllFr));
+}
+
+QString KytoD5x5PLL::formatPllCfgValue() const
+{
+    return PllConfigWord::text(PllConfigWord::withFrDivider(*model));
+}
+
+void KytoD5x5PLL::updateSourceLabels()
+{
+    for (QLabel *label : clkoutSourceFreqLabels)
+        label->setVisible(false);
+    const int code = checkedClkoutCode();
+    const int i = kClkoutCodes.indexOf(code);
+    if (i < 0) {
+        clkoutFreqLabel->setText(QString());
+        return;
+    }
+    QLabel *source = clkoutSourceFreqLabels[i];
+    source->setVisible(true);
+    auto show = [&](double f, const char *unit) {
+        const QString u = QString::fromLatin1(unit);
+        source->setText(QStringLiteral("(") + mhz(f) + u + QStringLiteral(")"));
+        clkoutFreqLabel->setText(QStringLiteral("(") + mhz(f / double(model->clkoutDiv1) / double(model->clkoutDiv2)) + u
+                                 + QStringLiteral(")"));
+    };
+    switch (code) {
+    case LickOut: show(40.0, " kHz"); break;
+    case LextOut: show(32.768, " kHz"); break;
+    // The clock output takes the HICK at 48 MHz whatever the system clock does.
+    case HickOut: show(48.0, " MHz"); break;
+    case HextOut: show(model->hextMhz, " MHz"); break;
+    case SclkOut: show(model->sclkMhz, " MHz"); break;
+    case PllOut: show(model->pllMhz, " MHz"); break;
+    default:
+        source->setText(QString());
+        clkoutFreqLabel->setText(QString());
+        break;
+    }
+}
+
+void KytoD5x5PLL::updateErtcDisplay()
+{
+    if (rtcswitchComboBox->currentIndex() == 0) {
+        rtcReadout->setText(QStringLiteral("0"));
+    } else if (rtcselRadios[0]->isChecked()) {
+        rtcReadout->setText(QStringLiteral("40"));
+    } else if (rtcselRadios[1]->isChecked()) {
+        rtcReadout->setText(QStringLiteral("32.768"));
+    } else {
+        double value = 0.0;
+        if (validateHextLineEdit(value))
+            rtcReadout->setText(mhz(value * 1000.0 / double(model->rtcHextDiv)));
+        else
+            rtcReadout->setText(QStringLiteral("0"));
+    }
+}
+
+// ---------------------------------------------------------------- generate, save, open
+
+bool KytoD5x5PLL::generateCode()
+{
+    return false;
+}
+
+void KytoD5x5PLL::saveConfig(QString)
+{
+}
+
+void KytoD5x5PLL::loadConfig(QString)
+{
+}
