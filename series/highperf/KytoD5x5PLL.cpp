@@ -235,7 +235,7 @@ void KytoD5x5PLL::buildLextBypassCombo()
     lextbypassComboBox = makeCombo(65, 152, 80, 1, {QStringLiteral("disable"), QStringLiteral("enable")},
                                    QStringLiteral("lextbypass"));
     lextbypassComboBox->setFixedWidth(80);
-    lextbypassComboBox->parentWidget()->raise();
+    lextbypassComboBox->raise();
     lextInLabel = makeLabel(QStringLiteral("IN"), 18, 103, 8);
     lextInLabel->setStyleSheet(QString::fromLatin1(kTextOn));
     lextOutLabel = makeLabel(QStringLiteral("OUT"), 6, 114, 8);
@@ -573,6 +573,9 @@ void KytoD5x5PLL::connectSignals()
 
 void KytoD5x5PLL::resetDefaults()
 {
+    // The slots that run on the way see half-reset pages; the check at the
+    // end speaks about the defaults.
+    quiet = true;
     rtcselRadios[0]->setChecked(true);
     model->rtcSource = 0;
     rtcswitchComboBox->setCurrentIndex(0);
@@ -633,6 +636,7 @@ void KytoD5x5PLL::resetDefaults()
     // ends on the series' factors and their 180 MHz.
     resetPll();
     model->sclkMhz = kSclkMax;
+    quiet = false;
 
     highlightClockPaths();
     if (checkPllSettings()) {
@@ -699,6 +703,8 @@ QString KytoD5x5PLL::trText(const char *sourceText) const
 
 void KytoD5x5PLL::showError(const QString &text)
 {
+    if (quiet)
+        return;
     QMessageBox box(QMessageBox::Critical, trText("Error"), text);
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(trText("Ok"));
@@ -707,6 +713,8 @@ void KytoD5x5PLL::showError(const QString &text)
 
 bool KytoD5x5PLL::askToAdjust(const QString &text)
 {
+    if (quiet)
+        return false;
     QMessageBox box(QMessageBox::Question, trText("Warning"), text);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
     box.button(QMessageBox::Yes)->setText(trText("Yes"));

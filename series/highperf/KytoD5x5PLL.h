@@ -156,6 +156,10 @@ private:
     void showError(const QString &text);
     bool askToAdjust(const QString &text);
 
+    // True while a reset or a design file applies its values one by one:
+    // no box then, and a check that would need one fails.
+    bool quiet = false;
+
     // Read-out colouring.
     void showFrequency(QLineEdit *box, double value, double limit);
 
