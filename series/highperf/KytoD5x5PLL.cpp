@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFont>
+#include <QGraphicsProxyWidget>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -337,6 +338,9 @@ void KytoD5x5PLL::buildPllCfgReadout()
     pllcfgReadout->setFixedWidth(100);
     pllcfgReadout->setReadOnly(true);
     pllcfgReadout->setStyleSheet(QStringLiteral("border:  0px;"));
+    // The read-out's box starts under the end of the caption; the caption
+    // stays on top, where the read-out's centred text never reaches.
+    pllcfgLabel->parentWidget()->graphicsProxyWidget()->setZValue(1);
 }
 
 void KytoD5x5PLL::buildSclkSelectGroup()
