@@ -2,6 +2,10 @@
 
 #include <limits>
 
+// The Cancel button is QProgressDialog's own; its text is looked up in
+// Qt's context, which is marked here so that lupdate keeps its entry.
+[[maybe_unused]] static const char *const cancelText = QT_TRANSLATE_NOOP("QProgressDialog", "Cancel");
+
 ProgressDialog::ProgressDialog(const QUrl &url, QWidget *parent)
     : QProgressDialog(parent)
 {

@@ -87,7 +87,6 @@ private slots:
     void limitErrorsStopGeneration();
     void codeViewOfR650();
     void boxesInChinese();
-    void everyMessageTranslatedPerClass();
     void realErrorBox();
 };
 
@@ -416,41 +415,6 @@ void TestMultiplierSeriesEdit::boxesInChinese()
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{QStringLiteral("确定")});
     }
     QCoreApplication::removeTranslator(&translator);
-}
-
-// The family and kit code translate marked texts in the context of the
-// concrete class; each such text needs a Chinese entry for all five classes.
-void TestMultiplierSeriesEdit::everyMessageTranslatedPerClass()
-{
-    QString code;
-    QStringList files{QStringLiteral(KYTO_SOURCE_DIR "/series/multiplier/KytoMultiplierPLL.cpp")};
-    for (const QFileInfo &info : QDir(QStringLiteral(KYTO_SOURCE_DIR "/series/common")).entryInfoList({"*.cpp"}))
-        files << info.filePath();
-    for (const QString &file : files) {
-        QFile source(file);
-        QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
-        code += QString::fromUtf8(source.readAll());
-    }
-    QStringList texts;
-    QRegularExpression literal(QStringLiteral("QT_TRANSLATE_NOOP\\(\"[^\"]*\",\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
-    for (auto it = literal.globalMatch(code); it.hasNext();)
-        texts << it.next().captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
-    texts << QStringLiteral("The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
-    QVERIFY(texts.contains(QStringLiteral("Save file failed!")));
-    QVERIFY(texts.contains(QStringLiteral("Creating \"inc\" folder error!")));
-    QVERIFY(texts.size() > 20);
-
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/image/tr_zh.qm")));
-    for (const char *cls : {"KytoR620PLL", "KytoR620APLL", "KytoR650PLL", "KytoH620APLL", "KytoR710PLL"}) {
-        for (const QString &text : texts) {
-            const bool adcOfR710 = text.startsWith("The maximum ADC") && QByteArray(cls) == "KytoR710PLL";
-            const QString probe = adcOfR710 ? QStringLiteral("The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong, please confirm whether to continue?")
-                                            : text;
-            QVERIFY2(!translator.translate(cls, probe.toUtf8().constData()).isEmpty(),
-                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(cls), probe)));
-        }
-    }
 }
 
 void TestMultiplierSeriesEdit::realErrorBox()

@@ -1,9 +1,11 @@
 // The two catalogues in the resources: a table of entries they must carry,
-// and a scan of the sources for tr() texts without a Chinese entry.
-#include <QDirIterator>
+// and every text lupdate finds in the sources with its Chinese entry.
 #include <QFile>
-#include <QRegularExpression>
+#include <QHash>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 class TestTranslations : public QObject
@@ -14,82 +16,52 @@ private:
     QTranslator zh;
     QTranslator en;
 
-    struct Use {
-        QString file;
-        int line;
+    struct Message {
         QString context;
         QString source;
-        QString disambiguation;
+        QString comment;
     };
 
-    static QString unescape(const QString &literal)
+    // The messages of a .ts file, obsolete and vanished ones left out.
+    static QList<Message> readTs(const QString &path)
     {
-        QString out;
-        for (int i = 0; i < literal.size(); ++i) {
-            QChar c = literal.at(i);
-            if (c == QLatin1Char('\\') && i + 1 < literal.size()) {
-                const QChar next = literal.at(++i);
-                c = next == QLatin1Char('n') ? QChar('\n') : next == QLatin1Char('t') ? QChar('\t') : next;
+        QList<Message> messages;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return messages;
+        QXmlStreamReader xml(&file);
+        QString context;
+        Message current;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("context")) {
+                context.clear();
+            } else if (xml.name() == QLatin1String("name") && context.isEmpty()) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("message")) {
+                current = Message{context, QString(), QString()};
+            } else if (xml.name() == QLatin1String("source")) {
+                current.source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("comment")) {
+                current.comment = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QStringRef type = xml.attributes().value(QLatin1String("type"));
+                if (type != QLatin1String("obsolete") && type != QLatin1String("vanished"))
+                    messages << current;
             }
-            out += c;
         }
-        return out;
+        return messages;
     }
 
-    // Finds the translated texts of one source file. Deliberately simple:
-    // - tr("..."), Class::tr("...") and translate("ctx", "...") with plain
-    //   string literals (one literal; no concatenation, no macros, no
-    //   QT_TR_NOOP, no variables);
-    // - the context of a bare tr() is the class of the closest preceding
-    //   out-of-line definition "Class::method(" that starts a line, so tr()
-    //   in headers or inside a class body is not seen;
-    // - commented-out calls are scanned like live ones.
-    static QList<Use> scan(const QString &path)
+    static QStringList contextsOf(const QString &path)
     {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly | QIODevice::Text);
-        const QString text = QString::fromUtf8(file.readAll());
-
-        static const QRegularExpression definition(
-            QStringLiteral("^(?:[A-Za-z_][\\w<>,:\\*& ]*[\\s\\*&])?(\\w+)::~?\\w+\\s*\\("),
-            QRegularExpression::MultilineOption);
-        static const QString literal = QStringLiteral("\"((?:[^\"\\\\\\n]|\\\\.)*)\"");
-        static const QRegularExpression call(
-            QStringLiteral("(?:(\\w+)::)?\\btr\\s*\\(\\s*") + literal
-            + QStringLiteral("(?:\\s*,\\s*") + literal + QStringLiteral(")?")
-            + QStringLiteral("|\\btranslate\\s*\\(\\s*") + literal + QStringLiteral("\\s*,\\s*")
-            + literal + QStringLiteral("(?:\\s*,\\s*") + literal + QStringLiteral(")?"));
-
-        QList<QPair<int, QString>> contexts;
-        for (auto it = definition.globalMatch(text); it.hasNext();) {
-            const auto m = it.next();
-            contexts.append({int(m.capturedStart()), m.captured(1)});
-        }
-        QList<Use> uses;
-        for (auto it = call.globalMatch(text); it.hasNext();) {
-            const auto m = it.next();
-            Use use;
-            use.file = path;
-            use.line = text.leftRef(m.capturedStart()).count(QLatin1Char('\n')) + 1;
-            if (m.capturedStart(4) >= 0) {
-                use.context = m.captured(4);
-                use.source = unescape(m.captured(5));
-                use.disambiguation = unescape(m.captured(6));
-            } else {
-                use.context = m.captured(1);
-                if (use.context.isEmpty()) {
-                    for (const auto &c : contexts) {
-                        if (c.first < m.capturedStart())
-                            use.context = c.second;
-                    }
-                }
-                use.source = unescape(m.captured(2));
-                use.disambiguation = unescape(m.captured(3));
-            }
-            if (!use.context.isEmpty() && !use.source.isEmpty())
-                uses.append(use);
-        }
-        return uses;
+        QStringList contexts;
+        for (const Message &m : readTs(path))
+            contexts << m.context;
+        contexts.removeDuplicates();
+        return contexts;
     }
 
 private slots:
@@ -172,45 +144,53 @@ private slots:
         }
     }
 
-    // Every tr() text of the program's sources has a Chinese entry in its
-    // class's context.
+    // lupdate finds every marked text of the sources, including those a
+    // family or the page kit marks once and its page classes translate in
+    // their own context (the classes listed beside the family's catalogue).
+    // Each needs a Chinese entry in every context it is looked up in.
     void everySourceTextHasChineseEntry()
     {
+        QTemporaryDir dir;
+        const QString found = dir.filePath(QStringLiteral("found.ts"));
+        QProcess lupdate;
+        QStringList args{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none")};
+        for (const char *folder : {"app", "clockview", "series", "model"})
+            args << QStringLiteral(KYTO_SOURCE_DIR "/") + QLatin1String(folder);
+        args << QStringLiteral("-ts") << found;
+        lupdate.start(QStringLiteral(KYTO_LUPDATE), args);
+        QVERIFY2(lupdate.waitForFinished(120000) && lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+
+        // Where the texts of a family's (and the kit's) contexts are looked up.
+        const QDir catalogue(QStringLiteral(KYTO_SOURCE_DIR "/image/translations/tr_zh"));
+        QHash<QString, QStringList> lookups;
+        for (const QString &classesFile : catalogue.entryList({QStringLiteral("series_*.classes")})) {
+            QFile file(catalogue.filePath(classesFile));
+            QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+            QStringList classes;
+            for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+                if (!line.trimmed().isEmpty() && !line.trimmed().startsWith(QLatin1Char('#')))
+                    classes << line.trimmed();
+            }
+            const QString family = QFileInfo(classesFile).completeBaseName();
+            for (const QString &context : contextsOf(catalogue.filePath(QStringLiteral("series_common.ts")))
+                                              + contextsOf(catalogue.filePath(family + QStringLiteral(".ts"))))
+                lookups[context] << classes;
+        }
+        QVERIFY(lookups.contains(QStringLiteral("SeriesPage")));
+
+        const QList<Message> messages = readTs(found);
+        QVERIFY(messages.size() > 100);
         QStringList missing;
-        int found = 0;
-        for (const char *folder : {"app", "clockview", "series", "model"}) {
-            QDirIterator it(QStringLiteral(KYTO_SOURCE_DIR "/") + QLatin1String(folder),
-                            {"*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                for (const Use &use : scan(it.next())) {
-                    ++found;
-                    const QByteArray disambiguation = use.disambiguation.toUtf8();
-                    if (zh.translate(use.context.toUtf8(), use.source.toUtf8(),
-                                     disambiguation.isEmpty() ? nullptr : disambiguation.constData()).isEmpty())
-                        missing << QString("%1:%2 %3 \"%4\"").arg(QDir(KYTO_SOURCE_DIR).relativeFilePath(use.file))
-                                       .arg(use.line).arg(use.context, use.source);
-                }
+        for (const Message &m : messages) {
+            const QStringList contexts = lookups.value(m.context, QStringList{m.context});
+            const QByteArray comment = m.comment.toUtf8();
+            for (const QString &context : contexts) {
+                if (zh.translate(context.toUtf8(), m.source.toUtf8(), comment.isEmpty() ? nullptr : comment.constData()).isEmpty())
+                    missing << QStringLiteral("%1 \"%2\"").arg(context, m.source);
             }
         }
-        QVERIFY(found > 0);
         missing.removeDuplicates();
         QVERIFY2(missing.isEmpty(), qPrintable("no Chinese entry for:\n" + missing.join('\n')));
-    }
-
-    // The scanner itself, on a small text: contexts, the forms it knows.
-    void scannerFindsContexts()
-    {
-        QTemporaryDir dir;
-        QFile file(dir.filePath("Sample.cpp"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("void Alpha::first()\n{\n    box(tr(\"One\"));\n}\n"
-                   "QString Beta::second(int x) const\n{\n    return tr(\"Two \\\"quoted\\\"\") + str(\"no\");\n}\n"
-                   "static void helper() { QObject::tr(\"Three\"); QCoreApplication::translate(\"Gamma\", \"Four\"); }\n");
-        file.close();
-        QStringList seen;
-        for (const Use &use : scan(file.fileName()))
-            seen << use.context + "/" + use.source;
-        QCOMPARE(seen, (QStringList{"Alpha/One", "Beta/Two \"quoted\"", "QObject/Three", "Gamma/Four"}));
     }
 };
 

@@ -17,7 +17,7 @@ static bool makeFolder(const PageMessages &messages, const QString &dir, const c
 {
     if (QDir(dir).exists() || QDir().mkpath(dir))
         return true;
-    QMessageBox box(QMessageBox::Critical, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Error")), messages.tr(error));
+    QMessageBox box(QMessageBox::Critical, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Error")), messages.text(error));
     box.setStandardButtons(QMessageBox::Ok);
     UserDialogs::exec(box);
     return false;
@@ -28,7 +28,7 @@ bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *m
     const bool interactive = model->interactiveGenerate == 1;
     QString folder;
     if (interactive) {
-        folder = UserDialogs::getExistingDirectory(page, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Select directory")),
+        folder = UserDialogs::getExistingDirectory(page, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Select directory")),
                                                    QString(), QFileDialog::ShowDirsOnly);
         if (folder.isNull())
             return false;
@@ -44,21 +44,21 @@ bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *m
         return false;
 
     if (!model->writeSourceFiles(incDir, srcDir, stem)) {
-        QMessageBox box(QMessageBox::Critical, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Error")),
-                        messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Generate code failed!")));
+        QMessageBox box(QMessageBox::Critical, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Error")),
+                        messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Generate code failed!")));
         box.setStandardButtons(QMessageBox::Ok);
-        box.button(QMessageBox::Ok)->setText(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "OK")));
+        box.button(QMessageBox::Ok)->setText(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "OK")));
         UserDialogs::exec(box);
         return false;
     }
     if (interactive) {
-        QString text = messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Generate code finished!  Files:")) + QStringLiteral("\n\n");
+        QString text = messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Generate code finished!  Files:")) + QStringLiteral("\n\n");
         for (const QString &file : {QStringLiteral("src/main.c"), QStringLiteral("src/%1_clock.c").arg(stem),
                                     QStringLiteral("inc/%1_clock.h").arg(stem), QStringLiteral("inc/%1_conf.h").arg(stem)})
             text += file + QStringLiteral("\n");
-        QMessageBox box(QMessageBox::Information, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Information")), text);
-        QPushButton *openFolder = box.addButton(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", " Open Folder  ")), QMessageBox::ActionRole);
-        box.addButton(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "OK")), QMessageBox::ActionRole);
+        QMessageBox box(QMessageBox::Information, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Information")), text);
+        QPushButton *openFolder = box.addButton(messages.text(QT_TRANSLATE_NOOP("SeriesPage", " Open Folder  ")), QMessageBox::ActionRole);
+        box.addButton(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "OK")), QMessageBox::ActionRole);
         UserDialogs::exec(box);
         if (box.clickedButton() == openFolder)
             QDesktopServices::openUrl(QUrl::fromLocalFile(folder));

@@ -32,16 +32,16 @@ bool write(const QString &path, const QString &seriesName, const Values &values)
 
 void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values)
 {
-    const QString path = UserDialogs::getSaveFileName(page, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Save")),
+    const QString path = UserDialogs::getSaveFileName(page, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save")),
                                                       seriesName + QStringLiteral("_Clock"),
-                                                      messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Config file (*.ZKCF)")));
+                                                      messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Config file (*.ZKCF)")));
     if (path.isNull())
         return;
     if (!write(path, seriesName, values)) {
-        messages.showError(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Save file failed!")));
+        messages.showError(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save file failed!")));
         return;
     }
-    messages.showInformation(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Save file succeed!")));
+    messages.showInformation(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save file succeed!")));
 }
 
 } // namespace DesignFile

@@ -10,13 +10,13 @@ bool pass(const PageMessages &messages, const QVector<LimitRow> &limits, const Q
 {
     for (const LimitRow &row : limits) {
         if (row.value > row.limit) {
-            messages.showError(messages.tr(row.message) + QStringLiteral(" ") + QString::number(row.limit)
+            messages.showError(messages.text(row.message) + QStringLiteral(" ") + QString::number(row.limit)
                                + QStringLiteral("MHz"));
             return false;
         }
     }
     for (const LimitQuestion &row : questions) {
-        if (row.wrong && !messages.askYesCancel(messages.tr(row.question)))
+        if (row.wrong && !messages.askYesCancel(messages.text(row.question)))
             return false;
     }
     return true;

@@ -12,45 +12,45 @@ PageMessages::PageMessages(const QObject *ownerPage)
 {
 }
 
-QString PageMessages::tr(const char *sourceText) const
+QString PageMessages::text(const char *sourceText) const
 {
     return QCoreApplication::translate(page->metaObject()->className(), sourceText);
 }
 
-void PageMessages::showError(const QString &text) const
+void PageMessages::showError(const QString &message) const
 {
     if (quiet)
         return;
-    QMessageBox box(QMessageBox::Critical, tr(QT_TRANSLATE_NOOP("SeriesPage", "Error")), text);
+    QMessageBox box(QMessageBox::Critical, text(QT_TRANSLATE_NOOP("SeriesPage", "Error")), message);
     box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(tr(QT_TRANSLATE_NOOP("SeriesPage", "Ok")));
+    box.button(QMessageBox::Ok)->setText(text(QT_TRANSLATE_NOOP("SeriesPage", "Ok")));
     UserDialogs::exec(box);
 }
 
-static bool askWithIcon(const PageMessages &messages, QMessageBox::Icon icon, const QString &text)
+static bool askWithIcon(const PageMessages &messages, QMessageBox::Icon icon, const QString &message)
 {
-    QMessageBox box(icon, messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Warning")), text);
+    QMessageBox box(icon, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Warning")), message);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
-    box.button(QMessageBox::Yes)->setText(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Yes")));
-    box.button(QMessageBox::Cancel)->setText(messages.tr(QT_TRANSLATE_NOOP("SeriesPage", "Cancel")));
+    box.button(QMessageBox::Yes)->setText(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Yes")));
+    box.button(QMessageBox::Cancel)->setText(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Cancel")));
     return UserDialogs::exec(box) == QMessageBox::Yes;
 }
 
-bool PageMessages::askYesCancel(const QString &text) const
+bool PageMessages::askYesCancel(const QString &message) const
 {
-    return askWithIcon(*this, QMessageBox::Warning, text);
+    return askWithIcon(*this, QMessageBox::Warning, message);
 }
 
-bool PageMessages::askFactor(const QString &text) const
+bool PageMessages::askFactor(const QString &message) const
 {
-    return askWithIcon(*this, QMessageBox::Question, text);
+    return askWithIcon(*this, QMessageBox::Question, message);
 }
 
-void PageMessages::showInformation(const QString &text) const
+void PageMessages::showInformation(const QString &message) const
 {
-    QMessageBox box(QMessageBox::Information, tr(QT_TRANSLATE_NOOP("SeriesPage", "Information")), text);
+    QMessageBox box(QMessageBox::Information, text(QT_TRANSLATE_NOOP("SeriesPage", "Information")), message);
     box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(tr(QT_TRANSLATE_NOOP("SeriesPage", "Ok")));
+    box.button(QMessageBox::Ok)->setText(text(QT_TRANSLATE_NOOP("SeriesPage", "Ok")));
     UserDialogs::exec(box);
 }
 

@@ -13,8 +13,8 @@ class QObject;
 // Texts are passed untranslated, as marked with QT_TRANSLATE_NOOP:
 //
 //   PageMessages messages{this};                   // a member of the page
-//   messages.showError(messages.tr(QT_TRANSLATE_NOOP("KytoMultiplierPLL", "hext input error!")));
-//   if (!messages.askYesCancel(messages.tr(question))) return false;
+//   messages.showError(messages.text(QT_TRANSLATE_NOOP("KytoMultiplierPLL", "hext input error!")));
+//   if (!messages.askYesCancel(messages.text(question))) return false;
 //
 // Quiet loading: while a QuietScope lives, showError shows nothing, so a
 // design file can be applied key by key (each key's slot runs) and checked
@@ -24,17 +24,17 @@ class PageMessages
 public:
     explicit PageMessages(const QObject *page);
 
-    QString tr(const char *sourceText) const;
+    QString text(const char *sourceText) const;
 
     // Critical box "Error" with the button "Ok"; nothing while quiet.
-    void showError(const QString &text) const;
+    void showError(const QString &message) const;
     // Warning box "Warning" with "Yes" and "Cancel"; true on Yes.
-    bool askYesCancel(const QString &text) const;
+    bool askYesCancel(const QString &message) const;
     // A typed PLL factor breaks a rule: Question box "Warning" with "Yes"
     // (take the suggestion) and "Cancel"; true on Yes.
-    bool askFactor(const QString &text) const;
+    bool askFactor(const QString &message) const;
     // Information box "Information" with the button "Ok".
-    void showInformation(const QString &text) const;
+    void showInformation(const QString &message) const;
 
     bool isQuiet() const { return quiet; }
 

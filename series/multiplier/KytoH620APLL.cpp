@@ -13,7 +13,7 @@ MultiplierSeriesTable h620aTable()
     t.hasHick48Branches = true;
     t.apbMax = 100;
     t.defaultPllMultIndex = 23;
-    t.adcQuestion = QT_TRANSLATE_NOOP("KytoH620APLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
+    t.adcQuestion = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong.  please confirm whether to continue?");
     t.apb1PeripheralList = QStringList{"SPI2", "SPI3", "SPI4", "USART2", "USART3", "UART4", "UART5",
                                        "I2C1", "I2C2", "CAN1", "CAN2", "DAC"};
     t.apb1TimerList = QStringList{"TMR2", "TMR3", "TMR4", "TMR5", "TMR6", "TMR7", "TMR12", "TMR13", "TMR14"};

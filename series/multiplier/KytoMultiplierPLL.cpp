@@ -1103,7 +1103,7 @@ bool KytoMultiplierPLL::validateHextLineEdit(double *value)
     *value = 0;
     const double v = hextLineEdit->text().toDouble();
     if (v < 4 || v > 25) {
-        messages.showError(messages.tr(kHextInputError));
+        messages.showError(messages.text(kHextInputError));
         return false;
     }
     *value = v;
@@ -1115,7 +1115,7 @@ bool KytoMultiplierPLL::checkSclkInput(double *value)
     *value = 0;
     const double v = sclkLineEdit->text().toDouble();
     if (v < 4 || v > model->maxSclk()) {
-        messages.showError(messages.tr(kSclkInputError));
+        messages.showError(messages.text(kSclkInputError));
         return false;
     }
     *value = v;
@@ -1147,7 +1147,7 @@ bool KytoMultiplierPLL::checkHextInput()
         return true;
     const double v = hextLineEdit->text().toDouble();
     if (v < 4 || v > 25) {
-        messages.showError(messages.tr(kHextInputError));
+        messages.showError(messages.text(kHextInputError));
         return false;
     }
     model->hextMhz = v;
@@ -1165,10 +1165,10 @@ bool KytoMultiplierPLL::checkPllInput()
         return true;
     const double in = model->pllInputFrequency();
     if (in < 2) {
-        messages.showError(messages.tr(kPllInputError));
+        messages.showError(messages.text(kPllInputError));
         model->hextMhz = 2.0 * model->hextDiv;
     } else if (in > 16) {
-        messages.showError(messages.tr(kPllInputError));
+        messages.showError(messages.text(kPllInputError));
         model->hextMhz = 16.0;
     } else {
         return true;
@@ -1183,13 +1183,13 @@ bool KytoMultiplierPLL::validateLineEdits()
     if (hextEnabled) {
         const double v = hextLineEdit->text().toDouble();
         if (v < 4 || v > 25) {
-            messages.showError(messages.tr(kHextInputError));
+            messages.showError(messages.text(kHextInputError));
             return false;
         }
     }
     const double s = sclkLineEdit->text().toDouble();
     if (s < 4 || s > model->maxSclk()) {
-        messages.showError(messages.tr(kSclkInputError));
+        messages.showError(messages.text(kSclkInputError));
         return false;
     }
     return true;

@@ -13,7 +13,7 @@ MultiplierSeriesTable r710Table()
     t.hasHick48Branches = true;
     t.apbMax = 100;
     t.defaultPllMultIndex = 23;
-    t.adcQuestion = QT_TRANSLATE_NOOP("KytoR710PLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong, please confirm whether to continue?");
+    t.adcQuestion = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "The maximum ADC clock is 28 MHz. The currently configured ADC clock is wrong, please confirm whether to continue?");
     t.apb1PeripheralList = QStringList{"SPI2", "USART2", "USART3", "UART4", "UART5", "I2C1", "I2C2", "CAN1", "CAN2"};
     t.apb1TimerList = QStringList{"TMR2", "TMR3", "TMR4", "TMR5"};
     t.apb2PeripheralList = QStringList{"SPI1", "USART1"};

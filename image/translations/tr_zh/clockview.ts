@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>KytoMCUPLL</name>
+    <message>
+        <source>List</source>
+        <translation>List</translation>
+    </message>
+</context>
+<context>
     <name>KytoPLLConfig</name>
     <message>
         <source>Zoom in</source>
@@ -42,32 +49,6 @@
     <message>
         <source>Ok</source>
         <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>KytoMCUPLL</name>
-    <message>
-        <source>List</source>
-        <translation>List</translation>
-    </message>
-</context>
-<context>
-    <name>MyQsciScintilla</name>
-    <message>
-        <source>Copy</source>
-        <translation>拷贝</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>全选</translation>
-    </message>
-    <message>
-        <source>Fold All</source>
-        <translation>折叠全部</translation>
-    </message>
-    <message>
-        <source>Expand All</source>
-        <translation>展开全部</translation>
     </message>
 </context>
 </TS>
