@@ -295,7 +295,9 @@ QVector<SourceGenerator::Processor> SourceGenerator::clockSourceChain() const
 QVector<SourceGenerator::Processor> SourceGenerator::mainChain() const
 {
     using S = SourceGenerator;
-    const QVector<Processor> front{&S::fillClkoutFunction, &S::removeUnusedInitCalls, &S::fillRtcFunction};
+    const QVector<Processor> oscillators{&S::fillLickFunction, &S::fillLextFunction};
+    const QVector<Processor> front =
+        oscillators + QVector<Processor>{&S::fillClkoutFunction, &S::removeUnusedInitCalls, &S::fillRtcFunction};
 
     switch (m_model.seriesIndex) {
     case 2:
@@ -310,7 +312,9 @@ QVector<SourceGenerator::Processor> SourceGenerator::mainChain() const
         return front + QVector<Processor>{&S::fillAdcFunction};
     case 13:
     case 14:
-        return {&S::fillClkout1Function, &S::fillClkout2Function, &S::removeUnusedInitCalls, &S::fillRtcFunction};
+        return oscillators
+               + QVector<Processor>{&S::fillClkout1Function, &S::fillClkout2Function, &S::removeUnusedInitCalls,
+                                    &S::fillRtcFunction};
     case 16:
     case 18:
     case 29:
@@ -775,6 +779,49 @@ bool SourceGenerator::fillClockConfigComment(QString &text)
 // ---------------------------------------------------------------------------
 // Main program
 
+bool SourceGenerator::isLickUsed() const
+{
+    const ClockTreeModel &m = m_model;
+    if (m.rtcEnabled && m.rtcSource == 0)
+        return true;
+    if (Groups::DualClockOutGroup.contains(m.seriesIndex))
+        return m.clkout2Pin != 0 && m.clkout2Source == 6;
+    return m.clkoutPin != 0 && m.clkoutSource == 1;
+}
+
+bool SourceGenerator::isLextUsed() const
+{
+    const ClockTreeModel &m = m_model;
+    if (m.rtcEnabled && m.rtcSource == 1)
+        return true;
+    // The USART function asks for LEXT as soon as it is kept and any of the
+    // sources names it.
+    if (UsartSeries.contains(m.seriesIndex) && (m.usart1Enabled || m.usart2Enabled || m.usart3Enabled)
+        && (m.usart1ClockSource == 3 || m.usart2ClockSource == 3 || m.usart3ClockSource == 3))
+        return true;
+    if (Groups::DualClockOutGroup.contains(m.seriesIndex))
+        return (m.clkout1Pin != 0 && m.clkout1Source == 1) || (m.clkout2Pin != 0 && m.clkout2Source == 7);
+    return m.clkoutPin != 0 && m.clkoutSource == 2;
+}
+
+bool SourceGenerator::fillLickFunction(QString &text)
+{
+    return Markup::keepOrDrop(text, QStringLiteral("lick function"), isLickUsed());
+}
+
+bool SourceGenerator::fillLextFunction(QString &text)
+{
+    const QString name = QStringLiteral("lext function");
+    QString body;
+    if (!Markup::findSection(text, name, &body))
+        return false;
+    if (!isLextUsed())
+        return Markup::dropSection(text, name);
+    if (!Markup::keepOrDrop(body, QStringLiteral("lext bypass"), m_model.lextBypass))
+        return false;
+    return Markup::replaceSection(text, name, body);
+}
+
 bool SourceGenerator::fillClkoutFunction(QString &text)
 {
     const int series = m_model.seriesIndex;
@@ -877,37 +924,43 @@ bool SourceGenerator::removeUnusedInitCalls(QString &text)
 {
     const int series = m_model.seriesIndex;
     const ClockTreeModel &m = m_model;
+    // Edited aside, so a missing call leaves the text as it was.
+    QString calls = text;
 
+    if (!removeInitCall(calls, QStringLiteral("mx_lick_init"), !isLickUsed())
+        || !removeInitCall(calls, QStringLiteral("mx_lext_init"), !isLextUsed()))
+        return false;
     if (Groups::DualClockOutGroup.contains(series)) {
-        if (!removeInitCall(text, QStringLiteral("mx_clkout1_init"), m.clkout1Pin == 0)
-            || !removeInitCall(text, QStringLiteral("mx_clkout2_init"), m.clkout2Pin == 0))
+        if (!removeInitCall(calls, QStringLiteral("mx_clkout1_init"), m.clkout1Pin == 0)
+            || !removeInitCall(calls, QStringLiteral("mx_clkout2_init"), m.clkout2Pin == 0))
             return false;
-    } else if (!removeInitCall(text, QStringLiteral("mx_clkout_init"), m.clkoutPin == 0)) {
+    } else if (!removeInitCall(calls, QStringLiteral("mx_clkout_init"), m.clkoutPin == 0)) {
         return false;
     }
-    if (!removeInitCall(text, QStringLiteral("mx_rtc_clock_init"), !m.rtcEnabled))
+    if (!removeInitCall(calls, QStringLiteral("mx_rtc_clock_init"), !m.rtcEnabled))
         return false;
-    if (AdcInitCallSeries.contains(series) && !removeInitCall(text, QStringLiteral("mx_adc_clock_init"), !m.adcEnabled))
+    if (AdcInitCallSeries.contains(series) && !removeInitCall(calls, QStringLiteral("mx_adc_clock_init"), !m.adcEnabled))
         return false;
-    if (I2cSeries.contains(series) && !removeInitCall(text, QStringLiteral("mx_i2c_clock_init"), !m.i2c1Enabled))
+    if (I2cSeries.contains(series) && !removeInitCall(calls, QStringLiteral("mx_i2c_clock_init"), !m.i2c1Enabled))
         return false;
     if (UsartSeries.contains(series)) {
         // Series 16 has no USART3 clock select of its own.
         bool anyUsart = m.usart1Enabled || m.usart2Enabled;
         if (ThreeUsartSeries.contains(series))
             anyUsart = anyUsart || m.usart3Enabled;
-        if (!removeInitCall(text, QStringLiteral("mx_usart_clock_init"), !anyUsart))
+        if (!removeInitCall(calls, QStringLiteral("mx_usart_clock_init"), !anyUsart))
             return false;
     }
     if (Groups::I2sf5Group.contains(series)
-        && !removeInitCall(text, QStringLiteral("mx_i2sf5_clock_init"), !m.i2sf5Enabled))
+        && !removeInitCall(calls, QStringLiteral("mx_i2sf5_clock_init"), !m.i2sf5Enabled))
         return false;
-    if (Groups::SingleCanGroup.contains(series) && !removeInitCall(text, QStringLiteral("mx_can_clock_init"), !m.can1Enabled))
+    if (Groups::SingleCanGroup.contains(series) && !removeInitCall(calls, QStringLiteral("mx_can_clock_init"), !m.can1Enabled))
         return false;
     if (Groups::ThreeCanGroup.contains(series)
-        && !removeInitCall(text, QStringLiteral("mx_can_clock_init"),
+        && !removeInitCall(calls, QStringLiteral("mx_can_clock_init"),
                            !(m.can1Enabled || m.can2Enabled || m.can3Enabled)))
         return false;
+    text = calls;
     return true;
 }
 
@@ -934,15 +987,7 @@ bool SourceGenerator::fillRtcLick(QString &text)
 
 bool SourceGenerator::fillRtcLext(QString &text)
 {
-    const QString name = QStringLiteral("rtc lext");
-    QString body;
-    if (!Markup::findSection(text, name, &body))
-        return false;
-    if (m_model.rtcSource != 1)
-        return Markup::dropSection(text, name);
-    if (!Markup::keepOrDrop(body, QStringLiteral("lext bypass"), m_model.lextBypass))
-        return false;
-    return Markup::replaceSection(text, name, body, false);
+    return Markup::keepOrDrop(text, QStringLiteral("rtc lext"), m_model.rtcSource == 1, false);
 }
 
 bool SourceGenerator::fillRtcHext(QString &text)
@@ -1013,8 +1058,6 @@ bool SourceGenerator::fillUsartFunction(QString &text)
     QString body;
     if (!Markup::findSection(text, name, &body))
         return false;
-    // Decided before the function itself; lost with it when it goes.
-    fillUsartLext(body);
     const ClockTreeModel &m = m_model;
     if (!(m.usart1Enabled || m.usart2Enabled || m.usart3Enabled))
         return Markup::dropSection(text, name);
@@ -1025,20 +1068,6 @@ bool SourceGenerator::fillUsartFunction(QString &text)
     if (ThreeUsartSeries.contains(m.seriesIndex) && !fillUsartLine(body, 3, m.usart3Enabled, m.usart3ClockSourceName()))
         return false;
     return Markup::replaceSection(text, name, body);
-}
-
-bool SourceGenerator::fillUsartLext(QString &text)
-{
-    const QString name = QStringLiteral("usart lext");
-    QString body;
-    if (!Markup::findSection(text, name, &body))
-        return false;
-    const ClockTreeModel &m = m_model;
-    if (!(m.usart1ClockSource == 3 || m.usart2ClockSource == 3 || m.usart3ClockSource == 3))
-        return Markup::dropSection(text, name);
-    if (!Markup::keepOrDrop(body, QStringLiteral("lext bypass"), m.lextBypass))
-        return false;
-    return Markup::replaceSection(text, name, body, false);
 }
 
 bool SourceGenerator::fillI2sf5Function(QString &text)

@@ -57,6 +57,8 @@ public:
     bool fillClockConfigComment(QString &text);
 
     // ---- main program ----
+    bool fillLickFunction(QString &text);
+    bool fillLextFunction(QString &text);
     bool fillClkoutFunction(QString &text);
     bool fillClkout1Function(QString &text);
     bool fillClkout2Function(QString &text);
@@ -68,7 +70,6 @@ public:
     bool fillAdcFunction(QString &text);
     bool fillI2cFunction(QString &text);
     bool fillUsartFunction(QString &text);
-    bool fillUsartLext(QString &text);
     bool fillI2sf5Function(QString &text);
     bool fillCanFunction(QString &text);
 
@@ -101,6 +102,10 @@ private:
     static bool fillClockOutPin(const QString &text, QString &body, const ClockOutPin &pin);
     bool fillUsartLine(QString &body, int usart, bool enabled, const QString &sourceName);
     bool fillCanLine(QString &body, int can, bool enabled, int source);
+    // Whether a feature routes the low-speed oscillator: each is started
+    // once, before the first of them.
+    bool isLickUsed() const;
+    bool isLextUsed() const;
     QString formulaLines() const;
     QString pllLines() const;
 

@@ -293,7 +293,8 @@ const QList<SeriesCase> &seriesCases()
          {},
          {},
          {"  crm_lext_bypass(TRUE);\n\n  crm_clock_source_enable(CRM_CLOCK_SOURCE_LEXT, TRUE);",
-          "  }\n  crm_usart_clock_select(CRM_USART3, CRM_USART_CLOCK_SOURCE_LEXT);\n}\n", "  mx_usart_clock_init();\n"},
+          "void mx_usart_clock_init(void)\n{\n  crm_usart_clock_select(CRM_USART3, CRM_USART_CLOCK_SOURCE_LEXT);\n}\n",
+          "  mx_lext_init();\n  mx_usart_clock_init();\n"},
          {"CRM_USART1", "CRM_USART2"}},
         {"series 16 with USART3 alone keeps the function, not the call", 16,
          [](ClockTreeModel &m) { m.usart3Enabled = true; },
@@ -309,9 +310,10 @@ const QList<SeriesCase> &seriesCases()
          },
          {},
          {},
-         {"  pwc_battery_powered_domain_access(TRUE);\n\n  crm_clock_source_enable(CRM_CLOCK_SOURCE_LEXT, TRUE);",
-          "  crm_rtc_clock_select(CRM_RTC_CLOCK_LEXT);\n  crm_rtc_clock_enable(TRUE);\n", "  mx_rtc_clock_init();\n"},
-         {"crm_lext_bypass", "CRM_CLOCK_SOURCE_LICK", "CRM_CLOCK_SOURCE_HEXT"}},
+         {"  pwc_battery_powered_domain_access(TRUE);\n  crm_clock_source_enable(CRM_CLOCK_SOURCE_LEXT, TRUE);",
+          "  crm_rtc_clock_select(CRM_RTC_CLOCK_LEXT);\n  crm_rtc_clock_enable(TRUE);\n",
+          "  mx_lext_init();\n  mx_rtc_clock_init();\n"},
+         {"crm_lext_bypass", "CRM_CLOCK_SOURCE_LICK", "CRM_CLOCK_SOURCE_HEXT", "mx_lick_init"}},
         {"RTC on HEXT with bypass, series 21 divider", 21,
          [](ClockTreeModel &m) {
              m.rtcEnabled = true;
@@ -355,8 +357,34 @@ const QList<SeriesCase> &seriesCases()
          },
          {},
          {},
-         {"  nvic_priority_group_config(NVIC_PRIORITY_GROUP_4);\n\n  mx_rtc_clock_init();\n  while(1)\n"},
+         {"  nvic_priority_group_config(NVIC_PRIORITY_GROUP_4);\n\n  mx_lick_init();\n  mx_rtc_clock_init();\n"
+          "  while(1)\n"},
          {"mx_clkout_init", "crm_clock_out_set"}},
+        // A clock output on a low-speed oscillator has it started first,
+        // once, however many features use it.
+        {"series 20 clock-out and RTC on LEXT", 20,
+         [](ClockTreeModel &m) {
+             m.clkoutPin = 1;
+             m.clkoutSource = 2;
+             m.rtcEnabled = true;
+             m.rtcSource = 1;
+         },
+         {},
+         {},
+         {"  mx_lext_init();\n  mx_clkout_init();\n  mx_rtc_clock_init();\n", "crm_clock_out_set(CRM_CLKOUT_LEXT);",
+          "  crm_ertc_clock_select(CRM_ERTC_CLOCK_LEXT);\n  crm_ertc_clock_enable(TRUE);\n"},
+         {"mx_lick_init"}},
+        {"series 13 clock-out 2 on LICK", 13,
+         [](ClockTreeModel &m) {
+             m.clkout1Pin = 0;
+             m.clkout2Pin = 1;
+             m.clkout2Source = 6;
+         },
+         {},
+         {},
+         {"void mx_lick_init(void)\n{\n  crm_clock_source_enable(CRM_CLOCK_SOURCE_LICK, TRUE);",
+          "  mx_lick_init();\n  mx_clkout2_init();\n", "crm_clock_out2_set(CRM_CLKOUT2_LICK);"},
+         {"mx_lext_init", "mx_rtc_clock_init"}},
         {"clock-out on PB13 of series 16", 16,
          [](ClockTreeModel &m) {
              m.clkoutPin = 3;

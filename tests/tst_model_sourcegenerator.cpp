@@ -158,14 +158,17 @@ const QList<MarkupCase> &markupCases()
          false, {}},
         {"init call removed with the next line's indent", 4, [](ClockTreeModel &m) { m.clkoutPin = 0; m.rtcEnabled = true; m.adcEnabled = true; },
          &S::removeUnusedInitCalls,
-         "  mx_clkout_init();\n\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n  while(1)\n", true,
-         "  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n  while(1)\n"},
+         "  mx_lick_init();\n  mx_lext_init();\n  mx_clkout_init();\n\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n"
+         "  while(1)\n",
+         true, "  mx_lick_init();\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n  while(1)\n"},
         {"last init call removed before the loop", 4, [](ClockTreeModel &m) { m.clkoutPin = 1; m.rtcEnabled = true; },
          &S::removeUnusedInitCalls,
-         "  mx_clkout_init();\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n  while(1)\n", true,
-         "  mx_clkout_init();\n  mx_rtc_clock_init();\n  while(1)\n"},
+         "  mx_lick_init();\n  mx_lext_init();\n  mx_clkout_init();\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n\n"
+         "  while(1)\n",
+         true, "  mx_lick_init();\n  mx_clkout_init();\n  mx_rtc_clock_init();\n  while(1)\n"},
         {"a kept init call must still be there", 4, [](ClockTreeModel &m) { m.clkoutPin = 1; },
-         &S::removeUnusedInitCalls, "  mx_rtc_clock_init();\n  mx_adc_clock_init();\n  while(1)\n", false, {}},
+         &S::removeUnusedInitCalls,
+         "  mx_lick_init();\n  mx_lext_init();\n  mx_rtc_clock_init();\n  mx_adc_clock_init();\n  while(1)\n", false, {}},
         {"comment, multiplier PLL from HEXT above 72 MHz", 2,
          [](ClockTreeModel &m) {
              m.pllFlexibleMode = 0;
@@ -230,7 +233,9 @@ const QList<MarkupCase> &markupCases()
         {"comment block missing", 2, nothing, &S::fillClockConfigComment,
          "/**\n  * @brief  system clock config\n  * @retval none\n  */\n", false, {}},
         {"series 30 has no ADC init call to remove", 30, nothing, &S::removeUnusedInitCalls,
-         "  mx_clkout_init();\n  mx_rtc_clock_init();\n  mx_i2sf5_clock_init();\n  while(1)\n", true,
+         "  mx_lick_init();\n  mx_lext_init();\n  mx_clkout_init();\n  mx_rtc_clock_init();\n  mx_i2sf5_clock_init();\n"
+         "  while(1)\n",
+         true,
          "  while(1)\n"},
     };
     return cases;

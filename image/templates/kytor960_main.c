@@ -8,6 +8,34 @@
 
 #include "kytor960_clock.h"
 
+[#lick function]
+/* lick, started here once for every feature that uses it */
+void mx_lick_init(void)
+{
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_LICK, TRUE);
+  while(crm_flag_get(CRM_LICK_STABLE_FLAG) != SET)
+  {
+  }
+}
+[/#lick function]
+
+[#lext function]
+/* lext in the battery powered domain, started here once for every feature
+   that uses it */
+void mx_lext_init(void)
+{
+  crm_periph_clock_enable(CRM_PWC_PERIPH_CLOCK, TRUE);
+  pwc_battery_powered_domain_access(TRUE);
+[#lext bypass]
+  crm_lext_bypass(TRUE);
+[/#lext bypass]
+  crm_clock_source_enable(CRM_CLOCK_SOURCE_LEXT, TRUE);
+  while(crm_flag_get(CRM_LEXT_STABLE_FLAG) != SET)
+  {
+  }
+}
+[/#lext function]
+
 [#clkout function]
 /* clock output on its pin */
 void mx_clkout_init(void)
@@ -38,20 +66,9 @@ void mx_rtc_clock_init(void)
   pwc_battery_powered_domain_access(TRUE);
 
 [#rtc lick]
-  crm_clock_source_enable(CRM_CLOCK_SOURCE_LICK, TRUE);
-  while(crm_flag_get(CRM_LICK_STABLE_FLAG) != SET)
-  {
-  }
   crm_ertc_clock_select(CRM_ERTC_CLOCK_LICK);
 [/#rtc lick]
 [#rtc lext]
-[#lext bypass]
-  crm_lext_bypass(TRUE);
-[/#lext bypass]
-  crm_clock_source_enable(CRM_CLOCK_SOURCE_LEXT, TRUE);
-  while(crm_flag_get(CRM_LEXT_STABLE_FLAG) != SET)
-  {
-  }
   crm_ertc_clock_select(CRM_ERTC_CLOCK_LEXT);
 [/#rtc lext]
 [#rtc hext]
@@ -83,6 +100,8 @@ int main(void)
 
   nvic_priority_group_config(NVIC_PRIORITY_GROUP_4);
 
+  mx_lick_init();
+  mx_lext_init();
   mx_clkout_init();
   mx_rtc_clock_init();
   mx_i2sf5_clock_init();
