@@ -1,6 +1,9 @@
 // Conformance of the code templates with the generator: every series index,
 // over a matrix of clock states, must generate four complete files whose C
-// sources compile against a stand-in of the chip firmware library.
+// sources compile against a stand-in of the chip firmware library and, run
+// against its recording implementation (a simulated clock controller), never
+// clock the flash faster than its wait cycles allow, start every oscillator
+// they route before routing it, and end on the clocks the model shows.
 
 #include "ClockTreeModel.h"
 
@@ -11,13 +14,9 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
-#include <deque>
 #include <functional>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -26,6 +25,8 @@ const QSet<int> dualModeSeries{5, 9, 15, 16, 17};
 const QSet<int> flexibleDividerSeries{18, 19, 20, 21, 22, 23, 25, 26, 29, 30};
 const QSet<int> directPllInputSeries = QSet<int>{13, 14} + flexibleDividerSeries;
 const QSet<int> twelveMhzTemplateSeries{19, 20, 30};
+const QSet<int> dualClockOutSeries{13, 14};
+const QSet<int> apb3Series{21, 22, 23, 25, 26};
 
 struct ClockState {
     QString name;
@@ -117,6 +118,22 @@ void pllOnlyForPeripheral(ClockTreeModel &m, bool viaClockOut)
     m.recompute();
 }
 
+// The clock output (both on series 13 and 14) on LICK or LEXT.
+void clockOutFromLowSpeed(ClockTreeModel &m, bool lext)
+{
+    if (dualClockOutSeries.contains(m.seriesIndex)) {
+        m.clkout1Pin = lext ? 1 : 0;
+        m.clkout1Source = 1;
+        m.clkout2Pin = 1;
+        m.clkout2Source = lext ? 7 : 6;
+    } else {
+        m.clkoutPin = 1;
+        m.clkoutSource = lext ? 2 : 1;
+    }
+    m.usbDisabled = 1;
+    m.recompute();
+}
+
 QList<ClockState> clockStates()
 {
     QList<ClockState> s;
@@ -185,6 +202,24 @@ QList<ClockState> clockStates()
                     [](ClockTreeModel &m) { pllOnlyForPeripheral(m, true); }};
     s << ClockState{"pll from hext only for a peripheral", [](int i) { return flexibleDividerSeries.contains(i); },
                     [](ClockTreeModel &m) { pllOnlyForPeripheral(m, false); }};
+    s << ClockState{"clock-out on lick, rtc off", everySeries,
+                    [](ClockTreeModel &m) { clockOutFromLowSpeed(m, false); }};
+    s << ClockState{"clock-out on lext with bypass, rtc off", everySeries, [](ClockTreeModel &m) {
+                        m.lextBypass = true;
+                        clockOutFromLowSpeed(m, true);
+                    }};
+    s << ClockState{"clock-out, rtc and usart1 on lext", everySeries, [](ClockTreeModel &m) {
+                        m.rtcEnabled = true;
+                        m.rtcSource = 1;
+                        m.usart1Enabled = true;
+                        m.usart1ClockSource = 3;
+                        clockOutFromLowSpeed(m, true);
+                    }};
+    s << ClockState{"clock-out and rtc on lick", everySeries, [](ClockTreeModel &m) {
+                        m.rtcEnabled = true;
+                        m.rtcSource = 0;
+                        clockOutFromLowSpeed(m, false);
+                    }};
     return s;
 }
 
@@ -194,25 +229,6 @@ QString readFile(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(f.readAll());
-}
-
-// Semantic checks the compiler cannot make: a clock that is switched to or
-// feeds the PLL must have been started by the same code.
-QStringList clockSourceFaults(const QString &clockC)
-{
-    QStringList faults;
-    const QRegularExpression pllSource("crm_pll_config2?\\((CRM_PLL_SOURCE_\\w+)");
-    const QString pllFrom = pllSource.match(clockC).captured(1);
-    for (const QString &osc : QStringList{"HEXT", "HICK"}) {
-        const bool needed = clockC.contains("crm_sysclk_switch(CRM_SCLK_" + osc + ")")
-            || pllFrom.startsWith("CRM_PLL_SOURCE_" + osc);
-        if (needed && !clockC.contains("crm_clock_source_enable(CRM_CLOCK_SOURCE_" + osc + ", TRUE)"))
-            faults << osc + " is used but never enabled";
-    }
-    if (clockC.contains("crm_sysclk_switch(CRM_SCLK_PLL)")
-        && !clockC.contains("crm_clock_source_enable(CRM_CLOCK_SOURCE_PLL, TRUE)"))
-        faults << "the PLL clocks SCLK but is never enabled";
-    return faults;
 }
 
 QStringList lineEndFaults(const QString &text)
@@ -227,11 +243,145 @@ QStringList lineEndFaults(const QString &text)
     return faults;
 }
 
-struct Compilation {
-    QString what;
-    QStringList arguments;
-    std::unique_ptr<QProcess> process;
+// One generated state of a series, as the batch that runs them needs it.
+struct GeneratedState {
+    int number = 0;
+    QString name;
+    QString inc;
+    QString src;
+    QStringList functions;   // defined in stem_clock.c and main.c
+    QStringList initCalls;   // what main calls after the system clock, in order
+    QString hextValue;       // HEXT_VALUE as written
+    QString sclkSource;      // the model's, named as the recorder names it
+    double sclkHz = 0;
+    double ahbHz = 0;
+    double apb1Hz = 0;
+    double apb2Hz = 0;
+    double apb3Hz = 0;
 };
+
+QStringList definedFunctions(const QString &text)
+{
+    QStringList names;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression("(?m)^(?:void|int)\\s+(\\w+)\\s*\\([^)]*\\)\\s*\\n\\{").globalMatch(text);
+    while (it.hasNext())
+        names << it.next().captured(1);
+    return names;
+}
+
+QStringList callsInMain(const QString &mainC)
+{
+    QStringList calls;
+    const QString body = QRegularExpression("(?s)int main\\(void\\)\\s*\\{(.*)\\n\\}").match(mainC).captured(1);
+    QRegularExpressionMatchIterator it = QRegularExpression("\\b(\\w+)\\(\\);").globalMatch(body);
+    while (it.hasNext()) {
+        const QString call = it.next().captured(1);
+        if (call != "system_clock_config")
+            calls << call;
+    }
+    return calls;
+}
+
+// All states of a series in one translation unit, so one compiler run checks
+// and builds them: each state's two files are included with their functions
+// renamed, followed by what runs them against the recorder.
+QString batchSource(const QList<GeneratedState> &states, const QString &stem)
+{
+    QString c = "#include \"kyto_firmware_recorder.h\"\n\n";
+    for (const GeneratedState &s : states) {
+        const QString n = QString::number(s.number);
+        for (const QString &f : s.functions)
+            c += "#define " + f + " kyto_state" + n + "_" + f + "\n";
+        c += "#include \"" + s.src + "/" + stem + "_clock.c\"\n";
+        c += "#include \"" + s.src + "/main.c\"\n";
+        c += "static void kyto_start_up" + n + "(void)\n{\n  system_clock_config();\n}\n";
+        c += "static void kyto_features" + n + "(void)\n{\n";
+        for (const QString &call : s.initCalls)
+            c += "  " + call + "();\n";
+        c += "}\n";
+        for (const QString &f : s.functions)
+            c += "#undef " + f + "\n";
+        c += "\n";
+    }
+    c += "int main(void)\n{\n";
+    for (const GeneratedState &s : states) {
+        const QString n = QString::number(s.number);
+        c += "  kyto_recorder_run(" + n + ", (double)" + s.hextValue + ", kyto_start_up" + n + ", kyto_features" + n
+             + ");\n";
+    }
+    c += "  return 0;\n}\n";
+    return c;
+}
+
+bool closeTo(double actual, double expected)
+{
+    return qAbs(actual - expected) <= 1e-3 + 1e-9 * qAbs(expected);
+}
+
+// The recorder's report of every state: its faults (with the call trace) and
+// final clocks against the model.
+QStringList recorderFaults(const QString &output, const QList<GeneratedState> &states, int index)
+{
+    QStringList faults;
+    const GeneratedState *state = nullptr;
+    QStringList stateFaults;
+    QString trace;
+    bool clockSeen = false;
+    for (const QString &line : output.split('\n', Qt::SkipEmptyParts)) {
+        const QString kind = line.section(' ', 0, 0);
+        const QString rest = line.section(' ', 1);
+        if (kind == "state") {
+            state = nullptr;
+            for (const GeneratedState &s : states) {
+                if (s.number == rest.toInt())
+                    state = &s;
+            }
+            stateFaults.clear();
+            trace.clear();
+            clockSeen = false;
+        } else if (!state) {
+            faults << "recorder output outside a state: " + line;
+        } else if (kind == "fault") {
+            stateFaults << rest;
+        } else if (kind == "trace") {
+            trace += "\n      " + rest;
+        } else if (kind == "clock") {
+            clockSeen = true;
+            const QStringList v = rest.split(' ');
+            if (v.size() != 6) {
+                stateFaults << "malformed clock report: " + rest;
+                continue;
+            }
+            if (v[0] != state->sclkSource)
+                stateFaults << QString("ends on %1, the model on %2").arg(v[0], state->sclkSource);
+            const QList<QPair<QString, double>> expected{{"sclk", state->sclkHz},
+                                                         {"ahb", state->ahbHz},
+                                                         {"apb1", state->apb1Hz},
+                                                         {"apb2", state->apb2Hz},
+                                                         {"apb3", state->apb3Hz}};
+            for (int i = 0; i < expected.size(); ++i) {
+                if (expected[i].first == "apb3" && !apb3Series.contains(index))
+                    continue;
+                const double actual = v[i + 1].toDouble();
+                if (!closeTo(actual, expected[i].second))
+                    stateFaults << QString("%1 is %2 Hz, the model shows %3 Hz")
+                                       .arg(expected[i].first)
+                                       .arg(actual, 0, 'f', 3)
+                                       .arg(expected[i].second, 0, 'f', 3);
+            }
+        } else if (kind == "end") {
+            if (!clockSeen)
+                stateFaults << "system_clock_config did not finish";
+            for (const QString &f : stateFaults)
+                faults << state->name + ": " + f;
+            if (!stateFaults.isEmpty())
+                faults.last() += "\n    calls:" + trace;
+            state = nullptr;
+        }
+    }
+    return faults;
+}
 
 } // namespace
 
@@ -241,8 +391,8 @@ class TemplateConformanceTest : public QObject
 
 private slots:
     void initTestCase();
-    void everySeriesGeneratesCompilableCode_data();
-    void everySeriesGeneratesCompilableCode();
+    void everySeriesGeneratesSoundCode_data();
+    void everySeriesGeneratesSoundCode();
 
 private:
     QString m_compiler;
@@ -257,7 +407,7 @@ void TemplateConformanceTest::initTestCase()
     QVERIFY(QFile::exists(m_stubDir + "/kyto_firmware_stub.h"));
 }
 
-void TemplateConformanceTest::everySeriesGeneratesCompilableCode_data()
+void TemplateConformanceTest::everySeriesGeneratesSoundCode_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("stem");
@@ -272,7 +422,7 @@ void TemplateConformanceTest::everySeriesGeneratesCompilableCode_data()
         QTest::newRow(qPrintable(QString("index %1, %2").arg(s.first).arg(s.second))) << s.first << s.second;
 }
 
-void TemplateConformanceTest::everySeriesGeneratesCompilableCode()
+void TemplateConformanceTest::everySeriesGeneratesSoundCode()
 {
     QFETCH(int, index);
     QFETCH(QString, stem);
@@ -280,7 +430,7 @@ void TemplateConformanceTest::everySeriesGeneratesCompilableCode()
     QTemporaryDir root;
     QVERIFY(root.isValid());
     QStringList faults;
-    std::vector<Compilation> compilations;
+    QList<GeneratedState> generated;
 
     int stateNo = 0;
     for (const ClockState &state : clockStates()) {
@@ -328,56 +478,77 @@ void TemplateConformanceTest::everySeriesGeneratesCompilableCode()
             fault(QString("HEXT_VALUE is %1, expected %2").arg(written, hextLiteral));
 
         const QString clockC = readFile(files[2]);
+        const QString mainC = readFile(files[3]);
         if (!clockC.contains("  *         system clock (sclk)   = "))
             fault(stem + "_clock.c: the configuration comment was not written");
-        for (const QString &f : clockSourceFaults(clockC))
-            fault(stem + "_clock.c: " + f);
 
-        for (const QString &path : {files[2], files[3]}) {
-            Compilation c;
-            c.what = state.name + ": " + QFileInfo(path).fileName();
-            c.arguments = QStringList{"-std=c11", "-Wall", "-Werror", "-fsyntax-only",
-                                      "-Werror=implicit-function-declaration",
-                                      "-I" + m_stubDir, "-I" + inc, path};
-            compilations.push_back(std::move(c));
+        GeneratedState g;
+        g.number = stateNo;
+        g.name = state.name;
+        g.inc = inc;
+        g.src = src;
+        g.functions = definedFunctions(clockC) + definedFunctions(mainC);
+        g.initCalls = callsInMain(mainC);
+        g.hextValue = written.isEmpty() ? hextLiteral : written;
+        g.sclkSource = model.sclkSource == 0 ? "HEXT" : model.sclkSource == 1 ? "PLL" : "HICK";
+        g.sclkHz = model.sclkMhz * 1e6;
+        g.ahbHz = model.ahbMhz * 1e6;
+        g.apb1Hz = model.apb1Mhz * 1e6;
+        g.apb2Hz = model.apb2Mhz * 1e6;
+        g.apb3Hz = model.apb3Mhz * 1e6;
+        generated << g;
+    }
+    QVERIFY(!generated.isEmpty());
+
+    // One compiler run checks every state's files and builds them, with the
+    // recorder, into one program that runs them all.
+    const QString batch = root.path() + "/states.c";
+    const QString program = root.path() + "/states";
+    {
+        QFile file(batch);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(batchSource(generated, stem).toUtf8());
+    }
+    QProcess compiler;
+    compiler.setProcessChannelMode(QProcess::MergedChannels);
+    compiler.start(m_compiler, QStringList{"-std=c11", "-Wall", "-Werror", "-Werror=implicit-function-declaration",
+                                           QString("-DKYTO_SERIES=%1").arg(index),
+                                           "-DKYTO_CHIP_HEADER=\"" + stem + ".h\"", "-I" + m_stubDir,
+                                           "-I" + generated.first().inc, "-o", program,
+                                           m_stubDir + "/kyto_firmware_recorder.c", batch});
+    QVERIFY2(compiler.waitForFinished(120000), "the compiler did not finish");
+    if (compiler.exitStatus() != QProcess::NormalExit || compiler.exitCode() != 0) {
+        faults << "the generated code does not compile:\n" + QString::fromLocal8Bit(compiler.readAll());
+    } else {
+        QProcess run;
+        run.start(program, QStringList());
+        if (!run.waitForFinished(60000)) {
+            run.kill();
+            run.waitForFinished(1000);
+            faults << "the generated code did not finish on the recorder";
+        } else {
+            faults << recorderFaults(QString::fromLocal8Bit(run.readAllStandardOutput()), generated, index);
+            if (run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0)
+                faults << "the recorder run ended abnormally";
         }
     }
 
-    // The compilations run a few at a time; each is bounded.
-    const int parallel = qMax(2, QThread::idealThreadCount());
-    std::deque<Compilation *> running;
-    auto finish = [&](Compilation *c) {
-        if (c->process->error() == QProcess::FailedToStart) {
-            faults << c->what + ": the compiler did not start";
-            return;
-        }
-        if (!c->process->waitForFinished(60000)) {
-            c->process->kill();
-            c->process->waitForFinished(1000);
-            faults << c->what + ": compiler timed out";
-            return;
-        }
-        if (c->process->exitStatus() != QProcess::NormalExit || c->process->exitCode() != 0)
-            faults << c->what + " does not compile:\n" + QString::fromLocal8Bit(c->process->readAll());
-    };
-    for (Compilation &c : compilations) {
-        c.process.reset(new QProcess);
-        c.process->setProcessChannelMode(QProcess::MergedChannels);
-        c.process->start(m_compiler, c.arguments);
-        running.push_back(&c);
-        if (int(running.size()) >= parallel) {
-            finish(running.front());
-            running.pop_front();
-        }
-    }
-    for (Compilation *c : running)
-        finish(c);
-
-    if (!faults.isEmpty())
+    if (!faults.isEmpty()) {
+        // The messages of QtTest are cut short; each fault gets a line of its
+        // own, and the report with the calls that led to it stays on disk.
         root.setAutoRemove(false);
-    QVERIFY2(faults.isEmpty(), qPrintable(QString("index %1 (%2), output kept in %3:\n")
-                                              .arg(index).arg(stem, root.path())
-                                          + faults.join("\n")));
+        const QString report = root.path() + "/report.txt";
+        QFile file(report);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(faults.join("\n").toUtf8());
+        for (const QString &f : faults)
+            qWarning("%s", qPrintable(f.section("\n    calls:", 0, 0)));
+        QFAIL(qPrintable(QString("index %1 (%2): %3 faults, reported with their calls in %4")
+                             .arg(index)
+                             .arg(stem)
+                             .arg(faults.size())
+                             .arg(report)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TemplateConformanceTest)
