@@ -13,6 +13,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +34,32 @@ QFont arial(int pointSize, int weight)
 {
     return QFont(QStringLiteral("Arial"), pointSize, weight);
 }
+
+// The frame of one control on the scene. It lives as a plain child of the
+// page's control layer: as a window of its own, each control would cost a
+// platform window. What a dialog does when it is shown (default button,
+// focus hand-over, ending a modal loop) belongs to windows and stays out,
+// and so do its keys: Escape in a control would "reject" the holder and
+// take the control off the page.
+class ControlHolder : public QDialog
+{
+public:
+    explicit ControlHolder(QWidget *page)
+        : QDialog(page, Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    {
+    }
+
+    void setVisible(bool visible) override
+    {
+        QWidget::setVisible(visible);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        QWidget::keyPressEvent(event);
+    }
+};
 
 } // namespace
 
@@ -94,6 +121,19 @@ KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
     scene->addItem(pixmapItem);
     view->setPixmapItem(pixmapItem);
 
+    // The one window embedded in the scene: every control holder becomes its
+    // child and still gets a proxy of its own (position, z value, hiding).
+    // It is a point under the drawing, so it neither shows nor takes clicks;
+    // its proxy carries the keyboard focus of the controls.
+    controlLayer = new QWidget(this, Qt::Window);
+    controlLayer->setObjectName(QStringLiteral("controlLayer"));
+    controlLayer->setAttribute(Qt::WA_NoSystemBackground);
+    controlLayer->setGeometry(0, 0, 1, 1);
+    QGraphicsProxyWidget *layerProxy = scene->addWidget(controlLayer);
+    layerProxy->setZValue(-1);
+    layerProxy->setAcceptedMouseButtons(Qt::NoButton);
+    layerProxy->setAcceptHoverEvents(false);
+
     QVBoxLayout *layout = new QVBoxLayout();
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -111,18 +151,21 @@ KytoMCUPLL::~KytoMCUPLL()
 
 QGraphicsProxyWidget *KytoMCUPLL::placeOnScene(QWidget *control, int x, int y, QDialog **holderOut)
 {
-    // The QDialog constructor makes the holder a top-level window of its
-    // own, which is what a proxy can embed, while this page stays its owner.
-    QDialog *holder = new QDialog(this, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QDialog *holder = new ControlHolder(this);
     holder->setContentsMargins(0, 0, 0, 0);
-    // As a window the holder would fill itself with the grey window colour,
-    // a patch over the drawing wherever the control paints no background of
-    // its own (labels, an empty label as a small square).
+    // Nothing may fill the holder: the drawing shows wherever the control
+    // paints no background of its own (labels, an empty label).
     holder->setAttribute(Qt::WA_NoSystemBackground);
     QVBoxLayout *layout = new QVBoxLayout();
     holder->setLayout(layout);
     layout->addWidget(control);
     layout->setContentsMargins(0, 0, 0, 0);
+
+    // Sized while it is still a (never shown) window, by the rules a window
+    // gets; afterwards it grows with its control as a window would.
+    holder->adjustSize();
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    holder->setParent(controlLayer, holder->windowFlags() & ~Qt::WindowType_Mask);
 
     QGraphicsProxyWidget *proxy = scene->addWidget(holder);
     proxy->setPos(QPointF(x, y));

@@ -67,6 +67,9 @@ private:
     // The common frame of every factory: a holder on the scene at (x, y)
     // carrying one control.
     QGraphicsProxyWidget *placeOnScene(QWidget *control, int x, int y, QDialog **holderOut = nullptr);
+
+    // The parent of every control holder; see the constructor.
+    QWidget *controlLayer;
 };
 
 #endif // KYTOMCUPLL_H

@@ -150,9 +150,13 @@ private slots:
         QVERIFY(radio->text().isEmpty());
         QVERIFY(radio->styleSheet().startsWith("QRadioButton{background-color:rgb(222, 235, 246);"));
 
-        // Every control sits in its own holder owned by the page.
-        QCOMPARE(combo->parentWidget()->parentWidget(), static_cast<QWidget *>(&page));
-        QCOMPARE(combo->parentWidget()->layout()->contentsMargins(), QMargins());
+        // Every control sits in its own holder owned by the page, which is
+        // no window of its own.
+        QDialog *holder = qobject_cast<QDialog *>(combo->parentWidget());
+        QVERIFY(holder);
+        QVERIFY(page.findChildren<QDialog *>().contains(holder));
+        QVERIFY(!holder->isWindow());
+        QCOMPARE(holder->layout()->contentsMargins(), QMargins());
     }
 
     void labeledReadOnlyBox()
