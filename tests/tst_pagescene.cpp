@@ -200,7 +200,8 @@ private slots:
         config.resize(1500, 950);
         config.selectMcu(index);
         config.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&config));
+        config.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&config));
         KytoMCUPLL *page = config.currentSeriesWidget();
         QWidget *viewport = page->view->viewport();
 
