@@ -1,4 +1,5 @@
 #include "FormConfiguration.h"
+#include "PlatformStartup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    PlatformStartup::chooseGlIntegration();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 
     // The catalogue follows the system locale. The flag follows it even when
@@ -33,6 +35,7 @@ int main(int argc, char *argv[])
     window.setLanguageFlag(languageFlag);
     window.setTranslator(&translator, installed);
     window.show();
+    PlatformStartup::restoreEnvironment();
 
     return app.exec();
 }
