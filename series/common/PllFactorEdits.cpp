@@ -1,0 +1,184 @@
+#include "PllFactorEdits.h"
+
+#include "ClockTreeModel.h"
+#include "KytoMCUPLL.h"
+#include "PageMessages.h"
+#include "SeriesGroups.h"
+
+#include <QColor>
+#include <QLineEdit>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+namespace {
+
+const int kMsFirst = 1, kMsLast = 15;
+const int kNsFirst = 31, kNsLast = 500;
+
+const char *const kBuiltStyle =
+    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kInUseStyle =
+    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kUnusedStyle =
+    "border-style: outset; border-width: 1px; border-color: gray;border-radius:1px;padding:1px 2px;";
+const char *const kAppliedStyle =
+    "background: rgb(255, 255, 255); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kPendingStyle =
+    "background: rgb(255, 255, 225); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+
+QChar prefixOf(PllFactorEdits::Factor factor)
+{
+    return factor == PllFactorEdits::Ms ? QLatin1Char('/') : QLatin1Char('*');
+}
+
+} // namespace
+
+const char *const PllFactorEdits::msInputError = QT_TRANSLATE_NOOP("PllFactorEdits", "pll_ms input error!");
+const char *const PllFactorEdits::nsInputError = QT_TRANSLATE_NOOP("PllFactorEdits", "pll_ns input error!");
+const char *const PllFactorEdits::msQuestion = QT_TRANSLATE_NOOP(
+    "PllFactorEdits",
+    "pll_ms input error, is it adjusted automatically?\nThe following condition must be met: \n"
+    "2MHz <= pll_input / pll_ms <= 16MHz");
+const char *const PllFactorEdits::nsQuestionTo1200 = QT_TRANSLATE_NOOP(
+    "PllFactorEdits",
+    "pll_ns input error, is it adjusted automatically?\n\nThe following condition must be met: \n"
+    "500MHz <= pll_input * pll_ns / pll_ms <= 1200MHz");
+const char *const PllFactorEdits::nsQuestionTo1000 = QT_TRANSLATE_NOOP(
+    "PllFactorEdits",
+    "pll_ns input error, is it adjusted automatically?\n\nThe following condition must be met: \n"
+    "500MHz <= pll_input * pll_ns / pll_ms <= 1000MHz");
+
+PllFactorEdits::PllFactorEdits(KytoMCUPLL *ownerPage, PageMessages &pageMessages)
+    : page(ownerPage)
+    , messages(pageMessages)
+{
+}
+
+void PllFactorEdits::configure(QLineEdit *edit, Factor factor)
+{
+    edit->setObjectName(factor == Ms ? QStringLiteral("pllms_LineEdit") : QStringLiteral("pllns_LineEdit"));
+    edit->setFixedHeight(25);
+    edit->setStyleSheet(QString::fromLatin1(kBuiltStyle));
+    const QString pattern = factor == Ms ? QStringLiteral("[\\/]?[0-9]+$") : QStringLiteral("[*]?[0-9]+$");
+    edit->setValidator(new QRegExpValidator(QRegExp(pattern), edit));
+}
+
+void PllFactorEdits::attach(QLineEdit *ms, QLineEdit *ns)
+{
+    msEdit = ms;
+    nsEdit = ns;
+}
+
+int PllFactorEdits::readFactor(const QString &text, Factor factor)
+{
+    const QString digits = text.startsWith(prefixOf(factor)) ? text.mid(1) : text;
+    bool ok = false;
+    const int value = digits.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+QString PllFactorEdits::factorText(int value, Factor factor)
+{
+    return QString(prefixOf(factor)) + QString::number(value);
+}
+
+bool PllFactorEdits::inRange(int value, Factor factor)
+{
+    return factor == Ms ? value >= kMsFirst && value <= kMsLast : value >= kNsFirst && value <= kNsLast;
+}
+
+int PllFactorEdits::typed(Factor factor) const
+{
+    return readFactor(edit(factor)->text(), factor);
+}
+
+int PllFactorEdits::modelValue(Factor factor) const
+{
+    return factor == Ms ? page->model->pllMs : page->model->pllNs;
+}
+
+void PllFactorEdits::store(Factor factor, int value)
+{
+    if (factor == Ms)
+        page->model->pllMs = value;
+    else
+        page->model->pllNs = value;
+}
+
+void PllFactorEdits::restyle(Factor factor, const QString &text)
+{
+    QLineEdit *e = edit(factor);
+    if (!e->isEnabled())
+        return;
+    if (!text.startsWith(prefixOf(factor)))
+        e->setText(QString(prefixOf(factor)) + text);
+    const int n = readFactor(text, factor);
+    const bool applied = QString::number(n) == QString::number(modelValue(factor));
+    e->setStyleSheet(QString::fromLatin1(applied ? kAppliedStyle : kPendingStyle));
+    page->setEditTextColor(e, inRange(n, factor) ? QColor(Qt::black) : QColor(Qt::red));
+}
+
+void PllFactorEdits::restyle(Factor factor)
+{
+    restyle(factor, edit(factor)->text());
+}
+
+bool PllFactorEdits::acceptTyped(Factor factor) const
+{
+    if (inRange(typed(factor), factor))
+        return true;
+    messages.showError(messages.tr(factor == Ms ? msInputError : nsInputError));
+    return false;
+}
+
+const char *PllFactorEdits::nsQuestion() const
+{
+    return SeriesGroups::Vco1200Group.contains(page->model->seriesIndex) ? nsQuestionTo1200 : nsQuestionTo1000;
+}
+
+bool PllFactorEdits::checkTyped()
+{
+    ClockTreeModel *model = page->model;
+    int ms = typed(Ms);
+    if (!acceptTyped(Ms))
+        return false;
+    int suggested = 0;
+    if (model->fixPllMs(ms, suggested)) {
+        store(Ms, ms);
+    } else {
+        // A design being applied key by key is not asked about: its closing
+        // check asks once about the whole design.
+        if (messages.isQuiet() || !messages.askFactor(messages.tr(msQuestion)))
+            return false;
+        store(Ms, suggested);
+        msEdit->setText(factorText(suggested, Ms));
+        ms = suggested;
+    }
+
+    const int ns = typed(Ns);
+    if (!acceptTyped(Ns))
+        return false;
+    if (model->fixPllNs(ns, ms, suggested)) {
+        store(Ns, ns);
+        return true;
+    }
+    if (messages.isQuiet() || !messages.askFactor(messages.tr(nsQuestion())))
+        return false;
+    store(Ns, suggested);
+    nsEdit->setText(factorText(suggested, Ns));
+    return true;
+}
+
+void PllFactorEdits::showModel()
+{
+    msEdit->setText(factorText(page->model->pllMs, Ms));
+    nsEdit->setText(factorText(page->model->pllNs, Ns));
+}
+
+void PllFactorEdits::setInUse(bool on)
+{
+    for (QLineEdit *e : {msEdit, nsEdit}) {
+        e->setStyleSheet(QString::fromLatin1(on ? kInUseStyle : kUnusedStyle));
+        e->setEnabled(on);
+    }
+}
