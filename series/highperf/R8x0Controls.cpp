@@ -1,0 +1,508 @@
+#include "R8x0Controls.h"
+
+#include "../common/DividerTable.h"
+#include "../common/PageMessages.h"
+#include "../common/PageStyles.h"
+#include "../common/PeripheralLists.h"
+#include "../common/PllFactorEdits.h"
+
+#include "CustomComboBox1.h"
+#include "KytoMCUPLL.h"
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+using namespace R8x0;
+
+namespace {
+
+// The looks the controls are built with; the running page switches them
+// through PageStyles.
+const char *const kHextBuiltStyle =
+    "background: rgb(152, 251, 152);  border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
+const char *const kBorderlessStyle = "border:  0px;";
+
+} // namespace
+
+namespace R8x0 {
+
+const DividerTable &pllFrDividers()
+{
+    static const DividerTable table{1, 2, 4, 8, 16, 32};
+    return table;
+}
+
+const DividerTable &clockoutDiv1Dividers()
+{
+    static const DividerTable table{1, 2, 3, 4, 5};
+    return table;
+}
+
+const DividerTable &usbDividers()
+{
+    static const DividerTable table{1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 5.5, 6, 6.5, 7};
+    return table;
+}
+
+} // namespace R8x0
+
+CustomComboBox1 *R8x0Controls::makeCombo(const QString &name, const QPoint &at, int width, int z,
+                                        const QStringList &items)
+{
+    CustomComboBox1 *combo = page->addComboBox(at.x(), at.y(), width, z);
+    combo->insertItems(0, items);
+    combo->setFixedHeight(25);
+    combo->setObjectName(name + QStringLiteral("_ComboBox"));
+    return combo;
+}
+
+QLabel *R8x0Controls::makeLabel(const QString &text, const QPoint &at, int pointSize, int weight)
+{
+    return page->addLabel(text, at.x(), at.y(), pointSize, weight);
+}
+
+QLineEdit *R8x0Controls::makeOscillatorReadout(const QString &name, const QString &text, const QPoint &at)
+{
+    QLineEdit *box = page->addLineEdit(text, at.x(), at.y(), 80);
+    box->setObjectName(name + QStringLiteral("_ReadOut"));
+    box->setFixedHeight(25);
+    box->setStyleSheet(PageStyles::frame(true));
+    box->setReadOnly(true);
+    return box;
+}
+
+QButtonGroup *R8x0Controls::makeRadioGroup(const QString &name, const QVector<QPoint> &places,
+                                          QVector<QRadioButton *> &radios)
+{
+    QButtonGroup *group = new QButtonGroup(page);
+    group->setObjectName(name + QStringLiteral("_ButtonGroup"));
+    for (int i = 0; i < places.size(); ++i) {
+        QRadioButton *radio = page->addRadioButton(places[i].x(), places[i].y());
+        radio->setObjectName(QStringLiteral("%1_RadioButton_%2").arg(name).arg(i));
+        group->addButton(radio);
+        radios << radio;
+    }
+    return group;
+}
+
+void R8x0Controls::build(KytoMCUPLL *ownerPage, const R8x0PageLayout &pageLayout, const PageMessages &pageMessages,
+                         PeripheralLists &pageLists)
+{
+    page = ownerPage;
+    layout = &pageLayout;
+    messages = &pageMessages;
+    lists = &pageLists;
+    buildLickReadout();
+    buildWdtReadout();
+    buildRtcSwitchCombo();
+    buildLextReadout();
+    buildLextBypassCombo();
+    buildErtcSelGroup();
+    buildErtcDivCombo();
+    buildHextEdit();
+    buildHextBypassCombo();
+    buildPllRcsGroup();
+    buildPllMsEdit();
+    buildPllNsEdit();
+    buildPllFrCombo();
+    buildPllCfgReadout();
+    buildSclkSelectGroup();
+    buildAhbDivCombo();
+    buildApb1DivCombo();
+    buildApb2DivCombo();
+    buildUsbDivCombo();
+    buildHickToUsbGroup();
+    buildHickToSclkGroup();
+    buildHickReadout();
+    buildClockout1Div1Combo();
+    buildClockout1Div2Combo();
+    buildClkoutPinCombo();
+    buildClockout2Div1Combo();
+    buildClockout2Div2Combo();
+    buildClkout2PinCombo();
+    buildClkout1SourceGroup();
+    buildClkout2SourceGroup();
+    buildSclkEdit();
+    buildPeripheralReadouts();
+    buildFactorBoxes();
+}
+
+void R8x0Controls::buildLickReadout()
+{
+    const R8x0PageLayout &l = *layout;
+    lickLabel = makeLabel(QStringLiteral("lick(kHz)"), l.lickLabel);
+    lickReadout = makeOscillatorReadout(QStringLiteral("lick"), QStringLiteral("40"), l.lick);
+}
+
+void R8x0Controls::buildWdtReadout()
+{
+    const QPoint &p = layout->wdt;
+    wdtReadout = page->addLabeledReadOnlyLineEdit(QStringLiteral("to wdt(kHz)"), p.x(), p.y(), 9);
+    wdtReadout->setObjectName(QStringLiteral("wdt_ReadOut"));
+    page->setEditTextColor(wdtReadout, Qt::darkGreen);
+    wdtReadout->setText(QStringLiteral("40"));
+}
+
+void R8x0Controls::buildRtcSwitchCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    rtcswitchComboBox = makeCombo(QStringLiteral("rtcswitch"), l.rtcSwitch, 70, 0,
+                                  {QStringLiteral("disable"), QStringLiteral("enable")});
+    ertcReadout = page->addReadOnlyLineEdit(l.ertc.x(), l.ertc.y(), 9);
+    ertcReadout->setObjectName(QStringLiteral("ertc_ReadOut"));
+    ertcReadout->setText(QStringLiteral("40"));
+    ertcLabel = makeLabel(QStringLiteral("to ertc(kHz)"), l.ertcLabel, 9);
+}
+
+void R8x0Controls::buildLextReadout()
+{
+    const R8x0PageLayout &l = *layout;
+    lextLabel = makeLabel(QStringLiteral("lext(kHz)"), l.lextLabel);
+    lextReadout = makeOscillatorReadout(QStringLiteral("lext"), QStringLiteral("32.768"), l.lext);
+}
+
+void R8x0Controls::buildLextBypassCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    lextbypassComboBox = makeCombo(QStringLiteral("lextbypass"), l.lextBypass, 80, 0,
+                                   {QStringLiteral("disable"), QStringLiteral("enable")});
+    lextBypassLabel = makeLabel(QStringLiteral("bypass"), l.lextBypassLabel);
+    lextInLabel = makeLabel(QStringLiteral("IN"), l.lextIn, 8);
+    lextInLabel->setStyleSheet(PageStyles::pinText(true));
+    lextOutLabel = makeLabel(QStringLiteral("OUT"), l.lextOut, 8);
+    lextOutLabel->setStyleSheet(PageStyles::pinText(true));
+    lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
+}
+
+void R8x0Controls::buildErtcSelGroup()
+{
+    const R8x0PageLayout &l = *layout;
+    rtcselGroup = makeRadioGroup(QStringLiteral("rtcsel"), l.rtcSel, rtcselRadios);
+    rtcselRadios[RtcLick]->setChecked(true);
+    rtcselLabel = makeLabel(QStringLiteral("ertcsel"), l.rtcSelLabel);
+}
+
+void R8x0Controls::buildErtcDivCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    QStringList items;
+    for (int divider = rtcDivFirst; divider <= rtcDivLast; ++divider)
+        items << QStringLiteral("  /%1").arg(divider);
+    rtcdivComboBox = makeCombo(QStringLiteral("rtcdiv"), l.rtcDiv, 60, 1, items);
+    rtcdivLabel = makeLabel(QStringLiteral("ertcdiv"), l.rtcDivLabel);
+}
+
+void R8x0Controls::buildHextEdit()
+{
+    const R8x0PageLayout &l = *layout;
+    hextLineEdit = page->addLineEdit(QStringLiteral("8"), l.hext.x(), l.hext.y(), 80);
+    hextLineEdit->setObjectName(QStringLiteral("hext_LineEdit"));
+    hextLineEdit->setFixedHeight(30);
+    hextLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    hextLineEdit->setStyleSheet(QString::fromLatin1(kHextBuiltStyle));
+    hextLineEdit->setMaxLength(8);
+    hextLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), hextLineEdit));
+    hextLabel = makeLabel(QStringLiteral("hext(4-25MHz)"), l.hextLabel);
+}
+
+void R8x0Controls::buildHextBypassCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    hextbypassComboBox = makeCombo(QStringLiteral("hextbypass"), l.hextBypass, 80, 1,
+                                   {QStringLiteral("disable"), QStringLiteral("enable")});
+    hextBypassLabel = makeLabel(QStringLiteral("bypass"), l.hextBypassLabel);
+    hextInLabel = makeLabel(QStringLiteral("IN"), l.hextIn, 8);
+    hextInLabel->setStyleSheet(PageStyles::pinText(true));
+    hextOutLabel = makeLabel(QStringLiteral("OUT"), l.hextOut, 8);
+    hextOutLabel->setStyleSheet(PageStyles::pinText(true));
+    hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
+}
+
+void R8x0Controls::buildPllRcsGroup()
+{
+    const R8x0PageLayout &l = *layout;
+    pllrcsGroup = makeRadioGroup(QStringLiteral("pllrcs"), l.pllRcs, pllrcsRadios);
+    pllrcsRadios[RcsHext]->setChecked(true);
+    pllrcsLabel = makeLabel(QStringLiteral("pllrcs"), l.pllRcsLabel);
+}
+
+void R8x0Controls::buildPllMsEdit()
+{
+    const R8x0PageLayout &l = *layout;
+    pllmsLineEdit = page->addLineEdit(QStringLiteral("1"), l.pllMs.x(), l.pllMs.y(), 60);
+    PllFactorEdits::configure(pllmsLineEdit, PllFactorEdits::Ms);
+    pllmsLabel = makeLabel(QStringLiteral("pll_ms"), l.pllMsLabel);
+    pllmsRangeLabel = makeLabel(QStringLiteral("(1-15)"), l.pllMsRange);
+}
+
+void R8x0Controls::buildPllNsEdit()
+{
+    const R8x0PageLayout &l = *layout;
+    pllnsLineEdit = page->addLineEdit(QStringLiteral("1"), l.pllNs.x(), l.pllNs.y(), 60);
+    PllFactorEdits::configure(pllnsLineEdit, PllFactorEdits::Ns);
+    pllnsLabel = makeLabel(QStringLiteral("pll_ns"), l.pllNsLabel);
+    pllnsRangeLabel = makeLabel(QStringLiteral("(31-500)"), l.pllNsRange);
+}
+
+void R8x0Controls::buildPllFrCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    pllfrComboBox = makeCombo(QStringLiteral("pllfr"), l.pllFr, 60, 0, pllFrDividers().items());
+    pllfrLabel = makeLabel(QStringLiteral("pll_fr"), l.pllFrLabel);
+    pllOutputLabel = makeLabel(QString(), l.pllOutput, 10, 75);
+    pllOutputLabel->setObjectName(QStringLiteral("pllOutput_Label"));
+}
+
+void R8x0Controls::buildPllCfgReadout()
+{
+    const R8x0PageLayout &l = *layout;
+    pllcfgReadout = page->addLineEdit(QStringLiteral("0x08000000"), l.pllCfg.x(), l.pllCfg.y(), 100);
+    pllcfgReadout->setObjectName(QStringLiteral("pllcfg_ReadOut"));
+    pllcfgReadout->setFixedSize(100, 20);
+    pllcfgReadout->setStyleSheet(QString::fromLatin1(kBorderlessStyle));
+    pllcfgReadout->setReadOnly(true);
+    pllcfgLabel = makeLabel(QStringLiteral("CRM_PLLCFG : "), l.pllCfgLabel, 10, 75);
+    pllcfgLabel->setObjectName(QStringLiteral("pllcfg_Label"));
+}
+
+void R8x0Controls::buildSclkSelectGroup()
+{
+    const R8x0PageLayout &l = *layout;
+    sclkselectGroup = makeRadioGroup(QStringLiteral("sclkselect"), l.sclkSelect, sclkselectRadios);
+    sclkselectLabel = makeLabel(QStringLiteral("sclk select"), l.sclkSelectLabel);
+}
+
+void R8x0Controls::buildAhbDivCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    ahbdivComboBox = makeCombo(QStringLiteral("ahbdiv"), l.ahb, 60, 1, DividerTable::ahb().items());
+    makeLabel(QStringLiteral("ahbdiv"), l.ahbLabel);
+}
+
+void R8x0Controls::buildApb1DivCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    apb1divComboBox = makeCombo(QStringLiteral("apb1div"), l.apb1, 55, 2, DividerTable::apb().items());
+    makeLabel(QStringLiteral("apb1div"), l.apb1Label);
+    makeLabel(QStringLiteral("144MHz max"), l.apb1MaxLabel);
+}
+
+void R8x0Controls::buildApb2DivCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    apb2divComboBox = makeCombo(QStringLiteral("apb2div"), l.apb2, 55, 1, DividerTable::apb().items());
+    makeLabel(QStringLiteral("apb2div"), l.apb2Label);
+    makeLabel(QStringLiteral("144MHz max"), l.apb2MaxLabel);
+}
+
+void R8x0Controls::buildUsbDivCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    usbdivComboBox = makeCombo(QStringLiteral("usbdiv"), l.usbDiv, 60, 0, usbDividers().items());
+    usbdivLabel = makeLabel(QStringLiteral("usbdiv"), l.usbDivLabel);
+}
+
+void R8x0Controls::buildHickToUsbGroup()
+{
+    const R8x0PageLayout &l = *layout;
+    hicktousbGroup = makeRadioGroup(QStringLiteral("hicktousb"), l.hickToUsb, hicktousbRadios);
+    hicktousbLabel = makeLabel(QStringLiteral("hick to usb"), l.hickToUsbLabel);
+    usbswitchComboBox = makeCombo(QStringLiteral("usbswitch"), l.usbSwitch, 70, 0,
+                                  {QStringLiteral("enable"), QStringLiteral("disable")});
+    makeLabel(QStringLiteral("to usb"), l.usbSwitchLabel);
+    usbFreqLabel = makeLabel(QString(), l.usbFreq, 10, 70);
+    usbFreqLabel->setObjectName(QStringLiteral("usbFreq_Label"));
+}
+
+void R8x0Controls::buildHickToSclkGroup()
+{
+    const R8x0PageLayout &l = *layout;
+    hicktosclkGroup = makeRadioGroup(QStringLiteral("hicktosclk"), l.hickToSclk, hicktosclkRadios);
+    hicktosclkLabel = makeLabel(QStringLiteral("hick to sclk"), l.hickToSclkLabel);
+}
+
+void R8x0Controls::buildHickReadout()
+{
+    const R8x0PageLayout &l = *layout;
+    hickReadout = makeOscillatorReadout(QStringLiteral("hick"), QStringLiteral("48"), l.hick);
+    hickLabel = makeLabel(QStringLiteral("hick(MHz)"), l.hickLabel);
+}
+
+void R8x0Controls::buildClockout1Div1Combo()
+{
+    const R8x0PageLayout &l = *layout;
+    clockout1div1ComboBox = makeCombo(QStringLiteral("clockout1div1"), l.clockout1Div1, 80, 0,
+                                      clockoutDiv1Dividers().items());
+    clockout1div1Label = makeLabel(QStringLiteral("clockout1div1"), l.clockout1Div1Label);
+}
+
+void R8x0Controls::buildClockout1Div2Combo()
+{
+    const R8x0PageLayout &l = *layout;
+    clockout1div2ComboBox = makeCombo(QStringLiteral("clockout1div2"), l.clockout1Div2, 80, 0,
+                                      DividerTable::clockOut().items());
+    clockout1div2ComboBox->setMaxVisibleItems(5);
+    clockout1div2Label = makeLabel(QStringLiteral("clockout1div2"), l.clockout1Div2Label);
+    clkout1FreqLabel = makeLabel(QString(), l.clkout1Freq, 10, 70);
+    clkout1FreqLabel->setObjectName(QStringLiteral("clkout1Freq_Label"));
+    page->setTextColor(clkout1FreqLabel, Qt::darkGreen);
+}
+
+void R8x0Controls::buildClkoutPinCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    clockout1PinSelectComboBox = makeCombo(QStringLiteral("clockout1PinSelect"), l.clkout1Pin, 80, 0,
+                                           {QStringLiteral("none"), QStringLiteral("PA8"), QStringLiteral("PE4")});
+    makeLabel(QStringLiteral("select pin"), l.clkout1PinLabel);
+}
+
+void R8x0Controls::buildClockout2Div1Combo()
+{
+    const R8x0PageLayout &l = *layout;
+    clockout2div1ComboBox = makeCombo(QStringLiteral("clockout2div1"), l.clockout2Div1, 80, 0,
+                                      clockoutDiv1Dividers().items());
+    clockout2div1Label = makeLabel(QStringLiteral("clockout2div1"), l.clockout2Div1Label);
+}
+
+void R8x0Controls::buildClockout2Div2Combo()
+{
+    const R8x0PageLayout &l = *layout;
+    clockout2div2ComboBox = makeCombo(QStringLiteral("clockout2div2"), l.clockout2Div2, 80, 0,
+                                      DividerTable::clockOut().items());
+    clockout2div2ComboBox->setMaxVisibleItems(5);
+    clockout2div2Label = makeLabel(QStringLiteral("clockout2div2"), l.clockout2Div2Label);
+    clkout2FreqLabel = makeLabel(QString(), l.clkout2Freq, 10, 70);
+    clkout2FreqLabel->setObjectName(QStringLiteral("clkout2Freq_Label"));
+    page->setTextColor(clkout2FreqLabel, Qt::darkGreen);
+}
+
+void R8x0Controls::buildClkout2PinCombo()
+{
+    const R8x0PageLayout &l = *layout;
+    clockout2PinSelectComboBox = makeCombo(QStringLiteral("clockout2PinSelect"), l.clkout2Pin, 80, 1,
+                                           {QStringLiteral("none"), QStringLiteral("PC9")});
+    makeLabel(QStringLiteral("select pin"), l.clkout2PinLabel);
+}
+
+void R8x0Controls::buildClkout1SourceGroup()
+{
+    const R8x0PageLayout &l = *layout;
+    const QStringList names{QStringLiteral("hick"), QStringLiteral("lext"), QStringLiteral("hext"), QStringLiteral("pll")};
+    QVector<QPoint> places;
+    for (int y : l.clkout1RadioY)
+        places << QPoint(l.clkoutRadioX, y);
+    clkout1Group = makeRadioGroup(QStringLiteral("clkout1"), places, clkout1Radios);
+    for (int i = 0; i < names.size(); ++i) {
+        QLabel *name = makeLabel(names[i], QPoint(l.clkoutNameX, l.clkout1NameY[i]));
+        name->setObjectName(QStringLiteral("clkout1Name_Label_%1").arg(i));
+        clkout1NameLabels << name;
+        QLabel *value = makeLabel(QString(), QPoint(l.clkoutValueX, l.clkout1NameY[i]));
+        value->setObjectName(QStringLiteral("clkout1SourceFreq_Label_%1").arg(i));
+        clkout1SourceFreqLabels << value;
+    }
+    clkout1TitleLabel = makeLabel(QStringLiteral("clkout1"), l.clkout1Title);
+}
+
+void R8x0Controls::buildClkout2SourceGroup()
+{
+    const R8x0PageLayout &l = *layout;
+    const QStringList names{QStringLiteral("sclk"), QStringLiteral("hext"), QStringLiteral("pll"),
+                            QStringLiteral("usb"), QStringLiteral("hick"), QStringLiteral("adcclk"),
+                            QStringLiteral("lick"), QStringLiteral("lext")};
+    QVector<QPoint> places;
+    for (int y : l.clkout2RadioY)
+        places << QPoint(l.clkoutRadioX, y);
+    clkout2Group = makeRadioGroup(QStringLiteral("clkout2"), places, clkout2Radios);
+    for (int i = 0; i < names.size(); ++i) {
+        QLabel *name = makeLabel(names[i], QPoint(l.clkoutNameX, l.clkout2NameY[i]));
+        name->setObjectName(QStringLiteral("clkout2Name_Label_%1").arg(i));
+        clkout2NameLabels << name;
+        QLabel *value = makeLabel(QString(), QPoint(l.clkoutValueX, l.clkout2NameY[i]));
+        value->setObjectName(QStringLiteral("clkout2SourceFreq_Label_%1").arg(i));
+        clkout2SourceFreqLabels << value;
+    }
+    clkout2TitleLabel = makeLabel(QStringLiteral("clkout2"), l.clkout2Title);
+}
+
+void R8x0Controls::buildSclkEdit()
+{
+    const R8x0PageLayout &l = *layout;
+    sclkLineEdit = page->addLineEdit(QString(), l.sclk.x(), l.sclk.y(), 80);
+    sclkLineEdit->setObjectName(QStringLiteral("sclk_LineEdit"));
+    sclkLineEdit->setFixedSize(80, 28);
+    sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
+    sclkLineEdit->setMaxLength(9);
+    sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), sclkLineEdit));
+    makeLabel(QStringLiteral("sclk(4 - ") + QString::number(sclkMax) + QStringLiteral(" MHz)"), l.sclkLabel, 9);
+    // The only texts of the drawing that follow the interface language.
+    const char *const notes[3] = {
+        QT_TRANSLATE_NOOP("KytoR8x0PLL", "Useage limited:"),
+        QT_TRANSLATE_NOOP("KytoR8x0PLL", "Temperature range - 40~85 degree. "),
+        QT_TRANSLATE_NOOP("KytoR8x0PLL", "VDD must over 3.0V. "),
+    };
+    for (int i = 0; i < 3; ++i) {
+        QLabel *note = makeLabel(messages->tr(notes[i]), l.notes[i], 9, i == 0 ? 75 : 0);
+        note->setObjectName(QStringLiteral("usageNote_Label_%1").arg(i));
+        noteLabels << note;
+    }
+}
+
+void R8x0Controls::buildPeripheralReadouts()
+{
+    const R8x0PageLayout &l = *layout;
+    static const char *const listNames[4] = {"toapb1peripheral", "toapb1tmr", "toapb2peripheral", "toapb2tmr"};
+    static const QStringList contents[4] = {
+        {"SPI2", "SPI3", "USART2", "USART3", "UART4", "UART5", "UART7", "UART8", "I2C1", "I2C2", "I2C3", "CAN1",
+         "CAN2", "DAC"},
+        {"TMR2", "TMR3", "TMR4", "TMR5", "TMR6", "TMR7", "TMR12", "TMR13", "TMR14"},
+        {"SPI1", "SPI4", "USART1", "USART6", "SCFG"},
+        {"TMR1", "TMR8", "TMR9", "TMR10", "TMR11", "TMR20"},
+    };
+    auto addList = [&](int which) {
+        lists->add(page, QString::fromLatin1(listNames[which]), contents[which], QPoint(l.listX, l.listButtonY[which]),
+                  QPoint(l.listX, l.listY[which]), 4 - which, 4);
+    };
+    for (const R8x0Readout &r : l.readouts) {
+        QLineEdit *box = nullptr;
+        if (r.kind == R8x0ReadoutKind::Adc) {
+            box = page->addReadOnlyLineEdit(l.readoutX, r.y, 9);
+            adcLabel = makeLabel(r.label, QPoint(l.readoutX + 85, r.y + 3), 9);
+        } else {
+            box = page->addLabeledReadOnlyLineEdit(r.label, l.readoutX, r.y, 9);
+        }
+        QString name = r.label.left(r.label.indexOf(QLatin1Char('('))).trimmed();
+        box->setObjectName(name.replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral("_ReadOut"));
+        readouts << box;
+        // Each bus's List button and list go below its read-out.
+        if (r.kind == R8x0ReadoutKind::Apb1)
+            addList(0);
+        else if (r.kind == R8x0ReadoutKind::Apb1Timer)
+            addList(1);
+        else if (r.kind == R8x0ReadoutKind::Apb2)
+            addList(2);
+        else if (r.kind == R8x0ReadoutKind::Apb2Timer)
+            addList(3);
+    }
+}
+
+void R8x0Controls::buildFactorBoxes()
+{
+    const R8x0PageLayout &l = *layout;
+    auto box = [this](const QPoint &at, const char *name) {
+        QLineEdit *e = page->addLineEdit(QString(), at.x(), at.y(), 30);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setFixedSize(30, 30);
+        e->setStyleSheet(PageStyles::fixedBox());
+        e->setReadOnly(true);
+        return e;
+    };
+    systickBox = box(l.systickBox, "systickdiv_ReadOut");
+    apb1TimerBox = box(l.apb1TimerBox, "apb1tmrmult_ReadOut");
+    apb2TimerBox = box(l.apb2TimerBox, "apb2tmrmult_ReadOut");
+}
