@@ -955,10 +955,20 @@ void KytoR8x0PLL::refreshFrequencies()
         ui.pllcfgReadout->setText(QString());
     }
 
-    if (clkout1PinSet())
+    // A clock output on no pin shows no frequencies.
+    if (clkout1PinSet()) {
         updateClkout1SourceLabels();
-    if (clkout2PinSet())
+    } else {
+        for (QLabel *label : ui.clkout1SourceFreqLabels)
+            label->hide();
+        ui.clkout1FreqLabel->setText(QString());
+    }
+    if (clkout2PinSet()) {
         updateClkout2SourceLabels();
+    } else {
+        setGroupVisible(false);
+        ui.clkout2FreqLabel->setText(QString());
+    }
 }
 
 void KytoR8x0PLL::syncApbFieldsFromModel()
