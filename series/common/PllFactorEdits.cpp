@@ -127,7 +127,7 @@ bool PllFactorEdits::acceptTyped(Factor factor) const
 {
     if (inRange(typed(factor), factor))
         return true;
-    messages.showError(messages.tr(factor == Ms ? msInputError : nsInputError));
+    messages.showError(messages.text(factor == Ms ? msInputError : nsInputError));
     return false;
 }
 
@@ -148,7 +148,7 @@ bool PllFactorEdits::checkTyped()
     } else {
         // A design being applied key by key is not asked about: its closing
         // check asks once about the whole design.
-        if (messages.isQuiet() || !messages.askFactor(messages.tr(msQuestion)))
+        if (messages.isQuiet() || !messages.askFactor(messages.text(msQuestion)))
             return false;
         store(Ms, suggested);
         msEdit->setText(factorText(suggested, Ms));
@@ -162,7 +162,7 @@ bool PllFactorEdits::checkTyped()
         store(Ns, ns);
         return true;
     }
-    if (messages.isQuiet() || !messages.askFactor(messages.tr(nsQuestion())))
+    if (messages.isQuiet() || !messages.askFactor(messages.text(nsQuestion())))
         return false;
     store(Ns, suggested);
     nsEdit->setText(factorText(suggested, Ns));

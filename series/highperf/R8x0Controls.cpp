@@ -447,7 +447,7 @@ void R8x0Controls::buildSclkEdit()
         QT_TRANSLATE_NOOP("KytoR8x0PLL", "VDD must over 3.0V. "),
     };
     for (int i = 0; i < 3; ++i) {
-        QLabel *note = makeLabel(messages->tr(notes[i]), l.notes[i], 9, i == 0 ? 75 : 0);
+        QLabel *note = makeLabel(messages->text(notes[i]), l.notes[i], 9, i == 0 ? 75 : 0);
         note->setObjectName(QStringLiteral("usageNote_Label_%1").arg(i));
         noteLabels << note;
     }
