@@ -80,7 +80,7 @@ void mx_rtc_clock_init(void)
   while(crm_hext_stable_wait() == ERROR)
   {
   }
-  crm_rtc_clock_select(CRM_RTC_CLOCK_HEXT_DIV_128);
+  crm_rtc_clock_select(CRM_RTC_CLOCK_HEXT_DIV_32);
 [/#rtc hext]
   crm_rtc_clock_enable(TRUE);
 }
