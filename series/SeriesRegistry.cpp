@@ -4,6 +4,7 @@
 // <Family>Classes.h once); the container and the main window need nothing.
 #include "KytoPLLConfig.h"
 
+#include "dualmode/DualModeClasses.h"
 #include "multiplier/MultiplierClasses.h"
 
 KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
@@ -11,8 +12,13 @@ KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
     switch (index) {
     case 2: return operationsOf<KytoR620PLL>();
     case 4: return operationsOf<KytoR710PLL>();
+    case 5: return operationsOf<KytoR720PLL>();
     case 7: return operationsOf<KytoR620APLL>();
     case 8: return operationsOf<KytoR650PLL>();
+    case 9: return operationsOf<KytoR730PLL>();
+    case 15: return operationsOf<KytoR750PLL>();
+    case 16: return operationsOf<KytoE105PLL>();
+    case 17: return operationsOf<KytoNS720PLL>();
     case 24: return operationsOf<KytoH620APLL>();
     default: return SeriesOperations();
     }

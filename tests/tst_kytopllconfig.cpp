@@ -69,6 +69,16 @@ class TestKytoPLLConfig : public QObject
         return path;
     }
     static QGroupBox *toolBoxOf(KytoPLLConfig &config) { return config.findChild<QGroupBox *>("toolBox"); }
+    // A series of the table without a page class, looked up rather than
+    // named, since pages keep arriving; -1 once every series has one.
+    static int seriesWithoutPage()
+    {
+        for (int index = 0; index <= 32; ++index) {
+            if (!KytoPLLConfig::seriesName(index).isEmpty() && !KytoPLLConfig::registeredOperations(index).create)
+                return index;
+        }
+        return -1;
+    }
 
 private slots:
     void initTestCase()
@@ -149,7 +159,8 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::newRow("3, no series") << 3;
-        QTest::newRow("5, series without a page class yet") << 5;
+        if (seriesWithoutPage() > 0)
+            QTest::newRow("series without a page class yet") << seriesWithoutPage();
     }
     void indexWithoutClassLeavesNoPage()
     {
@@ -224,7 +235,8 @@ private slots:
         QTest::newRow("lower-case series name") << "kytor620a" << true;
         QTest::newRow("lower-case element name") << "" << true;
         QTest::newRow("no such file") << "KytoR620A" << false;
-        QTest::newRow("series without a page yet") << "KytoR720" << true;
+        if (seriesWithoutPage() > 0)
+            QTest::newRow("series without a page yet") << KytoPLLConfig::seriesName(seriesWithoutPage()) << true;
     }
     void openOfAnUnsupportedFileKeepsThePage()
     {

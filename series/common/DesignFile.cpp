@@ -32,8 +32,14 @@ bool write(const QString &path, const QString &seriesName, const Values &values)
 
 void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values)
 {
+    save(page, messages, seriesName, values, seriesName + QStringLiteral("_Clock"));
+}
+
+void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values,
+          const QString &startPath)
+{
     const QString path = UserDialogs::getSaveFileName(page, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save")),
-                                                      seriesName + QStringLiteral("_Clock"),
+                                                      startPath,
                                                       messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Config file (*.ZKCF)")));
     if (path.isNull())
         return;

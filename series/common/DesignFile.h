@@ -26,6 +26,10 @@ bool write(const QString &path, const QString &seriesName, const Values &values)
 // failed!" or "Save file succeed!". Nothing happens when the question is
 // cancelled.
 void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values);
+// The same with the file dialog opening on startPath (empty: the dialog's
+// own choice) instead of "<series>_Clock".
+void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values,
+          const QString &startPath);
 
 } // namespace DesignFile
 
