@@ -2,7 +2,9 @@
 
 #include "CustomListView.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QWheelEvent>
 
@@ -20,24 +22,43 @@ const char *const sharedRules =
     "QComboBox QAbstractScrollArea QScrollBar::sub-line{background:transparent;}"
     "QComboBox QAbstractScrollArea QScrollBar::add-line{background:transparent;}";
 
+// The plain Windows style the sheets are written for (frame and arrow). One
+// instance serves every combo; it lives as long as the application.
+QStyle *sharedWindowsStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = QStyleFactory::create(QStringLiteral("Windows"));
+        if (style)
+            style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 } // namespace
 
 QString CustomComboBox1::normalStyleSheet()
 {
-    return QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:black;border-radius:2px;padding:1px 2px;}")
+    static const QString sheet =
+        QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:black;border-radius:2px;padding:1px 2px;}")
         + QLatin1String(sharedRules);
+    return sheet;
 }
 
 QString CustomComboBox1::activeStyleSheet()
 {
-    return QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:rgb(51,51,51);border-radius:2px;padding:1px 2px;}")
+    static const QString sheet =
+        QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:rgb(51,51,51);border-radius:2px;padding:1px 2px;}")
         + QLatin1String(sharedRules);
+    return sheet;
 }
 
 QString CustomComboBox1::disabledStyleSheet()
 {
-    return QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: gray;color:gray;border-radius:2px;padding:1px 2px;}")
+    static const QString sheet =
+        QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: gray;color:gray;border-radius:2px;padding:1px 2px;}")
         + QLatin1String(sharedRules);
+    return sheet;
 }
 
 CustomComboBox1::CustomComboBox1(QWidget *parent)
@@ -48,19 +69,23 @@ CustomComboBox1::CustomComboBox1(QWidget *parent)
     listView = new CustomListView(this);
     setView(listView);
     setStyleSheet(normalStyleSheet());
-    // The sheets are written for the plain Windows style's frame and arrow.
-    // The style is parented to the combo so that it goes with it.
-    if (QStyle *windowsStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
-        windowsStyle->setParent(this);
+    if (QStyle *windowsStyle = sharedWindowsStyle())
         setStyle(windowsStyle);
-    }
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void CustomComboBox1::setComboBoxEnabled(bool enabled)
 {
     setEnabled(enabled);
-    setStyleSheet(enabled ? activeStyleSheet() : disabledStyleSheet());
+    applyStyleSheet(enabled ? activeStyleSheet() : disabledStyleSheet());
+}
+
+// A new sheet makes Qt polish the combo and its list again; the pages set
+// the same state over and over, so only a change is passed on.
+void CustomComboBox1::applyStyleSheet(const QString &sheet)
+{
+    if (styleSheet() != sheet)
+        setStyleSheet(sheet);
 }
 
 void CustomComboBox1::mousePressEvent(QMouseEvent *event)
@@ -78,12 +103,12 @@ void CustomComboBox1::wheelEvent(QWheelEvent *event)
 
 void CustomComboBox1::focusInEvent(QFocusEvent *event)
 {
-    setStyleSheet(activeStyleSheet());
+    applyStyleSheet(activeStyleSheet());
     QComboBox::focusInEvent(event);
 }
 
 void CustomComboBox1::focusOutEvent(QFocusEvent *event)
 {
-    setStyleSheet(normalStyleSheet());
+    applyStyleSheet(normalStyleSheet());
     QComboBox::focusOutEvent(event);
 }

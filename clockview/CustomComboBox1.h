@@ -32,6 +32,9 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void applyStyleSheet(const QString &sheet);
 };
 
 #endif // CUSTOMCOMBOBOX1_H

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -60,6 +61,19 @@ protected:
         QWidget::keyPressEvent(event);
     }
 };
+
+// A drawing loaded by file name stays decoded in the application's pixmap
+// cache, but the cache's default budget holds only two drawings: switching
+// between three series would decode one again on most New. Make room for
+// the current, the previous and one more drawing besides that budget.
+void keepDrawingsDecoded(const QPixmap &drawing)
+{
+    static const int defaultLimitKb = QPixmapCache::cacheLimit();
+    const qint64 drawingKb = qint64(drawing.width()) * drawing.height() * drawing.depth() / 8 / 1024 + 1;
+    const int wantedKb = int(qMin<qint64>(defaultLimitKb + 3 * drawingKb, 256 * 1024));
+    if (QPixmapCache::cacheLimit() < wantedKb)
+        QPixmapCache::setCacheLimit(wantedKb);
+}
 
 } // namespace
 
@@ -115,8 +129,11 @@ KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
 
     QGraphicsPixmapItem *pixmapItem = new QGraphicsPixmapItem();
     const QString bitmap = bitmapResource(seriesIndex);
-    if (!bitmap.isEmpty())
-        pixmapItem->setPixmap(QPixmap(bitmap));
+    if (!bitmap.isEmpty()) {
+        const QPixmap drawing(bitmap);
+        keepDrawingsDecoded(drawing);
+        pixmapItem->setPixmap(drawing);
+    }
     pixmapItem->setTransformationMode(Qt::SmoothTransformation);
     scene->addItem(pixmapItem);
     view->setPixmapItem(pixmapItem);

@@ -196,7 +196,8 @@ void KytoPLLConfig::selectMcu(int index)
     toolBox->show();
     createSeriesWidget(index);
     ZoomReset();
-    resetCurrent();
+    // The page's constructor has reset it to the series defaults; a second
+    // reset would show nothing new and only double the wait.
 }
 
 bool KytoPLLConfig::generateCode(int mode)

@@ -110,6 +110,20 @@ private slots:
         QCOMPARE(drawingOf(page)->pixmap().size(), expected.size());
     }
 
+    // Switching among series keeps the recent drawings decoded: after two
+    // other series, the first one's drawing is the same pixmap again.
+    void recentDrawingsStayDecoded()
+    {
+        auto drawingKey = [](int index) {
+            KytoMCUPLL page(index, nullptr);
+            return drawingOf(page)->pixmap().cacheKey();
+        };
+        const qint64 first = drawingKey(2);
+        drawingKey(4);
+        drawingKey(7);
+        QCOMPARE(drawingKey(2), first);
+    }
+
     void factoriesPlaceControls()
     {
         KytoMCUPLL page(2, nullptr);

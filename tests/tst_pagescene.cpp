@@ -8,6 +8,7 @@
 #include "MultiplierPages.h"
 #include "PinGraphicsView.h"
 #include "UserDialogs.h"
+#include "tst_model_clocktreemodel_fields.h"
 
 #include <QAbstractItemView>
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include <QGraphicsScene>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -120,6 +122,46 @@ QPoint viewPointOf(KytoMCUPLL *page, QWidget *control)
     return page->view->mapFromScene(scenePoint);
 }
 
+uint imageDigest(const QImage &image)
+{
+    return image.isNull() ? 0 : qHashBits(image.constBits(), size_t(image.sizeInBytes()));
+}
+
+// Everything of a page that a user can see or that reaches the generated
+// code: each control's state and look, its frame's place, and the model.
+QStringList visibleState(KytoMCUPLL *page)
+{
+    QStringList lines;
+    for (QDialog *holder : page->findChildren<QDialog *>()) {
+        const QGraphicsProxyWidget *proxy = holder->graphicsProxyWidget();
+        lines << QStringLiteral("holder %1 at %2,%3 z %4 %5")
+                     .arg(holder->objectName())
+                     .arg(proxy->pos().x()).arg(proxy->pos().y()).arg(proxy->zValue())
+                     .arg(holder->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
+        for (QWidget *w : holder->findChildren<QWidget *>()) {
+            QString line = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+                               .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                               .arg(w->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"))
+                               .arg(w->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"))
+                               .arg(w->font().toString(), w->styleSheet())
+                               .arg(w->palette().color(QPalette::WindowText).name())
+                               .arg(w->palette().color(QPalette::Text).name());
+            if (auto *edit = qobject_cast<QLineEdit *>(w))
+                line += QStringLiteral(" text '%1'").arg(edit->text());
+            else if (auto *label = qobject_cast<QLabel *>(w))
+                line += QStringLiteral(" text '%1'").arg(label->text());
+            else if (auto *combo = qobject_cast<QComboBox *>(w))
+                line += QStringLiteral(" item %1 '%2' of %3").arg(combo->currentIndex()).arg(combo->currentText()).arg(combo->count());
+            else if (auto *button = qobject_cast<QAbstractButton *>(w))
+                line += QStringLiteral(" '%1' %2 icon %3").arg(button->text())
+                            .arg(button->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked"))
+                            .arg(imageDigest(button->icon().pixmap(16, 16).toImage()));
+            lines << line;
+        }
+    }
+    return lines + ModelFields::dump(*page->model);
+}
+
 } // namespace
 
 class TestPageScene : public QObject
@@ -169,6 +211,30 @@ private slots:
             }
             QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ (%2)").arg(differing).arg(states.last())));
         }
+    }
+
+    // New builds a page once: its constructor resets it to the series
+    // defaults, and a second reset would change nothing a user sees.
+    void newPageNeedsNoSecondReset_data() { rendersLikePlainWidgets_data(); }
+    void newPageNeedsNoSecondReset()
+    {
+        QFETCH(int, index);
+        KytoPLLConfig config;
+        config.resize(1500, 950);
+        config.selectMcu(index);
+        config.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&config));
+        KytoMCUPLL *page = config.currentSeriesWidget();
+        const QRect area = drawingOf(page)->boundingRect().toAlignedRect();
+        const QStringList built = visibleState(page);
+        const QImage builtPicture = sceneRendering(page, area);
+
+        UserDialogs::reset();
+        UserDialogs::answerNextBox(QMessageBox::Yes);
+        config.ConfigReset();
+        QCOMPARE(config.currentSeriesWidget(), page);
+        QCOMPARE(visibleState(page), built);
+        QCOMPARE(differingPixels(sceneRendering(page, area), builtPicture), 0);
     }
 
     void noPlatformWindowPerControl()
