@@ -199,7 +199,7 @@ void SourceGenerator::askReplaceFile(const QString &fileName, bool &replace, boo
     // rebuilds its layout here, so the own placement follows afterwards.
     box.setCheckBox(checkBox);
 
-    auto *label = new QLabel(fileName + QObject::tr(" file already exists.Do you want to replace it ? "), &box);
+    auto *label = new QLabel(fileName + QObject::tr(" file already exists. Do you want to replace it? "), &box);
     label->setObjectName(QStringLiteral("replaceFileLabel"));
 
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {

@@ -386,7 +386,7 @@ void TestSourceGeneratorFiles::realOverwriteBox()
     bool applyToAll = false;
     generator.askReplaceFile(QStringLiteral("main.c"), replace, applyToAll);
     QCOMPARE(title, QStringLiteral("warning"));
-    QCOMPARE(label, QStringLiteral("main.c file already exists.Do you want to replace it ? "));
+    QCOMPARE(label, QStringLiteral("main.c file already exists. Do you want to replace it? "));
     QCOMPARE(checkText, QStringLiteral("Do this for the next conflicts"));
     QVERIFY(!checkedAtStart);
     QCOMPARE(buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("Cancel")}));

@@ -8,7 +8,7 @@
         <translation>警告</translation>
     </message>
     <message>
-        <source> file already exists.Do you want to replace it ? </source>
+        <source> file already exists. Do you want to replace it? </source>
         <translation> 文件已经存在，是否替换？ </translation>
     </message>
     <message>
