@@ -350,7 +350,8 @@ void TestMultiplierSeriesEdit::limitErrorsStopGeneration()
     combo(&page, "pllmult")->setCurrentIndex(10);   // 16 x 12 = 192
     UserDialogs::reset();
     UserDialogs::setTestMode(true);
-    page.model->sclkMhz = 200.001;
+    page.model->sclkMhz = 200.0004;
+    edit(&page, "sclk")->setText(QStringLiteral("200.000"));   // nothing pending
     QVERIFY(!page.generateCode());
     QCOMPARE(boxTexts(), QStringList{"Error: Can not support sclk greater than 200MHz"});
 

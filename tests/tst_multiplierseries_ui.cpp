@@ -232,7 +232,7 @@ void TestMultiplierSeriesUi::defaults()
     QCOMPARE(text(p, "adc_ReadOut"), QStringLiteral("0.000"));
     QCOMPARE(textColour(p, "adc_ReadOut"), QColor(Qt::gray));
     QCOMPARE(text(p, "pllOutput_Label"), sclk + "MHz");
-    QCOMPARE(text(p, "rtc_ReadOut"), QStringLiteral("40"));
+    QCOMPARE(text(p, "rtc_ReadOut"), QStringLiteral("0"));   // switched off
 
     // Enabled branches: HEXT feeds the PLL feeding SCLK; LEXT, RTC, ADC, USB
     // and clock-out are off.

@@ -58,7 +58,10 @@ bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *m
             text += file + QStringLiteral("\n");
         QMessageBox box(QMessageBox::Information, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Information")), text);
         QPushButton *openFolder = box.addButton(messages.text(QT_TRANSLATE_NOOP("SeriesPage", " Open Folder  ")), QMessageBox::ActionRole);
-        box.addButton(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "OK")), QMessageBox::ActionRole);
+        QPushButton *ok = box.addButton(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "OK")), QMessageBox::ActionRole);
+        // Enter and Escape close the box; opening the folder takes a click.
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
         UserDialogs::exec(box);
         if (box.clickedButton() == openFolder)
             QDesktopServices::openUrl(QUrl::fromLocalFile(folder));

@@ -40,7 +40,8 @@ void save(QWidget *page, const PageMessages &messages, const QString &seriesName
 {
     const QString path = UserDialogs::getSaveFileName(page, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save")),
                                                       startPath,
-                                                      messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Config file (*.ZKCF)")));
+                                                      messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Config file (*.ZKCF)")),
+                                                      QStringLiteral("ZKCF"));
     if (path.isNull())
         return;
     if (!write(path, seriesName, values)) {

@@ -22,7 +22,8 @@ using Values = QVector<QPair<QString, QString>>;
 bool write(const QString &path, const QString &seriesName, const Values &values);
 
 // The save road after a page's checks: the file name question ("Save",
-// "<series>_Clock", "Config file (*.ZKCF)"), the write, then "Save file
+// "<series>_Clock", "Config file (*.ZKCF)"; a name without an extension
+// gets ".ZKCF", so Open's filter shows it), the write, then "Save file
 // failed!" or "Save file succeed!". Nothing happens when the question is
 // cancelled.
 void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values);

@@ -1,5 +1,8 @@
 #include "PageStyles.h"
 
+#include <QFont>
+#include <QFontMetrics>
+
 namespace PageStyles {
 
 QString radio(bool inUse)
@@ -63,6 +66,17 @@ QString listClosedIcon()
 QString listOpenIcon()
 {
     return QStringLiteral(":/image/btn_down_slider_hover.png");
+}
+
+int comboWidthFor(const QStringList &items, int minimum)
+{
+    // The drawing's combos use Arial 10; the sheet gives them a 20 px arrow,
+    // a 1 px frame and 2 px padding each side, and the style a small margin.
+    const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 10));
+    int widest = 0;
+    for (const QString &item : items)
+        widest = qMax(widest, metrics.horizontalAdvance(item));
+    return qMax(minimum, widest + 20 + 2 * (1 + 2) + 8);
 }
 
 } // namespace PageStyles

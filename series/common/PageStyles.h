@@ -2,6 +2,7 @@
 #define PAGESTYLES_H
 
 #include <QString>
+#include <QStringList>
 
 // Every style sheet a series page sets on its controls, once. A page asks
 // for the look of a state ("in use", "pending") and never spells a sheet.
@@ -36,6 +37,10 @@ QString fixedBox();
 // Icons of a List button with its list closed or open.
 QString listClosedIcon();
 QString listOpenIcon();
+
+// Width of a combo on the drawing that shows its longest item uncut
+// (text, frame and drop-down arrow), never below `minimum`.
+int comboWidthFor(const QStringList &items, int minimum);
 
 } // namespace PageStyles
 

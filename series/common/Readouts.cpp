@@ -69,4 +69,24 @@ void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor 
     setEditColour(edit, inRange ? inRangeColour : QColor(Qt::red));
 }
 
+bool confirmPendingEdit(QLineEdit *edit, const double &applied, int decimals)
+{
+    if (!edit->isEnabled() || typedState(edit->text(), applied, decimals) != EditState::Pending)
+        return true;
+    emit edit->returnPressed();
+    return typedState(edit->text(), applied, decimals) != EditState::Pending;
+}
+
+QString typedValueText(double value)
+{
+    for (int decimals = 6; decimals > 3; --decimals) {
+        QString text = QString::number(value, 'f', decimals);
+        while (text.endsWith(QLatin1Char('0')) && text.length() - text.indexOf(QLatin1Char('.')) - 1 > 3)
+            text.chop(1);
+        if (text.length() <= 8)
+            return text;
+    }
+    return QString::number(value, 'f', 3);
+}
+
 } // namespace Readouts

@@ -38,6 +38,17 @@ EditState typedState(const QString &typed, double applied, int decimals, bool en
 // Sets the style of the state and the text colour: inRangeColour, or red.
 void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor &inRangeColour);
 
+// A typed value left pending is confirmed as Return would confirm it (the
+// edit's returnPressed runs its slot, with its checks and boxes). True when
+// nothing is pending afterwards; false when the slot refused the text, and
+// the action that asked (generate, save) must stop. A disabled edit is not
+// typed into and counts as confirmed.
+bool confirmPendingEdit(QLineEdit *edit, const double &applied, int decimals);
+
+// A value for a typed edit of eight characters: three decimals at least
+// ("16.000"), more when the value has them, never cut mid-number.
+QString typedValueText(double value);
+
 } // namespace Readouts
 
 #endif // READOUTS_H

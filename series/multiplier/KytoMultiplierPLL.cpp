@@ -472,7 +472,8 @@ void KytoMultiplierPLL::buildAdcDivCombo()
     adcdivLabel = makeLabel(QStringLiteral("adcdiv"), l.adcDivLabel, 9);
     toadcdivComboBox = makeCombo(l.adcDiv, 50, 3, DividerTable::adc().items());
     toadcdivComboBox->setObjectName(QStringLiteral("toadcdiv_ComboBox"));
-    toadcswitchComboBox = makeCombo(l.adcSwitch, 68, 2, {QStringLiteral("disable"), QStringLiteral("enable")});
+    const QStringList adcSwitchItems{QStringLiteral("disable"), QStringLiteral("enable")};
+    toadcswitchComboBox = makeCombo(l.adcSwitch, PageStyles::comboWidthFor(adcSwitchItems, 68), 2, adcSwitchItems);
     toadcswitchComboBox->setObjectName(QStringLiteral("toadcswitch_ComboBox"));
 }
 
@@ -621,6 +622,8 @@ void KytoMultiplierPLL::resetDefaults()
         model->recompute();
         refreshFrequencies();
     }
+    // A switched-off RTC reads the same after every reset as after Open.
+    updateErtcDisplay();
 }
 
 // ---------------------------------------------------------------- predicates
@@ -855,6 +858,8 @@ void KytoMultiplierPLL::updateClkoutStyle(bool flag)
 {
     if (clockoutdivComboBox)
         clockoutdivComboBox->setComboBoxEnabled(flag);
+    if (clockoutdivLabel)
+        clockoutdivLabel->setEnabled(flag);
     for (QRadioButton *radio : clkoutRadios) {
         radio->setEnabled(flag);
         radio->setStyleSheet(PageStyles::radio(flag));
@@ -1326,8 +1331,13 @@ void KytoMultiplierPLL::onPllRcsClicked(bool)
     retarget();
 }
 
-void KytoMultiplierPLL::onSclkSelectHextToggled(bool)
+void KytoMultiplierPLL::onSclkSelectHextToggled(bool checked)
 {
+    // A switch emits toggled for the radio left (false) and for the one
+    // chosen (true); acting once, on the chosen one, keeps one click to at
+    // most one box.
+    if (!checked)
+        return;
     highlightClockPaths();
     if (sclkselectRadios[0]->isChecked()) {
         model->sclkSource = 0;
@@ -1342,8 +1352,10 @@ void KytoMultiplierPLL::onSclkSelectHextToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoMultiplierPLL::onSclkSelectPllToggled(bool)
+void KytoMultiplierPLL::onSclkSelectPllToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkselectRadios[1]->isChecked()) {
         model->sclkSource = 1;
@@ -1356,8 +1368,10 @@ void KytoMultiplierPLL::onSclkSelectPllToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoMultiplierPLL::onSclkSelectHickToggled(bool)
+void KytoMultiplierPLL::onSclkSelectHickToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkselectRadios[2]->isChecked()) {
         model->sclkSource = 2;
@@ -1443,8 +1457,10 @@ void KytoMultiplierPLL::onUsbSwitchChanged(int index)
     refreshFrequencies();
 }
 
-void KytoMultiplierPLL::onHickToUsbToggled(bool)
+void KytoMultiplierPLL::onHickToUsbToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (hicktousbRadios[0]->isChecked()) {
         model->usbFromHick = 0;
@@ -1459,8 +1475,10 @@ void KytoMultiplierPLL::onHickToUsbToggled(bool)
     refreshFrequencies();
 }
 
-void KytoMultiplierPLL::onHickToSclkToggled(bool)
+void KytoMultiplierPLL::onHickToSclkToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
     plainRecompute();
 }
@@ -1530,8 +1548,16 @@ bool KytoMultiplierPLL::runLimitChecks()
     return LimitChecks::pass(messages, limits, questions);
 }
 
+bool KytoMultiplierPLL::confirmPendingEdits()
+{
+    return Readouts::confirmPendingEdit(hextLineEdit, model->hextMhz, 5)
+           && Readouts::confirmPendingEdit(sclkLineEdit, model->sclkMhz, 3);
+}
+
 bool KytoMultiplierPLL::generateCode()
 {
+    if (!confirmPendingEdits())
+        return false;
     if (!validateLineEdits())
         return false;
     if (!runLimitChecks())
@@ -1543,6 +1569,8 @@ bool KytoMultiplierPLL::generateCode()
 
 void KytoMultiplierPLL::saveConfig(QString seriesName)
 {
+    if (!confirmPendingEdits())
+        return;
     if (!runLimitChecks())
         return;
     DesignFile::save(this, messages, seriesName, designKeys.values());
@@ -1569,8 +1597,11 @@ void KytoMultiplierPLL::buildDesignKeys()
     }));
     designKeys.add(Keys::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
                               [this](const QString &text) {
-        hextLineEdit->setText(text);
-        model->hextMhz = toDoubleOrZero(text);
+        bool isNumber = false;
+        const double typed = text.toDouble(&isNumber);
+        model->hextMhz = isNumber ? typed : 0.0;
+        // The file holds six decimals, more than the edit's eight characters.
+        hextLineEdit->setText(isNumber ? Readouts::typedValueText(model->hextMhz) : text);
     }));
     designKeys.add(Keys::onOff(QStringLiteral("hextbypass"), [this] { return model->hextBypass; }, [this](bool on) {
         hextbypassComboBox->setCurrentIndex(on ? 1 : 0);

@@ -218,6 +218,9 @@ private:
                                  const QString &name);
 
     bool runLimitChecks();
+    // A HEXT or SCLK text typed without Return is applied now, as Return
+    // would; false when it was refused.
+    bool confirmPendingEdits();
 
     // Branch predicates on the controls.
     bool clockoutInUse() const;
