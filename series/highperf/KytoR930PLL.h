@@ -1,0 +1,62 @@
+#ifndef KYTOR930PLL_H
+#define KYTOR930PLL_H
+
+#include "KytoR9x0PLL.h"
+
+class KytoPLLConfig;
+
+class KytoR930PLL : public KytoR9x0PLL
+{
+    Q_OBJECT
+public:
+    explicit KytoR930PLL(KytoPLLConfig *parent);
+    ~KytoR930PLL() override;
+
+public slots:
+    void rtcsel_RadioButton_checkSlot(bool Flag) { onRtcSelClicked(Flag); }
+    void pllrcs_RadioButton_checkSlot(bool Flag) { onPllRcsClicked(Flag); }
+    void sclkselecthext_RadioButton_checkSlot(bool Flag) { onSclkSelectHextToggled(Flag); }
+    void sclkselectpll_RadioButton_checkSlot(bool Flag) { onSclkSelectPllToggled(Flag); }
+    void sclkselecthick_RadioButton_checkSlot(bool Flag) { onSclkSelectHickToggled(Flag); }
+    void hicktousb_RadioButton_checkSlot(bool Flag) { onHickToUsbToggled(Flag); }
+    void hicktosclk_RadioButton_checkSlot(bool Flag) { onHickToSclkToggled(Flag); }
+    void clkout_RadioButton_checkSlot(bool Flag) { onClkoutToggled(Flag); }
+    void can1clocksel_RadioButton_checkSlot(bool Flag) { onCanClockSelToggled(0, Flag); }
+    void can2clocksel_RadioButton_checkSlot(bool Flag) { onCanClockSelToggled(1, Flag); }
+    void can3clocksel_RadioButton_checkSlot(bool Flag) { onCanClockSelToggled(2, Flag); }
+    void i2sf5clocksel_RadioButton_checkSlot(bool Flag) { onI2sf5ClockSelToggled(Flag); }
+    void rtcswitch_ComboBox_currentIndexChanged(int index) { onRtcSwitchChanged(index); }
+    void rtcdiv_ComboBox_currentIndexChanged(int index) { onRtcDivChanged(index); }
+    void lextbypass_ComboBox_currentIndexChanged(int index) { onLextBypassChanged(index); }
+    void hextdiv_ComboBox_currentIndexChanged(int index) { onHextDivChanged(index); }
+    void hickdiv_ComboBox_currentIndexChanged(int index) { onHickDivChanged(index); }
+    void hextbypass_ComboBox_currentIndexChanged(int index) { onHextBypassChanged(index); }
+    void pllfp_ComboBox_currentIndexChanged(int index) { onPllFpChanged(index); }
+    void ahbdiv_ComboBox_currentIndexChanged(int index) { onAhbDivChanged(index); }
+    void apb1div_ComboBox_currentIndexChanged(int index) { onApb1DivChanged(index); }
+    void apb2div_ComboBox_currentIndexChanged(int index) { onApb2DivChanged(index); }
+    void apb3div_ComboBox_currentIndexChanged(int index) { onApb3DivChanged(index); }
+    void pllfu_ComboBox_currentIndexChanged(int index) { onPllFuChanged(index); }
+    void usbswitch_ComboBox_currentIndexChanged(int index) { onUsbSwitchChanged(index); }
+    void clockoutdiv1_ComboBox_currentIndexChanged(int index) { onClockoutDiv1Changed(index); }
+    void clockoutdiv2_ComboBox_currentIndexChanged(int index) { onClockoutDiv2Changed(index); }
+    void clockoutPinSelectComboBox_currentIndexChanged(int index) { onClockoutPinChanged(index); }
+    void can1switch_ComboBox_currentIndexChanged(int index) { onCanSwitchChanged(0, index); }
+    void can2switch_ComboBox_currentIndexChanged(int index) { onCanSwitchChanged(1, index); }
+    void can3switch_ComboBox_currentIndexChanged(int index) { onCanSwitchChanged(2, index); }
+    void i2sf5switch_ComboBox_currentIndexChanged(int index) { onI2sf5SwitchChanged(index); }
+    void hext_LineEdit_returnPressed() { onHextReturnPressed(); }
+    void hext_LineEdit_textChanged(const QString &text) { onHextTextChanged(text); }
+    void pllms_LineEdit_returnPressed() { onPllMsReturnPressed(); }
+    void pllms_LineEdit_textChanged(const QString &text) { onPllMsTextChanged(text); }
+    void pllns_LineEdit_returnPressed() { onPllNsReturnPressed(); }
+    void pllns_LineEdit_textChanged(const QString &text) { onPllNsTextChanged(text); }
+    void sclk_LineEdit_returnPressed() { onSclkReturnPressed(); }
+    void sclk_LineEdit_textChanged(const QString &text) { onSclkTextChanged(text); }
+    void toapb1peripheral_List_Button_checkSlot() { onListButtonClicked(0); }
+    void toapb1tmr_List_Button_checkSlot() { onListButtonClicked(1); }
+    void toapb2peripheral_List_Button_checkSlot() { onListButtonClicked(2); }
+    void toapb2tmr_List_Button_checkSlot() { onListButtonClicked(3); }
+};
+
+#endif // KYTOR930PLL_H
