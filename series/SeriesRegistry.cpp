@@ -5,6 +5,7 @@
 #include "KytoPLLConfig.h"
 
 #include "dualmode/DualModeClasses.h"
+#include "highperf/R9x0Classes.h"
 #include "multiplier/MultiplierClasses.h"
 
 KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
@@ -19,6 +20,9 @@ KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
     case 15: return operationsOf<KytoR750PLL>();
     case 16: return operationsOf<KytoE105PLL>();
     case 17: return operationsOf<KytoNS720PLL>();
+    case 21: return operationsOf<KytoR910PLL>();
+    case 22: return operationsOf<KytoR920PLL>();
+    case 23: return operationsOf<KytoR930PLL>();
     case 24: return operationsOf<KytoH620APLL>();
     default: return SeriesOperations();
     }

@@ -1,14 +1,16 @@
 #include "KytoR9x0Controls.h"
 
 #include "CustomComboBox1.h"
-#include "PllFactorEdits.h"
+#include "../common/PllFactorEdits.h"
 #include "../common/DividerTable.h"
 #include "../common/PageStyles.h"
 
 #include <QButtonGroup>
 #include <QFont>
+#include <QGraphicsProxyWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegExp>
 #include <QRegExpValidator>
@@ -278,6 +280,9 @@ void KytoR9x0Controls::buildPllCfgReadout()
     pllcfgReadout->setFixedSize(100, 20);
     pllcfgReadout->setReadOnly(true);
     pllcfgReadout->setStyleSheet(QStringLiteral("border:  0px;"));
+    // The read-out's box starts under the end of the caption; the caption
+    // stays on top, where the read-out's centred text never reaches.
+    pllcfgLabel->parentWidget()->graphicsProxyWidget()->setZValue(1);
 }
 
 void KytoR9x0Controls::buildSclkSelectGroup()

@@ -544,7 +544,7 @@ bool KytoR9x0PLL::checkPllSettings()
     if (hextInUse()) {
         const double hext = toDoubleOrZero(hextLineEdit->text());
         if (hext < kHextMin || hext > kHextMax) {
-            messages.showError(messages.tr(kHextError));
+            messages.showError(messages.text(kHextError));
             return false;
         }
         model->hextMhz = hext;
@@ -695,7 +695,7 @@ void KytoR9x0PLL::refreshFrequencies()
             i2sf5Group.showClock(48.0, false);
             break;
         case I2sExternal:
-            i2sf5Group.showText(messages.tr(kActualValue));
+            i2sf5Group.showText(messages.text(kActualValue));
             break;
         default:
             break;
@@ -1051,7 +1051,7 @@ bool KytoR9x0PLL::validateHextLineEdit(double &value)
     value = 0.0;
     const double hext = toDoubleOrZero(hextLineEdit->text());
     if (hext < kHextMin || hext > kHextMax) {
-        messages.showError(messages.tr(kHextError));
+        messages.showError(messages.text(kHextError));
         return false;
     }
     value = hext;
@@ -1063,7 +1063,7 @@ bool KytoR9x0PLL::checkSclkInput(double &value)
     value = 0.0;
     const double sclk = toDoubleOrZero(sclkLineEdit->text());
     if (sclk > sclkMax) {
-        messages.showError(messages.tr(kSclkError));
+        messages.showError(messages.text(kSclkError));
         return false;
     }
     value = sclk;
@@ -1073,7 +1073,7 @@ bool KytoR9x0PLL::checkSclkInput(double &value)
 bool KytoR9x0PLL::apb3WithinLimit()
 {
     if (model->ahbMhz / model->apb3Div > kApb3Max) {
-        messages.showError(messages.tr(kApb3Error));
+        messages.showError(messages.text(kApb3Error));
         return false;
     }
     return true;
@@ -1084,7 +1084,7 @@ bool KytoR9x0PLL::validateLineEdits()
     if (hextEnabled) {
         const double hext = toDoubleOrZero(hextLineEdit->text());
         if (hext < kHextMin || hext > kHextMax) {
-            messages.showError(messages.tr(kHextError));
+            messages.showError(messages.text(kHextError));
             return false;
         }
     }
