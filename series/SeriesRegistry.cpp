@@ -5,6 +5,7 @@
 #include "KytoPLLConfig.h"
 
 #include "dualmode/DualModeClasses.h"
+#include "highperf/D5x5Classes.h"
 #include "highperf/R9x0Classes.h"
 #include "multiplier/MultiplierClasses.h"
 
@@ -24,6 +25,8 @@ KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
     case 22: return operationsOf<KytoR920PLL>();
     case 23: return operationsOf<KytoR930PLL>();
     case 24: return operationsOf<KytoH620APLL>();
+    case 25: return operationsOf<KytoD515PLL>();
+    case 26: return operationsOf<KytoD525PLL>();
     default: return SeriesOperations();
     }
 }

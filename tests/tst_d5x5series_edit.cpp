@@ -377,6 +377,13 @@ private slots:
         QCOMPARE(page->hextEnabled, enabled);
         if (page->model->isHextUsed())
             QVERIFY(enabled);
+
+        if (enabled) {
+            hext->setText("3");
+            page->model->interactiveGenerate = 0;
+            QVERIFY(!page->generateCode());
+            QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
+        }
     }
 
     void clockOutAndErtcLabels_data()

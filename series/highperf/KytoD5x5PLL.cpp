@@ -3,16 +3,18 @@
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
 #include "PllConfigWord.h"
-#include "UserDialogs.h"
+#include "../common/CodeGeneration.h"
+#include "../common/DesignFile.h"
+#include "../common/DividerTable.h"
+#include "../common/LimitChecks.h"
+#include "../common/PageStyles.h"
+#include "../common/Readouts.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QFont>
 #include <QGraphicsProxyWidget>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,64 +23,45 @@
 
 namespace {
 
-// Frames of the read-outs and edits (S1..S3 of the drawing's controls).
-const char *const kReadoutFrame =
-    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kFactorFrame =
-    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kFixedBoxFrame =
-    "border-style: outset; border-width: 1px; border-color: rgb(10, 78, 121);border-radius:2px;padding:1px 2px;;";
-const char *const kHextEditStyle =
-    "background: rgb(152, 251, 152);  border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kSclkEditStyle =
-    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-
-// Active and inactive looks.
-const char *const kBoxOn =
-    "border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kBoxOff =
-    "border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
+// The pll_ms and pll_ns edits: in use (blue frame) or not (grey), and
+// whether the typed factor is the model's (white) or still pending (yellow).
 const char *const kFactorOn =
     "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
 const char *const kFactorOff =
     "border-style: outset; border-width: 1px; border-color: gray;border-radius:1px;padding:1px 2px;";
-const char *const kEditApplied =
-    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kEditPending =
-    "background: rgb(255, 255, 225); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kEditIdle =
-    "background: rgb(255, 255, 255); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kHextUnused =
-    "background: rgb(255, 255, 255);border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
 const char *const kFactorApplied =
-    "background: rgb(255, 255, 255); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+    "background: rgb(255, 255, 255); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
 const char *const kFactorPending =
-    "background: rgb(255, 255, 225); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kRadioOn =
-    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
-    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
-    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }";
-const char *const kRadioOff =
-    "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
-    "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:gray;}"
-    "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid gray; }";
-const char *const kTextOn = "color: blue";
-const char *const kTextOff = "color: gray";
+    "background: rgb(255, 255, 225); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
 
-const char *const kListClosedIcon = ":/image/btn_right_slider_hover.png";
-const char *const kListOpenIcon = ":/image/btn_down_slider_hover.png";
-
-// The series' limits: system clock and the buses beside it, and APB3.
+// The series' limits: system clock and every bus but APB3, and APB3.
 const double kSclkMax = 180.0;
 const double kApb3Max = 90.0;
+const char *const kStem = "kytod515_525";
 
-const QVector<int> kHextDivisors{1, 2, 4, 8, 16, 32};
-const QVector<int> kHickDivisors{1, 2, 4, 8, 16};
-const QVector<int> kPllFrDivisors{1, 2, 4, 8, 16, 32};
-const QVector<int> kAhbDivisors{1, 2, 4, 8, 16, 64, 128, 256, 512};
-const QVector<int> kApbDivisors{1, 2, 4, 8, 16};
-const QVector<int> kClkoutDiv1Divisors{1, 2, 3, 4, 5};
-const QVector<int> kClkoutDiv2Divisors{1, 2, 4, 8, 16, 64, 128, 256, 512};
+const DividerTable &hextDividers()
+{
+    static const DividerTable table{1, 2, 4, 8, 16, 32};
+    return table;
+}
+
+const DividerTable &hickDividers()
+{
+    static const DividerTable table{1, 2, 4, 8, 16};
+    return table;
+}
+
+const DividerTable &pllFrDividers()
+{
+    static const DividerTable table{1, 2, 4, 8, 16, 32};
+    return table;
+}
+
+const DividerTable &clockOutFirstDividers()
+{
+    static const DividerTable table{1, 2, 3, 4, 5};
+    return table;
+}
 
 // Clock-out source codes of the model, in the order of the page's radios.
 enum { LickOut = 1, LextOut = 2, HickOut = 3, HextOut = 4, SclkOut = 5, AdcOut = 7, PllOut = 10 };
@@ -86,33 +69,20 @@ const QVector<int> kClkoutCodes{SclkOut, HextOut, PllOut, HickOut, AdcOut, LickO
 
 enum { CanFromHext = 0, CanFromPll = 1, CanFromPclk = 2 };
 
-int divisorAt(const QVector<int> &values, int index)
-{
-    return values.value(index, 1);
-}
-
-int indexOfDivisor(const QVector<int> &values, int value)
-{
-    return qMax(0, values.indexOf(value));
-}
-
-QStringList dividerItems(const QVector<int> &values)
-{
-    QStringList items;
-    for (int v : values)
-        items << QStringLiteral("  /%1").arg(v);
-    return items;
-}
-
-QString mhz(double value)
-{
-    return QString::number(value, 'f', 3);
-}
+// The pins the pin combo offers, as model codes.
+const QVector<int> kPinCodes{0, 1, 2, 3, 5};
 
 // The number typed after the factor edit's prefix ("/" or "*").
 int factorOf(const QString &text, QChar prefix)
 {
     return (text.startsWith(prefix) ? text.mid(1) : text).toInt(nullptr, 10);
+}
+
+double toDoubleOrZero(const QString &text)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    return ok ? v : 0.0;
 }
 
 } // namespace
@@ -161,7 +131,7 @@ QLineEdit *KytoD5x5PLL::makeFixedReadout(const QString &text, int x, int y, cons
     edit->setObjectName(name);
     edit->setReadOnly(true);
     edit->setFixedHeight(25);
-    edit->setStyleSheet(QString::fromLatin1(kReadoutFrame));
+    edit->setStyleSheet(PageStyles::frame(true));
     return edit;
 }
 
@@ -198,6 +168,7 @@ void KytoD5x5PLL::buildUi()
     buildPeripheralReadouts();
     buildFactorBoxes();
     buildCanGroup();
+    buildDesignKeys();
 }
 
 void KytoD5x5PLL::buildLickReadout()
@@ -238,9 +209,9 @@ void KytoD5x5PLL::buildLextBypassCombo()
     lextbypassComboBox->setFixedWidth(80);
     lextbypassComboBox->raise();
     lextInLabel = makeLabel(QStringLiteral("IN"), 18, 103, 8);
-    lextInLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    lextInLabel->setStyleSheet(PageStyles::pinText(true));
     lextOutLabel = makeLabel(QStringLiteral("OUT"), 6, 114, 8);
-    lextOutLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    lextOutLabel->setStyleSheet(PageStyles::pinText(true));
     lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
 }
 
@@ -266,7 +237,7 @@ void KytoD5x5PLL::buildHextEdit()
     hextLineEdit = addLineEdit(QStringLiteral("8"), 65, 248, 80);
     hextLineEdit->setObjectName(QStringLiteral("hext_LineEdit"));
     hextLineEdit->setFixedHeight(30);
-    hextLineEdit->setStyleSheet(QString::fromLatin1(kHextEditStyle));
+    hextLineEdit->setStyleSheet(PageStyles::editApplied());
     hextLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
     hextLineEdit->setMaxLength(8);
     hextLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
@@ -279,16 +250,16 @@ void KytoD5x5PLL::buildHextBypassCombo()
                                    QStringLiteral("hextbypass"));
     hextbypassComboBox->setFixedWidth(80);
     hextInLabel = makeLabel(QStringLiteral("IN"), 18, 252, 8);
-    hextInLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    hextInLabel->setStyleSheet(PageStyles::pinText(true));
     hextOutLabel = makeLabel(QStringLiteral("OUT"), 6, 263, 8);
-    hextOutLabel->setStyleSheet(QString::fromLatin1(kTextOn));
+    hextOutLabel->setStyleSheet(PageStyles::pinText(true));
     hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
 }
 
 void KytoD5x5PLL::buildHextDivCombo()
 {
     hextdivLabel = makeLabel(QStringLiteral("hextdiv"), 500, 183);
-    hextdivComboBox = makeCombo(490, 201, 60, 2, dividerItems(kHextDivisors), QStringLiteral("hextdiv"));
+    hextdivComboBox = makeCombo(490, 201, 60, 2, hextDividers().items(), QStringLiteral("hextdiv"));
 }
 
 void KytoD5x5PLL::buildPllRcsGroup()
@@ -304,7 +275,7 @@ void KytoD5x5PLL::buildPllMsEdit()
     pllmsLineEdit = addLineEdit(QStringLiteral("1"), 395, 284, 60);
     pllmsLineEdit->setObjectName(QStringLiteral("pllms_LineEdit"));
     pllmsLineEdit->setFixedHeight(25);
-    pllmsLineEdit->setStyleSheet(QString::fromLatin1(kFactorFrame));
+    pllmsLineEdit->setStyleSheet(QString::fromLatin1(kFactorOn));
     pllmsLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[\\/]?[0-9]+$")), this));
     pllmsRangeLabel = makeLabel(QStringLiteral("(1-15)"), 405, 312);
 }
@@ -315,7 +286,7 @@ void KytoD5x5PLL::buildPllNsEdit()
     pllnsLineEdit = addLineEdit(QStringLiteral("1"), 482, 284, 60);
     pllnsLineEdit->setObjectName(QStringLiteral("pllns_LineEdit"));
     pllnsLineEdit->setFixedHeight(25);
-    pllnsLineEdit->setStyleSheet(QString::fromLatin1(kFactorFrame));
+    pllnsLineEdit->setStyleSheet(QString::fromLatin1(kFactorOn));
     pllnsLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[*]?[0-9]+$")), this));
     pllnsRangeLabel = makeLabel(QStringLiteral("(31-500)"), 487, 312);
 }
@@ -323,7 +294,7 @@ void KytoD5x5PLL::buildPllNsEdit()
 void KytoD5x5PLL::buildPllFrCombo()
 {
     pllfrLabel = makeLabel(QStringLiteral("pll_fr"), 585, 264);
-    pllfrComboBox = makeCombo(570, 284, 60, 1, dividerItems(kPllFrDivisors), QStringLiteral("pllfr"));
+    pllfrComboBox = makeCombo(570, 284, 60, 1, pllFrDividers().items(), QStringLiteral("pllfr"));
     pllOutputLabel = makeLabel(QString(), 650, 274, 10, 75);
     pllOutputLabel->setObjectName(QStringLiteral("pllOutput_Label"));
 }
@@ -352,28 +323,28 @@ void KytoD5x5PLL::buildSclkSelectGroup()
 void KytoD5x5PLL::buildAhbDivCombo()
 {
     ahbdivLabel = makeLabel(QStringLiteral("ahbdiv"), 937, 264);
-    ahbdivComboBox = makeCombo(925, 285, 60, 1, dividerItems(kAhbDivisors), QStringLiteral("ahbdiv"));
+    ahbdivComboBox = makeCombo(925, 285, 60, 1, DividerTable::ahb().items(), QStringLiteral("ahbdiv"));
 }
 
 void KytoD5x5PLL::buildApb1DivCombo()
 {
     makeLabel(QStringLiteral("apb1div"), 1040, 234);
     makeLabel(QStringLiteral("180MHz max"), 1090, 244);
-    apb1divComboBox = makeCombo(1034, 251, 55, 2, dividerItems(kApbDivisors), QStringLiteral("apb1div"));
+    apb1divComboBox = makeCombo(1034, 251, 55, 2, DividerTable::apb().items(), QStringLiteral("apb1div"));
 }
 
 void KytoD5x5PLL::buildApb2DivCombo()
 {
     makeLabel(QStringLiteral("apb2div"), 1040, 400);
     makeLabel(QStringLiteral("180MHz max"), 1090, 411);
-    apb2divComboBox = makeCombo(1034, 419, 55, 1, dividerItems(kApbDivisors), QStringLiteral("apb2div"));
+    apb2divComboBox = makeCombo(1034, 419, 55, 1, DividerTable::apb().items(), QStringLiteral("apb2div"));
 }
 
 void KytoD5x5PLL::buildApb3DivCombo()
 {
     makeLabel(QStringLiteral("apb3div"), 1040, 542);
     makeLabel(QStringLiteral("90MHz max"), 1090, 552);
-    apb3divComboBox = makeCombo(1034, 561, 55, 1, dividerItems(kApbDivisors), QStringLiteral("apb3div"));
+    apb3divComboBox = makeCombo(1034, 561, 55, 1, DividerTable::apb().items(), QStringLiteral("apb3div"));
 }
 
 void KytoD5x5PLL::buildHickToSclkGroup()
@@ -391,13 +362,13 @@ void KytoD5x5PLL::buildHickReadout()
 void KytoD5x5PLL::buildHickDivCombo()
 {
     hickdivLabel = makeLabel(QStringLiteral("hickdiv"), 500, 357);
-    hickdivComboBox = makeCombo(490, 375, 60, 0, dividerItems(kHickDivisors), QStringLiteral("hickdiv"));
+    hickdivComboBox = makeCombo(490, 375, 60, 0, hickDividers().items(), QStringLiteral("hickdiv"));
 }
 
 void KytoD5x5PLL::buildClockoutDiv1Combo()
 {
     clockoutdiv1Label = makeLabel(QStringLiteral("clockoutdiv1"), 295, 644);
-    clockoutdiv1ComboBox = makeCombo(291, 664, 80, 0, dividerItems(kClkoutDiv1Divisors),
+    clockoutdiv1ComboBox = makeCombo(291, 664, 80, 0, clockOutFirstDividers().items(),
                                      QStringLiteral("clockoutdiv1"));
     clockoutdiv1ComboBox->setFixedWidth(80);
 }
@@ -405,7 +376,7 @@ void KytoD5x5PLL::buildClockoutDiv1Combo()
 void KytoD5x5PLL::buildClockoutDiv2Combo()
 {
     clockoutdiv2Label = makeLabel(QStringLiteral("clockoutdiv2"), 187, 644);
-    clockoutdiv2ComboBox = makeCombo(183, 664, 80, 0, dividerItems(kClkoutDiv2Divisors),
+    clockoutdiv2ComboBox = makeCombo(183, 664, 80, 0, DividerTable::clockOut().items(),
                                      QStringLiteral("clockoutdiv2"));
     clockoutdiv2ComboBox->setMaxVisibleItems(5);
     clkoutFreqLabel = makeLabel(QString(), 50, 701, 10, 70);
@@ -448,7 +419,7 @@ void KytoD5x5PLL::buildSclkEdit()
     sclkLineEdit->setObjectName(QStringLiteral("sclk_LineEdit"));
     sclkLineEdit->setFixedHeight(28);
     sclkLineEdit->setFixedWidth(80);
-    sclkLineEdit->setStyleSheet(QString::fromLatin1(kSclkEditStyle));
+    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
     sclkLineEdit->setMaxLength(9);
     sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
     sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
@@ -471,11 +442,8 @@ void KytoD5x5PLL::buildPeripheralReadouts()
         {"TMR1", "TMR9", "TMR10", "TMR11"},
     };
     auto addList = [&](int which) {
-        listButtons[which] = addListButton(1266, buttonY[which], 9);
-        listButtons[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List_Button"));
-        peripheralLists[which] = addLabelList(contents[which], 1266, listY[which], 4 - which, 4);
-        peripheralLists[which]->setObjectName(QString::fromLatin1(listNames[which]) + QStringLiteral("_List"));
-        peripheralLists[which]->hide();
+        lists.add(this, QString::fromLatin1(listNames[which]), contents[which], QPoint(1266, buttonY[which]),
+                  QPoint(1266, listY[which]), 4 - which);
     };
 
     i2sReadout = readout("i2s (MHz)", 87, "i2s");
@@ -505,7 +473,7 @@ void KytoD5x5PLL::buildFactorBoxes()
         QLineEdit *box = addLineEdit(QString(), x, y, 30);
         box->setReadOnly(true);
         box->setFixedSize(30, 30);
-        box->setStyleSheet(QString::fromLatin1(kFixedBoxFrame));
+        box->setStyleSheet(PageStyles::fixedBox());
         box->setObjectName(QString::fromLatin1(name));
         box->parentWidget()->adjustSize();
         return box;
@@ -564,10 +532,10 @@ void KytoD5x5PLL::connectSignals()
     connect(clockoutPinSelectComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
     connect(sclkLineEdit, SIGNAL(returnPressed()), this, SLOT(sclk_LineEdit_returnPressed()));
     connect(sclkLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(sclk_LineEdit_textChanged(const QString &)));
-    connect(listButtons[0], SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
-    connect(listButtons[1], SIGNAL(clicked()), this, SLOT(toapb1tmr_List_Button_checkSlot()));
-    connect(listButtons[2], SIGNAL(clicked()), this, SLOT(toapb2peripheral_List_Button_checkSlot()));
-    connect(listButtons[3], SIGNAL(clicked()), this, SLOT(toapb2tmr_List_Button_checkSlot()));
+    connect(lists.button(0), SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
+    connect(lists.button(1), SIGNAL(clicked()), this, SLOT(toapb1tmr_List_Button_checkSlot()));
+    connect(lists.button(2), SIGNAL(clicked()), this, SLOT(toapb2peripheral_List_Button_checkSlot()));
+    connect(lists.button(3), SIGNAL(clicked()), this, SLOT(toapb2tmr_List_Button_checkSlot()));
     for (QRadioButton *r : canclockselRadios)
         connect(r, SIGNAL(toggled(bool)), this, SLOT(canclocksel_RadioButton_checkSlot(bool)));
     connect(canswitchComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(canswitch_ComboBox_currentIndexChanged(int)));
@@ -579,7 +547,8 @@ void KytoD5x5PLL::resetDefaults()
 {
     // The slots that run on the way see half-reset pages; the check at the
     // end speaks about the defaults.
-    quiet = true;
+    {
+    const PageMessages::QuietScope quiet(messages);
     rtcselRadios[0]->setChecked(true);
     model->rtcSource = 0;
     rtcswitchComboBox->setCurrentIndex(0);
@@ -640,7 +609,7 @@ void KytoD5x5PLL::resetDefaults()
     // ends on the series' factors and their 180 MHz.
     resetPll();
     model->sclkMhz = kSclkMax;
-    quiet = false;
+    }
 
     highlightClockPaths();
     if (checkPllSettings()) {
@@ -700,30 +669,18 @@ bool KytoD5x5PLL::hextFeedsSomething() const
 
 // ---------------------------------------------------------------- messages
 
-QString KytoD5x5PLL::trText(const char *sourceText) const
+void KytoD5x5PLL::showError(const char *sourceText)
 {
-    return QCoreApplication::translate(metaObject()->className(), sourceText);
+    messages.showError(messages.text(sourceText));
 }
 
-void KytoD5x5PLL::showError(const QString &text)
+// A question about half-applied values is not asked: the check fails, and
+// the closing check of the reset or the opened design asks about the whole.
+bool KytoD5x5PLL::askToAdjust(const char *sourceText)
 {
-    if (quiet)
-        return;
-    QMessageBox box(QMessageBox::Critical, trText("Error"), text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(trText("Ok"));
-    UserDialogs::exec(box);
-}
-
-bool KytoD5x5PLL::askToAdjust(const QString &text)
-{
-    if (quiet)
+    if (messages.isQuiet())
         return false;
-    QMessageBox box(QMessageBox::Question, trText("Warning"), text);
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
-    box.button(QMessageBox::Yes)->setText(trText("Yes"));
-    box.button(QMessageBox::Cancel)->setText(trText("Cancel"));
-    return UserDialogs::exec(box) == QMessageBox::Yes;
+    return messages.askFactor(messages.text(sourceText));
 }
 
 // ---------------------------------------------------------------- input checks
@@ -733,16 +690,16 @@ bool KytoD5x5PLL::validateLineEdits()
     if (hextEnabled) {
         const double hext = hextLineEdit->text().toDouble();
         if (hext < 4.0 || hext > 25.0) {
-            showError(trText("hext input error!"));
+            showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "hext input error!"));
             return false;
         }
     }
     if (sclkLineEdit->text().toDouble() > kSclkMax) {
-        showError(trText("sclk input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "sclk input error!"));
         return false;
     }
     if (model->ahbMhz / double(model->apb3Div) > kApb3Max) {
-        showError(trText("apb3div input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "apb3div input error!"));
         return false;
     }
     return true;
@@ -753,7 +710,7 @@ bool KytoD5x5PLL::validateHextLineEdit(double &value)
     value = 0.0;
     const double v = hextLineEdit->text().toDouble();
     if (v < 4.0 || v > 25.0) {
-        showError(trText("hext input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "hext input error!"));
         return false;
     }
     value = v;
@@ -765,7 +722,7 @@ bool KytoD5x5PLL::checkSclkInput(double &value)
     value = 0.0;
     const double v = sclkLineEdit->text().toDouble();
     if (v > kSclkMax) {
-        showError(trText("sclk input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "sclk input error!"));
         return false;
     }
     value = v;
@@ -796,7 +753,7 @@ bool KytoD5x5PLL::checkPllSettings()
     if (hextInUse) {
         const double hext = hextLineEdit->text().toDouble();
         if (hext < 4.0 || hext > 25.0) {
-            showError(trText("hext input error!"));
+            showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "hext input error!"));
             return false;
         }
         model->hextMhz = hext;
@@ -810,14 +767,14 @@ bool KytoD5x5PLL::checkPllSettings()
 
     int ms = factorOf(pllmsLineEdit->text(), QLatin1Char('/'));
     if (ms < 1 || ms > 15) {
-        showError(trText("pll_ms input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ms input error!"));
         return false;
     }
     int suggestion = 0;
     if (model->fixPllMs(ms, suggestion)) {
         model->pllMs = ms;
     } else {
-        if (!askToAdjust(trText("pll_ms input error, is it adjusted automatically?\nThe following condition must be met: \n2MHz <= pll_input / pll_ms <= 16MHz")))
+        if (!askToAdjust(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ms input error, is it adjusted automatically?\nThe following condition must be met: \n2MHz <= pll_input / pll_ms <= 16MHz")))
             return false;
         model->pllMs = suggestion;
         pllmsLineEdit->setText(QStringLiteral("/") + QString::number(suggestion));
@@ -826,14 +783,14 @@ bool KytoD5x5PLL::checkPllSettings()
 
     const int ns = factorOf(pllnsLineEdit->text(), QLatin1Char('*'));
     if (ns < 31 || ns > 500) {
-        showError(trText("pll_ns input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ns input error!"));
         return false;
     }
     suggestion = 0;
     if (model->fixPllNs(ns, ms, suggestion)) {
         model->pllNs = ns;
     } else {
-        if (!askToAdjust(trText("pll_ns input error, is it adjusted automatically?\n\nThe following condition must be met: \n500MHz <= pll_input * pll_ns / pll_ms <= 1000MHz")))
+        if (!askToAdjust(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ns input error, is it adjusted automatically?\n\nThe following condition must be met: \n500MHz <= pll_input * pll_ns / pll_ms <= 1000MHz")))
             return false;
         model->pllNs = suggestion;
         pllnsLineEdit->setText(QStringLiteral("*") + QString::number(suggestion));
@@ -894,9 +851,9 @@ static void setBypassOut(QLabel *out, int index)
 {
     if (index == 0) {
         out->setEnabled(true);
-        out->setStyleSheet(QString::fromLatin1(kTextOn));
+        out->setStyleSheet(PageStyles::pinText(true));
     } else {
-        out->setStyleSheet(QString::fromLatin1(kTextOff));
+        out->setStyleSheet(PageStyles::pinText(false));
         out->setEnabled(false);
     }
 }
@@ -915,31 +872,31 @@ void KytoD5x5PLL::onHextBypassChanged(int index)
 
 void KytoD5x5PLL::onHextDivChanged(int index)
 {
-    model->hextDiv = divisorAt(kHextDivisors, index);
+    model->hextDiv = hextDividers().intAt(index);
     checkAndRefresh();
 }
 
 void KytoD5x5PLL::onHickDivChanged(int index)
 {
-    model->hickDiv = divisorAt(kHickDivisors, index);
+    model->hickDiv = hickDividers().intAt(index);
     checkAndRefresh();
 }
 
 void KytoD5x5PLL::onAhbDivChanged(int)
 {
-    model->ahbDiv = divisorAt(kAhbDivisors, ahbdivComboBox->currentIndex());
+    model->ahbDiv = DividerTable::ahb().intAt(ahbdivComboBox->currentIndex());
     checkAndRefresh();
 }
 
 void KytoD5x5PLL::onApb1DivChanged(int)
 {
-    model->apb1Div = divisorAt(kApbDivisors, apb1divComboBox->currentIndex());
+    model->apb1Div = DividerTable::apb().intAt(apb1divComboBox->currentIndex());
     checkAndRefresh();
 }
 
 void KytoD5x5PLL::onApb2DivChanged(int)
 {
-    model->apb2Div = divisorAt(kApbDivisors, apb2divComboBox->currentIndex());
+    model->apb2Div = DividerTable::apb().intAt(apb2divComboBox->currentIndex());
     checkAndRefresh();
 }
 
@@ -958,13 +915,13 @@ void KytoD5x5PLL::onApb3DivChanged(int)
 
 void KytoD5x5PLL::onClockoutDiv1Changed(int)
 {
-    model->clkoutDiv1 = divisorAt(kClkoutDiv1Divisors, clockoutdiv1ComboBox->currentIndex());
+    model->clkoutDiv1 = clockOutFirstDividers().intAt(clockoutdiv1ComboBox->currentIndex());
     checkAndRefresh();
 }
 
 void KytoD5x5PLL::onClockoutDiv2Changed(int)
 {
-    model->clkoutDiv2 = divisorAt(kClkoutDiv2Divisors, clockoutdiv2ComboBox->currentIndex());
+    model->clkoutDiv2 = DividerTable::clockOut().intAt(clockoutdiv2ComboBox->currentIndex());
     checkAndRefresh();
 }
 
@@ -974,22 +931,21 @@ void KytoD5x5PLL::onHextReturnPressed()
         return;
     checkAndRefresh();
     updateErtcDisplay();
-    hextLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+    hextLineEdit->setStyleSheet(PageStyles::editApplied());
 }
 
 void KytoD5x5PLL::onHextTextChanged(const QString &text)
 {
-    const double v = text.toDouble();
-    const bool applied = QString::number(v, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
-    hextLineEdit->setStyleSheet(QString::fromLatin1(applied ? kEditApplied : kEditPending));
-    setEditTextColor(hextLineEdit, v < 4.0 || v > 25.0 ? Qt::red : Qt::black);
+    const double v = toDoubleOrZero(text);
+    Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5), v >= 4.0 && v <= 25.0,
+                            Qt::black);
 }
 
 void KytoD5x5PLL::onPllMsReturnPressed()
 {
     const int ms = factorOf(pllmsLineEdit->text(), QLatin1Char('/'));
     if (ms < 1 || ms > 15) {
-        showError(trText("pll_ms input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ms input error!"));
         return;
     }
     if (pllrcsRadios[0]->isChecked() && !takeOverHext())
@@ -1002,7 +958,7 @@ void KytoD5x5PLL::onPllNsReturnPressed()
 {
     const int ns = factorOf(pllnsLineEdit->text(), QLatin1Char('*'));
     if (ns < 31 || ns > 500) {
-        showError(trText("pll_ns input error!"));
+        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ns input error!"));
         return;
     }
     if (pllrcsRadios[0]->isChecked() && !takeOverHext())
@@ -1042,7 +998,7 @@ void KytoD5x5PLL::onPllFrChanged(int index)
 {
     // Stored first, so that the page and the model never disagree about the
     // divider the combo shows.
-    model->pllFr = divisorAt(kPllFrDivisors, index);
+    model->pllFr = pllFrDividers().intAt(index);
     if (pllrcsRadios[0]->isChecked() && !takeOverHext())
         return;
     checkAndRefresh();
@@ -1068,7 +1024,7 @@ void KytoD5x5PLL::onSclkSelectHextToggled(bool)
     if (sclkselectRadios[0]->isChecked()) {
         model->sclkSource = 0;
         sclkLineEdit->setEnabled(false);
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditIdle));
+        sclkLineEdit->setStyleSheet(PageStyles::editIdle());
         if (!takeOverHext())
             return;
         checkAndRefresh();
@@ -1082,7 +1038,7 @@ void KytoD5x5PLL::onSclkSelectPllToggled(bool)
     if (sclkselectRadios[1]->isChecked()) {
         model->sclkSource = 1;
         sclkLineEdit->setEnabled(true);
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+        sclkLineEdit->setStyleSheet(PageStyles::editApplied());
         if (pllrcsRadios[0]->isChecked() && !takeOverHext())
             return;
         checkAndRefresh();
@@ -1096,7 +1052,7 @@ void KytoD5x5PLL::onSclkSelectHickToggled(bool)
     if (sclkselectRadios[2]->isChecked()) {
         model->sclkSource = 2;
         sclkLineEdit->setEnabled(false);
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditIdle));
+        sclkLineEdit->setStyleSheet(PageStyles::editIdle());
         checkAndRefresh();
     }
     resolvePll();
@@ -1137,18 +1093,14 @@ void KytoD5x5PLL::onSclkReturnPressed()
         return;
     model->recomputeFromPll();
     showPllParams();
-    sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
     refreshFrequencies();
 }
 
 void KytoD5x5PLL::onSclkTextChanged(const QString &text)
 {
-    const double v = text.toDouble();
-    if (QString::number(v, 'f', 3) == QString::number(model->sclkMhz, 'f', 3))
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(sclkLineEdit->isEnabled() ? kEditApplied : kEditIdle));
-    else
-        sclkLineEdit->setStyleSheet(QString::fromLatin1(kEditPending));
-    setEditTextColor(sclkLineEdit, v > kSclkMax ? Qt::red : Qt::darkGreen);
+    Readouts::showTypedEdit(sclkLineEdit, Readouts::typedState(text, model->sclkMhz, 3, sclkLineEdit->isEnabled()),
+                            toDoubleOrZero(text) <= kSclkMax, Qt::darkGreen);
 }
 
 void KytoD5x5PLL::onCanClockSelToggled(bool)
@@ -1171,31 +1123,12 @@ void KytoD5x5PLL::onCanSwitchChanged(int index)
 
 void KytoD5x5PLL::onListButtonClicked(int list)
 {
-    QWidget *own = peripheralLists[list];
-    if (own->isVisible()) {
-        own->hide();
-        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
-    } else {
-        own->show();
-        listButtons[list]->setIcon(QIcon(QString::fromLatin1(kListOpenIcon)));
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (i != list && peripheralLists[i]->isVisible()) {
-            peripheralLists[i]->hide();
-            listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
-        }
-    }
+    lists.toggle(list);
 }
 
 void KytoD5x5PLL::mousePressEvent(QMouseEvent *event)
 {
-    for (int i = 0; i < 4; ++i) {
-        if (peripheralLists[i]->isVisible()) {
-            peripheralLists[i]->hide();
-            listButtons[i]->setIcon(QIcon(QString::fromLatin1(kListClosedIcon)));
-            listButtons[i]->setFocus(Qt::MouseFocusReason);
-        }
-    }
+    lists.closeAll();
     QWidget::mousePressEvent(event);
 }
 
@@ -1219,11 +1152,11 @@ void KytoD5x5PLL::highlightClockPaths()
 static void styleInOut(QLabel *in, QLabel *out, bool active, int bypassIndex)
 {
     if (active) {
-        in->setStyleSheet(QString::fromLatin1(kTextOn));
+        in->setStyleSheet(PageStyles::pinText(true));
         setBypassOut(out, bypassIndex);
     } else {
-        in->setStyleSheet(QString::fromLatin1(kTextOff));
-        out->setStyleSheet(QString::fromLatin1(kTextOff));
+        in->setStyleSheet(PageStyles::pinText(false));
+        out->setStyleSheet(PageStyles::pinText(false));
         out->setEnabled(false);
     }
 }
@@ -1231,7 +1164,7 @@ static void styleInOut(QLabel *in, QLabel *out, bool active, int bypassIndex)
 static void styleRadios(QLabel *label, const QVector<QRadioButton *> &radios, bool active)
 {
     for (QRadioButton *radio : radios) {
-        radio->setStyleSheet(QString::fromLatin1(active ? kRadioOn : kRadioOff));
+        radio->setStyleSheet(PageStyles::radio(active));
         radio->setEnabled(active);
     }
     label->setEnabled(active);
@@ -1239,7 +1172,7 @@ static void styleRadios(QLabel *label, const QVector<QRadioButton *> &radios, bo
 
 void KytoD5x5PLL::updateLextBypassStyle(bool flag)
 {
-    lextReadout->setStyleSheet(QString::fromLatin1(flag ? kBoxOn : kBoxOff));
+    lextReadout->setStyleSheet(PageStyles::frame(flag));
     lextLabel->setEnabled(flag);
     lextReadout->setEnabled(flag);
     lextBypassLabel->setEnabled(flag);
@@ -1274,10 +1207,10 @@ void KytoD5x5PLL::setHextEditEnabled(bool flag)
 {
     hextEnabled = flag;
     if (flag) {
-        hextLineEdit->setStyleSheet(QString::fromLatin1(kEditApplied));
+        hextLineEdit->setStyleSheet(PageStyles::editApplied());
         onHextTextChanged(hextLineEdit->text());
     } else {
-        hextLineEdit->setStyleSheet(QString::fromLatin1(kHextUnused));
+        hextLineEdit->setStyleSheet(PageStyles::editGreyed());
     }
     hextLabel->setEnabled(flag);
     hextLineEdit->setEnabled(flag);
@@ -1294,7 +1227,7 @@ void KytoD5x5PLL::updateHickEnables()
     hickdivComboBox->setComboBoxEnabled(sclkFromHick);
     hickLabel->setEnabled(true);
     hickReadout->setEnabled(true);
-    hickReadout->setStyleSheet(QString::fromLatin1(kBoxOn));
+    hickReadout->setStyleSheet(PageStyles::frame(true));
 }
 
 void KytoD5x5PLL::updatePllEnables()
@@ -1332,7 +1265,7 @@ void KytoD5x5PLL::updateClkoutStyle(bool flag)
     clockoutdiv2ComboBox->setComboBoxEnabled(flag);
     for (QRadioButton *radio : clkoutRadios) {
         radio->setEnabled(flag);
-        radio->setStyleSheet(QString::fromLatin1(flag ? kRadioOn : kRadioOff));
+        radio->setStyleSheet(PageStyles::radio(flag));
     }
     for (QLabel *label : clkoutNameLabels)
         label->setEnabled(flag);
@@ -1354,30 +1287,23 @@ void KytoD5x5PLL::updateCanClockSelStyle(bool flag)
 
 // ---------------------------------------------------------------- read-outs
 
-void KytoD5x5PLL::showFrequency(QLineEdit *box, double value, double limit)
-{
-    box->setText(mhz(value));
-    setEditTextColor(box, value > limit ? Qt::red : Qt::darkGreen);
-}
-
 void KytoD5x5PLL::refreshFrequencies()
 {
-    sclkLineEdit->setText(mhz(model->sclkMhz));
-    setEditTextColor(sclkLineEdit, model->sclkMhz > kSclkMax ? Qt::red : Qt::darkGreen);
-    showFrequency(i2sReadout, model->sclkMhz, kSclkMax);
-    const QColor ahbColour = model->ahbMhz > kSclkMax ? Qt::red : Qt::darkGreen;
-    systickReadout->setText(mhz(model->ahbMhz * 0.125));
-    setEditTextColor(systickReadout, ahbColour);
-    showFrequency(dmaReadout, model->ahbMhz, kSclkMax);
-    showFrequency(gpioReadout, model->ahbMhz, kSclkMax);
-    showFrequency(apb1Readout, model->apb1Mhz, kSclkMax);
-    showFrequency(apb1TimerReadout, model->apb1TimerMhz, kSclkMax);
-    showFrequency(apb2Readout, model->apb2Mhz, kSclkMax);
-    showFrequency(apb2TimerReadout, model->apb2TimerMhz, kSclkMax);
-    showFrequency(apb3Readout, model->apb3Mhz, kApb3Max);
+    // The edit's new text restyles it through its text slot first.
+    Readouts::show(sclkLineEdit, model->sclkMhz, kSclkMax);
+    Readouts::show(i2sReadout, model->sclkMhz, kSclkMax);
+    systickReadout->setText(Readouts::mhz(model->ahbMhz * 0.125));
+    Readouts::setEditColour(systickReadout, Readouts::limitColour(model->ahbMhz, kSclkMax));
+    Readouts::show(dmaReadout, model->ahbMhz, kSclkMax);
+    Readouts::show(gpioReadout, model->ahbMhz, kSclkMax);
+    Readouts::show(apb1Readout, model->apb1Mhz, kSclkMax);
+    Readouts::show(apb1TimerReadout, model->apb1TimerMhz, kSclkMax);
+    Readouts::show(apb2Readout, model->apb2Mhz, kSclkMax);
+    Readouts::show(apb2TimerReadout, model->apb2TimerMhz, kSclkMax);
+    Readouts::show(apb3Readout, model->apb3Mhz, kApb3Max);
     syncApbFieldsFromModel();
 
-    pllOutputLabel->setText(pllOutputLabel->isEnabled() ? mhz(model->pllMhz) + QStringLiteral("MHz") : QString());
+    pllOutputLabel->setText(pllOutputLabel->isEnabled() ? Readouts::mhz(model->pllMhz) + QStringLiteral("MHz") : QString());
     if (pllcfgLabel->isEnabled()) {
         pllcfgLabel->setText(QStringLiteral("CRM_PLLCFG: "));
         pllcfgReadout->setText(formatPllCfgValue());
@@ -1390,20 +1316,20 @@ void KytoD5x5PLL::refreshFrequencies()
 
     if (model->can1Enabled) {
         if (canclockselRadios[CanFromHext]->isChecked())
-            showFrequency(canReadout, model->hextMhz, kSclkMax);
+            Readouts::show(canReadout, model->hextMhz, kSclkMax);
         else if (canclockselRadios[CanFromPll]->isChecked())
-            showFrequency(canReadout, model->pllMhz, kSclkMax);
+            Readouts::show(canReadout, model->pllMhz, kSclkMax);
         else if (canclockselRadios[CanFromPclk]->isChecked())
-            showFrequency(canReadout, model->apb1Mhz, kSclkMax);
+            Readouts::show(canReadout, model->apb1Mhz, kSclkMax);
         canUnitLabel->setText(QStringLiteral("(MHz)"));
     }
 }
 
 void KytoD5x5PLL::syncApbFieldsFromModel()
 {
-    apb1divComboBox->setCurrentIndex(indexOfDivisor(kApbDivisors, model->apb1Div));
-    apb2divComboBox->setCurrentIndex(indexOfDivisor(kApbDivisors, model->apb2Div));
-    apb3divComboBox->setCurrentIndex(indexOfDivisor(kApbDivisors, model->apb3Div));
+    apb1divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb1Div));
+    apb2divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb2Div));
+    apb3divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb3Div));
     apb1TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb1TimerMult));
     apb2TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb2TimerMult));
 }
@@ -1412,7 +1338,7 @@ void KytoD5x5PLL::showPllParams()
 {
     pllmsLineEdit->setText(QStringLiteral("/") + QString::number(model->pllMs));
     pllnsLineEdit->setText(QStringLiteral("*") + QString::number(model->pllNs));
-    pllfrComboBox->setCurrentIndex(indexOfDivisor(kPllFrDivisors, model->pllFr));
+    pllfrComboBox->setCurrentIndex(pllFrDividers().indexOrFirst(model->pllFr));
 }
 
 QString KytoD5x5PLL::formatPllCfgValue() const
@@ -1434,8 +1360,8 @@ void KytoD5x5PLL::updateSourceLabels()
     source->setVisible(true);
     auto show = [&](double f, const char *unit) {
         const QString u = QString::fromLatin1(unit);
-        source->setText(QStringLiteral("(") + mhz(f) + u + QStringLiteral(")"));
-        clkoutFreqLabel->setText(QStringLiteral("(") + mhz(f / double(model->clkoutDiv1) / double(model->clkoutDiv2)) + u
+        source->setText(QStringLiteral("(") + Readouts::mhz(f) + u + QStringLiteral(")"));
+        clkoutFreqLabel->setText(QStringLiteral("(") + Readouts::mhz(f / double(model->clkoutDiv1) / double(model->clkoutDiv2)) + u
                                  + QStringLiteral(")"));
     };
     switch (code) {
@@ -1464,7 +1390,7 @@ void KytoD5x5PLL::updateErtcDisplay()
     } else {
         double value = 0.0;
         if (validateHextLineEdit(value))
-            rtcReadout->setText(mhz(value * 1000.0 / double(model->rtcHextDiv)));
+            rtcReadout->setText(Readouts::mhz(value * 1000.0 / double(model->rtcHextDiv)));
         else
             rtcReadout->setText(QStringLiteral("0"));
     }
@@ -1472,15 +1398,198 @@ void KytoD5x5PLL::updateErtcDisplay()
 
 // ---------------------------------------------------------------- generate, save, open
 
+bool KytoD5x5PLL::pllOutputChecked() const
+{
+    // The PLL output label is enabled exactly while the PLL feeds something.
+    return pllOutputLabel->isEnabled();
+}
+
+bool KytoD5x5PLL::runLimitChecks(bool generating)
+{
+    QVector<LimitRow> limits{
+        {model->sclkMhz, kSclkMax, QT_TRANSLATE_NOOP("KytoD5x5PLL", "Can not support sclk greater than")},
+        {model->apb1Mhz, kSclkMax, QT_TRANSLATE_NOOP("KytoD5x5PLL", "Can not support apb1clk greater than")},
+    };
+    if (generating)
+        limits.append({model->apb3Mhz, kApb3Max, QT_TRANSLATE_NOOP("KytoD5x5PLL", "Can not support apb3clk greater than")});
+    else
+        limits.append({model->apb2Mhz, kSclkMax, QT_TRANSLATE_NOOP("KytoD5x5PLL", "Can not support apb2clk greater than")});
+    if (pllOutputChecked())
+        limits.append({model->pllMhz, kSclkMax, QT_TRANSLATE_NOOP("KytoD5x5PLL", "Can not support pll clock greater than")});
+    return LimitChecks::pass(messages, limits);
+}
+
 bool KytoD5x5PLL::generateCode()
 {
-    return false;
+    if (!validateLineEdits())
+        return false;
+    // Typed values that were never taken over (a question cancelled, a
+    // factor left pending) must not reach the files: take them over now,
+    // and check the clocks they give.
+    if (!checkPllSettings())
+        return false;
+    model->recompute();
+    refreshFrequencies();
+    if (!runLimitChecks(true))
+        return false;
+    return CodeGeneration::writeSources(this, messages, model, QString::fromLatin1(kStem));
 }
 
-void KytoD5x5PLL::saveConfig(QString)
+void KytoD5x5PLL::saveConfig(QString seriesName)
 {
+    if (!checkPllSettings())
+        return;
+    model->recompute();
+    refreshFrequencies();
+    if (!runLimitChecks(false))
+        return;
+    if (seriesName.isEmpty())
+        return;
+    DesignFile::save(this, messages, seriesName, designKeys.values(), QString());
 }
 
-void KytoD5x5PLL::loadConfig(QString)
+// Rows in write order. Each read sets the model and the control; a control
+// whose state changes runs its slot as a user's choice would.
+void KytoD5x5PLL::buildDesignKeys()
 {
+    using Keys = DesignKeyTable;
+    designKeys.add(Keys::onOff(QStringLiteral("lextbypass"), [this] { return model->lextBypass; }, [this](bool on) {
+        lextbypassComboBox->setCurrentIndex(on ? 1 : 0);
+        model->lextBypass = on;
+    }));
+    designKeys.add(Keys::code(QStringLiteral("rtcsel"), [this] { return model->rtcSource; }, [this](int v) {
+        rtcselRadios[v]->setChecked(true);
+        model->rtcSource = v;
+    }, {0, 1, 2}, 0));
+    designKeys.add(Keys::onOff(QStringLiteral("rtcswitch"), [this] { return model->rtcEnabled; }, [this](bool on) {
+        rtcswitchComboBox->setCurrentIndex(on ? 1 : 0);
+        model->rtcEnabled = on;
+    }));
+    QVector<int> rtcDividers;
+    for (int divider = 2; divider <= 31; ++divider)
+        rtcDividers << divider;
+    designKeys.add(Keys::code(QStringLiteral("rtcdiv"), [this] { return model->rtcHextDiv; }, [this](int v) {
+        model->rtcHextDiv = v;
+        rtcdivComboBox->setCurrentIndex(v - 2);
+    }, rtcDividers, 2));
+    designKeys.add(Keys::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
+                              [this](const QString &text) {
+        hextLineEdit->setText(text);
+        model->hextMhz = toDoubleOrZero(text);
+    }));
+    designKeys.add(Keys::onOff(QStringLiteral("hextbypass"), [this] { return model->hextBypass; }, [this](bool on) {
+        hextbypassComboBox->setCurrentIndex(on ? 1 : 0);
+        model->hextBypass = on;
+    }));
+    designKeys.add(Keys::code(QStringLiteral("hextdiv"), [this] { return model->hextDiv; }, [this](int v) {
+        model->hextDiv = v;
+        hextdivComboBox->setCurrentIndex(hextDividers().indexOrFirst(v));
+    }, hextDividers().codes(), 1));
+    designKeys.add(Keys::code(QStringLiteral("hickdiv"), [this] { return model->hickDiv; }, [this](int v) {
+        model->hickDiv = v;
+        hickdivComboBox->setCurrentIndex(hickDividers().indexOrFirst(v));
+    }, hickDividers().codes(), 1));
+    designKeys.add(Keys::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; }, [this](bool hick) {
+        pllrcsRadios[hick ? 1 : 0]->setChecked(true);
+        model->pllSource = hick ? 1 : 0;
+    }));
+    QVector<int> msRange, nsRange;
+    for (int v = 1; v <= 15; ++v)
+        msRange << v;
+    for (int v = 31; v <= 500; ++v)
+        nsRange << v;
+    designKeys.add(Keys::code(QStringLiteral("pllms"), [this] { return model->pllMs; }, [this](int v) {
+        model->pllMs = v;
+        pllmsLineEdit->setText(QStringLiteral("/") + QString::number(v));
+    }, msRange, 1));
+    designKeys.add(Keys::code(QStringLiteral("pllns"), [this] { return model->pllNs; }, [this](int v) {
+        model->pllNs = v;
+        pllnsLineEdit->setText(QStringLiteral("*") + QString::number(v));
+    }, nsRange, 31));
+    designKeys.add(Keys::code(QStringLiteral("pllfr"), [this] { return model->pllFr; }, [this](int v) {
+        model->pllFr = v;
+        pllfrComboBox->setCurrentIndex(pllFrDividers().indexOrFirst(v));
+    }, pllFrDividers().codes(), 1));
+    designKeys.add(Keys::code(QStringLiteral("sclkselect"), [this] { return model->sclkSource; }, [this](int v) {
+        sclkselectRadios[v]->setChecked(true);
+        model->sclkSource = v;
+    }, {0, 1, 2}, 0));
+    designKeys.add(Keys::code(QStringLiteral("ahbdiv"), [this] { return model->ahbDiv; }, [this](int v) {
+        model->ahbDiv = v;
+        ahbdivComboBox->setCurrentIndex(DividerTable::ahb().indexOrFirst(v));
+    }, DividerTable::ahb().codes(), 1));
+    designKeys.add(Keys::code(QStringLiteral("apb1div"), [this] { return model->apb1Div; }, [this](int v) {
+        model->apb1Div = v;
+        apb1divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(v));
+    }, DividerTable::apb().codes(), 1));
+    designKeys.add(Keys::code(QStringLiteral("apb2div"), [this] { return model->apb2Div; }, [this](int v) {
+        model->apb2Div = v;
+        apb2divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(v));
+    }, DividerTable::apb().codes(), 1));
+    // APB3 falls back to its default /4, not to the first item.
+    designKeys.add(Keys::code(QStringLiteral("apb3div"), [this] { return model->apb3Div; }, [this](int v) {
+        model->apb3Div = v;
+        apb3divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(v));
+    }, DividerTable::apb().codes(), 4));
+    designKeys.add(Keys::code(QStringLiteral("hicktosclk"), [this] { return model->sclkHick48; }, [this](int v) {
+        hicktosclkRadios[v]->setChecked(true);
+        model->sclkHick48 = v;
+    }, {0, 1}, 0));
+    designKeys.add(Keys::code(QStringLiteral("clkout"), [this] { return model->clkoutSource; }, [this](int v) {
+        clkoutRadios[kClkoutCodes.indexOf(v)]->setChecked(true);
+        model->clkoutSource = v;
+    }, kClkoutCodes, SclkOut));
+    designKeys.add(Keys::code(QStringLiteral("clkoutdiv1"), [this] { return model->clkoutDiv1; }, [this](int v) {
+        model->clkoutDiv1 = v;
+        clockoutdiv1ComboBox->setCurrentIndex(clockOutFirstDividers().indexOrFirst(v));
+    }, clockOutFirstDividers().codes(), 1));
+    designKeys.add(Keys::code(QStringLiteral("clkoutdiv2"), [this] { return model->clkoutDiv2; }, [this](int v) {
+        model->clkoutDiv2 = v;
+        clockoutdiv2ComboBox->setCurrentIndex(DividerTable::clockOut().indexOrFirst(v));
+    }, DividerTable::clockOut().codes(), 1));
+    // Only the pins the combo offers: any other code would drive a pin the
+    // page cannot show.
+    designKeys.add(Keys::code(QStringLiteral("clkoutpinselect"), [this] { return model->clkoutPin; }, [this](int v) {
+        model->clkoutPin = v;
+        if (v == 0)
+            clockoutPinSelectComboBox->setCurrentIndex(0);
+        else
+            clockoutPinSelectComboBox->setCurrentText(ClockTreeModel::pinNameFromIndex(v));
+    }, kPinCodes, 0));
+    // A CAN source outside the three leaves the page's own.
+    designKeys.add(Keys::code(QStringLiteral("canclocksel"), [this] { return model->can1ClockSource; }, [this](int v) {
+        if (v < 0)
+            return;
+        canclockselRadios[v]->setChecked(true);
+        model->can1ClockSource = v;
+    }, {CanFromHext, CanFromPll, CanFromPclk}, -1));
+    designKeys.add(Keys::onOff(QStringLiteral("canswitch"), [this] { return model->can1Enabled; }, [this](bool on) {
+        canswitchComboBox->setCurrentIndex(on ? 1 : 0);
+        model->can1Enabled = on;
+    }));
+}
+
+void KytoD5x5PLL::loadConfig(QString path)
+{
+    // Write order, but the pin before the clock-out source.
+    QStringList order;
+    for (const auto &value : designKeys.values())
+        order << value.first;
+    order.move(order.indexOf(QStringLiteral("clkoutpinselect")), order.indexOf(QStringLiteral("clkout")));
+    const QHash<QString, QString> texts = designKeys.load(path, order, messages);
+
+    // A slot run on the way may re-solve the PLL for the system clock it
+    // saw; opening must give back the factors the file holds.
+    {
+        const PageMessages::QuietScope quiet(messages);
+        for (const QString &key : {QStringLiteral("pllms"), QStringLiteral("pllns"), QStringLiteral("pllfr")})
+            designKeys.apply(key, texts.value(key));
+    }
+
+    highlightClockPaths();
+    updateErtcDisplay();
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+    }
 }

@@ -2,6 +2,9 @@
 #define KYTOD5X5PLL_H
 
 #include "KytoMCUPLL.h"
+#include "../common/DesignKeyTable.h"
+#include "../common/PageMessages.h"
+#include "../common/PeripheralLists.h"
 
 #include <QVector>
 
@@ -109,6 +112,8 @@ private:
     void buildFactorBoxes();
     void buildCanGroup();
 
+    void buildDesignKeys();
+
     CustomComboBox1 *makeCombo(int x, int y, int width, int z, const QStringList &items, const QString &node);
     QLabel *makeLabel(const QString &text, int x, int y, int pointSize = 10, int weight = 0);
     QButtonGroup *makeRadioGroup(const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
@@ -151,17 +156,17 @@ private:
     // Takes over the HEXT text as the model's HEXT; false after its box.
     bool takeOverHext();
 
-    // Messages, translated in the concrete class's context.
-    QString trText(const char *sourceText) const;
-    void showError(const QString &text);
-    bool askToAdjust(const QString &text);
+    // Messages, translated in the concrete class's context; quiet while a
+    // reset or a design file applies its values one by one, and then a
+    // check that would need a box or a question fails.
+    PageMessages messages{this};
+    void showError(const char *sourceText);
+    bool askToAdjust(const char *sourceText);
 
-    // True while a reset or a design file applies its values one by one:
-    // no box then, and a check that would need one fails.
-    bool quiet = false;
+    bool pllOutputChecked() const;
+    bool runLimitChecks(bool generating);
 
-    // Read-out colouring.
-    void showFrequency(QLineEdit *box, double value, double limit);
+    DesignKeyTable designKeys;
 
     // Controls, named after the clock-tree nodes.
     QLabel *lickLabel = nullptr;
@@ -236,8 +241,7 @@ private:
     QLineEdit *apb2Readout = nullptr;
     QLineEdit *apb2TimerReadout = nullptr;
     QLineEdit *apb3Readout = nullptr;
-    QPushButton *listButtons[4] = {nullptr, nullptr, nullptr, nullptr};
-    QWidget *peripheralLists[4] = {nullptr, nullptr, nullptr, nullptr};
+    PeripheralLists lists{true};
     QLineEdit *systickBox = nullptr;
     QLineEdit *apb1TimerBox = nullptr;
     QLineEdit *apb2TimerBox = nullptr;
