@@ -468,6 +468,13 @@ private slots:
         QCoreApplication::removeTranslator(&zh);
         QCOMPARE(boxTexts(), QStringList{"错误: sclk 输入错误！"});
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{"确定"});
+
+        // These series word some of the shared generate boxes their own way.
+        const QByteArray context = page->metaObject()->className();
+        QCOMPARE(zh.translate(context, "Generate code failed!"), QStringLiteral("代码产生失败！"));
+        QCOMPARE(zh.translate(context, "Creating \"inc\" folder error!"), QStringLiteral("创建inc文件夹失败!"));
+        QCOMPARE(zh.translate(context, "Can not support apb3clk greater than"), QStringLiteral("不支持apb3clk大于"));
+        QCOMPARE(zh.translate(context, "Save file succeed!"), QStringLiteral("文件保存成功!"));
     }
 };
 

@@ -72,6 +72,15 @@ enum { CanFromHext = 0, CanFromPll = 1, CanFromPclk = 2 };
 // The pins the pin combo offers, as model codes.
 const QVector<int> kPinCodes{0, 1, 2, 3, 5};
 
+// Page-kit texts that these series word in their own way in Chinese, marked
+// in the family's context so that its catalogue keeps that wording.
+const char *const kOwnWordings[] = {
+    QT_TRANSLATE_NOOP("KytoD5x5PLL", "Creating \"inc\" folder error!"),
+    QT_TRANSLATE_NOOP("KytoD5x5PLL", "Creating \"src\" folder error!"),
+    QT_TRANSLATE_NOOP("KytoD5x5PLL", "Generate code finished!  Files:"),
+    QT_TRANSLATE_NOOP("KytoD5x5PLL", "Generate code failed!"),
+};
+
 // The number typed after the factor edit's prefix ("/" or "*").
 int factorOf(const QString &text, QChar prefix)
 {

@@ -2,77 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>KytoD515PLL</name>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>信息</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>hext input error!</source>
-        <translation>hext 输入错误！</translation>
-    </message>
-    <message>
-        <source>sclk input error!</source>
-        <translation>sclk 输入错误！</translation>
-    </message>
-    <message>
-        <source>apb3div input error!</source>
-        <translation>apb3div 输入错误！</translation>
-    </message>
-    <message>
-        <source>pll_ms input error!</source>
-        <translation>pll_ms 输入错误！</translation>
-    </message>
-    <message>
-        <source>pll_ns input error!</source>
-        <translation>pll_ns 输入错误！</translation>
-    </message>
-    <message>
-        <source>pll_ms input error, is it adjusted automatically?
-The following condition must be met: 
-2MHz &lt;= pll_input / pll_ms &lt;= 16MHz</source>
-        <translation>pll_ms 输入错误，是否自动调整？
-必须满足以下条件：
-2MHz &lt;= pll_input / pll_ms &lt;= 16MHz</translation>
-    </message>
-    <message>
-        <source>pll_ns input error, is it adjusted automatically?
-
-The following condition must be met: 
-500MHz &lt;= pll_input * pll_ns / pll_ms &lt;= 1000MHz</source>
-        <translation>pll_ns 输入错误，是否自动调整？
-
-必须满足以下条件：
-500MHz &lt;= pll_input * pll_ns / pll_ms &lt;= 1000MHz</translation>
-    </message>
-    <message>
-        <source>Can not support sclk greater than</source>
-        <translation>不支持sclk大于</translation>
-    </message>
+    <name>KytoD5x5PLL</name>
     <message>
         <source>Can not support apb1clk greater than</source>
         <translation>不支持apb1clk大于</translation>
@@ -90,8 +20,8 @@ The following condition must be met:
         <translation>不支持pll clock大于</translation>
     </message>
     <message>
-        <source>Select directory</source>
-        <translation>选择目录</translation>
+        <source>Can not support sclk greater than</source>
+        <translation>不支持sclk大于</translation>
     </message>
     <message>
         <source>Creating &quot;inc&quot; folder error!</source>
@@ -102,83 +32,24 @@ The following condition must be met:
         <translation>创建src文件夹失败!</translation>
     </message>
     <message>
-        <source>Generate code finished!  Files:</source>
-        <translation>代码产生完成！ 文件如下：</translation>
-    </message>
-    <message>
-        <source> Open Folder  </source>
-        <translation> 打开文件夹  </translation>
-    </message>
-    <message>
         <source>Generate code failed!</source>
         <translation>代码产生失败！</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Config file (*.ZKCF)</source>
-        <translation>Config file (*.ZKCF)</translation>
-    </message>
-    <message>
-        <source>Save file succeed!</source>
-        <translation>文件保存成功!</translation>
-    </message>
-    <message>
-        <source>Save file failed!</source>
-        <translation>文件保存失败!</translation>
-    </message>
-</context>
-<context>
-    <name>KytoD525PLL</name>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>信息</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>hext input error!</source>
-        <translation>hext 输入错误！</translation>
-    </message>
-    <message>
-        <source>sclk input error!</source>
-        <translation>sclk 输入错误！</translation>
+        <source>Generate code finished!  Files:</source>
+        <translation>代码产生完成！ 文件如下：</translation>
     </message>
     <message>
         <source>apb3div input error!</source>
         <translation>apb3div 输入错误！</translation>
     </message>
     <message>
-        <source>pll_ms input error!</source>
-        <translation>pll_ms 输入错误！</translation>
+        <source>hext input error!</source>
+        <translation>hext 输入错误！</translation>
     </message>
     <message>
-        <source>pll_ns input error!</source>
-        <translation>pll_ns 输入错误！</translation>
+        <source>pll_ms input error!</source>
+        <translation>pll_ms 输入错误！</translation>
     </message>
     <message>
         <source>pll_ms input error, is it adjusted automatically?
@@ -187,6 +58,10 @@ The following condition must be met:
         <translation>pll_ms 输入错误，是否自动调整？
 必须满足以下条件：
 2MHz &lt;= pll_input / pll_ms &lt;= 16MHz</translation>
+    </message>
+    <message>
+        <source>pll_ns input error!</source>
+        <translation>pll_ns 输入错误！</translation>
     </message>
     <message>
         <source>pll_ns input error, is it adjusted automatically?
@@ -199,64 +74,8 @@ The following condition must be met:
 500MHz &lt;= pll_input * pll_ns / pll_ms &lt;= 1000MHz</translation>
     </message>
     <message>
-        <source>Can not support sclk greater than</source>
-        <translation>不支持sclk大于</translation>
-    </message>
-    <message>
-        <source>Can not support apb1clk greater than</source>
-        <translation>不支持apb1clk大于</translation>
-    </message>
-    <message>
-        <source>Can not support apb2clk greater than</source>
-        <translation>不支持apb2clk大于</translation>
-    </message>
-    <message>
-        <source>Can not support apb3clk greater than</source>
-        <translation>不支持apb3clk大于</translation>
-    </message>
-    <message>
-        <source>Can not support pll clock greater than</source>
-        <translation>不支持pll clock大于</translation>
-    </message>
-    <message>
-        <source>Select directory</source>
-        <translation>选择目录</translation>
-    </message>
-    <message>
-        <source>Creating &quot;inc&quot; folder error!</source>
-        <translation>创建inc文件夹失败!</translation>
-    </message>
-    <message>
-        <source>Creating &quot;src&quot; folder error!</source>
-        <translation>创建src文件夹失败!</translation>
-    </message>
-    <message>
-        <source>Generate code finished!  Files:</source>
-        <translation>代码产生完成！ 文件如下：</translation>
-    </message>
-    <message>
-        <source> Open Folder  </source>
-        <translation> 打开文件夹  </translation>
-    </message>
-    <message>
-        <source>Generate code failed!</source>
-        <translation>代码产生失败！</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Config file (*.ZKCF)</source>
-        <translation>Config file (*.ZKCF)</translation>
-    </message>
-    <message>
-        <source>Save file succeed!</source>
-        <translation>文件保存成功!</translation>
-    </message>
-    <message>
-        <source>Save file failed!</source>
-        <translation>文件保存失败!</translation>
+        <source>sclk input error!</source>
+        <translation>sclk 输入错误！</translation>
     </message>
 </context>
 </TS>
