@@ -23,17 +23,6 @@
 
 namespace {
 
-// The pll_ms and pll_ns edits: in use (blue frame) or not (grey), and
-// whether the typed factor is the model's (white) or still pending (yellow).
-const char *const kFactorOn =
-    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kFactorOff =
-    "border-style: outset; border-width: 1px; border-color: gray;border-radius:1px;padding:1px 2px;";
-const char *const kFactorApplied =
-    "background: rgb(255, 255, 255); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kFactorPending =
-    "background: rgb(255, 255, 225); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-
 // The series' limits: system clock and every bus but APB3, and APB3.
 const double kSclkMax = 180.0;
 const double kApb3Max = 90.0;
@@ -80,12 +69,6 @@ const char *const kOwnWordings[] = {
     QT_TRANSLATE_NOOP("KytoD5x5PLL", "Generate code finished!  Files:"),
     QT_TRANSLATE_NOOP("KytoD5x5PLL", "Generate code failed!"),
 };
-
-// The number typed after the factor edit's prefix ("/" or "*").
-int factorOf(const QString &text, QChar prefix)
-{
-    return (text.startsWith(prefix) ? text.mid(1) : text).toInt(nullptr, 10);
-}
 
 double toDoubleOrZero(const QString &text)
 {
@@ -282,10 +265,7 @@ void KytoD5x5PLL::buildPllMsEdit()
 {
     pllmsLabel = makeLabel(QStringLiteral("pll_ms"), 410, 264);
     pllmsLineEdit = addLineEdit(QStringLiteral("1"), 395, 284, 60);
-    pllmsLineEdit->setObjectName(QStringLiteral("pllms_LineEdit"));
-    pllmsLineEdit->setFixedHeight(25);
-    pllmsLineEdit->setStyleSheet(QString::fromLatin1(kFactorOn));
-    pllmsLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[\\/]?[0-9]+$")), this));
+    PllFactorEdits::configure(pllmsLineEdit, PllFactorEdits::Ms);
     pllmsRangeLabel = makeLabel(QStringLiteral("(1-15)"), 405, 312);
 }
 
@@ -293,10 +273,8 @@ void KytoD5x5PLL::buildPllNsEdit()
 {
     pllnsLabel = makeLabel(QStringLiteral("pll_ns"), 497, 264);
     pllnsLineEdit = addLineEdit(QStringLiteral("1"), 482, 284, 60);
-    pllnsLineEdit->setObjectName(QStringLiteral("pllns_LineEdit"));
-    pllnsLineEdit->setFixedHeight(25);
-    pllnsLineEdit->setStyleSheet(QString::fromLatin1(kFactorOn));
-    pllnsLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[*]?[0-9]+$")), this));
+    PllFactorEdits::configure(pllnsLineEdit, PllFactorEdits::Ns);
+    factors.attach(pllmsLineEdit, pllnsLineEdit);
     pllnsRangeLabel = makeLabel(QStringLiteral("(31-500)"), 487, 312);
 }
 
@@ -683,15 +661,6 @@ void KytoD5x5PLL::showError(const char *sourceText)
     messages.showError(messages.text(sourceText));
 }
 
-// A question about half-applied values is not asked: the check fails, and
-// the closing check of the reset or the opened design asks about the whole.
-bool KytoD5x5PLL::askToAdjust(const char *sourceText)
-{
-    if (messages.isQuiet())
-        return false;
-    return messages.askFactor(messages.text(sourceText));
-}
-
 // ---------------------------------------------------------------- input checks
 
 bool KytoD5x5PLL::validateLineEdits()
@@ -774,37 +743,7 @@ bool KytoD5x5PLL::checkPllSettings()
     if (!pllInUse)
         return true;
 
-    int ms = factorOf(pllmsLineEdit->text(), QLatin1Char('/'));
-    if (ms < 1 || ms > 15) {
-        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ms input error!"));
-        return false;
-    }
-    int suggestion = 0;
-    if (model->fixPllMs(ms, suggestion)) {
-        model->pllMs = ms;
-    } else {
-        if (!askToAdjust(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ms input error, is it adjusted automatically?\nThe following condition must be met: \n2MHz <= pll_input / pll_ms <= 16MHz")))
-            return false;
-        model->pllMs = suggestion;
-        pllmsLineEdit->setText(QStringLiteral("/") + QString::number(suggestion));
-        ms = suggestion;
-    }
-
-    const int ns = factorOf(pllnsLineEdit->text(), QLatin1Char('*'));
-    if (ns < 31 || ns > 500) {
-        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ns input error!"));
-        return false;
-    }
-    suggestion = 0;
-    if (model->fixPllNs(ns, ms, suggestion)) {
-        model->pllNs = ns;
-    } else {
-        if (!askToAdjust(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ns input error, is it adjusted automatically?\n\nThe following condition must be met: \n500MHz <= pll_input * pll_ns / pll_ms <= 1000MHz")))
-            return false;
-        model->pllNs = suggestion;
-        pllnsLineEdit->setText(QStringLiteral("*") + QString::number(suggestion));
-    }
-    return true;
+    return factors.checkTyped();
 }
 
 void KytoD5x5PLL::checkAndRefresh()
@@ -952,55 +891,32 @@ void KytoD5x5PLL::onHextTextChanged(const QString &text)
 
 void KytoD5x5PLL::onPllMsReturnPressed()
 {
-    const int ms = factorOf(pllmsLineEdit->text(), QLatin1Char('/'));
-    if (ms < 1 || ms > 15) {
-        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ms input error!"));
+    if (!factors.acceptTyped(PllFactorEdits::Ms))
         return;
-    }
     if (pllrcsRadios[0]->isChecked() && !takeOverHext())
         return;
     checkAndRefresh();
-    onPllMsTextChanged(pllmsLineEdit->text());
+    factors.restyle(PllFactorEdits::Ms);
 }
 
 void KytoD5x5PLL::onPllNsReturnPressed()
 {
-    const int ns = factorOf(pllnsLineEdit->text(), QLatin1Char('*'));
-    if (ns < 31 || ns > 500) {
-        showError(QT_TRANSLATE_NOOP("KytoD5x5PLL", "pll_ns input error!"));
+    if (!factors.acceptTyped(PllFactorEdits::Ns))
         return;
-    }
     if (pllrcsRadios[0]->isChecked() && !takeOverHext())
         return;
     checkAndRefresh();
-    onPllNsTextChanged(pllnsLineEdit->text());
+    factors.restyle(PllFactorEdits::Ns);
 }
 
 void KytoD5x5PLL::onPllMsTextChanged(const QString &text)
 {
-    if (!pllmsLineEdit->isEnabled())
-        return;
-    if (!text.startsWith(QLatin1Char('/'))) {
-        // Comes back here once with the prefixed text.
-        pllmsLineEdit->setText(QStringLiteral("/") + text);
-        return;
-    }
-    const int n = factorOf(text, QLatin1Char('/'));
-    pllmsLineEdit->setStyleSheet(QString::fromLatin1(n == model->pllMs ? kFactorApplied : kFactorPending));
-    setEditTextColor(pllmsLineEdit, n < 1 || n > 15 ? Qt::red : Qt::black);
+    factors.restyle(PllFactorEdits::Ms, text);
 }
 
 void KytoD5x5PLL::onPllNsTextChanged(const QString &text)
 {
-    if (!pllnsLineEdit->isEnabled())
-        return;
-    if (!text.startsWith(QLatin1Char('*'))) {
-        pllnsLineEdit->setText(QStringLiteral("*") + text);
-        return;
-    }
-    const int n = factorOf(text, QLatin1Char('*'));
-    pllnsLineEdit->setStyleSheet(QString::fromLatin1(n == model->pllNs ? kFactorApplied : kFactorPending));
-    setEditTextColor(pllnsLineEdit, n < 31 || n > 500 ? Qt::red : Qt::black);
+    factors.restyle(PllFactorEdits::Ns, text);
 }
 
 void KytoD5x5PLL::onPllFrChanged(int index)
@@ -1245,11 +1161,9 @@ void KytoD5x5PLL::updatePllEnables()
                        || (pinChosen() && clkoutChecked(PllOut))
                        || (model->can1Enabled && canclockselRadios[CanFromPll]->isChecked());
     updatePllRcsStyle(inUse);
-    pllmsLineEdit->setStyleSheet(QString::fromLatin1(inUse ? kFactorOn : kFactorOff));
-    pllnsLineEdit->setStyleSheet(QString::fromLatin1(inUse ? kFactorOn : kFactorOff));
-    for (QWidget *w : {static_cast<QWidget *>(pllmsLabel), static_cast<QWidget *>(pllmsLineEdit),
-                       static_cast<QWidget *>(pllmsRangeLabel), static_cast<QWidget *>(pllnsLabel),
-                       static_cast<QWidget *>(pllnsLineEdit), static_cast<QWidget *>(pllnsRangeLabel),
+    factors.setInUse(inUse);
+    for (QWidget *w : {static_cast<QWidget *>(pllmsLabel), static_cast<QWidget *>(pllmsRangeLabel),
+                       static_cast<QWidget *>(pllnsLabel), static_cast<QWidget *>(pllnsRangeLabel),
                        static_cast<QWidget *>(pllfrLabel), static_cast<QWidget *>(pllOutputLabel),
                        static_cast<QWidget *>(pllcfgLabel), static_cast<QWidget *>(pllcfgReadout)})
         w->setEnabled(inUse);
@@ -1345,8 +1259,7 @@ void KytoD5x5PLL::syncApbFieldsFromModel()
 
 void KytoD5x5PLL::showPllParams()
 {
-    pllmsLineEdit->setText(QStringLiteral("/") + QString::number(model->pllMs));
-    pllnsLineEdit->setText(QStringLiteral("*") + QString::number(model->pllNs));
+    factors.showModel();
     pllfrComboBox->setCurrentIndex(pllFrDividers().indexOrFirst(model->pllFr));
 }
 
@@ -1509,11 +1422,11 @@ void KytoD5x5PLL::buildDesignKeys()
         nsRange << v;
     designKeys.add(Keys::code(QStringLiteral("pllms"), [this] { return model->pllMs; }, [this](int v) {
         model->pllMs = v;
-        pllmsLineEdit->setText(QStringLiteral("/") + QString::number(v));
+        pllmsLineEdit->setText(PllFactorEdits::factorText(v, PllFactorEdits::Ms));
     }, msRange, 1));
     designKeys.add(Keys::code(QStringLiteral("pllns"), [this] { return model->pllNs; }, [this](int v) {
         model->pllNs = v;
-        pllnsLineEdit->setText(QStringLiteral("*") + QString::number(v));
+        pllnsLineEdit->setText(PllFactorEdits::factorText(v, PllFactorEdits::Ns));
     }, nsRange, 31));
     designKeys.add(Keys::code(QStringLiteral("pllfr"), [this] { return model->pllFr; }, [this](int v) {
         model->pllFr = v;

@@ -5,6 +5,7 @@
 #include "../common/DesignKeyTable.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
+#include "../common/PllFactorEdits.h"
 
 #include <QVector>
 
@@ -161,7 +162,7 @@ private:
     // check that would need a box or a question fails.
     PageMessages messages{this};
     void showError(const char *sourceText);
-    bool askToAdjust(const char *sourceText);
+    PllFactorEdits factors{this, messages};
 
     bool pllOutputChecked() const;
     bool runLimitChecks(bool generating);
