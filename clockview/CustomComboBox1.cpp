@@ -68,9 +68,11 @@ CustomComboBox1::CustomComboBox1(QWidget *parent)
     setFont(QFont(QStringLiteral("Arial"), 10, 0));
     listView = new CustomListView(this);
     setView(listView);
-    setStyleSheet(normalStyleSheet());
+    // The style first: set after the sheet, it would make Qt polish the
+    // combo and its list a second time.
     if (QStyle *windowsStyle = sharedWindowsStyle())
         setStyle(windowsStyle);
+    setStyleSheet(normalStyleSheet());
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 

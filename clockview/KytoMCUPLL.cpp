@@ -166,8 +166,10 @@ KytoMCUPLL::~KytoMCUPLL()
     delete model;
 }
 
-QGraphicsProxyWidget *KytoMCUPLL::placeOnScene(QWidget *control, int x, int y, QDialog **holderOut)
+QDialog *KytoMCUPLL::newHolder()
 {
+    // The control is made inside its holder: moving a styled control into
+    // a holder afterwards would polish it (and a combo's list) once more.
     QDialog *holder = new ControlHolder(this);
     holder->setContentsMargins(0, 0, 0, 0);
     // Nothing may fill the holder: the drawing shows wherever the control
@@ -175,19 +177,22 @@ QGraphicsProxyWidget *KytoMCUPLL::placeOnScene(QWidget *control, int x, int y, Q
     holder->setAttribute(Qt::WA_NoSystemBackground);
     QVBoxLayout *layout = new QVBoxLayout();
     holder->setLayout(layout);
-    layout->addWidget(control);
     layout->setContentsMargins(0, 0, 0, 0);
+    return holder;
+}
+
+QGraphicsProxyWidget *KytoMCUPLL::placeOnScene(QDialog *holder, QWidget *control, int x, int y)
+{
+    holder->layout()->addWidget(control);
 
     // Sized while it is still a (never shown) window, by the rules a window
     // gets; afterwards it grows with its control as a window would.
     holder->adjustSize();
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    holder->layout()->setSizeConstraint(QLayout::SetMinimumSize);
     holder->setParent(controlLayer, holder->windowFlags() & ~Qt::WindowType_Mask);
 
     QGraphicsProxyWidget *proxy = scene->addWidget(holder);
     proxy->setPos(QPointF(x, y));
-    if (holderOut)
-        *holderOut = holder;
     return proxy;
 }
 
@@ -198,13 +203,14 @@ CustomComboBox1 *KytoMCUPLL::addComboBox(int x, int y, int width, int z)
 
 CustomComboBox1 *KytoMCUPLL::addComboBoxWithProxy(int x, int y, int width, int z, QGraphicsProxyWidget **proxyOut)
 {
-    CustomComboBox1 *combo = new CustomComboBox1(nullptr);
+    QDialog *holder = newHolder();
+    CustomComboBox1 *combo = new CustomComboBox1(holder);
     combo->setFont(arial(10, 0));
     combo->setFixedWidth(width);
     combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(combo->listView, SIGNAL(focusInThis(bool)), view, SLOT(Focus_InControl_Slot(bool)));
 
-    QGraphicsProxyWidget *proxy = placeOnScene(combo, x, y);
+    QGraphicsProxyWidget *proxy = placeOnScene(holder, combo, x, y);
     proxy->setZValue(z);
     if (proxyOut)
         *proxyOut = proxy;
@@ -213,12 +219,13 @@ CustomComboBox1 *KytoMCUPLL::addComboBoxWithProxy(int x, int y, int width, int z
 
 QLineEdit *KytoMCUPLL::addLineEdit(QString text, int x, int y, int maxWidth)
 {
-    QLineEdit *edit = new QLineEdit(text);
+    QDialog *holder = newHolder();
+    QLineEdit *edit = new QLineEdit(text, holder);
     edit->setFont(arial(10, 0));
     edit->setMaximumWidth(maxWidth);
     edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    placeOnScene(edit, x, y);
+    placeOnScene(holder, edit, x, y);
     return edit;
 }
 
@@ -237,9 +244,10 @@ QLabel *KytoMCUPLL::addLabel(QString text, int x, int y, int pointSize, int weig
 
 QLabel *KytoMCUPLL::addLabelWithProxy(QString text, int x, int y, int pointSize, int weight, QGraphicsProxyWidget **proxyOut)
 {
-    QLabel *label = new QLabel(text);
+    QDialog *holder = newHolder();
+    QLabel *label = new QLabel(text, holder);
     label->setFont(arial(pointSize, weight));
-    QGraphicsProxyWidget *proxy = placeOnScene(label, x, y);
+    QGraphicsProxyWidget *proxy = placeOnScene(holder, label, x, y);
     if (proxyOut)
         *proxyOut = proxy;
     return label;
@@ -247,12 +255,13 @@ QLabel *KytoMCUPLL::addLabelWithProxy(QString text, int x, int y, int pointSize,
 
 QRadioButton *KytoMCUPLL::addRadioButton(int x, int y)
 {
-    QRadioButton *radio = new QRadioButton();
+    QDialog *holder = newHolder();
+    QRadioButton *radio = new QRadioButton(holder);
     radio->setStyleSheet(QStringLiteral(
         "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px; spacing: 0px;}"
         "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
         "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }"));
-    placeOnScene(radio, x, y);
+    placeOnScene(holder, radio, x, y);
     return radio;
 }
 
@@ -275,17 +284,19 @@ QLineEdit *KytoMCUPLL::addLabeledReadOnlyLineEdit(QString label, int x, int y, i
 QPushButton *KytoMCUPLL::addListButton(int x, int y, int pointSize)
 {
     Q_UNUSED(pointSize);
-    QPushButton *button = new QPushButton(QIcon(QStringLiteral(":/image/btn_right_slider_hover.png")), tr("List"));
+    QDialog *holder = newHolder();
+    QPushButton *button = new QPushButton(QIcon(QStringLiteral(":/image/btn_right_slider_hover.png")), tr("List"), holder);
     button->setFont(arial(10, 75));
     button->setStyleSheet(QStringLiteral("border-style: none;"));
-    placeOnScene(button, x, y)->setZValue(0);
+    placeOnScene(holder, button, x, y)->setZValue(0);
     return button;
 }
 
 QDialog *KytoMCUPLL::addLabelList(QStringList names, int x, int y, int listNumber, int spacing)
 {
     Q_UNUSED(listNumber);
-    QGroupBox *group = new QGroupBox();
+    QDialog *holder = newHolder();
+    QGroupBox *group = new QGroupBox(holder);
     QVBoxLayout *layout = new QVBoxLayout();
     layout->setSpacing(spacing);
     for (const QString &name : names) {
@@ -297,8 +308,7 @@ QDialog *KytoMCUPLL::addLabelList(QStringList names, int x, int y, int listNumbe
     group->setStyleSheet(QStringLiteral(
         "background: rgb(153, 217, 234); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:2px;padding:1px 2px;"));
 
-    QDialog *holder = nullptr;
-    placeOnScene(group, x, y, &holder)->setZValue(2);
+    placeOnScene(holder, group, x, y)->setZValue(2);
     return holder;
 }
 

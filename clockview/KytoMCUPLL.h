@@ -64,9 +64,10 @@ public:
     bool hextEnabled;
 
 private:
-    // The common frame of every factory: a holder on the scene at (x, y)
-    // carrying one control.
-    QGraphicsProxyWidget *placeOnScene(QWidget *control, int x, int y, QDialog **holderOut = nullptr);
+    // The common frame of every factory: a holder for one control, made
+    // first, then put on the scene at (x, y) with the control in it.
+    QDialog *newHolder();
+    QGraphicsProxyWidget *placeOnScene(QDialog *holder, QWidget *control, int x, int y);
 
     // The parent of every control holder; see the constructor.
     QWidget *controlLayer;
