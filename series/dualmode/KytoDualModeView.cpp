@@ -337,7 +337,12 @@ void KytoDualModeView::buildPllFrCombo()
 
 void KytoDualModeView::buildPllCfgReadout()
 {
-    pllcfg_Label = makeLabel(QStringLiteral("CRM_PLLCFG : "), {420, 293}, 10, 75, QStringLiteral("pllcfg_Label"));
+    // The caption reaches into the word's box, whose text starts further
+    // right: above the box it stays readable.
+    QGraphicsProxyWidget *captionProxy = nullptr;
+    pllcfg_Label = addLabelWithProxy(QStringLiteral("CRM_PLLCFG : "), 420, 293, 10, 75, &captionProxy);
+    pllcfg_Label->setObjectName(QStringLiteral("pllcfg_Label"));
+    captionProxy->setZValue(1);
     pllcfg_ReadOut = addLineEdit(QStringLiteral("0x08000000"), 510, 290, 60);
     pllcfg_ReadOut->setObjectName(QStringLiteral("pllcfg_ReadOut"));
     pllcfg_ReadOut->setFixedHeight(20);
