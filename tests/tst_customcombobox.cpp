@@ -35,7 +35,7 @@ private slots:
     {
         CustomComboBox1 combo(nullptr);
         QCOMPARE(combo.view(), static_cast<QAbstractItemView *>(combo.listView));
-        QCOMPARE(combo.styleSheet(), CustomComboBox1::normalStyleSheet());
+        QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:black;"));
         QVERIFY(combo.styleSheet().contains("image:url(:/image/downArrow4.png)"));
         QCOMPARE(combo.font().family(), QString("Arial"));
         QCOMPARE(combo.font().pointSize(), 10);
@@ -99,11 +99,10 @@ private slots:
         CustomComboBox1 combo(nullptr);
         combo.setComboBoxEnabled(false);
         QVERIFY(!combo.isEnabled());
-        QCOMPARE(combo.styleSheet(), CustomComboBox1::disabledStyleSheet());
         QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: gray;color:gray;"));
         combo.setComboBoxEnabled(true);
         QVERIFY(combo.isEnabled());
-        QCOMPARE(combo.styleSheet(), CustomComboBox1::activeStyleSheet());
+        QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:rgb(51,51,51);"));
     }
 
     void focusSwitchesActiveAndNormal()
@@ -111,11 +110,10 @@ private slots:
         CustomComboBox1 combo(nullptr);
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(&combo, &in);
-        QCOMPARE(combo.styleSheet(), CustomComboBox1::activeStyleSheet());
         QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:rgb(51,51,51);"));
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(&combo, &out);
-        QCOMPARE(combo.styleSheet(), CustomComboBox1::normalStyleSheet());
+        QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:black;"));
     }
 
     void popupReportsItsFocus()

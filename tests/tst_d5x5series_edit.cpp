@@ -3,7 +3,7 @@
 // test runs over both classes.
 #include "series/highperf/KytoD515PLL.h"
 #include "series/highperf/KytoD525PLL.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -22,10 +22,10 @@
 using PageFactory = std::function<KytoD5x5PLL *()>;
 Q_DECLARE_METATYPE(PageFactory)
 
-using MultiplierPages::boxTexts;
-using MultiplierPages::combo;
-using MultiplierPages::radio;
-using MultiplierPages::typeAndReturn;
+using SeriesPages::boxTexts;
+using SeriesPages::combo;
+using SeriesPages::radio;
+using SeriesPages::typeAndReturn;
 
 namespace {
 
@@ -120,7 +120,7 @@ private:
 private slots:
     void initTestCase()
     {
-        MultiplierPages::silenceOffscreenSizeHints();
+        SeriesPages::silenceOffscreenSizeHints();
         UserDialogs::setTestMode(true);
     }
 

@@ -5,7 +5,7 @@
 #include "CustomComboBox1.h"
 #include "KytoMCUPLL.h"
 #include "KytoPLLConfig.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 #include "PinGraphicsView.h"
 #include "UserDialogs.h"
 #include "tst_model_clocktreemodel_fields.h"
@@ -170,7 +170,7 @@ class TestPageScene : public QObject
 private slots:
     void initTestCase()
     {
-        MultiplierPages::silenceOffscreenSizeHints();
+        SeriesPages::silenceOffscreenSizeHints();
         UserDialogs::setTestMode(true);
         QVERIFY2(!registeredPages().isEmpty(), "no series page is registered");
     }

@@ -5,7 +5,7 @@
 #include "series/multiplier/KytoR620PLL.h"
 #include "series/multiplier/KytoR650PLL.h"
 #include "series/multiplier/KytoR710PLL.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -25,19 +25,18 @@
 #include <functional>
 #include <memory>
 
-using PageFactory = MultiplierPages::Factory;
 using PageSetup = std::function<void(KytoMultiplierPLL *)>;
 Q_DECLARE_METATYPE(PageSetup)
 
-using MultiplierPages::combo;
-using MultiplierPages::radio;
-using MultiplierPages::boxTexts;
+using SeriesPages::combo;
+using SeriesPages::radio;
+using SeriesPages::boxTexts;
 
 namespace {
 
 void typeHext(QWidget *page, const QString &text)
 {
-    MultiplierPages::typeAndReturn(page->findChild<QLineEdit *>("hext_LineEdit"), text);
+    SeriesPages::typeAndReturn(page->findChild<QLineEdit *>("hext_LineEdit"), text);
 }
 
 QString seriesNameOf(const QString &cls)
@@ -145,7 +144,7 @@ class TestMultiplierSeriesDesignFile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
     void init() { resetDialogs(); }
 
     void r620DefaultFileBytes();
@@ -207,7 +206,7 @@ void TestMultiplierSeriesDesignFile::keyLists()
     QFETCH(QString, cls);
     QFETCH(QStringList, keys);
     QTemporaryDir dir;
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     const QString path = dir.filePath("design.ZKCF");
     QVERIFY2(save(page.get(), cls, path), qPrintable(boxTexts().join('\n')));
 
@@ -307,14 +306,14 @@ void TestMultiplierSeriesDesignFile::roundTrip()
     QFETCH(int, questions);
 
     QTemporaryDir dir;
-    std::unique_ptr<KytoMultiplierPLL> original(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> original(SeriesPages::create<KytoMultiplierPLL>(cls));
     setup(original.get());
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
     const QString path = dir.filePath("design.ZKCF");
     QVERIFY2(save(original.get(), cls, path, questions), qPrintable(boxTexts().join('\n')));
 
     resetDialogs();
-    std::unique_ptr<KytoMultiplierPLL> loaded(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> loaded(SeriesPages::create<KytoMultiplierPLL>(cls));
     loaded->loadConfig(path);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join('\n')));
 
@@ -497,4 +496,4 @@ void TestMultiplierSeriesDesignFile::openThroughContainer()
 }
 
 QTEST_MAIN(TestMultiplierSeriesDesignFile)
-#include "tst_multiplierseries_designfile.moc"
+#include "tst_multiplier_designfile.moc"

@@ -5,7 +5,7 @@
 #include "series/multiplier/KytoR620PLL.h"
 #include "series/multiplier/KytoR650PLL.h"
 #include "series/multiplier/KytoR710PLL.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -24,12 +24,11 @@
 #include <functional>
 #include <memory>
 
-using PageFactory = MultiplierPages::Factory;
 
-using MultiplierPages::combo;
-using MultiplierPages::radio;
-using MultiplierPages::boxTexts;
-using MultiplierPages::typeAndReturn;
+using SeriesPages::combo;
+using SeriesPages::radio;
+using SeriesPages::boxTexts;
+using SeriesPages::typeAndReturn;
 
 namespace {
 
@@ -65,7 +64,7 @@ class TestMultiplierSeriesEdit : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::reset();
@@ -118,7 +117,7 @@ void TestMultiplierSeriesEdit::sclkTyped()
     QFETCH(QString, sclk);
     QFETCH(int, pllMult);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     QLineEdit *sclkEdit = edit(page.get(), "sclk");
     sclkEdit->clear();
     QTest::keyClicks(sclkEdit, typed);
@@ -268,7 +267,7 @@ void TestMultiplierSeriesEdit::greyedHextNeverBlocks_data()
 void TestMultiplierSeriesEdit::greyedHextNeverBlocks()
 {
     QFETCH(QString, cls);
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     QWidget *p = page.get();
     QLineEdit *hext = edit(p, "hext");
     hext->clear();
@@ -410,7 +409,7 @@ void TestMultiplierSeriesEdit::boxesInChinese()
     for (const QString &cls : {QStringLiteral("KytoR620PLL"), QStringLiteral("KytoR710PLL")}) {
         UserDialogs::reset();
         UserDialogs::setTestMode(true);
-        std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+        std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
         typeAndReturn(edit(page.get(), "sclk"), "300");
         QCOMPARE(boxTexts(), QStringList{QStringLiteral("错误: sclk 输入错误！")});
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{QStringLiteral("确定")});
@@ -440,4 +439,4 @@ void TestMultiplierSeriesEdit::realErrorBox()
 }
 
 QTEST_MAIN(TestMultiplierSeriesEdit)
-#include "tst_multiplierseries_edit.moc"
+#include "tst_multiplier_edit.moc"

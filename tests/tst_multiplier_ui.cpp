@@ -5,7 +5,7 @@
 #include "series/multiplier/KytoR620PLL.h"
 #include "series/multiplier/KytoR650PLL.h"
 #include "series/multiplier/KytoR710PLL.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -22,12 +22,10 @@
 #include <functional>
 #include <memory>
 
-using PageFactory = MultiplierPages::Factory;
-Q_DECLARE_METATYPE(PageFactory)
 
-using MultiplierPages::combo;
-using MultiplierPages::find;
-using MultiplierPages::radio;
+using SeriesPages::combo;
+using SeriesPages::find;
+using SeriesPages::radio;
 
 namespace {
 
@@ -71,7 +69,7 @@ class TestMultiplierSeriesUi : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::reset();
@@ -94,8 +92,6 @@ private slots:
     void sourceLabels();
     void peripheralLists_data();
     void peripheralLists();
-    void bitmaps_data();
-    void bitmaps();
 };
 
 void TestMultiplierSeriesUi::slotsAndControls_data()
@@ -141,7 +137,7 @@ void TestMultiplierSeriesUi::slotsAndControls()
     QFETCH(QStringList, slotNames);
     QFETCH(int, clkoutRadios);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     const QMetaObject *mo = page->metaObject();
     QCOMPARE(QString::fromLatin1(mo->className()), cls);
     QCOMPARE(QString::fromLatin1(mo->superClass()->className()), QStringLiteral("KytoMCUPLL"));
@@ -208,7 +204,7 @@ void TestMultiplierSeriesUi::defaults()
     QFETCH(QString, timer);
     QFETCH(int, pllMult);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     QWidget *p = page.get();
     QCOMPARE(text(p, "sclkRange_Label"), range);
     QCOMPARE(text(p, "hick_ReadOut"), hick);
@@ -280,8 +276,8 @@ void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults_data()
 void TestMultiplierSeriesUi::resetFromAnyStateGivesDefaults()
 {
     QFETCH(QString, cls);
-    std::unique_ptr<KytoMultiplierPLL> fresh(MultiplierPages::forClass(cls)());
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> fresh(SeriesPages::create<KytoMultiplierPLL>(cls));
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     QWidget *p = page.get();
     combo(p, "usbswitch")->setCurrentIndex(0);
     if (cls != "KytoR620PLL")
@@ -315,7 +311,7 @@ void TestMultiplierSeriesUi::sclkFromHickGreysHextAndPll()
 {
     QFETCH(QString, cls);
     QFETCH(QString, sclk);
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     QWidget *p = page.get();
     radio(p, "sclkselect", 2)->click();
     QCOMPARE(text(p, "sclk_LineEdit"), sclk);
@@ -419,7 +415,7 @@ void TestMultiplierSeriesUi::sourceLabels()
     QFETCH(QString, sourceText);
     QFETCH(QString, outText);
 
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     QWidget *p = page.get();
     if (rtcOnLext) {
         combo(p, "rtcswitch")->setCurrentIndex(1);
@@ -461,7 +457,7 @@ void TestMultiplierSeriesUi::peripheralLists()
 {
     QFETCH(QString, cls);
     QFETCH(QStringList, apb2Peripherals);
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(cls)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(cls));
     QWidget *p = page.get();
     const QStringList names{"toapb1peripheral", "toapb1tmr", "toapb2peripheral", "toapb2tmr"};
     QList<QWidget *> lists;
@@ -491,24 +487,5 @@ void TestMultiplierSeriesUi::peripheralLists()
         QVERIFY(list->isHidden());
 }
 
-void TestMultiplierSeriesUi::bitmaps_data()
-{
-    QTest::addColumn<QString>("resource");
-    for (const char *name : {"620PLL", "620APLL", "650PLL", "H620APLL", "710PLL"})
-        QTest::newRow(name) << QStringLiteral(":/image/%1.bmp").arg(QLatin1String(name));
-}
-
-void TestMultiplierSeriesUi::bitmaps()
-{
-    QFETCH(QString, resource);
-    const QString source = QStringLiteral(KYTO_SOURCE_DIR "/image/drawings/%1.svg").arg(QFileInfo(resource).baseName());
-    if (!QFileInfo::exists(source))
-        QSKIP("drawing not in the repository yet");
-    QPixmap pixmap(resource);
-    QVERIFY2(!pixmap.isNull(), qPrintable(resource));
-    QVERIFY(qAbs(pixmap.width() - 1404) <= 4);
-    QVERIFY(qAbs(pixmap.height() - 830) <= 3);
-}
-
 QTEST_MAIN(TestMultiplierSeriesUi)
-#include "tst_multiplierseries_ui.moc"
+#include "tst_multiplier_ui.moc"

@@ -1,0 +1,244 @@
+// What every registered series page owes the container and the user, run
+// over the series registry: a page registered there is covered here without
+// a line of its own.
+#include "SeriesPages.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "FormCodeView.h"
+#include "KytoMCUPLL.h"
+#include "KytoPLLConfig.h"
+#include "UserDialogs.h"
+#include "tst_model_clocktreemodel_fields.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+using SeriesPages::boxTexts;
+
+namespace {
+
+// Every control by object name, then every model field. A greyed read-out
+// may keep the text it last showed (a new page shows its initial value, a
+// reset one the value its switched-off clock gave), so only its state counts.
+QStringList stateDump(KytoMCUPLL *page)
+{
+    QStringList lines;
+    for (QComboBox *c : page->findChildren<QComboBox *>())
+        lines << QStringLiteral("%1 index %2 enabled %3").arg(c->objectName()).arg(c->currentIndex()).arg(c->isEnabled());
+    for (QRadioButton *r : page->findChildren<QRadioButton *>())
+        lines << QStringLiteral("%1 checked %2 enabled %3").arg(r->objectName()).arg(r->isChecked()).arg(r->isEnabled());
+    for (QLineEdit *e : page->findChildren<QLineEdit *>()) {
+        if (e->objectName().isEmpty())
+            continue;
+        const bool greyedReadout = e->isReadOnly() && !e->isEnabled();
+        lines << QStringLiteral("%1 '%2' enabled %3").arg(e->objectName(), greyedReadout ? QString() : e->text()).arg(e->isEnabled());
+    }
+    for (QLabel *l : page->findChildren<QLabel *>()) {
+        if (!l->objectName().isEmpty())
+            lines << QStringLiteral("%1 '%2' hidden %3").arg(l->objectName(), l->text()).arg(l->isHidden());
+    }
+    for (const auto &field : ModelFields::fieldList())
+        lines << QStringLiteral("model %1 = %2").arg(field.first).arg(ModelFields::fieldValue(*page->model, field.first), 0, 'g', 12);
+    return lines;
+}
+
+QStringList modelDump(const ClockTreeModel &m)
+{
+    QStringList lines;
+    for (const auto &field : ModelFields::fieldList()) {
+        if (field.first != QLatin1String("interactiveGenerate"))
+            lines << QStringLiteral("%1 = %2").arg(field.first).arg(ModelFields::fieldValue(m, field.first), 0, 'g', 12);
+    }
+    return lines;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList connectWarnings;
+QtMessageHandler handlerBefore = nullptr;
+
+void collectConnectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("QObject::connect")))
+        connectWarnings << message;
+    handlerBefore(type, context, message);
+}
+
+} // namespace
+
+class TestSeriesPages : public QObject
+{
+    Q_OBJECT
+
+    // Saves the page's design under path; true when the page says so.
+    static bool save(KytoMCUPLL *page, const QString &className, const QString &path)
+    {
+        UserDialogs::answerNextFileDialog(path);
+        SeriesPages::operationsOf(className).saveConfig(page, KytoPLLConfig::seriesName(SeriesPages::indexOfClass(className)));
+        return UserDialogs::shownBoxes().size() == 1 && UserDialogs::shownBoxes().first().icon == QMessageBox::Information;
+    }
+
+    // One row per registered page.
+    static void pageRows()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("className");
+        for (int index : SeriesPages::registeredIndices()) {
+            const QString className = KytoPLLConfig::seriesClassName(index);
+            QTest::newRow(qPrintable(className)) << index << className;
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SeriesPages::silenceOffscreenSizeHints();
+        QVERIFY(!SeriesPages::registeredIndices().isEmpty());
+    }
+
+    void init()
+    {
+        UserDialogs::reset();
+        UserDialogs::setTestMode(true);
+    }
+
+    // The class the table names, constructed without a connect warning,
+    // translating in its own context.
+    void classAndContext_data() { pageRows(); }
+    void classAndContext()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, className);
+        connectWarnings.clear();
+        handlerBefore = qInstallMessageHandler(collectConnectWarnings);
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        qInstallMessageHandler(handlerBefore);
+        QVERIFY(page);
+        QCOMPARE(QString::fromLatin1(page->metaObject()->className()), className);
+        QVERIFY2(connectWarnings.isEmpty(), qPrintable(connectWarnings.join('\n')));
+        QCOMPARE(page->model->seriesIndex, index);
+
+        QTranslator chinese;
+        QVERIFY(chinese.load(QStringLiteral(":/image/tr_zh.qm")));
+        QCoreApplication::installTranslator(&chinese);
+        QTemporaryDir dir;
+        UserDialogs::reset();
+        QVERIFY(!save(page.get(), className, dir.filePath(QStringLiteral("missing/design.ZKCF"))));
+        QCoreApplication::removeTranslator(&chinese);
+        QCOMPARE(boxTexts(), QStringList{QString::fromUtf8("错误: 文件保存失败!")});
+    }
+
+    // "New" builds the page on its defaults without a box; "Config Reset"
+    // brings any state back to exactly that, with no box of the page's own.
+    void newAndResetAgree_data() { pageRows(); }
+    void newAndResetAgree()
+    {
+        QFETCH(int, index);
+        KytoPLLConfig config;
+        config.selectMcu(index);
+        KytoMCUPLL *page = config.currentSeriesWidget();
+        QVERIFY(page);
+        QCOMPARE(boxTexts(), QStringList());
+        const QStringList fresh = stateDump(page);
+
+        for (CustomComboBox1 *combo : page->findChildren<CustomComboBox1 *>()) {
+            if (combo->isEnabled() && combo->count() > 1)
+                combo->setCurrentIndex(combo->count() - 1);
+        }
+        QVERIFY(stateDump(page) != fresh);
+
+        UserDialogs::reset();
+        UserDialogs::answerNextBox(QMessageBox::Yes);
+        config.ConfigReset();
+        QCOMPARE(UserDialogs::shownBoxes().size(), 1);   // the container's question
+        QCOMPARE(stateDump(page), fresh);
+    }
+
+    // A preview writes the four files of the page's template stem beside the
+    // program, the stem under which the code view reads them back.
+    void previewWritesFourFiles_data() { pageRows(); }
+    void previewWritesFourFiles()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, className);
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        page->model->interactiveGenerate = 0;
+        const QDateTime start = QDateTime::currentDateTime().addSecs(-2);
+        QVERIFY(SeriesPages::operationsOf(className).generateCode(page.get()));
+        QCOMPARE(boxTexts(), QStringList());
+
+        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Code_Sample");
+        const QString stem = FormCodeView::templateStem(KytoPLLConfig::seriesName(index));
+        QVERIFY(!stem.isEmpty());
+        for (const QString &file : {QStringLiteral("src/main.c"), QStringLiteral("src/%1_clock.c").arg(stem),
+                                    QStringLiteral("inc/%1_clock.h").arg(stem), QStringLiteral("inc/%1_conf.h").arg(stem)}) {
+            const QFileInfo info(folder + QLatin1Char('/') + file);
+            QVERIFY2(info.exists() && info.size() > 0, qPrintable(file));
+            QVERIFY2(info.lastModified() >= start, qPrintable(file + " was not written"));
+        }
+    }
+
+    // Save, open, save: the same bytes, and the opened page holds the model
+    // that was saved, with no box on the way.
+    void saveOpenSave_data() { pageRows(); }
+    void saveOpenSave()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, className);
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.ZKCF"));
+        const QString second = dir.filePath(QStringLiteral("second.ZKCF"));
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        QVERIFY2(save(page.get(), className, first), qPrintable(boxTexts().join('|')));
+
+        KytoPLLConfig config;
+        UserDialogs::reset();
+        QString name;
+        config.openConfigFile(first, name);
+        QCOMPARE(name, KytoPLLConfig::seriesName(index));
+        QCOMPARE(boxTexts(), QStringList());
+        KytoMCUPLL *opened = config.currentSeriesWidget();
+        QVERIFY(opened);
+        QCOMPARE(modelDump(*opened->model), modelDump(*page->model));
+
+        UserDialogs::reset();
+        QVERIFY(save(opened, className, second));
+        QCOMPARE(readAll(second), readAll(first));
+    }
+
+    // The page shows its drawing at the size the drawing declares, the size
+    // its control positions are measured in.
+    void drawingAtDeclaredSize_data() { pageRows(); }
+    void drawingAtDeclaredSize()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, className);
+        const QSize declared = SeriesPages::declaredDrawingSize(index);
+        QVERIFY2(declared.isValid(), qPrintable(SeriesPages::drawingSource(index)));
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        QSize shown;
+        for (QGraphicsItem *item : page->scene->items()) {
+            if (auto *pixmap = dynamic_cast<QGraphicsPixmapItem *>(item))
+                shown = pixmap->pixmap().size();
+        }
+        QCOMPARE(shown, declared);
+    }
+};
+
+QTEST_MAIN(TestSeriesPages)
+#include "tst_seriespages.moc"
