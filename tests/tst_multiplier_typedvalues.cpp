@@ -6,7 +6,7 @@
 #include "series/multiplier/KytoR620PLL.h"
 #include "series/multiplier/KytoR650PLL.h"
 #include "series/multiplier/KytoR710PLL.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -24,9 +24,9 @@
 
 #include <memory>
 
-using MultiplierPages::boxTexts;
-using MultiplierPages::combo;
-using MultiplierPages::radio;
+using SeriesPages::boxTexts;
+using SeriesPages::combo;
+using SeriesPages::radio;
 
 namespace {
 
@@ -55,7 +55,7 @@ class TestMultiplierTypedValues : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::setTestMode(true);
@@ -210,7 +210,7 @@ void TestMultiplierTypedValues::oneBoxPerRadioClick()
 {
     QFETCH(QString, className);
     QFETCH(QString, group);
-    std::unique_ptr<KytoMultiplierPLL> page(MultiplierPages::forClass(className)());
+    std::unique_ptr<KytoMultiplierPLL> page(SeriesPages::create<KytoMultiplierPLL>(className));
     QWidget *p = page.get();
     // USB on from the PLL keeps HEXT in use while SCLK runs from HICK, so
     // every radio below is enabled and every one of them checks HEXT.
