@@ -3,7 +3,7 @@
 // and its read-outs, and the peripheral lists. Pages are built through the
 // series registry and their controls found by object name.
 #include "series/dualmode/KytoDualModePLL.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
@@ -23,9 +23,9 @@
 #include <functional>
 #include <memory>
 
-using MultiplierPages::boxTexts;
-using MultiplierPages::find;
-using MultiplierPages::typeAndReturn;
+using SeriesPages::boxTexts;
+using SeriesPages::find;
+using SeriesPages::typeAndReturn;
 
 namespace {
 
@@ -107,7 +107,7 @@ class TestDualModeUi : public QObject
 private slots:
     void initTestCase()
     {
-        MultiplierPages::silenceOffscreenSizeHints();
+        SeriesPages::silenceOffscreenSizeHints();
     }
     void init()
     {

@@ -2,7 +2,7 @@
 // save -> open round trips, fall-backs for values a control does not offer,
 // and a failed save.
 #include "R9x0Pages.h"
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 #include "series/highperf/KytoR9x0PLL.h"
 
 #include "ClockTreeModel.h"
@@ -25,10 +25,10 @@
 using PageStep = std::function<void(KytoR9x0PLL *)>;
 Q_DECLARE_METATYPE(PageStep)
 
-using MultiplierPages::boxTexts;
-using MultiplierPages::combo;
-using MultiplierPages::radio;
-using MultiplierPages::typeAndReturn;
+using SeriesPages::boxTexts;
+using SeriesPages::combo;
+using SeriesPages::radio;
+using SeriesPages::typeAndReturn;
 using R9x0Pages::edit;
 
 namespace {
@@ -78,7 +78,7 @@ class TestR9x0SeriesDesignFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { MultiplierPages::silenceOffscreenSizeHints(); }
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
     void init()
     {
         UserDialogs::reset();

@@ -1,6 +1,6 @@
 #include "R9x0Pages.h"
 
-#include "MultiplierPages.h"
+#include "SeriesPages.h"
 #include "series/highperf/KytoR910PLL.h"
 #include "series/highperf/KytoR920PLL.h"
 #include "series/highperf/KytoR930PLL.h"
@@ -38,12 +38,12 @@ QString seriesName(const QString &className)
 
 QLineEdit *edit(QWidget *page, const QString &node)
 {
-    return MultiplierPages::find<QLineEdit>(page, node + QStringLiteral("_LineEdit"));
+    return SeriesPages::find<QLineEdit>(page, node + QStringLiteral("_LineEdit"));
 }
 
 QLineEdit *readoutBox(QWidget *page, const QString &name)
 {
-    return MultiplierPages::find<QLineEdit>(page, name + QStringLiteral("_ReadOut"));
+    return SeriesPages::find<QLineEdit>(page, name + QStringLiteral("_ReadOut"));
 }
 
 QString readout(QWidget *page, const QString &name)
@@ -54,7 +54,7 @@ QString readout(QWidget *page, const QString &name)
 
 QString labelText(QWidget *page, const QString &name)
 {
-    QLabel *label = MultiplierPages::find<QLabel>(page, name + QStringLiteral("_Label"));
+    QLabel *label = SeriesPages::find<QLabel>(page, name + QStringLiteral("_Label"));
     return label ? label->text() : QStringLiteral("<missing>");
 }
 
@@ -112,7 +112,7 @@ bool save(KytoR9x0PLL *page, const QString &className, const QString &path)
 {
     UserDialogs::answerNextFileDialog(path);
     page->saveConfig(seriesName(className));
-    return MultiplierPages::boxTexts().contains(QStringLiteral("Information: Save file succeed!"));
+    return SeriesPages::boxTexts().contains(QStringLiteral("Information: Save file succeed!"));
 }
 
 QStringList generated(KytoR9x0PLL *page, const QString &dir)
@@ -121,7 +121,7 @@ QStringList generated(KytoR9x0PLL *page, const QString &dir)
     UserDialogs::answerNextFileDialog(dir);
     UserDialogs::answerNextBoxWithText(QStringLiteral("OK"));
     if (!page->generateCode())
-        return QStringList{QStringLiteral("generation failed: ") + MultiplierPages::boxTexts().join('|')};
+        return QStringList{QStringLiteral("generation failed: ") + SeriesPages::boxTexts().join('|')};
     QStringList files;
     for (const QString &sub : {QStringLiteral("inc"), QStringLiteral("src")}) {
         const QDir d(dir + QLatin1Char('/') + sub);
