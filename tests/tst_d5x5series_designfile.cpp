@@ -8,6 +8,7 @@
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
 #include "FormCodeView.h"
+#include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
 #include <QCoreApplication>
@@ -453,6 +454,33 @@ private slots:
         QDir(folder).removeRecursively();
         QCOMPARE(boxTexts(), QStringList{"Error: Generate code failed!"});
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{"OK"});
+    }
+
+    // New, Save and Open through the container: the series name in the file
+    // and the page class it opens.
+    void throughTheContainer()
+    {
+        QTemporaryDir dir;
+        KytoPLLConfig config;
+        config.selectMcu(26);
+        QVERIFY(qobject_cast<KytoD525PLL *>(config.currentSeriesWidget()));
+        QCOMPARE(boxTexts(), QStringList());
+        combo(config.currentSeriesWidget(), "apb2div")->setCurrentIndex(2);
+        const QString path = dir.filePath("d525.ZKCF");
+        UserDialogs::answerNextFileDialog(path);
+        config.saveConfigFile();
+        QVERIFY(readAll(path).contains("<MCU>KytoD525</MCU>"));
+
+        config.selectMcu(25);
+        QVERIFY(qobject_cast<KytoD515PLL *>(config.currentSeriesWidget()));
+        resetDialogs();
+        QString name;
+        config.openConfigFile(path, name);
+        QCOMPARE(boxTexts(), QStringList());
+        auto *opened = qobject_cast<KytoD525PLL *>(config.currentSeriesWidget());
+        QVERIFY(opened);
+        QCOMPARE(config.currentSeriesIndex(), 26);
+        QCOMPARE(opened->model->apb2Div, 4);
     }
 
     void chineseBoxes_data() { addSeriesRows(); }

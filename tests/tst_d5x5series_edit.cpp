@@ -471,6 +471,24 @@ private slots:
         QCOMPARE(boxTexts(), QStringList());
     }
 
+    // The post-divider is stored even when a pending HEXT text stops the
+    // check: the combo and the model never disagree.
+    void postDividerStoredWithBadPendingHext_data()
+    {
+        addClassColumns();
+        addClassRows();
+    }
+    void postDividerStoredWithBadPendingHext()
+    {
+        QFETCH(PageFactory, make);
+        build(make);
+        edit(page.get(), "hext")->setText("3");
+        combo(page.get(), "pllfr")->setCurrentIndex(1);
+        QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
+        QCOMPARE(page->model->pllFr, 2);
+        QCOMPARE(page->model->hextMhz, 8.0);
+    }
+
     void listsOpenOneAtATime()
     {
         build([] { return new KytoD515PLL(nullptr); });
