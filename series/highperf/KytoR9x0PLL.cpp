@@ -661,8 +661,11 @@ void KytoR9x0PLL::refreshFrequencies()
         pllcfgLabel->setText(QString());
         pllcfgReadout->setText(QString());
     }
+    // Without a pin no clock leaves the chip: no output frequency is shown.
     if (clkoutOn())
         updateSourceLabels();
+    else
+        clkoutFreqLabel->setText(QString());
 
     for (int can = 0; can < 3; ++can) {
         if (!canEnabledField(model, can))

@@ -85,9 +85,16 @@ QStringList pageDump(KytoR9x0PLL *page)
                      .arg(style)
                      .arg(e->palette().color(QPalette::Text).name());
     }
+    // Greyed or hidden labels keep what they last showed.
     for (QLabel *l : page->findChildren<QLabel *>()) {
-        if (!l->objectName().isEmpty() && l->isEnabled())
-            lines << QStringLiteral("%1 '%2' %3").arg(l->objectName(), l->text()).arg(l->isHidden());
+        if (l->objectName().isEmpty())
+            continue;
+        if (!l->isEnabled())
+            lines << l->objectName() + QStringLiteral(" greyed");
+        else if (l->isHidden())
+            lines << l->objectName() + QStringLiteral(" hidden");
+        else
+            lines << QStringLiteral("%1 '%2'").arg(l->objectName(), l->text());
     }
     const ClockTreeModel &m = *page->model;
     lines << QStringLiteral("rtc %1 %2 %3 bypass %4 %5 hext %6 div %7 %8 hick48 %9")
