@@ -241,6 +241,30 @@ private slots:
         QVERIFY(UserDialogs::shownBoxes().isEmpty());
     }
 
+    void newInTheContainer_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("R720") << 5 << "KytoR720PLL";
+        QTest::newRow("NS720") << 17 << "KytoNS720PLL";
+        QTest::newRow("R730") << 9 << "KytoR730PLL";
+        QTest::newRow("R750") << 15 << "KytoR750PLL";
+        QTest::newRow("E105") << 16 << "KytoE105PLL";
+    }
+    void newInTheContainer()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, className);
+        KytoPLLConfig config;
+        config.selectMcu(index);
+        KytoMCUPLL *shown = config.currentSeriesWidget();
+        QVERIFY(shown);
+        QCOMPARE(QString(shown->metaObject()->className()), className);
+        QCOMPARE(shown->parentWidget(), static_cast<QWidget *>(&config));
+        QCOMPARE(text(shown, "pllmode_ComboBox"), QString("normal"));
+        QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    }
+
     void highlightsAndReadouts_data()
     {
         QTest::addColumn<int>("index");

@@ -3,21 +3,16 @@
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
 #include "PllConfigWord.h"
-#include "UserDialogs.h"
 #include "../common/DividerTable.h"
 #include "../common/PageStyles.h"
 #include "../common/Readouts.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QFont>
 #include <QGraphicsProxyWidget>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegExp>
 #include <QRegExpValidator>
