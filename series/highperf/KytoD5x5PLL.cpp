@@ -1375,6 +1375,14 @@ void KytoD5x5PLL::saveConfig(QString seriesName)
 void KytoD5x5PLL::buildDesignKeys()
 {
     using Keys = DesignKeyTable;
+    // A divider combo: the model first, then the item of the divider.
+    auto divider = [this](const QString &key, int ClockTreeModel::*field, CustomComboBox1 *combo,
+                          const DividerTable &table, int fallback) {
+        designKeys.add(Keys::code(key, [this, field] { return model->*field; }, [this, field, combo, &table](int v) {
+            model->*field = v;
+            combo->setCurrentIndex(table.indexOrFirst(v));
+        }, table.codes(), fallback));
+    };
     designKeys.add(Keys::onOff(QStringLiteral("lextbypass"), [this] { return model->lextBypass; }, [this](bool on) {
         lextbypassComboBox->setCurrentIndex(on ? 1 : 0);
         model->lextBypass = on;
@@ -1403,14 +1411,8 @@ void KytoD5x5PLL::buildDesignKeys()
         hextbypassComboBox->setCurrentIndex(on ? 1 : 0);
         model->hextBypass = on;
     }));
-    designKeys.add(Keys::code(QStringLiteral("hextdiv"), [this] { return model->hextDiv; }, [this](int v) {
-        model->hextDiv = v;
-        hextdivComboBox->setCurrentIndex(hextDividers().indexOrFirst(v));
-    }, hextDividers().codes(), 1));
-    designKeys.add(Keys::code(QStringLiteral("hickdiv"), [this] { return model->hickDiv; }, [this](int v) {
-        model->hickDiv = v;
-        hickdivComboBox->setCurrentIndex(hickDividers().indexOrFirst(v));
-    }, hickDividers().codes(), 1));
+    divider(QStringLiteral("hextdiv"), &ClockTreeModel::hextDiv, hextdivComboBox, hextDividers(), 1);
+    divider(QStringLiteral("hickdiv"), &ClockTreeModel::hickDiv, hickdivComboBox, hickDividers(), 1);
     designKeys.add(Keys::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; }, [this](bool hick) {
         pllrcsRadios[hick ? 1 : 0]->setChecked(true);
         model->pllSource = hick ? 1 : 0;
@@ -1428,31 +1430,16 @@ void KytoD5x5PLL::buildDesignKeys()
         model->pllNs = v;
         pllnsLineEdit->setText(PllFactorEdits::factorText(v, PllFactorEdits::Ns));
     }, nsRange, 31));
-    designKeys.add(Keys::code(QStringLiteral("pllfr"), [this] { return model->pllFr; }, [this](int v) {
-        model->pllFr = v;
-        pllfrComboBox->setCurrentIndex(pllFrDividers().indexOrFirst(v));
-    }, pllFrDividers().codes(), 1));
+    divider(QStringLiteral("pllfr"), &ClockTreeModel::pllFr, pllfrComboBox, pllFrDividers(), 1);
     designKeys.add(Keys::code(QStringLiteral("sclkselect"), [this] { return model->sclkSource; }, [this](int v) {
         sclkselectRadios[v]->setChecked(true);
         model->sclkSource = v;
     }, {0, 1, 2}, 0));
-    designKeys.add(Keys::code(QStringLiteral("ahbdiv"), [this] { return model->ahbDiv; }, [this](int v) {
-        model->ahbDiv = v;
-        ahbdivComboBox->setCurrentIndex(DividerTable::ahb().indexOrFirst(v));
-    }, DividerTable::ahb().codes(), 1));
-    designKeys.add(Keys::code(QStringLiteral("apb1div"), [this] { return model->apb1Div; }, [this](int v) {
-        model->apb1Div = v;
-        apb1divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(v));
-    }, DividerTable::apb().codes(), 1));
-    designKeys.add(Keys::code(QStringLiteral("apb2div"), [this] { return model->apb2Div; }, [this](int v) {
-        model->apb2Div = v;
-        apb2divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(v));
-    }, DividerTable::apb().codes(), 1));
+    divider(QStringLiteral("ahbdiv"), &ClockTreeModel::ahbDiv, ahbdivComboBox, DividerTable::ahb(), 1);
+    divider(QStringLiteral("apb1div"), &ClockTreeModel::apb1Div, apb1divComboBox, DividerTable::apb(), 1);
+    divider(QStringLiteral("apb2div"), &ClockTreeModel::apb2Div, apb2divComboBox, DividerTable::apb(), 1);
     // APB3 falls back to its default /4, not to the first item.
-    designKeys.add(Keys::code(QStringLiteral("apb3div"), [this] { return model->apb3Div; }, [this](int v) {
-        model->apb3Div = v;
-        apb3divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(v));
-    }, DividerTable::apb().codes(), 4));
+    divider(QStringLiteral("apb3div"), &ClockTreeModel::apb3Div, apb3divComboBox, DividerTable::apb(), 4);
     designKeys.add(Keys::code(QStringLiteral("hicktosclk"), [this] { return model->sclkHick48; }, [this](int v) {
         hicktosclkRadios[v]->setChecked(true);
         model->sclkHick48 = v;
@@ -1461,14 +1448,8 @@ void KytoD5x5PLL::buildDesignKeys()
         clkoutRadios[kClkoutCodes.indexOf(v)]->setChecked(true);
         model->clkoutSource = v;
     }, kClkoutCodes, SclkOut));
-    designKeys.add(Keys::code(QStringLiteral("clkoutdiv1"), [this] { return model->clkoutDiv1; }, [this](int v) {
-        model->clkoutDiv1 = v;
-        clockoutdiv1ComboBox->setCurrentIndex(clockOutFirstDividers().indexOrFirst(v));
-    }, clockOutFirstDividers().codes(), 1));
-    designKeys.add(Keys::code(QStringLiteral("clkoutdiv2"), [this] { return model->clkoutDiv2; }, [this](int v) {
-        model->clkoutDiv2 = v;
-        clockoutdiv2ComboBox->setCurrentIndex(DividerTable::clockOut().indexOrFirst(v));
-    }, DividerTable::clockOut().codes(), 1));
+    divider(QStringLiteral("clkoutdiv1"), &ClockTreeModel::clkoutDiv1, clockoutdiv1ComboBox, clockOutFirstDividers(), 1);
+    divider(QStringLiteral("clkoutdiv2"), &ClockTreeModel::clkoutDiv2, clockoutdiv2ComboBox, DividerTable::clockOut(), 1);
     // Only the pins the combo offers: any other code would drive a pin the
     // page cannot show.
     designKeys.add(Keys::code(QStringLiteral("clkoutpinselect"), [this] { return model->clkoutPin; }, [this](int v) {
