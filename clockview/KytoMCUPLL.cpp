@@ -5,6 +5,7 @@
 #include "CustomListView.h"
 #include "PinGraphicsView.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDomDocument>
 #include <QFile>
@@ -20,7 +21,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#if defined(Q_OS_LINUX) && defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -73,6 +79,24 @@ void keepDrawingsDecoded(const QPixmap &drawing)
     const int wantedKb = int(qMin<qint64>(defaultLimitKb + 3 * drawingKb, 256 * 1024));
     if (QPixmapCache::cacheLimit() < wantedKb)
         QPixmapCache::setCacheLimit(wantedKb);
+}
+
+// A page leaves a few MB of freed heap behind, scattered among what lives
+// on, and the C library keeps it: after some New cycles the program holds
+// far more memory than it uses. Hand it back once the new page is built
+// (the trim takes a few ms, so it waits for the event loop).
+void returnFreedMemoryLater()
+{
+#if defined(Q_OS_LINUX) && defined(__GLIBC__)
+    static bool pending = false;
+    if (pending || !QCoreApplication::instance())
+        return;
+    pending = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        pending = false;
+        malloc_trim(0);
+    });
+#endif
 }
 
 } // namespace
@@ -164,6 +188,7 @@ KytoMCUPLL::~KytoMCUPLL()
     // afterwards with the widget.
     delete scene;
     delete model;
+    returnFreedMemoryLater();
 }
 
 QDialog *KytoMCUPLL::newHolder()
