@@ -6,6 +6,7 @@
 
 #include "dualmode/DualModeClasses.h"
 #include "highperf/D5x5Classes.h"
+#include "highperf/R8x0Classes.h"
 #include "highperf/R9x0Classes.h"
 #include "multiplier/MultiplierClasses.h"
 
@@ -18,6 +19,8 @@ KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
     case 7: return operationsOf<KytoR620APLL>();
     case 8: return operationsOf<KytoR650PLL>();
     case 9: return operationsOf<KytoR730PLL>();
+    case 13: return operationsOf<KytoR810PLL>();
+    case 14: return operationsOf<KytoR820PLL>();
     case 15: return operationsOf<KytoR750PLL>();
     case 16: return operationsOf<KytoE105PLL>();
     case 17: return operationsOf<KytoNS720PLL>();
