@@ -969,15 +969,17 @@ void KytoR8x0PLL::refreshFrequencies()
     if (clkout1PinSet()) {
         updateClkout1SourceLabels();
     } else {
+        for (QLabel *label : ui.clkout1SourceFreqLabels + QVector<QLabel *>{ui.clkout1FreqLabel})
+            label->clear();
         for (QLabel *label : ui.clkout1SourceFreqLabels)
             label->hide();
-        ui.clkout1FreqLabel->setText(QString());
     }
     if (clkout2PinSet()) {
         updateClkout2SourceLabels();
     } else {
+        for (QLabel *label : ui.clkout2SourceFreqLabels + QVector<QLabel *>{ui.clkout2FreqLabel})
+            label->clear();
         setGroupVisible(false);
-        ui.clkout2FreqLabel->setText(QString());
     }
 }
 
