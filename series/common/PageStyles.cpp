@@ -1,5 +1,8 @@
 #include "PageStyles.h"
 
+#include <QLabel>
+#include <QRadioButton>
+
 #include <QFont>
 #include <QFontMetrics>
 
@@ -77,6 +80,22 @@ int comboWidthFor(const QStringList &items, int minimum)
     for (const QString &item : items)
         widest = qMax(widest, metrics.horizontalAdvance(item));
     return qMax(minimum, widest + 20 + 2 * (1 + 2) + 8);
+}
+
+void applyRadioGroup(QLabel *caption, const QVector<QRadioButton *> &radios, bool inUse)
+{
+    for (QRadioButton *button : radios) {
+        button->setStyleSheet(radio(inUse));
+        button->setEnabled(inUse);
+    }
+    if (caption)
+        caption->setEnabled(inUse);
+}
+
+void applyPin(QLabel *pin, bool on)
+{
+    pin->setEnabled(on);
+    pin->setStyleSheet(pinText(on));
 }
 
 } // namespace PageStyles

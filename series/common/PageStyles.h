@@ -2,6 +2,10 @@
 #define PAGESTYLES_H
 
 #include <QString>
+#include <QVector>
+
+class QLabel;
+class QRadioButton;
 #include <QStringList>
 
 // Every style sheet a series page sets on its controls, once. A page asks
@@ -10,6 +14,7 @@
 //   radio->setStyleSheet(PageStyles::radio(inUse));
 //   hextLineEdit->setStyleSheet(PageStyles::editGreyed());
 //   outLabel->setStyleSheet(PageStyles::pinText(on));
+//   PageStyles::applyRadioGroup(pllrcsLabel, pllrcsRadios, pllInUse);
 namespace PageStyles {
 
 // Radio buttons of a branch in use (blue) or not (grey).
@@ -41,6 +46,11 @@ QString listOpenIcon();
 // Width of a combo on the drawing that shows its longest item uncut
 // (text, frame and drop-down arrow), never below `minimum`.
 int comboWidthFor(const QStringList &items, int minimum);
+
+// Two looks made of several controls: a radio group with its caption in
+// use or greyed, and an "IN"/"OUT" pin label lit (blue, enabled) or not.
+void applyRadioGroup(QLabel *caption, const QVector<QRadioButton *> &radios, bool inUse);
+void applyPin(QLabel *pin, bool on);
 
 } // namespace PageStyles
 

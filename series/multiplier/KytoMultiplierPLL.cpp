@@ -3,6 +3,7 @@
 #include "../common/CodeGeneration.h"
 #include "../common/DividerTable.h"
 #include "../common/LimitChecks.h"
+#include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/Readouts.h"
 #include "ClockTreeModel.h"
@@ -39,9 +40,6 @@ const char *const kHextInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "hext
 const char *const kSclkInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "sclk input error!");
 const char *const kPllInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "pll input clock source range 2-16MHz!");
 
-// Clock-out source codes of the model.
-enum { NoClk = 0, LickOut = 1, LextOut = 2, HickOut = 3, HextOut = 4, SclkOut = 5,
-       UsbOut = 6, AdcOut = 7, PllHalfOut = 8, PllQuarterOut = 9 };
 
 double toDoubleOrZero(const QString &text)
 {
@@ -61,35 +59,6 @@ KytoMultiplierPLL::KytoMultiplierPLL(const MultiplierSeriesTable &seriesTable, Q
 KytoMultiplierPLL::~KytoMultiplierPLL() = default;
 
 // ---------------------------------------------------------------- building
-
-CustomComboBox1 *KytoMultiplierPLL::makeCombo(const QPoint &at, int width, int z, const QStringList &items)
-{
-    CustomComboBox1 *combo = addComboBox(at.x(), at.y(), width, z);
-    combo->insertItems(combo->count(), items);
-    combo->setFixedHeight(25);
-    return combo;
-}
-
-QLabel *KytoMultiplierPLL::makeLabel(const QString &text, const QPoint &at, int pointSize, int weight)
-{
-    return addLabel(text, at.x(), at.y(), pointSize, weight);
-}
-
-QButtonGroup *KytoMultiplierPLL::makeRadioGroup(const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
-                                                const QString &name)
-{
-    radios.clear();
-    for (int i = 0; i < places.size(); ++i) {
-        QRadioButton *radio = addRadioButton(places[i].x(), places[i].y());
-        radio->setObjectName(QStringLiteral("%1_RadioButton_%2").arg(name).arg(i));
-        radios << radio;
-    }
-    QButtonGroup *group = new QButtonGroup(this);
-    group->setObjectName(name + QStringLiteral("_ButtonGroup"));
-    for (QRadioButton *radio : radios)
-        group->addButton(radio);
-    return group;
-}
 
 void KytoMultiplierPLL::buildUi()
 {
@@ -118,10 +87,7 @@ void KytoMultiplierPLL::buildUi()
         buildUsbSwitchCombo();
     }
     buildHickReadout();
-    if (table.hasHick48Branches)
-        buildClockoutDivCombo();
-    buildClkoutPinCombo();
-    buildClkoutSourceGroup();
+    clockOut.build(this, table.layout, table.hasHick48Branches);
     buildSclkEdit();
     buildPeripheralReadouts();
     buildReadOnlyFreqEdits();
@@ -132,7 +98,7 @@ void KytoMultiplierPLL::buildUi()
 void KytoMultiplierPLL::buildLickReadout()
 {
     const MultiplierPageLayout &l = table.layout;
-    lickLabel = makeLabel(QStringLiteral("lick(kHz)"), l.lickLabel, 10);
+    lickLabel = PagePlacement::label(this, QStringLiteral("lick(kHz)"), l.lickLabel, 10);
     lickReadout = addLineEdit(QStringLiteral("40"), l.lick.x(), l.lick.y(), 80);
     lickReadout->setObjectName(QStringLiteral("lick_ReadOut"));
     lickReadout->setStyleSheet(PageStyles::frame(true));
@@ -152,8 +118,8 @@ void KytoMultiplierPLL::buildWdtLabel()
 void KytoMultiplierPLL::buildRtcSwitchCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    rtcLabel = makeLabel(QStringLiteral("to rtc(kHz)"), l.rtcLabel, 9);
-    rtcswitchComboBox = makeCombo(l.rtcSwitch, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
+    rtcLabel = PagePlacement::label(this, QStringLiteral("to rtc(kHz)"), l.rtcLabel, 9);
+    rtcswitchComboBox = PagePlacement::combo(this, l.rtcSwitch, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
     rtcswitchComboBox->setFixedWidth(80);
     rtcswitchComboBox->setObjectName(QStringLiteral("rtcswitch_ComboBox"));
     rtcReadout = addReadOnlyLineEdit(l.rtcReadout.x(), l.rtcReadout.y(), 9);
@@ -164,7 +130,7 @@ void KytoMultiplierPLL::buildRtcSwitchCombo()
 void KytoMultiplierPLL::buildLextReadout()
 {
     const MultiplierPageLayout &l = table.layout;
-    lextLabel = makeLabel(QStringLiteral("lext(kHz)"), l.lextLabel, 10);
+    lextLabel = PagePlacement::label(this, QStringLiteral("lext(kHz)"), l.lextLabel, 10);
     lextReadout = addLineEdit(QStringLiteral("32.768"), l.lext.x(), l.lext.y(), 80);
     lextReadout->setObjectName(QStringLiteral("lext_ReadOut"));
     lextReadout->setStyleSheet(PageStyles::frame(true));
@@ -175,13 +141,13 @@ void KytoMultiplierPLL::buildLextReadout()
 void KytoMultiplierPLL::buildLextBypassCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    lextBypassLabel = makeLabel(QStringLiteral("bypass"), l.lextBypassLabel, 10);
-    lextbypassComboBox = makeCombo(l.lextBypass, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
+    lextBypassLabel = PagePlacement::label(this, QStringLiteral("bypass"), l.lextBypassLabel, 10);
+    lextbypassComboBox = PagePlacement::combo(this, l.lextBypass, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
     lextbypassComboBox->setFixedWidth(80);
     lextbypassComboBox->setObjectName(QStringLiteral("lextbypass_ComboBox"));
-    lextInLabel = makeLabel(QStringLiteral("IN"), l.lextIn, 8);
+    lextInLabel = PagePlacement::label(this, QStringLiteral("IN"), l.lextIn, 8);
     lextInLabel->setStyleSheet(PageStyles::pinText(true));
-    lextOutLabel = makeLabel(QStringLiteral("OUT"), l.lextOut, 8);
+    lextOutLabel = PagePlacement::label(this, QStringLiteral("OUT"), l.lextOut, 8);
     lextOutLabel->setStyleSheet(PageStyles::pinText(true));
     lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
 }
@@ -189,15 +155,15 @@ void KytoMultiplierPLL::buildLextBypassCombo()
 void KytoMultiplierPLL::buildRtcSelGroup()
 {
     const MultiplierPageLayout &l = table.layout;
-    rtcselLabel = makeLabel(QStringLiteral("rtcsel"), l.rtcSelLabel, 10);
-    rtcselGroup = makeRadioGroup(l.rtcSel, rtcselRadios, QStringLiteral("rtcsel"));
+    rtcselLabel = PagePlacement::label(this, QStringLiteral("rtcsel"), l.rtcSelLabel, 10);
+    rtcselGroup = PagePlacement::radioGroup(this, l.rtcSel, rtcselRadios, QStringLiteral("rtcsel"));
     rtcselRadios[0]->setChecked(true);
 }
 
 void KytoMultiplierPLL::buildHextEdit()
 {
     const MultiplierPageLayout &l = table.layout;
-    hextLabel = makeLabel(QStringLiteral("hext(4-25MHz)"), l.hextLabel, 10);
+    hextLabel = PagePlacement::label(this, QStringLiteral("hext(4-25MHz)"), l.hextLabel, 10);
     hextLineEdit = addLineEdit(QStringLiteral("8"), l.hext.x(), l.hext.y(), 80);
     hextLineEdit->setObjectName(QStringLiteral("hext_LineEdit"));
     hextLineEdit->setStyleSheet(PageStyles::editApplied());
@@ -210,13 +176,13 @@ void KytoMultiplierPLL::buildHextEdit()
 void KytoMultiplierPLL::buildHextBypassCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    hextBypassLabel = makeLabel(QStringLiteral("bypass"), l.hextBypassLabel, 10);
-    hextbypassComboBox = makeCombo(l.hextBypass, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
+    hextBypassLabel = PagePlacement::label(this, QStringLiteral("bypass"), l.hextBypassLabel, 10);
+    hextbypassComboBox = PagePlacement::combo(this, l.hextBypass, 80, 0, {QStringLiteral("disable"), QStringLiteral("enable")});
     hextbypassComboBox->setFixedWidth(80);
     hextbypassComboBox->setObjectName(QStringLiteral("hextbypass_ComboBox"));
-    hextInLabel = makeLabel(QStringLiteral("IN"), l.hextIn, 8);
+    hextInLabel = PagePlacement::label(this, QStringLiteral("IN"), l.hextIn, 8);
     hextInLabel->setStyleSheet(PageStyles::pinText(true));
-    hextOutLabel = makeLabel(QStringLiteral("OUT"), l.hextOut, 8);
+    hextOutLabel = PagePlacement::label(this, QStringLiteral("OUT"), l.hextOut, 8);
     hextOutLabel->setStyleSheet(PageStyles::pinText(true));
     hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
 }
@@ -224,108 +190,108 @@ void KytoMultiplierPLL::buildHextBypassCombo()
 void KytoMultiplierPLL::buildHextDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    hextdivLabel = makeLabel(QStringLiteral("hextdiv"), l.hextDivLabel, 10);
-    hextdivComboBox = makeCombo(l.hextDiv, 50, 0, hextDividers().items());
+    hextdivLabel = PagePlacement::label(this, QStringLiteral("hextdiv"), l.hextDivLabel, 10);
+    hextdivComboBox = PagePlacement::combo(this, l.hextDiv, 50, 0, hextDividers().items());
     hextdivComboBox->setObjectName(QStringLiteral("hextdiv_ComboBox"));
 }
 
 void KytoMultiplierPLL::buildPllHextDivGroup()
 {
     const MultiplierPageLayout &l = table.layout;
-    pllhextdivLabel = makeLabel(QStringLiteral("pllhextdiv"), l.pllHextDivLabel, 10);
-    pllhextdivGroup = makeRadioGroup(l.pllHextDiv, pllhextdivRadios, QStringLiteral("pllhextdiv"));
+    pllhextdivLabel = PagePlacement::label(this, QStringLiteral("pllhextdiv"), l.pllHextDivLabel, 10);
+    pllhextdivGroup = PagePlacement::radioGroup(this, l.pllHextDiv, pllhextdivRadios, QStringLiteral("pllhextdiv"));
     pllhextdivRadios[0]->setChecked(true);
 }
 
 void KytoMultiplierPLL::buildPllRcsGroup()
 {
     const MultiplierPageLayout &l = table.layout;
-    pllrcsLabel = makeLabel(QStringLiteral("pllrcs"), l.pllRcsLabel, 10);
-    pllrcsGroup = makeRadioGroup(l.pllRcs, pllrcsRadios, QStringLiteral("pllrcs"));
+    pllrcsLabel = PagePlacement::label(this, QStringLiteral("pllrcs"), l.pllRcsLabel, 10);
+    pllrcsGroup = PagePlacement::radioGroup(this, l.pllRcs, pllrcsRadios, QStringLiteral("pllrcs"));
     pllrcsRadios[0]->setChecked(true);
 }
 
 void KytoMultiplierPLL::buildPllMultCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    pllmultLabel = makeLabel(QStringLiteral("pll_mult"), l.pllMultLabel, 10);
+    pllmultLabel = PagePlacement::label(this, QStringLiteral("pll_mult"), l.pllMultLabel, 10);
     QStringList items;
     for (int factor = 2; factor <= 64; ++factor)
         items << QStringLiteral("  * %1").arg(factor);
-    pllmultComboBox = makeCombo(l.pllMult, 60, 0, items);
+    pllmultComboBox = PagePlacement::combo(this, l.pllMult, 60, 0, items);
     pllmultComboBox->setObjectName(QStringLiteral("pllmult_ComboBox"));
-    pllOutputLabel = makeLabel(QString(), l.pllOutput, 9, 75);
+    pllOutputLabel = PagePlacement::label(this, QString(), l.pllOutput, 9, 75);
     pllOutputLabel->setObjectName(QStringLiteral("pllOutput_Label"));
 }
 
 void KytoMultiplierPLL::buildSclkSelectGroup()
 {
     const MultiplierPageLayout &l = table.layout;
-    sclkselectLabel = makeLabel(QStringLiteral("sclk select"), l.sclkSelectLabel, 10);
-    sclkselectGroup = makeRadioGroup(l.sclkSelect, sclkselectRadios, QStringLiteral("sclkselect"));
+    sclkselectLabel = PagePlacement::label(this, QStringLiteral("sclk select"), l.sclkSelectLabel, 10);
+    sclkselectGroup = PagePlacement::radioGroup(this, l.sclkSelect, sclkselectRadios, QStringLiteral("sclkselect"));
 }
 
 void KytoMultiplierPLL::buildAhbDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    ahbdivLabel = makeLabel(QStringLiteral("ahbdiv"), l.ahbLabel, 10);
-    ahbdivComboBox = makeCombo(l.ahb, 60, 1, DividerTable::ahb().items());
+    ahbdivLabel = PagePlacement::label(this, QStringLiteral("ahbdiv"), l.ahbLabel, 10);
+    ahbdivComboBox = PagePlacement::combo(this, l.ahb, 60, 1, DividerTable::ahb().items());
     ahbdivComboBox->setObjectName(QStringLiteral("ahbdiv_ComboBox"));
 }
 
 void KytoMultiplierPLL::buildApb1DivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    apb1divLabel = makeLabel(QStringLiteral("apb1div"), l.apb1Label, 9);
-    apb1divComboBox = makeCombo(l.apb1, 55, 2, DividerTable::apb().items());
+    apb1divLabel = PagePlacement::label(this, QStringLiteral("apb1div"), l.apb1Label, 9);
+    apb1divComboBox = PagePlacement::combo(this, l.apb1, 55, 2, DividerTable::apb().items());
     apb1divComboBox->setObjectName(QStringLiteral("apb1div_ComboBox"));
 }
 
 void KytoMultiplierPLL::buildApb2DivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    apb2divLabel = makeLabel(QStringLiteral("apb2div"), l.apb2Label, 9);
-    apb2divComboBox = makeCombo(l.apb2, 55, 1, DividerTable::apb().items());
+    apb2divLabel = PagePlacement::label(this, QStringLiteral("apb2div"), l.apb2Label, 9);
+    apb2divComboBox = PagePlacement::combo(this, l.apb2, 55, 1, DividerTable::apb().items());
     apb2divComboBox->setObjectName(QStringLiteral("apb2div_ComboBox"));
 }
 
 void KytoMultiplierPLL::buildUsbDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    usbdivLabel = makeLabel(QStringLiteral("usbdiv"), l.usbDivLabel, 10);
-    usbdivComboBox = makeCombo(l.usbDiv, 60, 0, usbDividers().items());
+    usbdivLabel = PagePlacement::label(this, QStringLiteral("usbdiv"), l.usbDivLabel, 10);
+    usbdivComboBox = PagePlacement::combo(this, l.usbDiv, 60, 0, usbDividers().items());
     usbdivComboBox->setObjectName(QStringLiteral("usbdiv_ComboBox"));
 }
 
 void KytoMultiplierPLL::buildUsbSwitchCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    usbswitchLabel = makeLabel(QStringLiteral("to usb"), l.usbSwitchLabel, 10);
-    usbswitchComboBox = makeCombo(l.usbSwitch, 70, 0, {QStringLiteral("enable"), QStringLiteral("disable")});
+    usbswitchLabel = PagePlacement::label(this, QStringLiteral("to usb"), l.usbSwitchLabel, 10);
+    usbswitchComboBox = PagePlacement::combo(this, l.usbSwitch, 70, 0, {QStringLiteral("enable"), QStringLiteral("disable")});
     usbswitchComboBox->setObjectName(QStringLiteral("usbswitch_ComboBox"));
-    usbFreqLabel = makeLabel(QString(), l.usbFreq, 9, 70);
+    usbFreqLabel = PagePlacement::label(this, QString(), l.usbFreq, 9, 70);
     usbFreqLabel->setObjectName(QStringLiteral("usbFreq_Label"));
 }
 
 void KytoMultiplierPLL::buildHickToUsbGroup()
 {
     const MultiplierPageLayout &l = table.layout;
-    hicktousbLabel = makeLabel(QStringLiteral("hick to usb"), l.hickToUsbLabel, 10);
-    hicktousbGroup = makeRadioGroup(l.hickToUsb, hicktousbRadios, QStringLiteral("hicktousb"));
+    hicktousbLabel = PagePlacement::label(this, QStringLiteral("hick to usb"), l.hickToUsbLabel, 10);
+    hicktousbGroup = PagePlacement::radioGroup(this, l.hickToUsb, hicktousbRadios, QStringLiteral("hicktousb"));
     buildUsbSwitchCombo();
 }
 
 void KytoMultiplierPLL::buildHickToSclkGroup()
 {
     const MultiplierPageLayout &l = table.layout;
-    hicktosclkLabel = makeLabel(QStringLiteral("hick to sclk"), l.hickToSclkLabel, 10);
-    hicktosclkGroup = makeRadioGroup(l.hickToSclk, hicktosclkRadios, QStringLiteral("hicktosclk"));
+    hicktosclkLabel = PagePlacement::label(this, QStringLiteral("hick to sclk"), l.hickToSclkLabel, 10);
+    hicktosclkGroup = PagePlacement::radioGroup(this, l.hickToSclk, hicktosclkRadios, QStringLiteral("hicktosclk"));
 }
 
 void KytoMultiplierPLL::buildHickReadout()
 {
     const MultiplierPageLayout &l = table.layout;
-    hickLabel = makeLabel(QStringLiteral("hick(MHz)"), l.hickLabel, 10);
+    hickLabel = PagePlacement::label(this, QStringLiteral("hick(MHz)"), l.hickLabel, 10);
     hickReadout = addLineEdit(QString::number(model->hickMhz), l.hick.x(), l.hick.y(), 80);
     hickReadout->setObjectName(QStringLiteral("hick_ReadOut"));
     hickReadout->setStyleSheet(PageStyles::frame(true));
@@ -333,71 +299,10 @@ void KytoMultiplierPLL::buildHickReadout()
     hickReadout->setFixedHeight(30);
 }
 
-void KytoMultiplierPLL::buildClockoutDivCombo()
-{
-    const MultiplierPageLayout &l = table.layout;
-    clockoutdivLabel = makeLabel(QStringLiteral("clockoutdiv"), l.clockoutDivLabel, 10);
-    clockoutdivComboBox = makeCombo(l.clockoutDiv, 70, 0, DividerTable::ahb().items());
-    clockoutdivComboBox->setObjectName(QStringLiteral("clockoutdiv_ComboBox"));
-    clkoutFreqLabel = makeLabel(QString(), l.clkoutFreq, 9, 70);
-    clkoutFreqLabel->setObjectName(QStringLiteral("clkoutFreq_Label"));
-    Readouts::setLabelColour(clkoutFreqLabel, Qt::darkGreen);
-}
-
-void KytoMultiplierPLL::buildClkoutPinCombo()
-{
-    const MultiplierPageLayout &l = table.layout;
-    pinLabel = makeLabel(QStringLiteral("select pin"), l.pinLabel, 10);
-    clockoutPinSelectComboBox = makeCombo(l.pin, 70, 1, {QStringLiteral("none"), QStringLiteral("PA8")});
-    clockoutPinSelectComboBox->setObjectName(QStringLiteral("clockoutPinSelect_ComboBox"));
-    if (!clkoutFreqLabel) {
-        clkoutFreqLabel = makeLabel(QString(), l.clkoutFreq, 9, 70);
-        clkoutFreqLabel->setObjectName(QStringLiteral("clkoutFreq_Label"));
-        Readouts::setLabelColour(clkoutFreqLabel, Qt::darkGreen);
-    }
-}
-
-void KytoMultiplierPLL::buildClkoutSourceGroup()
-{
-    const MultiplierPageLayout &l = table.layout;
-    QStringList names;
-    if (table.hasHick48Branches) {
-        names = QStringList{QStringLiteral("no clk"), QStringLiteral("lick"), QStringLiteral("lext"),
-                            QStringLiteral("hick"), QStringLiteral("hext"), QStringLiteral("sclk"),
-                            QStringLiteral("usb"), QStringLiteral("adcclk"), QStringLiteral("pll/2"),
-                            QStringLiteral("pll/4")};
-        clkoutCodes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    } else {
-        names = QStringList{QStringLiteral("no clk"), QStringLiteral("hick"), QStringLiteral("hext"),
-                            QStringLiteral("sclk"), QStringLiteral("usb"), QStringLiteral("adcclk"),
-                            QStringLiteral("pll/2"), QStringLiteral("pll/4")};
-        clkoutCodes = {0, 3, 4, 5, 6, 7, 8, 9};
-    }
-    QVector<QPoint> places;
-    for (int y : l.clkoutRadioY)
-        places << QPoint(l.clkoutRadioX, y);
-    clkoutGroup = makeRadioGroup(places, clkoutRadios, QStringLiteral("clkout"));
-    for (int i = 0; i < names.size(); ++i) {
-        const int y = l.clkoutNameY.value(i, l.clkoutRadioY[i] - 5);
-        QLabel *name = addLabel(names[i], l.clkoutNameX, y, 10, 0);
-        name->setObjectName(QStringLiteral("clkoutName_Label_%1").arg(i));
-        clkoutNameLabels << name;
-        if (i == 0) {
-            clkoutSourceFreqLabels << nullptr;
-            continue;
-        }
-        // "adcclk" is the longest name; its frequency stands a little further right.
-        QLabel *freq = addLabel(QString(), clkoutCodes[i] == AdcOut ? l.clkoutFreqXAfterAdc : l.clkoutFreqX, y, 10, 0);
-        freq->setObjectName(QStringLiteral("clkoutSourceFreq_Label_%1").arg(i));
-        clkoutSourceFreqLabels << freq;
-    }
-    clkoutTitleLabel = makeLabel(QStringLiteral("clkout"), l.clkoutTitle, 10);
-}
-
 void KytoMultiplierPLL::buildSclkEdit()
 {
     const MultiplierPageLayout &l = table.layout;
-    sclkLabel = makeLabel(QStringLiteral("sclk(MHz)"), l.sclkLabel, 9);
+    sclkLabel = PagePlacement::label(this, QStringLiteral("sclk(MHz)"), l.sclkLabel, 9);
     sclkLineEdit = addLineEdit(QString(), l.sclk.x(), l.sclk.y(), 80);
     sclkLineEdit->setObjectName(QStringLiteral("sclk_LineEdit"));
     sclkLineEdit->setFixedHeight(28);
@@ -406,7 +311,7 @@ void KytoMultiplierPLL::buildSclkEdit()
     sclkLineEdit->setMaxLength(9);
     sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
     sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), this));
-    sclkRangeLabel = makeLabel(QStringLiteral("(4 - %1)").arg(model->maxSclk()), l.sclkRange, 9, 70);
+    sclkRangeLabel = PagePlacement::label(this, QStringLiteral("(4 - %1)").arg(model->maxSclk()), l.sclkRange, 9, 70);
     sclkRangeLabel->setObjectName(QStringLiteral("sclkRange_Label"));
 }
 
@@ -427,7 +332,7 @@ void KytoMultiplierPLL::buildPeripheralReadouts()
         if (r.kind == ReadoutKind::Adc) {
             box = addReadOnlyLineEdit(l.readoutX, r.y, 9);
             adcReadout = box;
-            adcLabel = makeLabel(QStringLiteral("adc (MHz)"), l.adcLabel, 9);
+            adcLabel = PagePlacement::label(this, QStringLiteral("adc (MHz)"), l.adcLabel, 9);
         } else {
             box = addLabeledReadOnlyLineEdit(r.label, l.readoutX, r.y, 9);
         }
@@ -469,11 +374,11 @@ void KytoMultiplierPLL::buildReadOnlyFreqEdits()
 void KytoMultiplierPLL::buildAdcDivCombo()
 {
     const MultiplierPageLayout &l = table.layout;
-    adcdivLabel = makeLabel(QStringLiteral("adcdiv"), l.adcDivLabel, 9);
-    toadcdivComboBox = makeCombo(l.adcDiv, 50, 3, DividerTable::adc().items());
+    adcdivLabel = PagePlacement::label(this, QStringLiteral("adcdiv"), l.adcDivLabel, 9);
+    toadcdivComboBox = PagePlacement::combo(this, l.adcDiv, 50, 3, DividerTable::adc().items());
     toadcdivComboBox->setObjectName(QStringLiteral("toadcdiv_ComboBox"));
     const QStringList adcSwitchItems{QStringLiteral("disable"), QStringLiteral("enable")};
-    toadcswitchComboBox = makeCombo(l.adcSwitch, PageStyles::comboWidthFor(adcSwitchItems, 68), 2, adcSwitchItems);
+    toadcswitchComboBox = PagePlacement::combo(this, l.adcSwitch, PageStyles::comboWidthFor(adcSwitchItems, 68), 2, adcSwitchItems);
     toadcswitchComboBox->setObjectName(QStringLiteral("toadcswitch_ComboBox"));
 }
 
@@ -520,11 +425,11 @@ void KytoMultiplierPLL::connectSignals()
         connectUsb();
         connectAdc();
     }
-    for (QRadioButton *r : clkoutRadios)
+    for (QRadioButton *r : clockOut.radios)
         connect(r, SIGNAL(toggled(bool)), this, SLOT(clkout_RadioButton_checkSlot(bool)));
-    if (clockoutdivComboBox)
-        connect(clockoutdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutdiv_ComboBox_currentIndexChanged(int)));
-    connect(clockoutPinSelectComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
+    if (clockOut.divCombo)
+        connect(clockOut.divCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutdiv_ComboBox_currentIndexChanged(int)));
+    connect(clockOut.pinCombo, SIGNAL(currentIndexChanged(int)), this, SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
     connect(sclkLineEdit, SIGNAL(returnPressed()), this, SLOT(sclk_LineEdit_returnPressed()));
     connect(sclkLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(sclk_LineEdit_textChanged(const QString &)));
     connect(lists.button(0), SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
@@ -594,12 +499,12 @@ void KytoMultiplierPLL::resetDefaults()
     } else {
         model->sclkHick48 = 1;
     }
-    clkoutRadios[0]->setChecked(true);
+    clockOut.radios[0]->setChecked(true);
     model->clkoutSource = 0;
-    if (clockoutdivComboBox)
-        clockoutdivComboBox->setCurrentIndex(0);
+    if (clockOut.divCombo)
+        clockOut.divCombo->setCurrentIndex(0);
     model->clkoutDiv = 1;
-    clockoutPinSelectComboBox->setCurrentIndex(0);
+    clockOut.pinCombo->setCurrentIndex(0);
     model->clkoutPin = 0;
 
     // Once connected, the slots run by the steps above may re-tune the PLL
@@ -628,32 +533,6 @@ void KytoMultiplierPLL::resetDefaults()
 
 // ---------------------------------------------------------------- predicates
 
-QRadioButton *KytoMultiplierPLL::clkoutRadio(int code) const
-{
-    const int i = clkoutCodes.indexOf(code);
-    return i < 0 ? nullptr : clkoutRadios.value(i);
-}
-
-bool KytoMultiplierPLL::clkoutChecked(int code) const
-{
-    QRadioButton *radio = clkoutRadio(code);
-    return radio && radio->isChecked();
-}
-
-int KytoMultiplierPLL::checkedClkoutCode() const
-{
-    for (int i = 0; i < clkoutRadios.size(); ++i) {
-        if (clkoutRadios[i]->isChecked())
-            return clkoutCodes[i];
-    }
-    return NoClk;
-}
-
-bool KytoMultiplierPLL::clockoutInUse() const
-{
-    return clockoutPinSelectComboBox->currentIndex() != 0;
-}
-
 bool KytoMultiplierPLL::usbOn() const
 {
     return usbswitchComboBox->currentIndex() == 0;
@@ -669,7 +548,7 @@ bool KytoMultiplierPLL::usbFromPll() const
 bool KytoMultiplierPLL::pllInUse() const
 {
     return sclkselectRadios[1]->isChecked() || usbFromPll()
-           || (clockoutInUse() && (clkoutChecked(PllHalfOut) || clkoutChecked(PllQuarterOut)));
+           || (clockOut.inUse() && (clockOut.isChecked(MultiplierClockOut::PllHalfOut) || clockOut.isChecked(MultiplierClockOut::PllQuarterOut)));
 }
 
 bool KytoMultiplierPLL::hextInUse() const
@@ -678,7 +557,7 @@ bool KytoMultiplierPLL::hextInUse() const
         return true;
     if (rtcswitchComboBox->currentIndex() == 1 && rtcselRadios[2]->isChecked())
         return true;
-    if (clockoutInUse() && clkoutChecked(HextOut))
+    if (clockOut.inUse() && clockOut.isChecked(MultiplierClockOut::HextOut))
         return true;
     return pllInUse() && pllrcsRadios[0]->isChecked();
 }
@@ -712,27 +591,9 @@ void KytoMultiplierPLL::updateLextBypassStyle(bool flag)
     lextLabel->setEnabled(flag);
     lextReadout->setEnabled(flag);
     lextBypassLabel->setEnabled(flag);
-    lextInLabel->setEnabled(flag);
     lextbypassComboBox->setComboBoxEnabled(flag);
-    if (flag) {
-        lextInLabel->setStyleSheet(PageStyles::pinText(true));
-        setBypassOut(lextOutLabel, lextbypassComboBox->currentIndex());
-    } else {
-        lextInLabel->setStyleSheet(PageStyles::pinText(false));
-        lextOutLabel->setStyleSheet(PageStyles::pinText(false));
-        lextOutLabel->setEnabled(false);
-    }
-}
-
-void KytoMultiplierPLL::setBypassOut(QLabel *out, int index)
-{
-    if (index == 0) {
-        out->setEnabled(true);
-        out->setStyleSheet(PageStyles::pinText(true));
-    } else {
-        out->setStyleSheet(PageStyles::pinText(false));
-        out->setEnabled(false);
-    }
+    PageStyles::applyPin(lextInLabel, flag);
+    PageStyles::applyPin(lextOutLabel, flag && lextbypassComboBox->currentIndex() == 0);
 }
 
 void KytoMultiplierPLL::setHextEditEnabled(bool flag)
@@ -747,16 +608,9 @@ void KytoMultiplierPLL::setHextEditEnabled(bool flag)
     hextLabel->setEnabled(flag);
     hextLineEdit->setEnabled(flag);
     hextBypassLabel->setEnabled(flag);
-    hextInLabel->setEnabled(flag);
     hextbypassComboBox->setComboBoxEnabled(flag);
-    if (flag) {
-        hextInLabel->setStyleSheet(PageStyles::pinText(true));
-        setBypassOut(hextOutLabel, hextbypassComboBox->currentIndex());
-    } else {
-        hextInLabel->setStyleSheet(PageStyles::pinText(false));
-        hextOutLabel->setStyleSheet(PageStyles::pinText(false));
-        hextOutLabel->setEnabled(false);
-    }
+    PageStyles::applyPin(hextInLabel, flag);
+    PageStyles::applyPin(hextOutLabel, flag && hextbypassComboBox->currentIndex() == 0);
 }
 
 void KytoMultiplierPLL::updateRtcSwitchEnables()
@@ -768,39 +622,29 @@ void KytoMultiplierPLL::updateRtcSwitchEnables()
     Readouts::setEditColour(rtcReadout, on ? Qt::darkGreen : Qt::gray);
 }
 
-static void styleRadioGroup(QLabel *label, const QVector<QRadioButton *> &radios, bool flag)
-{
-    for (QRadioButton *radio : radios) {
-        radio->setStyleSheet(PageStyles::radio(flag));
-        radio->setEnabled(flag);
-    }
-    if (label)
-        label->setEnabled(flag);
-}
-
 void KytoMultiplierPLL::updateRtcSelStyle(bool flag)
 {
-    styleRadioGroup(rtcselLabel, rtcselRadios, flag);
+    PageStyles::applyRadioGroup(rtcselLabel, rtcselRadios, flag);
 }
 
 void KytoMultiplierPLL::updatePllRcsStyle(bool flag)
 {
-    styleRadioGroup(pllrcsLabel, pllrcsRadios, flag);
+    PageStyles::applyRadioGroup(pllrcsLabel, pllrcsRadios, flag);
 }
 
 void KytoMultiplierPLL::updatePllHextDivStyle(bool flag)
 {
-    styleRadioGroup(pllhextdivLabel, pllhextdivRadios, flag);
+    PageStyles::applyRadioGroup(pllhextdivLabel, pllhextdivRadios, flag);
 }
 
 void KytoMultiplierPLL::updateHickToSclkStyle(bool flag)
 {
-    styleRadioGroup(hicktosclkLabel, hicktosclkRadios, flag);
+    PageStyles::applyRadioGroup(hicktosclkLabel, hicktosclkRadios, flag);
 }
 
 void KytoMultiplierPLL::updateHickToUsbStyle(bool flag)
 {
-    styleRadioGroup(hicktousbLabel, hicktousbRadios, flag);
+    PageStyles::applyRadioGroup(hicktousbLabel, hicktousbRadios, flag);
 }
 
 void KytoMultiplierPLL::updateAdcEnables()
@@ -811,7 +655,7 @@ void KytoMultiplierPLL::updateAdcEnables()
     adcLabel->setEnabled(on);
     adcReadout->setEnabled(on);
     Readouts::setEditColour(adcReadout, on ? Qt::darkGreen : Qt::gray);
-    updateToAdcSwitchStyle(on && clockoutInUse());
+    updateToAdcSwitchStyle(on && clockOut.inUse());
 }
 
 void KytoMultiplierPLL::updateHextEnables()
@@ -845,57 +689,23 @@ void KytoMultiplierPLL::updatePllEnables()
 
 void KytoMultiplierPLL::updateClkoutGroupStyles()
 {
-    if (!clockoutInUse()) {
-        updateClkoutStyle(false);
+    if (!clockOut.inUse()) {
+        clockOut.setGroupEnabled(false);
         return;
     }
-    updateClkoutStyle(true);
+    clockOut.setGroupEnabled(true);
     updateUsbSwitchStyle(usbOn());
     updateToAdcSwitchStyle(toadcswitchComboBox->currentIndex() == 1);
 }
 
-void KytoMultiplierPLL::updateClkoutStyle(bool flag)
-{
-    if (clockoutdivComboBox)
-        clockoutdivComboBox->setComboBoxEnabled(flag);
-    if (clockoutdivLabel)
-        clockoutdivLabel->setEnabled(flag);
-    for (QRadioButton *radio : clkoutRadios) {
-        radio->setEnabled(flag);
-        radio->setStyleSheet(PageStyles::radio(flag));
-    }
-    for (QLabel *label : clkoutNameLabels)
-        label->setEnabled(flag);
-    for (QLabel *label : clkoutSourceFreqLabels) {
-        if (label)
-            label->setEnabled(flag);
-    }
-    clkoutTitleLabel->setEnabled(flag);
-    clkoutFreqLabel->setEnabled(flag);
-}
-
 void KytoMultiplierPLL::updateUsbSwitchStyle(bool flag)
 {
-    const int i = clkoutCodes.indexOf(UsbOut);
-    QRadioButton *radio = clkoutRadios[i];
-    radio->setStyleSheet(PageStyles::radio(flag));
-    if (!flag && radio->isChecked() && usbswitchComboBox->currentIndex() != 0)
-        clkoutRadios[0]->setChecked(true);
-    clkoutNameLabels[i]->setEnabled(flag);
-    radio->setEnabled(flag);
-    clkoutSourceFreqLabels[i]->setEnabled(flag);
+    clockOut.setSourceEnabled(MultiplierClockOut::UsbOut, flag, usbswitchComboBox->currentIndex() != 0);
 }
 
 void KytoMultiplierPLL::updateToAdcSwitchStyle(bool flag)
 {
-    const int i = clkoutCodes.indexOf(AdcOut);
-    QRadioButton *radio = clkoutRadios[i];
-    radio->setStyleSheet(PageStyles::radio(flag));
-    if (!flag && radio->isChecked() && toadcswitchComboBox->currentIndex() != 1)
-        clkoutRadios[0]->setChecked(true);
-    clkoutNameLabels[i]->setEnabled(flag);
-    radio->setEnabled(flag);
-    clkoutSourceFreqLabels[i]->setEnabled(flag);
+    clockOut.setSourceEnabled(MultiplierClockOut::AdcOut, flag, toadcswitchComboBox->currentIndex() != 1);
 }
 
 void KytoMultiplierPLL::updateUsbSwitchEnables()
@@ -903,7 +713,7 @@ void KytoMultiplierPLL::updateUsbSwitchEnables()
     if (usbOn()) {
         if (table.hasHick48Branches)
             updateHickToUsbStyle(true);
-        updateUsbSwitchStyle(clockoutInUse());
+        updateUsbSwitchStyle(clockOut.inUse());
         usbFreqLabel->setVisible(true);
         const bool divEnabled = !table.hasHick48Branches || hicktousbRadios[0]->isChecked();
         usbdivLabel->setEnabled(divEnabled);
@@ -920,77 +730,38 @@ void KytoMultiplierPLL::updateUsbSwitchEnables()
 
 // ---------------------------------------------------------------- read-outs
 
-void KytoMultiplierPLL::setGroupVisible(bool visible)
-{
-    for (QLabel *label : clkoutSourceFreqLabels) {
-        if (label)
-            label->setVisible(visible);
-    }
-}
-
 void KytoMultiplierPLL::updateSourceLabels()
 {
-    setGroupVisible(false);
-    const double div = double(model->clkoutDiv);
-    const int code = checkedClkoutCode();
-    QLabel *sourceLabel = nullptr;
-    if (code != NoClk) {
-        sourceLabel = clkoutSourceFreqLabels.value(clkoutCodes.indexOf(code));
-        if (sourceLabel)
-            sourceLabel->setVisible(true);
-    }
-    auto showMhz = [&](double f) {
-        sourceLabel->setText(QStringLiteral("(") + Readouts::mhz(f) + QStringLiteral(" MHz)"));
-        clkoutFreqLabel->setText(QStringLiteral("(") + Readouts::mhz(f / div) + QStringLiteral(" MHz)"));
-    };
-    switch (code) {
-    case LickOut:
-        sourceLabel->setText(QStringLiteral("(40.000 kHz)"));
-        clkoutFreqLabel->setText(QStringLiteral("(") + Readouts::mhz(40 / div) + QStringLiteral(" kHz)"));
-        break;
-    case LextOut:
-        if (rtcswitchComboBox->currentIndex() == 0 || !rtcselRadios[1]->isChecked()) {
-            sourceLabel->setText(QString());
-            clkoutFreqLabel->setText(QString());
-        } else {
-            sourceLabel->setText(QStringLiteral("(32.768 kHz)"));
-            clkoutFreqLabel->setText(QStringLiteral("(") + Readouts::mhz(32.768 / div) + QStringLiteral(" kHz)"));
+    const bool lextRunning = rtcswitchComboBox->currentIndex() != 0 && rtcselRadios[1]->isChecked();
+    clockOut.showFrequencies(double(model->clkoutDiv), lextRunning, [this](int code) {
+        switch (code) {
+        case MultiplierClockOut::HickOut:
+            return hickClockOutMhz();
+        case MultiplierClockOut::HextOut:
+            return model->hextMhz;
+        case MultiplierClockOut::SclkOut:
+            return model->sclkMhz;
+        case MultiplierClockOut::UsbOut:
+            return model->usbMhz;
+        case MultiplierClockOut::AdcOut:
+            return model->adcMhz;
+        case MultiplierClockOut::PllHalfOut:
+            return model->pllMhz * 0.5;
+        default:
+            return model->pllMhz * 0.25;
         }
-        break;
-    case HickOut: {
-        bool hick48 = false;
-        if (table.hasHick48Branches) {
-            hick48 = (usbswitchComboBox->currentIndex() == 0 && hicktousbRadios[1]->isChecked())
-                     || (sclkselectRadios[2]->isChecked() && hicktosclkRadios[1]->isChecked())
-                     || (sclkselectRadios[1]->isChecked() && pllrcsRadios[1]->isChecked());
-        }
-        showMhz(hick48 ? 48.0 : 8.0);
-        break;
-    }
-    case HextOut:
-        showMhz(model->hextMhz);
-        break;
-    case SclkOut:
-        showMhz(model->sclkMhz);
-        break;
-    case UsbOut:
-        showMhz(model->usbMhz);
-        break;
-    case AdcOut:
-        showMhz(model->adcMhz);
-        break;
-    case PllHalfOut:
-        showMhz(model->pllMhz * 0.5);
-        break;
-    case PllQuarterOut:
-        showMhz(model->pllMhz * 0.25);
-        break;
-    default:
-        clkoutFreqLabel->setText(QString());
-        break;
-    }
-    if (clockoutPinSelectComboBox->currentIndex() == 0)
-        clkoutFreqLabel->setText(QString());
+    });
+}
+
+// HICK reaches the clock output at 48 MHz once a 48 MHz branch takes it.
+double KytoMultiplierPLL::hickClockOutMhz() const
+{
+    if (!table.hasHick48Branches)
+        return 8.0;
+    const bool hick48 = (usbswitchComboBox->currentIndex() == 0 && hicktousbRadios[1]->isChecked())
+                        || (sclkselectRadios[2]->isChecked() && hicktosclkRadios[1]->isChecked())
+                        || (sclkselectRadios[1]->isChecked() && pllrcsRadios[1]->isChecked());
+    return hick48 ? 48.0 : 8.0;
 }
 
 void KytoMultiplierPLL::refreshFrequencies()
@@ -1130,7 +901,7 @@ bool KytoMultiplierPLL::checkSclkInput(double *value)
 bool KytoMultiplierPLL::checkHextInput()
 {
     const bool pllFromHext = pllrcsRadios[0]->isChecked();
-    const bool pinOn = clockoutInUse();
+    const bool pinOn = clockOut.inUse();
     bool inUse = sclkselectRadios[0]->isChecked();
     if (!inUse) {
         // USB from the PLL counts only while the USB clock is switched on:
@@ -1141,11 +912,11 @@ bool KytoMultiplierPLL::checkHextInput()
             inUse = pllFromHext && usbOn();
     }
     if (!inUse)
-        inUse = pinOn && clkoutChecked(PllHalfOut) && pllFromHext;
+        inUse = pinOn && clockOut.isChecked(MultiplierClockOut::PllHalfOut) && pllFromHext;
     if (!inUse)
-        inUse = pinOn && clkoutChecked(PllQuarterOut) && pllFromHext;
+        inUse = pinOn && clockOut.isChecked(MultiplierClockOut::PllQuarterOut) && pllFromHext;
     if (!inUse)
-        inUse = pinOn && clkoutChecked(HextOut);
+        inUse = pinOn && clockOut.isChecked(MultiplierClockOut::HextOut);
     if (!inUse)
         inUse = sclkselectRadios[1]->isChecked() && pllFromHext;
     if (!inUse)
@@ -1266,13 +1037,13 @@ void KytoMultiplierPLL::onRtcSwitchChanged(int)
 
 void KytoMultiplierPLL::onLextBypassChanged(int index)
 {
-    setBypassOut(lextOutLabel, index);
+    PageStyles::applyPin(lextOutLabel, index == 0);
     model->lextBypass = index != 0;
 }
 
 void KytoMultiplierPLL::onHextBypassChanged(int index)
 {
-    setBypassOut(hextOutLabel, index);
+    PageStyles::applyPin(hextOutLabel, index == 0);
     model->hextBypass = index != 0;
 }
 
@@ -1402,7 +1173,7 @@ void KytoMultiplierPLL::onApb2DivChanged(int)
 
 void KytoMultiplierPLL::onClockoutDivChanged(int)
 {
-    model->clkoutDiv = DividerTable::clockOut().intAt(clockoutdivComboBox->currentIndex());
+    model->clkoutDiv = DividerTable::clockOut().intAt(clockOut.divCombo->currentIndex());
     plainRecompute();
 }
 
@@ -1488,14 +1259,14 @@ void KytoMultiplierPLL::onClkoutToggled(bool flag)
     highlightClockPaths();
     if (!flag)
         return;
-    model->clkoutSource = checkedClkoutCode();
+    model->clkoutSource = clockOut.checkedCode();
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClockoutPinChanged(int)
 {
     highlightClockPaths();
-    model->clkoutPin = clockoutPinSelectComboBox->currentIndex();
+    model->clkoutPin = clockOut.pinCombo->currentIndex();
     plainRecompute();
 }
 
@@ -1633,15 +1404,15 @@ void KytoMultiplierPLL::buildDesignKeys()
         model->sclkSource = v;
     }, {0, 1, 2}, 0));
     auto dividerRow = [this](const QString &key, const DividerTable &dividers, int ClockTreeModel::*field,
-                                    CustomComboBox1 *KytoMultiplierPLL::*combo) {
+                             CustomComboBox1 *combo) {
         designKeys.add(DesignKeyTable::code(key, [this, field] { return model->*field; }, [this, field, combo, &dividers](int v) {
             model->*field = v;
-            (this->*combo)->setCurrentIndex(dividers.indexOrFirst(v));
+            combo->setCurrentIndex(dividers.indexOrFirst(v));
         }, dividers.codes(), dividers.intAt(0)));
     };
-    dividerRow(QStringLiteral("ahbdiv"), DividerTable::ahb(), &ClockTreeModel::ahbDiv, &KytoMultiplierPLL::ahbdivComboBox);
-    dividerRow(QStringLiteral("apb1div"), DividerTable::apb(), &ClockTreeModel::apb1Div, &KytoMultiplierPLL::apb1divComboBox);
-    dividerRow(QStringLiteral("apb2div"), DividerTable::apb(), &ClockTreeModel::apb2Div, &KytoMultiplierPLL::apb2divComboBox);
+    dividerRow(QStringLiteral("ahbdiv"), DividerTable::ahb(), &ClockTreeModel::ahbDiv, ahbdivComboBox);
+    dividerRow(QStringLiteral("apb1div"), DividerTable::apb(), &ClockTreeModel::apb1Div, apb1divComboBox);
+    dividerRow(QStringLiteral("apb2div"), DividerTable::apb(), &ClockTreeModel::apb2Div, apb2divComboBox);
     designKeys.add(Keys::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
                               [this](const QString &text) {
         const int index = usbDividers().indexOrFirst(toDoubleOrZero(text));
@@ -1666,22 +1437,22 @@ void KytoMultiplierPLL::buildDesignKeys()
         }, {0, 1}, 0));
     }
     designKeys.add(Keys::code(QStringLiteral("clkout"), [this] { return model->clkoutSource; }, [this](int v) {
-        clkoutRadio(v)->setChecked(true);
+        clockOut.radio(v)->setChecked(true);
         model->clkoutSource = v;
-    }, clkoutCodes, NoClk));
+    }, clockOut.codes(), MultiplierClockOut::NoClk));
     if (four)
         dividerRow(QStringLiteral("clkoutdiv"), DividerTable::clockOut(), &ClockTreeModel::clkoutDiv,
-                   &KytoMultiplierPLL::clockoutdivComboBox);
+                   clockOut.divCombo);
     // Only "none" and "PA8" exist; an unknown pin means no clock-out.
     designKeys.add(Keys::code(QStringLiteral("clkoutpinselect"), [this] { return model->clkoutPin; }, [this](int v) {
         model->clkoutPin = v;
-        clockoutPinSelectComboBox->setCurrentIndex(v);
+        clockOut.pinCombo->setCurrentIndex(v);
     }, {0, 1}, 0));
     designKeys.add(Keys::onOff(QStringLiteral("adcswitch"), [this] { return model->adcEnabled; }, [this](bool on) {
         toadcswitchComboBox->setCurrentIndex(on ? 1 : 0);
         model->adcEnabled = on;
     }));
-    dividerRow(QStringLiteral("adcdiv"), DividerTable::adc(), &ClockTreeModel::adcDiv, &KytoMultiplierPLL::toadcdivComboBox);
+    dividerRow(QStringLiteral("adcdiv"), DividerTable::adc(), &ClockTreeModel::adcDiv, toadcdivComboBox);
 }
 
 QStringList KytoMultiplierPLL::loadOrder() const

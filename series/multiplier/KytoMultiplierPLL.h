@@ -2,6 +2,7 @@
 #define KYTOMULTIPLIERPLL_H
 
 #include "KytoMCUPLL.h"
+#include "MultiplierClockOut.h"
 #include "../common/DesignKeyTable.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
@@ -119,7 +120,7 @@ protected:
     void connectSignals();
 
     void updateSourceLabels();
-    void setGroupVisible(bool visible);
+    double hickClockOutMhz() const;
 
     void highlightClockPaths();
     void updateLextBypassStyle(bool flag);
@@ -135,7 +136,6 @@ protected:
     void updateHickToSclkStyle(bool flag);
     void updateHickToUsbStyle(bool flag);
     void updateClkoutGroupStyles();
-    void updateClkoutStyle(bool flag);
     void updateUsbSwitchStyle(bool flag);
     void updateUsbSwitchEnables();
 
@@ -204,18 +204,10 @@ private:
     void buildHickToUsbGroup();
     void buildHickToSclkGroup();
     void buildHickReadout();
-    void buildClockoutDivCombo();
-    void buildClkoutPinCombo();
-    void buildClkoutSourceGroup();
     void buildSclkEdit();
     void buildPeripheralReadouts();
     void buildReadOnlyFreqEdits();
     void buildAdcDivCombo();
-
-    CustomComboBox1 *makeCombo(const QPoint &at, int width, int z, const QStringList &items);
-    QLabel *makeLabel(const QString &text, const QPoint &at, int pointSize, int weight = 0);
-    QButtonGroup *makeRadioGroup(const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
-                                 const QString &name);
 
     bool runLimitChecks();
     // A HEXT or SCLK text typed without Return is applied now, as Return
@@ -223,22 +215,17 @@ private:
     bool confirmPendingEdits();
 
     // Branch predicates on the controls.
-    bool clockoutInUse() const;
     bool usbOn() const;
     bool usbFromPll() const;
     bool pllInUse() const;
     bool hextInUse() const;
     bool lextInUse() const;
-    bool clkoutChecked(int code) const;
-    QRadioButton *clkoutRadio(int code) const;
-    int checkedClkoutCode() const;
 
     // Shared steps of the slots.
     bool takeOverHext();
     void plainRecompute();
     void retarget();
     void usbTuning();
-    void setBypassOut(QLabel *out, int index);
 
     void buildDesignKeys();
     QStringList loadOrder() const;
@@ -310,17 +297,7 @@ protected:
     QButtonGroup *hicktosclkGroup = nullptr;
     QLabel *hickLabel = nullptr;
     QLineEdit *hickReadout = nullptr;
-    QLabel *clockoutdivLabel = nullptr;
-    CustomComboBox1 *clockoutdivComboBox = nullptr;
-    QLabel *pinLabel = nullptr;
-    CustomComboBox1 *clockoutPinSelectComboBox = nullptr;
-    QLabel *clkoutFreqLabel = nullptr;
-    QVector<QRadioButton *> clkoutRadios;
-    QVector<QLabel *> clkoutNameLabels;
-    QVector<QLabel *> clkoutSourceFreqLabels;   // null for "no clk"
-    QVector<int> clkoutCodes;                   // model source code of each radio
-    QButtonGroup *clkoutGroup = nullptr;
-    QLabel *clkoutTitleLabel = nullptr;
+    MultiplierClockOut clockOut;
     QVector<QLineEdit *> readouts;              // in the order of table.layout.readouts
     QLineEdit *adcReadout = nullptr;
     QLabel *adcLabel = nullptr;

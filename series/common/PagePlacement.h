@@ -1,0 +1,34 @@
+#ifndef PAGEPLACEMENT_H
+#define PAGEPLACEMENT_H
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class CustomComboBox1;
+class KytoMCUPLL;
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+
+// Placing the usual controls of a page on its drawing at scene points,
+// on top of the base's factories:
+//
+//   ahbdivComboBox = PagePlacement::combo(this, {926, 347}, 60, 1, DividerTable::ahb().items());
+//   ahbdivLabel = PagePlacement::label(this, "ahbdiv", {936, 327}, 10);
+//   rtcselGroup = PagePlacement::radioGroup(this, {{257, 75}, {257, 148}}, rtcselRadios, "rtcsel");
+//
+// The radios are named "<name>_RadioButton_<n>", the group "<name>_ButtonGroup".
+namespace PagePlacement {
+
+// A combo box of the given width and stacking order, 25 pixels high.
+CustomComboBox1 *combo(KytoMCUPLL *page, const QPoint &at, int width, int z, const QStringList &items);
+QLabel *label(KytoMCUPLL *page, const QString &text, const QPoint &at, int pointSize, int weight = 0);
+// Radios at the places, in one exclusive group owned by the page.
+QButtonGroup *radioGroup(KytoMCUPLL *page, const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
+                         const QString &name);
+
+} // namespace PagePlacement
+
+#endif // PAGEPLACEMENT_H
