@@ -245,6 +245,9 @@ void TestR9x0SeriesUi::hextEditFollowsItsUsers()
     QCOMPARE(page->hextEnabled, enabled);
     if (page->model->isHextUsed())
         QVERIFY(enabled);
+    // The PLL factors are open to editing exactly when the generated code
+    // starts the PLL.
+    QCOMPARE(edit(page.get(), "pllms")->isEnabled(), page->model->isPllUsed());
 
     // Wherever the generated code starts HEXT, its typed value is checked.
     if (enabled) {

@@ -1109,12 +1109,14 @@ void KytoR9x0PLL::buildDesignKeys()
     // Divider combo boxes take the model's value first, then show it.
     auto divider = [this](const QString &key, CustomComboBox1 *combo, int *field, const DividerTable &items,
                           int fallback) {
-        designKeys.add(Keys::code(key, [field] { return *field; },
-                                  [combo, field, &items](int v) {
-                                      *field = v;
-                                      combo->setCurrentIndex(items.indexOrFirst(v));
-                                  },
-                                  items.codes(), fallback));
+        const Keys::Row row = Keys::code(key, [field] { return *field; },
+                                         [combo, field, &items](int v) {
+                                             *field = v;
+                                             combo->setCurrentIndex(items.indexOrFirst(v));
+                                         },
+                                         items.codes(), fallback);
+        designKeys.add(row);
+        return row;
     };
     auto radios = [this](const QString &key, const QVector<QRadioButton *> &group, int *field, int fallback) {
         QVector<int> codes;
@@ -1170,15 +1172,13 @@ void KytoR9x0PLL::buildDesignKeys()
     }));
     factorRow(QStringLiteral("pllms"), &model->pllMs, PllFactorEdits::Ms, 1, 15);
     factorRow(QStringLiteral("pllns"), &model->pllNs, PllFactorEdits::Ns, 31, 500);
-    divider(QStringLiteral("pllfp"), pllfpComboBox, &model->pllFp, pllFpDividers(), 1);
-    factorRows << Keys::code(QStringLiteral("pllfp"), [] { return 0; }, [](int) {}, pllFpDividers().codes(), 1);
+    factorRows << divider(QStringLiteral("pllfp"), pllfpComboBox, &model->pllFp, pllFpDividers(), 1);
     radios(QStringLiteral("sclkselect"), sclkselectRadios, &model->sclkSource, 0);
     divider(QStringLiteral("ahbdiv"), ahbdivComboBox, &model->ahbDiv, DividerTable::ahb(), 1);
     divider(QStringLiteral("apb1div"), apb1divComboBox, &model->apb1Div, DividerTable::apb(), 1);
     divider(QStringLiteral("apb2div"), apb2divComboBox, &model->apb2Div, DividerTable::apb(), 1);
     divider(QStringLiteral("apb3div"), apb3divComboBox, &model->apb3Div, DividerTable::apb(), 4);
-    divider(QStringLiteral("pllfu"), pllfuComboBox, &model->pllFu, pllFuDividers(), 11);
-    factorRows << Keys::code(QStringLiteral("pllfu"), [] { return 0; }, [](int) {}, pllFuDividers().codes(), 11);
+    factorRows << divider(QStringLiteral("pllfu"), pllfuComboBox, &model->pllFu, pllFuDividers(), 11);
     radios(QStringLiteral("hicktousb"), hicktousbRadios, &model->usbFromHick, 0);
     // Any other value switches USB off, on the switch and in the model.
     designKeys.add(Keys::code(QStringLiteral("tousbswitch"), [this] { return model->usbDisabled; },
