@@ -661,11 +661,9 @@ void KytoR9x0PLL::refreshFrequencies()
         pllcfgLabel->setText(QString());
         pllcfgReadout->setText(QString());
     }
-    // Without a pin no clock leaves the chip: no output frequency is shown.
-    if (clkoutOn())
-        updateSourceLabels();
-    else
-        clkoutFreqLabel->setText(QString());
+    // Also without a pin, so that the labels always follow the selection:
+    // the source keeps showing its value, the output frequency is empty.
+    updateSourceLabels();
 
     for (int can = 0; can < 3; ++can) {
         if (!canEnabledField(model, can))
