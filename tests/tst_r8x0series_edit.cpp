@@ -516,6 +516,18 @@ private slots:
             typeAndReturn(edit(&page, "sclk"), "300");
             QCOMPARE(boxTexts(), QStringList{"错误: sclk 输入错误！"});
             QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{"确定"});
+
+            // These series word the generation boxes their own way.
+            QTemporaryDir dir;
+            QFile blocker(dir.filePath("inc"));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            blocker.close();
+            edit(&page, "sclk")->setText("288");
+            UserDialogs::reset();
+            page.model->interactiveGenerate = 1;
+            UserDialogs::answerNextFileDialog(dir.path());
+            QVERIFY(!page.generateCode());
+            QCOMPARE(boxTexts(), QStringList{"错误: 创建inc文件夹失败!"});
         }
         QCoreApplication::removeTranslator(&zh);
     }

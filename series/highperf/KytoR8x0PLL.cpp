@@ -6,21 +6,18 @@
 #include "../common/LimitChecks.h"
 #include "../common/PageStyles.h"
 #include "../common/Readouts.h"
+#include "../common/UsbClock.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
 #include "PllConfigWord.h"
 #include "UserDialogs.h"
 
-#include <QButtonGroup>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegExp>
-#include <QRegExpValidator>
 #include <QSignalBlocker>
 
 using namespace R8x0;
@@ -947,7 +944,7 @@ void KytoR8x0PLL::refreshFrequencies()
 
     syncApbFieldsFromModel();
 
-    setTextColor(ui.usbFreqLabel, model->usbMhz == 48.0 ? Qt::darkGreen : Qt::red);
+    setTextColor(ui.usbFreqLabel, UsbClock::is48(model->usbMhz) ? Qt::darkGreen : Qt::red);
     ui.usbFreqLabel->setText(Readouts::mhz(model->usbMhz) + QStringLiteral(" MHz"));
     ui.usbdivComboBox->setCurrentIndex(usbDividers().indexOrFirst(model->usbDiv));
 
@@ -1111,7 +1108,7 @@ bool KytoR8x0PLL::runLimitChecks()
         limits.append({model->pllMhz, double(sclkMax),
                        QT_TRANSLATE_NOOP("KytoR8x0PLL", "Can not support pll clock greater than")});
     const QVector<LimitQuestion> questions{
-        {model->usbDisabled == 0 && model->usbMhz != 48.0,
+        {model->usbDisabled == 0 && !UsbClock::is48(model->usbMhz),
          QT_TRANSLATE_NOOP("KytoR8x0PLL", "USB clock must be 48MHz. But the USB clock of current config is wrong.  "
                                           "please confirm whether to continue?")},
     };
