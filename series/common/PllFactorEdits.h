@@ -74,6 +74,8 @@ public:
     static QString factorText(int value, Factor factor);
     static bool inRange(int value, Factor factor);
     int typed(Factor factor) const;
+    // True while the typed number differs from the model's factor.
+    bool pending(Factor factor) const { return typed(factor) != modelValue(factor); }
 
     // The body of a textChanged slot: nothing while the edit is disabled;
     // a text without its prefix gets one (which re-enters the slot); then

@@ -71,10 +71,17 @@ void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor 
 
 bool confirmPendingEdit(QLineEdit *edit, const double &applied, int decimals)
 {
-    if (!edit->isEnabled() || typedState(edit->text(), applied, decimals) != EditState::Pending)
+    return confirmPendingEdit(edit, [edit, &applied, decimals] {
+        return typedState(edit->text(), applied, decimals) == EditState::Pending;
+    });
+}
+
+bool confirmPendingEdit(QLineEdit *edit, const std::function<bool()> &pending)
+{
+    if (!edit->isEnabled() || edit->isHidden() || !pending())
         return true;
     emit edit->returnPressed();
-    return typedState(edit->text(), applied, decimals) != EditState::Pending;
+    return !pending();
 }
 
 QString typedValueText(double value)

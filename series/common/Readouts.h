@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
 class QWidget;
 
@@ -42,8 +44,11 @@ void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor 
 // edit's returnPressed runs its slot, with its checks and boxes). True when
 // nothing is pending afterwards; false when the slot refused the text, and
 // the action that asked (generate, save) must stop. A disabled edit is not
-// typed into and counts as confirmed.
+// typed into and counts as confirmed, and so does a hidden one.
 bool confirmPendingEdit(QLineEdit *edit, const double &applied, int decimals);
+// The same for an edit that decides itself whether its text is pending
+// (a factor with its prefix, say).
+bool confirmPendingEdit(QLineEdit *edit, const std::function<bool()> &pending);
 
 // A value for a typed edit of eight characters: three decimals at least
 // ("16.000"), more when the value has them, never cut mid-number.

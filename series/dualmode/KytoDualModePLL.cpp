@@ -742,16 +742,26 @@ bool KytoDualModePLL::runLimitChecks()
     return LimitChecks::pass(messages, {}, questions);
 }
 
+bool KytoDualModePLL::confirmPendingEdits()
+{
+    // The factor edits are hidden in normal mode and greyed while the PLL is
+    // not in use; their Return takes the model's factors otherwise.
+    return Readouts::confirmPendingEdit(hext_LineEdit, model->hextMhz, 5)
+           && Readouts::confirmPendingEdit(pllms_LineEdit, [this] { return factors.pending(PllFactorEdits::Ms); })
+           && Readouts::confirmPendingEdit(pllns_LineEdit, [this] { return factors.pending(PllFactorEdits::Ns); })
+           && Readouts::confirmPendingEdit(sclk_LineEdit, model->sclkMhz, 3);
+}
+
 bool KytoDualModePLL::generateCode()
 {
-    if (!validateLineEdits() || !runLimitChecks())
+    if (!confirmPendingEdits() || !validateLineEdits() || !runLimitChecks())
         return false;
     return CodeGeneration::writeSources(this, messages, model, table.templateStem);
 }
 
 void KytoDualModePLL::saveConfig(QString seriesName)
 {
-    if (!runLimitChecks() || seriesName.isEmpty())
+    if (!confirmPendingEdits() || !runLimitChecks() || seriesName.isEmpty())
         return;
     DesignFile::save(this, messages, seriesName, designKeys.values(), QString());
 }

@@ -82,6 +82,10 @@ private:
     void showFactors();
     void setSclkEditStyle(bool enabled);
 
+    // Typed texts left without Return are confirmed as Return would, in the
+    // order of the drawing; false when one of them was refused.
+    bool confirmPendingEdits();
+
     // The checks Generate and Save share: the typed factors first, so that
     // neither runs on values a failed check left behind, then the limits.
     bool runLimitChecks();

@@ -547,7 +547,8 @@ void KytoDualModeView::buildAdcDivCombo()
     toadcdiv_Label = makeLabel(QStringLiteral("adcdiv"), l.adcdivLabel, 9, 0, QStringLiteral("toadcdiv_Label"));
     toadcdiv_ComboBox = makeCombo(l.adcdiv, 50, 3, dividerItems(table.adcDivisors, QStringLiteral(" /")),
                                   QStringLiteral("toadcdiv_ComboBox"));
-    toadcswitch_ComboBox = makeCombo(l.adcSwitch, 68, 2, switchItems(), QStringLiteral("toadcswitch_ComboBox"));
+    toadcswitch_ComboBox = makeCombo(l.adcSwitch, PageStyles::comboWidthFor(switchItems(), 68), 2, switchItems(),
+                                     QStringLiteral("toadcswitch_ComboBox"));
 }
 
 void KytoDualModeView::buildKernelClockGroup(const DualModeKernelClock &block)

@@ -1,0 +1,178 @@
+// What reaches the code and the design file on a dual-mode PLL page when a
+// value was typed without Return: it is applied, with its checks, before
+// Generate, Code View and Save, and a refused text stops the action.
+#include "series/dualmode/KytoDualModePLL.h"
+#include "SeriesPages.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "KytoPLLConfig.h"
+#include "UserDialogs.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using SeriesPages::boxTexts;
+
+namespace {
+
+QLineEdit *edit(QWidget *page, const QString &node)
+{
+    return page->findChild<QLineEdit *>(node + "_LineEdit");
+}
+
+QString readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Types without confirming: the edit is left pending.
+void typeOnly(QLineEdit *e, const QString &text)
+{
+    e->clear();
+    QTest::keyClicks(e, text);
+}
+
+} // namespace
+
+class TestDualModeTypedValues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
+    void init()
+    {
+        UserDialogs::setTestMode(true);
+        UserDialogs::reset();
+    }
+    void cleanup() { UserDialogs::reset(); }
+
+    void pendingTextReachesTheOutput_data();
+    void pendingTextReachesTheOutput();
+    void adcSwitchShowsItsItems();
+};
+
+void TestDualModeTypedValues::pendingTextReachesTheOutput_data()
+{
+    QTest::addColumn<int>("index");          // registered series
+    QTest::addColumn<QString>("mode");       // normal, flexible, or flexible typed then normal
+    QTest::addColumn<QString>("node");       // edits, comma separated
+    QTest::addColumn<QString>("typed");      // their texts, likewise
+    QTest::addColumn<QString>("action");     // generate, preview, save
+    QTest::addColumn<QString>("file");       // relative to the output folder
+    QTest::addColumn<QString>("expected");   // text in that file; empty: nothing written
+    QTest::addColumn<QStringList>("boxes");
+
+    const int r720 = 5;
+    const int e105 = 16;
+    const QStringList saved{"Information: Save file succeed!"};
+    auto finished = [](const QString &stem) {
+        return QStringList{QString("Information: Generate code finished!  Files:\n\nsrc/main.c\nsrc/%1_clock.c\n"
+                                   "inc/%1_clock.h\ninc/%1_conf.h\n").arg(stem)};
+    };
+    const QString r720Conf = "inc/kytor720_conf.h";
+    const QString r720Clock = "src/kytor720_clock.c";
+    const QString e105Clock = "src/kytoe105_clock.c";
+
+    QTest::newRow("R720 hext, generate") << r720 << "normal" << "hext" << "4" << "generate" << r720Conf
+                                         << "HEXT_VALUE               ((uint32_t)4000000)" << finished("kytor720");
+    QTest::newRow("R720 sclk, code view") << r720 << "normal" << "sclk" << "96" << "preview" << r720Clock
+                                          << "- sclk                = 96000000" << QStringList();
+    QTest::newRow("R720 sclk, save") << r720 << "normal" << "sclk" << "96" << "save" << "design.ZKCF"
+                                     << "<pllmult>12</pllmult>" << saved;
+    QTest::newRow("R720 pll_ns, generate") << r720 << "flexible" << "pllns" << "64" << "generate" << r720Clock
+                                           << "crm_pll_config2(CRM_PLL_SOURCE_HEXT, 64, 1," << finished("kytor720");
+    QTest::newRow("E105 pll_ns, code view") << e105 << "flexible" << "pllns" << "64" << "preview" << e105Clock
+                                            << "crm_pll_config2(CRM_PLL_SOURCE_HEXT, 64, 1," << QStringList();
+    // pll_ms 2 fits only with pll_ns 125: confirming one takes both.
+    QTest::newRow("R720 pll_ms and pll_ns, save") << r720 << "flexible" << "pllms,pllns" << "2,125" << "save"
+                                                  << "design.ZKCF" << "<pllms>2</pllms>" << saved;
+    QTest::newRow("E105 hext, save") << e105 << "flexible" << "hext" << "7" << "save" << "design.ZKCF"
+                                     << "<hext>7.000000</hext>" << saved;
+    // A factor typed in flexible mode and left behind when the mode went
+    // back to normal is hidden: nothing asks about it.
+    QTest::newRow("E105 hidden pll_ns ignored") << e105 << "hidden" << "pllns" << "600" << "generate" << e105Clock
+                                                << "crm_pll_config(" << finished("kytoe105");
+
+    QTest::newRow("refused hext stops generate") << r720 << "normal" << "hext" << "30" << "generate" << r720Conf
+                                                 << "" << QStringList{"Error: hext input error!"};
+    QTest::newRow("refused sclk stops save") << e105 << "normal" << "sclk" << "500" << "save" << "design.ZKCF"
+                                             << "" << QStringList{"Error: sclk input error!"};
+    QTest::newRow("refused pll_ns stops code view") << r720 << "flexible" << "pllns" << "600" << "preview" << r720Clock
+                                                    << "" << QStringList{"Error: pll_ns input error!"};
+    QTest::newRow("refused pll_ms stops save") << e105 << "flexible" << "pllms" << "20" << "save" << "design.ZKCF"
+                                               << "" << QStringList{"Error: pll_ms input error!"};
+}
+
+void TestDualModeTypedValues::pendingTextReachesTheOutput()
+{
+    QFETCH(int, index);
+    QFETCH(QString, mode);
+    QFETCH(QString, node);
+    QFETCH(QString, typed);
+    QFETCH(QString, action);
+    QFETCH(QString, file);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, boxes);
+
+    QTemporaryDir dir;
+    std::unique_ptr<KytoDualModePLL> page(
+        static_cast<KytoDualModePLL *>(KytoPLLConfig::registeredOperations(index).create(nullptr)));
+    CustomComboBox1 *pllMode = page->findChild<CustomComboBox1 *>("pllmode_ComboBox");
+    pllMode->setCurrentIndex(mode == "normal" ? 0 : 1);
+    const QStringList nodes = node.split(',');
+    const QStringList texts = typed.split(',');
+    for (int i = 0; i < nodes.size(); ++i)
+        typeOnly(edit(page.get(), nodes[i]), texts[i]);
+    if (mode == "hidden")
+        pllMode->setCurrentIndex(0);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+
+    QString folder = dir.path();
+    if (action == "save") {
+        UserDialogs::answerNextFileDialog(dir.filePath("design"));
+        page->saveConfig(KytoPLLConfig::seriesName(page->model->seriesIndex));
+    } else if (action == "generate") {
+        page->model->interactiveGenerate = 1;
+        UserDialogs::answerNextFileDialog(dir.path());
+        UserDialogs::answerNextBoxWithText("OK");
+        QCOMPARE(page->generateCode(), !expected.isEmpty());
+    } else {
+        folder = QCoreApplication::applicationDirPath() + "/Code_Sample";
+        QFile::remove(folder + "/" + file);
+        page->model->interactiveGenerate = 0;
+        QCOMPARE(page->generateCode(), !expected.isEmpty());
+    }
+
+    QCOMPARE(boxTexts(), boxes);
+    if (expected.isEmpty()) {
+        QVERIFY(!QFile::exists(folder + "/" + file));
+        QVERIFY(edit(page.get(), node)->text().endsWith(typed));   // the refused text stays for mending
+    } else {
+        const QString written = readFile(folder + "/" + file);
+        QVERIFY2(written.contains(expected), qPrintable(written.left(3000)));
+    }
+}
+
+// The ADC switch is wide enough for "disable".
+void TestDualModeTypedValues::adcSwitchShowsItsItems()
+{
+    for (int index : {5, 9, 15, 16, 17}) {
+        std::unique_ptr<QWidget> page(KytoPLLConfig::registeredOperations(index).create(nullptr));
+        auto *adcSwitch = page->findChild<CustomComboBox1 *>("toadcswitch_ComboBox");
+        QVERIFY(adcSwitch);
+        QVERIFY(adcSwitch->width() >= QFontMetrics(QFont("Arial", 10)).horizontalAdvance("disable") + 20 + 6);
+        QCOMPARE(page->findChild<CustomComboBox1 *>("pllmode_ComboBox")->width(), 65);
+    }
+}
+
+QTEST_MAIN(TestDualModeTypedValues)
+#include "tst_dualmode_typedvalues.moc"
