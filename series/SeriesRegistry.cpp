@@ -5,6 +5,7 @@
 #include "KytoPLLConfig.h"
 
 #include "dualmode/DualModeClasses.h"
+#include "flexible/FlexibleClasses.h"
 #include "highperf/D5x5Classes.h"
 #include "highperf/R8x0Classes.h"
 #include "highperf/R9x0Classes.h"
@@ -24,12 +25,17 @@ KytoPLLConfig::SeriesOperations KytoPLLConfig::registeredOperations(int index)
     case 15: return operationsOf<KytoR750PLL>();
     case 16: return operationsOf<KytoE105PLL>();
     case 17: return operationsOf<KytoNS720PLL>();
+    case 18: return operationsOf<KytoR740PLL>();
+    case 19: return operationsOf<KytoR640PLL>();
+    case 20: return operationsOf<KytoR610PLL>();
     case 21: return operationsOf<KytoR910PLL>();
     case 22: return operationsOf<KytoR920PLL>();
     case 23: return operationsOf<KytoR930PLL>();
     case 24: return operationsOf<KytoH620APLL>();
     case 25: return operationsOf<KytoD515PLL>();
     case 26: return operationsOf<KytoD525PLL>();
+    case 29: return operationsOf<KytoH740PLL>();
+    case 30: return operationsOf<KytoR960PLL>();
     default: return SeriesOperations();
     }
 }

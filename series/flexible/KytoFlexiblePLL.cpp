@@ -1,0 +1,1094 @@
+#include "KytoFlexiblePLL.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "FlexibleTables.h"
+#include "../common/DividerTable.h"
+#include "UserDialogs.h"
+#include "../common/CodeGeneration.h"
+#include "../common/DesignFile.h"
+#include "../common/LimitChecks.h"
+#include "../common/Readouts.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+using namespace FlexibleTables;
+
+namespace {
+
+// Typed values: applied, pending (typed, not yet applied) and idle, thick for
+// the HEXT and system-clock edits, thin for the PLL factors.
+const char *const kAppliedThick =
+    "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kPendingThick =
+    "background: rgb(255, 255, 225); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kIdleThick =
+    "background: rgb(255, 255, 255); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kAppliedThin =
+    "background: rgb(255, 255, 255); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+const char *const kPendingThin =
+    "background: rgb(255, 255, 225); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
+
+} // namespace
+
+KytoFlexiblePLL::KytoFlexiblePLL(const FlexibleSeriesTable &seriesTable, QWidget *parent)
+    : KytoFlexibleView(seriesTable, parent)
+{
+}
+
+KytoFlexiblePLL::~KytoFlexiblePLL() = default;
+
+// ---------------------------------------------------------------- defaults
+
+void KytoFlexiblePLL::resetDefaults()
+{
+    const bool fr = table.fr();
+    rtcsel_RadioButton_lick->setChecked(true);
+    model->rtcSource = 0;
+    rtcswitch_ComboBox->setCurrentIndex(0);
+    model->rtcEnabled = false;
+    rtcdiv_ComboBox->setCurrentIndex(0);
+    model->rtcHextDiv = 2;
+    lextbypass_ComboBox->setCurrentIndex(0);
+    model->lextBypass = false;
+    model->pllFlexibleMode = 1;
+    hextbypass_ComboBox->setCurrentIndex(0);
+    model->hextBypass = false;
+    hext_LineEdit->setText(table.hextDefaultText);
+    model->hextMhz = table.hextDefault;
+    hextdiv_ComboBox->setCurrentIndex(0);
+    model->hextDiv = 1;
+    hickdiv_ComboBox->setCurrentIndex(0);
+    model->hickDiv = 1;
+    pllrcs_RadioButton_hext->setChecked(true);
+    model->pllSource = 0;
+    pllms_LineEdit->setText(QStringLiteral("/1"));
+    model->pllMs = 1;
+    pllns_LineEdit->setText(QStringLiteral("*%1").arg(table.pllNsDefault));
+    model->pllNs = table.pllNsDefault;
+    if (fr) {
+        pllfr_ComboBox->setCurrentIndex(1);
+        model->pllFr = 2;
+    } else {
+        pllfp_ComboBox->setCurrentIndex(2);
+        model->pllFp = 4;
+    }
+    sclkselect_RadioButton_pll->setChecked(true);
+    model->sclkSource = 1;
+    sclk_LineEdit->setEnabled(true);
+    systickdiv_ReadOut->setText(QStringLiteral("/ 8"));
+    ahbdiv_ComboBox->setCurrentIndex(0);
+    model->ahbDiv = 1;
+    apb1div_ComboBox->setCurrentIndex(0);
+    model->apb1Div = 1;
+    apb2div_ComboBox->setCurrentIndex(0);
+    model->apb2Div = 1;
+    if (fr) {
+        usbdiv_ComboBox->setCurrentIndex(4);
+        model->usbDiv = 6.0;
+    } else {
+        pllfu_ComboBox->setCurrentIndex(5);
+        model->pllFu = 18;
+    }
+    hicktousb_RadioButton_pll->setChecked(true);
+    model->usbFromHick = 0;
+    usbswitch_ComboBox->setCurrentIndex(1);
+    model->usbDisabled = 1;
+    hicktosclk_RadioButton_8m->setChecked(true);
+    model->sclkHick48 = 0;
+    clkout_RadioButton_sclk->setChecked(true);
+    model->clkoutSource = ClkoutSclk;
+    clockoutdiv1_ComboBox->setCurrentIndex(0);
+    model->clkoutDiv1 = 1;
+    clockoutdiv2_ComboBox->setCurrentIndex(0);
+    model->clkoutDiv2 = 1;
+    clockoutPinSelectComboBox->setCurrentIndex(0);
+    model->clkoutPin = 0;
+    if (!fr) {
+        i2sf5clocksel_RadioButton_pllp->setChecked(true);
+        model->i2sf5ClockSource = 0;
+        i2sf5switch_ComboBox->setCurrentIndex(0);
+        model->i2sf5Enabled = false;
+        if (table.hasUsbHsPhy)
+            usbhsphy_ReadOut->setText(QStringLiteral("12"));
+    } else {
+        usart1clocksel_RadioButton_pclk->setChecked(true);
+        model->usart1ClockSource = 0;
+        usart2clocksel_RadioButton_pclk->setChecked(true);
+        model->usart2ClockSource = 0;
+        usart3clocksel_RadioButton_pclk->setChecked(true);
+        model->usart3ClockSource = 0;
+        i2c1clocksel_RadioButton_pclk->setChecked(true);
+        model->i2c1ClockSource = 0;
+        adcclocksel_RadioButton_hclk->setChecked(true);
+        model->adcClockSource = 0;
+        usart1switch_ComboBox->setCurrentIndex(0);
+        model->usart1Enabled = false;
+        usart2switch_ComboBox->setCurrentIndex(0);
+        model->usart2Enabled = false;
+        usart3switch_ComboBox->setCurrentIndex(0);
+        model->usart3Enabled = false;
+        i2c1switch_ComboBox->setCurrentIndex(0);
+        model->i2c1Enabled = false;
+        adcswitch_ComboBox->setCurrentIndex(0);
+        model->adcEnabled = false;
+    }
+
+    // Once connected, the slots that the steps above run can re-tune the PLL
+    // (for the old target or for a USB that is still on) before USB goes off;
+    // a reset must still end on the series' defaults.
+    {
+        const QSignalBlocker ms(pllms_LineEdit);
+        const QSignalBlocker ns(pllns_LineEdit);
+        const QSignalBlocker outDiv(fr ? pllfr_ComboBox : pllfp_ComboBox);
+        const QSignalBlocker usbDiv(fr ? usbdiv_ComboBox : pllfu_ComboBox);
+        const QSignalBlocker apb1(apb1div_ComboBox);
+        const QSignalBlocker apb2(apb2div_ComboBox);
+        pllms_LineEdit->setText(QStringLiteral("/1"));
+        pllns_LineEdit->setText(QStringLiteral("*%1").arg(table.pllNsDefault));
+        if (fr) {
+            pllfr_ComboBox->setCurrentIndex(1);
+            usbdiv_ComboBox->setCurrentIndex(4);
+        } else {
+            pllfp_ComboBox->setCurrentIndex(2);
+            pllfu_ComboBox->setCurrentIndex(5);
+        }
+        apb1div_ComboBox->setCurrentIndex(0);
+        apb2div_ComboBox->setCurrentIndex(0);
+    }
+    model->pllMs = 1;
+    model->pllNs = table.pllNsDefault;
+    if (fr) {
+        model->pllFr = 2;
+        model->usbDiv = 6.0;
+    } else {
+        model->pllFp = 4;
+        model->pllFu = 18;
+    }
+    model->apb1Div = 1;
+    model->apb2Div = 1;
+
+    highlightClockPaths();
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+    }
+}
+
+void KytoFlexiblePLL::updateErtcDisplay()
+{
+    if (rtcswitch_ComboBox->currentIndex() == 0) {
+        ertc_ReadOut->setText(QStringLiteral("0"));
+    } else if (rtcsel_RadioButton_lick->isChecked()) {
+        ertc_ReadOut->setText(QStringLiteral("40"));
+    } else if (rtcsel_RadioButton_lext->isChecked()) {
+        ertc_ReadOut->setText(QStringLiteral("32.768"));
+    } else {
+        double hext = 0.0;
+        if (validateHextLineEdit(hext))
+            ertc_ReadOut->setText(QString::number(hext * 1000.0 / model->rtcHextDiv, 'f', 3));
+        else
+            ertc_ReadOut->setText(QStringLiteral("0"));
+    }
+}
+
+// ---------------------------------------------------------------- messages
+
+void KytoFlexiblePLL::showError(const char *text)
+{
+    messages.showError(messages.text(text));
+}
+
+// While a design's keys are applied one by one, no factor question is asked
+// about the half-applied design: the check fails, and the closing check asks.
+bool KytoFlexiblePLL::askFactorQuestion(const char *text)
+{
+    return !messages.isQuiet() && messages.askFactor(messages.text(text));
+}
+
+// ---------------------------------------------------------------- checks
+
+bool KytoFlexiblePLL::validateHextLineEdit(double &hext)
+{
+    hext = 0.0;
+    const double value = hext_LineEdit->text().toDouble();
+    if (value >= 4.0 && value <= 25.0) {
+        hext = value;
+        return true;
+    }
+    showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "hext input error!"));
+    return false;
+}
+
+bool KytoFlexiblePLL::checkSclkInput(double &sclk)
+{
+    sclk = 0.0;
+    const double value = sclk_LineEdit->text().toDouble();
+    if (value <= table.sclkMax) {
+        sclk = value;
+        return true;
+    }
+    showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "sclk input error!"));
+    return false;
+}
+
+// The number of a factor edit, with or without its "/" or "*"; 0 when none.
+int KytoFlexiblePLL::factorFromEdit(QLineEdit *edit, QChar prefix) const
+{
+    QString text = edit->text();
+    if (text.startsWith(prefix))
+        text.remove(0, 1);
+    return text.toInt();
+}
+
+bool KytoFlexiblePLL::checkPllSettings()
+{
+    if (hextFeedsClockTree()) {
+        const double value = hext_LineEdit->text().toDouble();
+        if (value < 4.0 || value > 25.0) {
+            showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "hext input error!"));
+            return false;
+        }
+        model->hextMhz = value;
+    }
+    if (!pllInUse())
+        return true;
+
+    int ms = factorFromEdit(pllms_LineEdit, QLatin1Char('/'));
+    if (ms < 1 || ms > 15) {
+        showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ms input error!"));
+        return false;
+    }
+    int suggested = 0;
+    if (model->fixPllMs(ms, suggested)) {
+        model->pllMs = ms;
+    } else {
+        if (!askFactorQuestion(QT_TRANSLATE_NOOP("KytoFlexiblePLL",
+                                                    "pll_ms input error, is it adjusted automatically?\n"
+                                                    "The following condition must be met: \n"
+                                                    "2MHz <= pll_input / pll_ms <= 16MHz")))
+            return false;
+        model->pllMs = suggested;
+        pllms_LineEdit->setText(QStringLiteral("/%1").arg(suggested));
+        ms = suggested;
+    }
+
+    const int ns = factorFromEdit(pllns_LineEdit, QLatin1Char('*'));
+    if (ns < 31 || ns > 500) {
+        showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ns input error!"));
+        return false;
+    }
+    if (model->fixPllNs(ns, ms, suggested)) {
+        model->pllNs = ns;
+        return true;
+    }
+    if (!askFactorQuestion(QT_TRANSLATE_NOOP("KytoFlexiblePLL",
+                                                "pll_ns input error, is it adjusted automatically?\n\n"
+                                                "The following condition must be met: \n"
+                                                "500MHz <= pll_input * pll_ns / pll_ms <= 1000MHz")))
+        return false;
+    model->pllNs = suggested;
+    pllns_LineEdit->setText(QStringLiteral("*%1").arg(suggested));
+    return true;
+}
+
+void KytoFlexiblePLL::checkAndRecompute()
+{
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+    }
+}
+
+bool KytoFlexiblePLL::takeOverHextIfReference()
+{
+    if (!pllrcs_RadioButton_hext->isChecked())
+        return true;
+    double hext = 0.0;
+    if (!validateHextLineEdit(hext))
+        return false;
+    model->hextMhz = hext;
+    return true;
+}
+
+void KytoFlexiblePLL::recomputeAndRefresh()
+{
+    if (sclkselect_RadioButton_pll->isChecked())
+        model->recomputeFromPll();
+    else if (usbFromPll())
+        model->recomputeUsb();
+    else
+        model->recompute();
+    showPllParams();
+    refreshFrequencies();
+}
+
+bool KytoFlexiblePLL::validateLineEdits()
+{
+    if (hextEnabled) {
+        const double hext = hext_LineEdit->text().toDouble();
+        if (hext < 4.0 || hext > 25.0) {
+            showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "hext input error!"));
+            return false;
+        }
+    }
+    if (sclk_LineEdit->text().toDouble() > table.sclkMax) {
+        showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "sclk input error!"));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- typed values
+
+void KytoFlexiblePLL::onHextReturnPressed()
+{
+    double hext = 0.0;
+    if (!validateHextLineEdit(hext))
+        return;
+    model->hextMhz = hext;
+    if (!sclkselect_RadioButton_pll->isChecked() && usbFromPll()) {
+        model->recomputeUsb();
+        showPllParams();
+    }
+    checkAndRecompute();
+    updateErtcDisplay();
+    hext_LineEdit->setStyleSheet(QString::fromLatin1(kAppliedThick));
+}
+
+void KytoFlexiblePLL::onHextTextChanged(const QString &text)
+{
+    const double value = text.toDouble();
+    const bool applied = QString::number(value, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
+    hext_LineEdit->setStyleSheet(QString::fromLatin1(applied ? kAppliedThick : kPendingThick));
+    setEditTextColor(hext_LineEdit, value < 4.0 || value > 25.0 ? Qt::red : Qt::black);
+}
+
+void KytoFlexiblePLL::factorReturnPressed(QLineEdit *edit, QChar prefix, int low, int high, const char *error,
+                                          void (KytoFlexiblePLL::*textSlot)(const QString &))
+{
+    const int value = factorFromEdit(edit, prefix);
+    if (value < low || value > high) {
+        showError(error);
+        return;
+    }
+    if (!takeOverHextIfReference())
+        return;
+    checkAndRecompute();
+    (this->*textSlot)(edit->text());
+}
+
+void KytoFlexiblePLL::factorTextChanged(QLineEdit *edit, QChar prefix, const QString &text, int stored, int low,
+                                        int high)
+{
+    if (!edit->isEnabled())
+        return;
+    if (!text.startsWith(prefix)) {
+        // Re-enters this slot with the prefixed text.
+        edit->setText(prefix + text);
+        return;
+    }
+    const int n = text.mid(1).toInt();
+    edit->setStyleSheet(QString::fromLatin1(QString::number(n) == QString::number(stored) ? kAppliedThin
+                                                                                          : kPendingThin));
+    setEditTextColor(edit, n < low || n > high ? Qt::red : Qt::black);
+}
+
+void KytoFlexiblePLL::onPllMsReturnPressed()
+{
+    factorReturnPressed(pllms_LineEdit, QLatin1Char('/'), 1, 15, QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ms input error!"),
+                        &KytoFlexiblePLL::onPllMsTextChanged);
+}
+
+void KytoFlexiblePLL::onPllMsTextChanged(const QString &text)
+{
+    factorTextChanged(pllms_LineEdit, QLatin1Char('/'), text, model->pllMs, 1, 15);
+}
+
+void KytoFlexiblePLL::onPllNsReturnPressed()
+{
+    factorReturnPressed(pllns_LineEdit, QLatin1Char('*'), 31, 500,
+                        QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ns input error!"), &KytoFlexiblePLL::onPllNsTextChanged);
+}
+
+void KytoFlexiblePLL::onPllNsTextChanged(const QString &text)
+{
+    factorTextChanged(pllns_LineEdit, QLatin1Char('*'), text, model->pllNs, 31, 500);
+}
+
+void KytoFlexiblePLL::onSclkReturnPressed()
+{
+    if (!sclkselect_RadioButton_pll->isChecked())
+        return;
+    double sclk = 0.0;
+    if (!checkSclkInput(sclk))
+        return;
+    model->sclkMhz = sclk;
+    if (!takeOverHextIfReference())
+        return;
+    model->recomputeFromPll();
+    showPllParams();
+    sclk_LineEdit->setStyleSheet(QString::fromLatin1(kAppliedThick));
+    refreshFrequencies();
+}
+
+void KytoFlexiblePLL::onSclkTextChanged(const QString &text)
+{
+    const double value = text.toDouble();
+    const char *style = kPendingThick;
+    if (QString::number(value, 'f', 3) == QString::number(model->sclkMhz, 'f', 3))
+        style = sclk_LineEdit->isEnabled() ? kAppliedThick : kIdleThick;
+    sclk_LineEdit->setStyleSheet(QString::fromLatin1(style));
+    setEditTextColor(sclk_LineEdit, value > table.sclkMax ? Qt::red : Qt::darkGreen);
+}
+
+// ---------------------------------------------------------------- PLL
+
+void KytoFlexiblePLL::onPllOutDivChanged(int)
+{
+    if (!takeOverHextIfReference())
+        return;
+    if (table.fr())
+        model->pllFr = pllFr().intAt(pllfr_ComboBox->currentIndex());
+    else
+        model->pllFp = pllFp().intAt(pllfp_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onPllFuChanged(int)
+{
+    model->pllFu = pllFu().intAt(pllfu_ComboBox->currentIndex());
+    if (sclkselect_RadioButton_pll->isChecked() || !usbFromPll()) {
+        if (!checkPllSettings())
+            return;
+        model->recompute();
+    } else {
+        if (!takeOverHextIfReference())
+            return;
+        model->recomputeUsb();
+        showPllParams();
+    }
+    refreshFrequencies();
+}
+
+void KytoFlexiblePLL::onUsbDivChanged(int)
+{
+    model->usbDiv = usbdiv_ComboBox->currentIndex() + 2.0;
+    if (sclkselect_RadioButton_pll->isChecked() || !usbFromPll()) {
+        if (!checkPllSettings())
+            return;
+        model->recompute();
+    } else {
+        if (!takeOverHextIfReference())
+            return;
+        model->recomputeUsb();
+        showPllParams();
+    }
+    refreshFrequencies();
+}
+
+void KytoFlexiblePLL::onPllRcsClicked(bool)
+{
+    highlightClockPaths();
+    model->pllSource = pllrcs_RadioButton_hext->isChecked() ? 0 : 1;
+    if (!takeOverHextIfReference())
+        return;
+    double sclk = 0.0;
+    if (!checkSclkInput(sclk))
+        return;
+    model->sclkMhz = sclk;
+    recomputeAndRefresh();
+}
+
+// ---------------------------------------------------------------- system clock
+
+void KytoFlexiblePLL::onSclkSelectHextToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselect_RadioButton_hext->isChecked()) {
+        model->sclkSource = 0;
+        sclk_LineEdit->setEnabled(false);
+        sclk_LineEdit->setStyleSheet(QString::fromLatin1(kIdleThick));
+        double hext = 0.0;
+        if (!validateHextLineEdit(hext))
+            return;
+        model->hextMhz = hext;
+        checkAndRecompute();
+    }
+    recomputeAndRefresh();
+}
+
+void KytoFlexiblePLL::onSclkSelectPllToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselect_RadioButton_pll->isChecked()) {
+        model->sclkSource = 1;
+        sclk_LineEdit->setEnabled(true);
+        sclk_LineEdit->setStyleSheet(QString::fromLatin1(kAppliedThick));
+        if (!takeOverHextIfReference())
+            return;
+        checkAndRecompute();
+    }
+    recomputeAndRefresh();
+}
+
+void KytoFlexiblePLL::onSclkSelectHickToggled(bool)
+{
+    highlightClockPaths();
+    if (sclkselect_RadioButton_hick->isChecked()) {
+        model->sclkSource = 2;
+        sclk_LineEdit->setEnabled(false);
+        sclk_LineEdit->setStyleSheet(QString::fromLatin1(kIdleThick));
+        checkAndRecompute();
+    }
+    recomputeAndRefresh();
+}
+
+void KytoFlexiblePLL::onHickToSclkToggled(bool)
+{
+    model->sclkHick48 = hicktosclk_RadioButton_8m->isChecked() ? 0 : 1;
+    checkAndRecompute();
+}
+
+// ---------------------------------------------------------------- dividers
+
+void KytoFlexiblePLL::onHextDivChanged(int)
+{
+    model->hextDiv = hextDiv().intAt(hextdiv_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onHickDivChanged(int)
+{
+    model->hickDiv = hickDiv().intAt(hickdiv_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onAhbDivChanged(int)
+{
+    model->ahbDiv = DividerTable::ahb().intAt(ahbdiv_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onApb1DivChanged(int)
+{
+    model->apb1Div = DividerTable::apb().intAt(apb1div_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onApb2DivChanged(int)
+{
+    model->apb2Div = DividerTable::apb().intAt(apb2div_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+// ---------------------------------------------------------------- ERTC and oscillators
+
+void KytoFlexiblePLL::onRtcSelClicked(bool)
+{
+    highlightClockPaths();
+    int code = 2;
+    if (rtcsel_RadioButton_lick->isChecked())
+        code = 0;
+    else if (rtcsel_RadioButton_lext->isChecked())
+        code = 1;
+    model->rtcSource = code;
+    if (code == 2)
+        onHextReturnPressed();
+    updateErtcDisplay();
+    refreshFrequencies();
+}
+
+void KytoFlexiblePLL::onRtcSwitchChanged(int)
+{
+    highlightClockPaths();
+    model->rtcEnabled = rtcswitch_ComboBox->currentIndex() != 0;
+    if (model->rtcEnabled && rtcsel_RadioButton_hext->isChecked())
+        onHextReturnPressed();
+    updateErtcDisplay();
+    refreshFrequencies();
+}
+
+void KytoFlexiblePLL::onRtcDivChanged(int)
+{
+    model->rtcHextDiv = rtcdiv_ComboBox->currentIndex() + 2;
+    updateErtcDisplay();
+}
+
+void KytoFlexiblePLL::onLextBypassChanged(int)
+{
+    setBypass(lextbypassout_Label, model->lextBypass, lextbypass_ComboBox->currentIndex());
+}
+
+void KytoFlexiblePLL::onHextBypassChanged(int)
+{
+    setBypass(hextbypassout_Label, model->hextBypass, hextbypass_ComboBox->currentIndex());
+}
+
+// ---------------------------------------------------------------- USB
+
+void KytoFlexiblePLL::onUsbSwitchChanged(int index)
+{
+    model->usbDisabled = index;
+    highlightClockPaths();
+    if (index != 0) {
+        recomputeAndRefresh();
+    } else if (hicktousb_RadioButton_pll->isChecked()) {
+        if (!takeOverHextIfReference())
+            return;
+        model->recomputeUsb();
+        showPllParams();
+    } else {
+        if (!checkPllSettings())
+            return;
+        model->recompute();
+    }
+    refreshFrequencies();
+}
+
+void KytoFlexiblePLL::onHickToUsbToggled(bool)
+{
+    highlightClockPaths();
+    if (hicktousb_RadioButton_pll->isChecked()) {
+        model->usbFromHick = 0;
+        if (!takeOverHextIfReference())
+            return;
+        model->recomputeUsb();
+        showPllParams();
+    } else {
+        model->usbFromHick = 1;
+        model->usbMhz = 48.0;
+        recomputeAndRefresh();
+    }
+    refreshFrequencies();
+}
+
+// ---------------------------------------------------------------- clock-out
+
+int KytoFlexiblePLL::clkoutCode() const
+{
+    const int usbCode = table.fr() ? ClkoutUsb : ClkoutUsbFs;
+    const QPair<QRadioButton *, int> codes[] = {
+        {clkout_RadioButton_sclk, ClkoutSclk}, {clkout_RadioButton_hext, ClkoutHext},
+        {clkout_RadioButton_pll, ClkoutPll},   {clkout_RadioButton_usb, usbCode},
+        {clkout_RadioButton_adc, ClkoutAdc},   {clkout_RadioButton_hick, ClkoutHick},
+        {clkout_RadioButton_lick, ClkoutLick}, {clkout_RadioButton_lext, ClkoutLext},
+    };
+    for (const auto &c : codes) {
+        if (c.first->isChecked())
+            return c.second;
+    }
+    return ClkoutSclk;
+}
+
+QRadioButton *KytoFlexiblePLL::clkoutRadioFor(int code) const
+{
+    switch (code) {
+    case ClkoutLick: return clkout_RadioButton_lick;
+    case ClkoutLext: return clkout_RadioButton_lext;
+    case ClkoutHick: return clkout_RadioButton_hick;
+    case ClkoutHext: return clkout_RadioButton_hext;
+    case ClkoutAdc: return clkout_RadioButton_adc;
+    case ClkoutPll: return clkout_RadioButton_pll;
+    default: break;
+    }
+    if (code == (table.fr() ? ClkoutUsb : ClkoutUsbFs))
+        return clkout_RadioButton_usb;
+    return nullptr;
+}
+
+void KytoFlexiblePLL::onClkoutToggled(bool flag)
+{
+    highlightClockPaths();
+    if (!flag)
+        return;
+    model->clkoutSource = clkoutCode();
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onClockoutDiv1Changed(int)
+{
+    model->clkoutDiv1 = clkoutDiv1().intAt(clockoutdiv1_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onClockoutDiv2Changed(int)
+{
+    model->clkoutDiv2 = DividerTable::ahb().intAt(clockoutdiv2_ComboBox->currentIndex());
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onClockoutPinChanged(int index)
+{
+    highlightClockPaths();
+    model->clkoutPin = index;
+    checkAndRecompute();
+}
+
+// ---------------------------------------------------------------- kernel clocks
+
+namespace {
+
+// The source code of the first checked radio, or the group's code for none.
+int checkedCode(const QVector<QPair<QRadioButton *, int>> &radios, int none)
+{
+    for (const auto &r : radios) {
+        if (r.first->isChecked())
+            return r.second;
+    }
+    return none;
+}
+
+} // namespace
+
+void KytoFlexiblePLL::onI2sf5ClockSelToggled(bool)
+{
+    highlightClockPaths();
+    model->i2sf5ClockSource = checkedCode({{i2sf5clocksel_RadioButton_pllp, 0}, {i2sf5clocksel_RadioButton_sclk, 1},
+                                           {i2sf5clocksel_RadioButton_hick, 2},
+                                           {i2sf5clocksel_RadioButton_external, 3}},
+                                          0);
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onI2sf5SwitchChanged(int index)
+{
+    model->i2sf5Enabled = index != 0;
+    highlightClockPaths();
+    onI2sf5ClockSelToggled(true);
+}
+
+void KytoFlexiblePLL::onUsart1ClockSelToggled(bool)
+{
+    highlightClockPaths();
+    model->usart1ClockSource = checkedCode({{usart1clocksel_RadioButton_pclk, 0}, {usart1clocksel_RadioButton_sclk, 1},
+                                            {usart1clocksel_RadioButton_hick, 4}, {usart1clocksel_RadioButton_lext, 3}},
+                                           0);
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onUsart1SwitchChanged(int index)
+{
+    model->usart1Enabled = index != 0;
+    highlightClockPaths();
+    onUsart1ClockSelToggled(true);
+}
+
+void KytoFlexiblePLL::onUsart2ClockSelToggled(bool)
+{
+    highlightClockPaths();
+    model->usart2ClockSource = checkedCode({{usart2clocksel_RadioButton_pclk, 0}, {usart2clocksel_RadioButton_sclk, 1},
+                                            {usart2clocksel_RadioButton_hick, 4}, {usart2clocksel_RadioButton_lext, 3}},
+                                           0);
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onUsart2SwitchChanged(int index)
+{
+    model->usart2Enabled = index != 0;
+    highlightClockPaths();
+    onUsart2ClockSelToggled(true);
+}
+
+void KytoFlexiblePLL::onUsart3ClockSelToggled(bool)
+{
+    highlightClockPaths();
+    model->usart3ClockSource = checkedCode({{usart3clocksel_RadioButton_pclk, 0}, {usart3clocksel_RadioButton_sclk, 1},
+                                            {usart3clocksel_RadioButton_hick, 4}, {usart3clocksel_RadioButton_lext, 3}},
+                                           0);
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onUsart3SwitchChanged(int index)
+{
+    model->usart3Enabled = index != 0;
+    highlightClockPaths();
+    onUsart3ClockSelToggled(true);
+}
+
+void KytoFlexiblePLL::onI2c1ClockSelToggled(bool)
+{
+    highlightClockPaths();
+    model->i2c1ClockSource = checkedCode({{i2c1clocksel_RadioButton_pclk, 0}, {i2c1clocksel_RadioButton_sclk, 1},
+                                          {i2c1clocksel_RadioButton_hick, 3}},
+                                         0);
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onI2c1SwitchChanged(int index)
+{
+    model->i2c1Enabled = index != 0;
+    highlightClockPaths();
+    onI2c1ClockSelToggled(true);
+}
+
+void KytoFlexiblePLL::onAdcClockSelToggled(bool)
+{
+    highlightClockPaths();
+    model->adcClockSource = checkedCode({{adcclocksel_RadioButton_hclk, 0}, {adcclocksel_RadioButton_pllclk, 1}}, 0);
+    checkAndRecompute();
+}
+
+void KytoFlexiblePLL::onAdcSwitchChanged(int index)
+{
+    model->adcEnabled = index != 0;
+    highlightClockPaths();
+    onAdcClockSelToggled(true);
+}
+
+// ---------------------------------------------------------------- limits and generation
+
+// The checks before a design is generated or saved. A pending HEXT or PLL
+// factor, or a choice whose check was cancelled, is checked and applied
+// first, so that neither works on values the read-outs do not show.
+bool KytoFlexiblePLL::runLimitChecks()
+{
+    if (!checkPllSettings())
+        return false;
+    model->recompute();
+    refreshFrequencies();
+    const double sclkMax = table.sclkMax;
+    const QVector<LimitRow> limits{
+        {model->sclkMhz, sclkMax, QT_TRANSLATE_NOOP("KytoFlexiblePLL", "Can not support sclk greater than")},
+        {model->apb1Mhz, double(table.apb1Max), QT_TRANSLATE_NOOP("KytoFlexiblePLL", "Can not support apb1clk greater than")},
+        {model->apb2Mhz, sclkMax, QT_TRANSLATE_NOOP("KytoFlexiblePLL", "Can not support apb2clk greater than")},
+    };
+    QVector<LimitQuestion> questions{
+        {model->usbDisabled == 0 && model->usbMhz != 48.0,
+         QT_TRANSLATE_NOOP("KytoFlexiblePLL", "USB clock must be 48MHz. But the USB clock of current config is wrong.  "
+                                              "please confirm whether to continue?")},
+    };
+    // The PHY takes the crystal as typed, whatever HEXT otherwise feeds.
+    if (table.hasUsbHsPhy)
+        questions.append({usbhsphy_ReadOut->text().toDouble() != 12.0,
+                          QT_TRANSLATE_NOOP("KytoFlexiblePLL",
+                                            "USBHS PHY clock must be 12MHz. But the PHY clock of current config is "
+                                            "wrong.  please confirm whether to continue?")});
+    return LimitChecks::pass(messages, limits, questions);
+}
+
+bool KytoFlexiblePLL::generateCode()
+{
+    if (!validateLineEdits() || !runLimitChecks())
+        return false;
+    return CodeGeneration::writeSources(this, messages, model, table.templateStem);
+}
+
+// ---------------------------------------------------------------- design file
+
+void KytoFlexiblePLL::saveConfig(QString seriesName)
+{
+    if (!runLimitChecks() || seriesName.isEmpty())
+        return;
+    if (!designKeys.contains(QStringLiteral("hext")))
+        buildDesignKeys();
+    DesignFile::save(this, messages, seriesName, designKeys.values(), QString());
+}
+
+void KytoFlexiblePLL::loadConfig(QString path)
+{
+    if (!designKeys.contains(QStringLiteral("hext")))
+        buildDesignKeys();
+    const QHash<QString, QString> texts = designKeys.load(path, loadOrder(), messages);
+    putBackLoadedFactors(texts);
+    highlightClockPaths();
+    updateErtcDisplay();
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+    }
+}
+
+QStringList KytoFlexiblePLL::loadOrder() const
+{
+    QStringList order{"lextbypass", "rtcsel", "rtcswitch", "rtcdiv", "hext", "hextbypass", "hextdiv", "hickdiv",
+                      "pllrcs", "pllms", "pllns", table.fr() ? "pllfr" : "pllfp", "sclkselect", "ahbdiv",
+                      "apb1div", "apb2div", table.fr() ? "usbdiv" : "pllfu", "hicktosclk", "hicktousb",
+                      "tousbswitch", "clkoutpinselect", "clkout", "clkoutdiv1", "clkoutdiv2"};
+    if (table.fr())
+        order << "usart1clocksel" << "usart2clocksel" << "usart3clocksel" << "i2c1clocksel" << "adcclocksel"
+              << "usart1switch" << "usart2switch" << "usart3switch" << "i2c1switch" << "adcswitch";
+    else
+        order << "i2sf5clocksel" << "i2sf5switch";
+    return order;
+}
+
+// The slots that ran while the keys were applied may have re-tuned the PLL
+// (for the fresh page's target, or for a USB clock) or moved a divider; the
+// design must open as it was saved.
+void KytoFlexiblePLL::putBackLoadedFactors(const QHash<QString, QString> &texts)
+{
+    const QStringList keys{"pllms", "pllns", table.fr() ? "pllfr" : "pllfp", table.fr() ? "usbdiv" : "pllfu",
+                           "apb1div", "apb2div"};
+    {
+        const QSignalBlocker ms(pllms_LineEdit);
+        const QSignalBlocker ns(pllns_LineEdit);
+        const QSignalBlocker outDiv(table.fr() ? pllfr_ComboBox : pllfp_ComboBox);
+        const QSignalBlocker usbDivider(table.fr() ? usbdiv_ComboBox : pllfu_ComboBox);
+        const QSignalBlocker apb1(apb1div_ComboBox);
+        const QSignalBlocker apb2(apb2div_ComboBox);
+        for (const QString &key : keys)
+            designKeys.apply(key, texts.value(key));
+    }
+    // HEXT: the file's value when it is one, else the page's own.
+    const double hext = texts.value(QStringLiteral("hext")).toDouble();
+    model->hextMhz = hext >= 4.0 && hext <= 25.0 ? hext : table.hextDefault;
+}
+
+void KytoFlexiblePLL::buildDesignKeys()
+{
+    using Row = DesignKeyTable;
+    DesignKeyTable &k = designKeys;
+    auto onOff = [&](const char *key, CustomComboBox1 *combo, bool *field) {
+        k.add(Row::onOff(QString::fromLatin1(key), [field] { return *field; }, [combo, field](bool on) {
+            combo->setCurrentIndex(on ? 1 : 0);
+            *field = on;
+        }));
+    };
+    auto divider = [&](const char *key, CustomComboBox1 *combo, int *field, const DividerTable &divisors) {
+        k.add(Row::code(QString::fromLatin1(key), [field] { return *field; },
+                        [combo, field, &divisors](int v) {
+                            combo->setCurrentIndex(divisors.indexOrFirst(v));
+                            *field = v;
+                        },
+                        divisors.codes(), divisors.intAt(0)));
+    };
+    auto radios = [&](const char *key, int *field, QVector<QPair<int, QRadioButton *>> choices, int fallback) {
+        QVector<int> codes;
+        for (const auto &c : choices)
+            codes << c.first;
+        k.add(Row::code(QString::fromLatin1(key), [field] { return *field; },
+                        [field, choices](int v) {
+                            for (const auto &c : choices) {
+                                if (c.first == v)
+                                    c.second->setChecked(true);
+                            }
+                            *field = v;
+                        },
+                        codes, fallback));
+    };
+    // A factor edit shows the number as the file wrote it.
+    auto factor = [&](const char *key, QLineEdit *edit, QChar prefix, int *field, int low, int high) {
+        k.add(Row::text(QString::fromLatin1(key), [field] { return QString::number(*field); },
+                        [edit, prefix, field, low, high](const QString &text) {
+                            const int v = text.toInt();
+                            const bool valid = v >= low && v <= high;
+                            edit->setText(prefix + (valid ? text : QString::number(low)));
+                            *field = valid ? v : low;
+                        }));
+    };
+    // A source whose unknown codes change nothing; several codes may share a radio.
+    auto source = [&](const char *key, int *field, QVector<QPair<int, QRadioButton *>> choices) {
+        k.add(Row::text(QString::fromLatin1(key), [field] { return QString::number(*field); },
+                        [field, choices](const QString &text) {
+                            const int v = text.toInt();
+                            for (const auto &c : choices) {
+                                if (c.first == v) {
+                                    c.second->setChecked(true);
+                                    *field = v;
+                                    return;
+                                }
+                            }
+                        }));
+    };
+
+    onOff("lextbypass", lextbypass_ComboBox, &model->lextBypass);
+    radios("rtcsel", &model->rtcSource,
+           {{0, rtcsel_RadioButton_lick}, {1, rtcsel_RadioButton_lext}, {2, rtcsel_RadioButton_hext}}, 0);
+    onOff("rtcswitch", rtcswitch_ComboBox, &model->rtcEnabled);
+    divider("rtcdiv", rtcdiv_ComboBox, &model->rtcHextDiv, rtcDiv());
+    // The edit shows the text as read; the model takes only a valid crystal
+    // (putBackLoadedFactors), so a bad file is flagged, never generated.
+    k.add(Row::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
+                    [this](const QString &text) { hext_LineEdit->setText(text); }));
+    onOff("hextbypass", hextbypass_ComboBox, &model->hextBypass);
+    divider("hextdiv", hextdiv_ComboBox, &model->hextDiv, hextDiv());
+    divider("hickdiv", hickdiv_ComboBox, &model->hickDiv, hickDiv());
+    k.add(Row::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; }, [this](bool hick) {
+        (hick ? pllrcs_RadioButton_hick : pllrcs_RadioButton_hext)->setChecked(true);
+        model->pllSource = hick ? 1 : 0;
+    }));
+    factor("pllms", pllms_LineEdit, QLatin1Char('/'), &model->pllMs, 1, 15);
+    factor("pllns", pllns_LineEdit, QLatin1Char('*'), &model->pllNs, 31, 500);
+    if (table.fr())
+        divider("pllfr", pllfr_ComboBox, &model->pllFr, pllFr());
+    else
+        divider("pllfp", pllfp_ComboBox, &model->pllFp, pllFp());
+    radios("sclkselect", &model->sclkSource,
+           {{0, sclkselect_RadioButton_hext}, {1, sclkselect_RadioButton_pll}, {2, sclkselect_RadioButton_hick}}, 0);
+    divider("ahbdiv", ahbdiv_ComboBox, &model->ahbDiv, DividerTable::ahb());
+    divider("apb1div", apb1div_ComboBox, &model->apb1Div, DividerTable::apb());
+    divider("apb2div", apb2div_ComboBox, &model->apb2Div, DividerTable::apb());
+    if (table.fr()) {
+        k.add(Row::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
+                        [this](const QString &text) {
+                            const double v = text.toDouble();
+                            const bool offered = usbDiv().indexOf(v) >= 0;
+                            usbdiv_ComboBox->setCurrentIndex(offered ? usbDiv().indexOf(v) : 0);
+                            model->usbDiv = offered ? v : 2.0;
+                        }));
+    } else {
+        divider("pllfu", pllfu_ComboBox, &model->pllFu, pllFu());
+    }
+    radios("hicktousb", &model->usbFromHick, {{0, hicktousb_RadioButton_pll}, {1, hicktousb_RadioButton_hick}}, 0);
+    // A switch code the combo does not offer opens as a new page has it: off.
+    k.add(Row::code(QStringLiteral("tousbswitch"), [this] { return model->usbDisabled; },
+                    [this](int v) {
+                        usbswitch_ComboBox->setCurrentIndex(v);
+                        model->usbDisabled = v;
+                    },
+                    {0, 1}, 1));
+    radios("hicktosclk", &model->sclkHick48, {{0, hicktosclk_RadioButton_8m}, {1, hicktosclk_RadioButton_48m}}, 0);
+    radios("clkout", &model->clkoutSource,
+           {{ClkoutSclk, clkout_RadioButton_sclk}, {ClkoutLick, clkout_RadioButton_lick},
+            {ClkoutLext, clkout_RadioButton_lext}, {ClkoutHick, clkout_RadioButton_hick},
+            {ClkoutHext, clkout_RadioButton_hext}, {ClkoutAdc, clkout_RadioButton_adc},
+            {ClkoutPll, clkout_RadioButton_pll}, {table.fr() ? ClkoutUsb : ClkoutUsbFs, clkout_RadioButton_usb}},
+           ClkoutSclk);
+    divider("clkoutdiv1", clockoutdiv1_ComboBox, &model->clkoutDiv1, clkoutDiv1());
+    divider("clkoutdiv2", clockoutdiv2_ComboBox, &model->clkoutDiv2, DividerTable::clockOut());
+    k.add(Row::code(QStringLiteral("clkoutpinselect"), [this] { return model->clkoutPin; },
+                    [this](int v) {
+                        clockoutPinSelectComboBox->setCurrentIndex(v);
+                        model->clkoutPin = v;
+                    },
+                    {0, 1, 2, 3, 4}, 0));
+    if (!table.fr()) {
+        source("i2sf5clocksel", &model->i2sf5ClockSource,
+               {{0, i2sf5clocksel_RadioButton_pllp}, {1, i2sf5clocksel_RadioButton_sclk},
+                {2, i2sf5clocksel_RadioButton_hick}, {3, i2sf5clocksel_RadioButton_external}});
+        onOff("i2sf5switch", i2sf5switch_ComboBox, &model->i2sf5Enabled);
+        return;
+    }
+    // A USART or I2C1 on HICK48 (2) checks the hick radio and keeps its code.
+    source("usart1clocksel", &model->usart1ClockSource,
+           {{0, usart1clocksel_RadioButton_pclk}, {1, usart1clocksel_RadioButton_sclk},
+            {2, usart1clocksel_RadioButton_hick}, {4, usart1clocksel_RadioButton_hick},
+            {3, usart1clocksel_RadioButton_lext}});
+    source("usart2clocksel", &model->usart2ClockSource,
+           {{0, usart2clocksel_RadioButton_pclk}, {1, usart2clocksel_RadioButton_sclk},
+            {2, usart2clocksel_RadioButton_hick}, {4, usart2clocksel_RadioButton_hick},
+            {3, usart2clocksel_RadioButton_lext}});
+    source("usart3clocksel", &model->usart3ClockSource,
+           {{0, usart3clocksel_RadioButton_pclk}, {1, usart3clocksel_RadioButton_sclk},
+            {2, usart3clocksel_RadioButton_hick}, {4, usart3clocksel_RadioButton_hick},
+            {3, usart3clocksel_RadioButton_lext}});
+    source("i2c1clocksel", &model->i2c1ClockSource,
+           {{0, i2c1clocksel_RadioButton_pclk}, {1, i2c1clocksel_RadioButton_sclk},
+            {2, i2c1clocksel_RadioButton_hick}, {3, i2c1clocksel_RadioButton_hick}});
+    k.add(Row::onOff(QStringLiteral("adcclocksel"), [this] { return model->adcClockSource != 0; }, [this](bool pll) {
+        (pll ? adcclocksel_RadioButton_pllclk : adcclocksel_RadioButton_hclk)->setChecked(true);
+        model->adcClockSource = pll ? 1 : 0;
+    }));
+    onOff("usart1switch", usart1switch_ComboBox, &model->usart1Enabled);
+    onOff("usart2switch", usart2switch_ComboBox, &model->usart2Enabled);
+    onOff("usart3switch", usart3switch_ComboBox, &model->usart3Enabled);
+    onOff("i2c1switch", i2c1switch_ComboBox, &model->i2c1Enabled);
+    onOff("adcswitch", adcswitch_ComboBox, &model->adcEnabled);
+}
