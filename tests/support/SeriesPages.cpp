@@ -106,6 +106,21 @@ QRadioButton *radio(QWidget *page, const QString &group, int n)
     return find<QRadioButton>(page, QStringLiteral("%1_RadioButton_%2").arg(group).arg(n));
 }
 
+QRadioButton *radio(QWidget *page, const QString &group, const QString &choice)
+{
+    return find<QRadioButton>(page, group + QStringLiteral("_RadioButton_") + choice);
+}
+
+QLineEdit *edit(QWidget *page, const QString &node)
+{
+    return find<QLineEdit>(page, node + QStringLiteral("_LineEdit"));
+}
+
+QLineEdit *readout(QWidget *page, const QString &node)
+{
+    return find<QLineEdit>(page, node + QStringLiteral("_ReadOut"));
+}
+
 void typeAndReturn(QLineEdit *edit, const QString &text)
 {
     edit->clear();

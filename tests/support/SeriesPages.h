@@ -63,6 +63,11 @@ T *find(QWidget *page, const QString &name)
 
 CustomComboBox1 *combo(QWidget *page, const QString &node);
 QRadioButton *radio(QWidget *page, const QString &group, int n);
+// Pages that name their radios by choice: "<group>_RadioButton_<choice>".
+QRadioButton *radio(QWidget *page, const QString &group, const QString &choice);
+// "<node>_LineEdit" and the read-only "<node>_ReadOut".
+QLineEdit *edit(QWidget *page, const QString &node);
+QLineEdit *readout(QWidget *page, const QString &node);
 // Types the text as a user would and confirms it with Return.
 void typeAndReturn(QLineEdit *edit, const QString &text);
 // "title: text" of every message box shown since the last reset.
