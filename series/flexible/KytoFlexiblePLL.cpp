@@ -23,17 +23,13 @@ using namespace FlexibleTables;
 namespace {
 
 // Typed values: applied, pending (typed, not yet applied) and idle, thick for
-// the HEXT and system-clock edits, thin for the PLL factors.
+// the HEXT and system-clock edits.
 const char *const kAppliedThick =
     "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
 const char *const kPendingThick =
     "background: rgb(255, 255, 225); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
 const char *const kIdleThick =
     "background: rgb(255, 255, 255); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kAppliedThin =
-    "background: rgb(255, 255, 255); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
-const char *const kPendingThin =
-    "background: rgb(255, 255, 225); border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
 
 } // namespace
 
@@ -205,13 +201,6 @@ void KytoFlexiblePLL::showError(const char *text)
     messages.showError(messages.text(text));
 }
 
-// While a design's keys are applied one by one, no factor question is asked
-// about the half-applied design: the check fails, and the closing check asks.
-bool KytoFlexiblePLL::askFactorQuestion(const char *text)
-{
-    return !messages.isQuiet() && messages.askFactor(messages.text(text));
-}
-
 // ---------------------------------------------------------------- checks
 
 bool KytoFlexiblePLL::validateHextLineEdit(double &hext)
@@ -238,15 +227,6 @@ bool KytoFlexiblePLL::checkSclkInput(double &sclk)
     return false;
 }
 
-// The number of a factor edit, with or without its "/" or "*"; 0 when none.
-int KytoFlexiblePLL::factorFromEdit(QLineEdit *edit, QChar prefix) const
-{
-    QString text = edit->text();
-    if (text.startsWith(prefix))
-        text.remove(0, 1);
-    return text.toInt();
-}
-
 bool KytoFlexiblePLL::checkPllSettings()
 {
     if (hextFeedsClockTree()) {
@@ -257,45 +237,8 @@ bool KytoFlexiblePLL::checkPllSettings()
         }
         model->hextMhz = value;
     }
-    if (!pllInUse())
-        return true;
-
-    int ms = factorFromEdit(pllms_LineEdit, QLatin1Char('/'));
-    if (ms < 1 || ms > 15) {
-        showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ms input error!"));
-        return false;
-    }
-    int suggested = 0;
-    if (model->fixPllMs(ms, suggested)) {
-        model->pllMs = ms;
-    } else {
-        if (!askFactorQuestion(QT_TRANSLATE_NOOP("KytoFlexiblePLL",
-                                                    "pll_ms input error, is it adjusted automatically?\n"
-                                                    "The following condition must be met: \n"
-                                                    "2MHz <= pll_input / pll_ms <= 16MHz")))
-            return false;
-        model->pllMs = suggested;
-        pllms_LineEdit->setText(QStringLiteral("/%1").arg(suggested));
-        ms = suggested;
-    }
-
-    const int ns = factorFromEdit(pllns_LineEdit, QLatin1Char('*'));
-    if (ns < 31 || ns > 500) {
-        showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ns input error!"));
-        return false;
-    }
-    if (model->fixPllNs(ns, ms, suggested)) {
-        model->pllNs = ns;
-        return true;
-    }
-    if (!askFactorQuestion(QT_TRANSLATE_NOOP("KytoFlexiblePLL",
-                                                "pll_ns input error, is it adjusted automatically?\n\n"
-                                                "The following condition must be met: \n"
-                                                "500MHz <= pll_input * pll_ns / pll_ms <= 1000MHz")))
-        return false;
-    model->pllNs = suggested;
-    pllns_LineEdit->setText(QStringLiteral("*%1").arg(suggested));
-    return true;
+    // The typed factors only count while the PLL feeds something.
+    return !pllInUse() || factors.checkTyped();
 }
 
 void KytoFlexiblePLL::checkAndRecompute()
@@ -370,56 +313,30 @@ void KytoFlexiblePLL::onHextTextChanged(const QString &text)
     setEditTextColor(hext_LineEdit, value < 4.0 || value > 25.0 ? Qt::red : Qt::black);
 }
 
-void KytoFlexiblePLL::factorReturnPressed(QLineEdit *edit, QChar prefix, int low, int high, const char *error,
-                                          void (KytoFlexiblePLL::*textSlot)(const QString &))
-{
-    const int value = factorFromEdit(edit, prefix);
-    if (value < low || value > high) {
-        showError(error);
-        return;
-    }
-    if (!takeOverHextIfReference())
-        return;
-    checkAndRecompute();
-    (this->*textSlot)(edit->text());
-}
-
-void KytoFlexiblePLL::factorTextChanged(QLineEdit *edit, QChar prefix, const QString &text, int stored, int low,
-                                        int high)
-{
-    if (!edit->isEnabled())
-        return;
-    if (!text.startsWith(prefix)) {
-        // Re-enters this slot with the prefixed text.
-        edit->setText(prefix + text);
-        return;
-    }
-    const int n = text.mid(1).toInt();
-    edit->setStyleSheet(QString::fromLatin1(QString::number(n) == QString::number(stored) ? kAppliedThin
-                                                                                          : kPendingThin));
-    setEditTextColor(edit, n < low || n > high ? Qt::red : Qt::black);
-}
-
 void KytoFlexiblePLL::onPllMsReturnPressed()
 {
-    factorReturnPressed(pllms_LineEdit, QLatin1Char('/'), 1, 15, QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ms input error!"),
-                        &KytoFlexiblePLL::onPllMsTextChanged);
+    if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeOverHextIfReference())
+        return;
+    checkAndRecompute();
+    factors.restyle(PllFactorEdits::Ms);
 }
 
 void KytoFlexiblePLL::onPllMsTextChanged(const QString &text)
 {
-    factorTextChanged(pllms_LineEdit, QLatin1Char('/'), text, model->pllMs, 1, 15);
+    factors.restyle(PllFactorEdits::Ms, text);
 }
 
 void KytoFlexiblePLL::onPllNsReturnPressed()
 {
-    factorReturnPressed(pllns_LineEdit, QLatin1Char('*'), 31, 500,
-                        QT_TRANSLATE_NOOP("KytoFlexiblePLL", "pll_ns input error!"), &KytoFlexiblePLL::onPllNsTextChanged);
+    if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeOverHextIfReference())
+        return;
+    checkAndRecompute();
+    factors.restyle(PllFactorEdits::Ns);
 }
 
 void KytoFlexiblePLL::onPllNsTextChanged(const QString &text)
 {
-    factorTextChanged(pllns_LineEdit, QLatin1Char('*'), text, model->pllNs, 31, 500);
+    factors.restyle(PllFactorEdits::Ns, text);
 }
 
 void KytoFlexiblePLL::onSclkReturnPressed()

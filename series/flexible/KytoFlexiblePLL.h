@@ -3,7 +3,6 @@
 
 #include "KytoFlexibleView.h"
 #include "../common/DesignKeyTable.h"
-#include "../common/PageMessages.h"
 
 #include <QHash>
 
@@ -81,16 +80,11 @@ private:
     // Shared steps of the slots.
     bool takeOverHextIfReference();
     void checkAndRecompute();
-    int factorFromEdit(QLineEdit *edit, QChar prefix) const;
-    void factorTextChanged(QLineEdit *edit, QChar prefix, const QString &text, int stored, int low, int high);
-    void factorReturnPressed(QLineEdit *edit, QChar prefix, int low, int high, const char *error,
-                             void (KytoFlexiblePLL::*textSlot)(const QString &));
     int clkoutCode() const;
     QRadioButton *clkoutRadioFor(int code) const;
 
     // Messages, translated in the context of the concrete series class.
     void showError(const char *text);
-    bool askFactorQuestion(const char *text);
     bool runLimitChecks();
 
     // Design file: one row per key, in write order, and the read order.
@@ -98,9 +92,6 @@ private:
     QStringList loadOrder() const;
     void putBackLoadedFactors(const QHash<QString, QString> &texts);
 
-    // Quiet while loadConfig applies a design's keys one by one: the slots
-    // then show no box and ask nothing about the half-applied design.
-    PageMessages messages{this};
     DesignKeyTable designKeys;
 };
 

@@ -33,8 +33,6 @@ const char *const kHextBuiltStyle =
     "background: rgb(152, 251, 152);  border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
 const char *const kSclkBuiltStyle =
     "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kFactorBuiltStyle =
-    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
 const char *const kSmallBoxStyle =
     "border-style: outset; border-width: 1px; border-color: rgb(10, 78, 121);border-radius:2px;padding:1px 2px;;";
 const char *const kBorderless = "border:  0px;";
@@ -43,10 +41,6 @@ const char *const kHextEditOn =
     "background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;;";
 const char *const kHextEditOff =
     "background: rgb(255, 255, 255);border-style: outset; border-width: 2px; border-color: gray;border-radius:1px;padding:1px 2px;;";
-const char *const kPllEditOn =
-    "border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
-const char *const kPllEditOff =
-    "border-style: outset; border-width: 1px; border-color: gray;border-radius:1px;padding:1px 2px;";
 
 QStringList switchItems()
 {
@@ -327,10 +321,7 @@ void KytoFlexibleView::buildPllMsEdit()
     const FlexiblePageLayout &l = table.layout;
     pllms_Label = makeLabel("pllms_Label", QStringLiteral("pll_ms"), l.pllmsLabel, 10);
     pllms_LineEdit = addLineEdit(QStringLiteral("1"), l.pllms.x(), l.pllms.y(), 60);
-    pllms_LineEdit->setObjectName(QStringLiteral("pllms_LineEdit"));
-    pllms_LineEdit->setFixedHeight(25);
-    pllms_LineEdit->setStyleSheet(QString::fromLatin1(kFactorBuiltStyle));
-    pllms_LineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[\\/]?[0-9]+$")), this));
+    PllFactorEdits::configure(pllms_LineEdit, PllFactorEdits::Ms);
     pllmsrange_Label = makeLabel("pllmsrange_Label", QStringLiteral("(1-15)"), l.pllmsRange, 10);
 }
 
@@ -339,10 +330,8 @@ void KytoFlexibleView::buildPllNsEdit()
     const FlexiblePageLayout &l = table.layout;
     pllns_Label = makeLabel("pllns_Label", QStringLiteral("pll_ns"), l.pllnsLabel, 10);
     pllns_LineEdit = addLineEdit(QStringLiteral("1"), l.pllns.x(), l.pllns.y(), 60);
-    pllns_LineEdit->setObjectName(QStringLiteral("pllns_LineEdit"));
-    pllns_LineEdit->setFixedHeight(25);
-    pllns_LineEdit->setStyleSheet(QString::fromLatin1(kFactorBuiltStyle));
-    pllns_LineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[*]?[0-9]+$")), this));
+    PllFactorEdits::configure(pllns_LineEdit, PllFactorEdits::Ns);
+    factors.attach(pllms_LineEdit, pllns_LineEdit);
     pllnsrange_Label = makeLabel("pllnsrange_Label", QStringLiteral("(31-500)"), l.pllnsRange, 10);
 }
 
@@ -940,8 +929,7 @@ void KytoFlexibleView::updatePllEnables()
 {
     const bool on = pllInUse();
     updatePllRcsStyle(on);
-    pllms_LineEdit->setStyleSheet(QString::fromLatin1(on ? kPllEditOn : kPllEditOff));
-    pllns_LineEdit->setStyleSheet(QString::fromLatin1(on ? kPllEditOn : kPllEditOff));
+    factors.setInUse(on);
     QLabel *outDivLabel = table.fr() ? pllfr_Label : pllfp_Label;
     enableAll({pllms_Label, pllms_LineEdit, pllmsrange_Label, pllns_Label, pllns_LineEdit, pllnsrange_Label,
                outDivLabel, pll_Label, pllcfg_Label, pllcfg_ReadOut},
@@ -1211,8 +1199,7 @@ void KytoFlexibleView::updateSourceLabels()
 
 void KytoFlexibleView::showPllParams()
 {
-    pllms_LineEdit->setText(QStringLiteral("/") + QString::number(model->pllMs));
-    pllns_LineEdit->setText(QStringLiteral("*") + QString::number(model->pllNs));
+    factors.showModel();
     if (table.fr())
         pllfr_ComboBox->setCurrentIndex(pllFr().indexOrFirst(model->pllFr));
     else

@@ -3,7 +3,9 @@
 
 #include "KytoMCUPLL.h"
 #include "FlexibleSeriesTable.h"
+#include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
+#include "../common/PllFactorEdits.h"
 
 #include <QString>
 #include <QStringList>
@@ -153,6 +155,10 @@ private:
 
 protected:
     const FlexibleSeriesTable table;
+    // Boxes translated in the concrete class's context; quiet while a design
+    // file is applied key by key.
+    PageMessages messages{this};
+    PllFactorEdits factors{this, messages};
 
     // Controls, named after their clock-tree node; each object name equals
     // its member name. A name of only one family stays null in the other.

@@ -12,32 +12,6 @@
         <translation>sclk 输入错误！</translation>
     </message>
     <message>
-        <source>pll_ms input error!</source>
-        <translation>pll_ms 输入错误！</translation>
-    </message>
-    <message>
-        <source>pll_ns input error!</source>
-        <translation>pll_ns 输入错误！</translation>
-    </message>
-    <message>
-        <source>pll_ms input error, is it adjusted automatically?
-The following condition must be met: 
-2MHz &lt;= pll_input / pll_ms &lt;= 16MHz</source>
-        <translation>pll_ms 输入错误，是否自动调整？
-必须满足以下条件：
-2MHz &lt;= pll_input / pll_ms &lt;= 16MHz</translation>
-    </message>
-    <message>
-        <source>pll_ns input error, is it adjusted automatically?
-
-The following condition must be met: 
-500MHz &lt;= pll_input * pll_ns / pll_ms &lt;= 1000MHz</source>
-        <translation>pll_ns 输入错误，是否自动调整？
-
-必须满足以下条件：
-500MHz &lt;= pll_input * pll_ns / pll_ms &lt;= 1000MHz</translation>
-    </message>
-    <message>
         <source>Actual value</source>
         <translation>实际值</translation>
     </message>
