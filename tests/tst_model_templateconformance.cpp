@@ -27,6 +27,8 @@ const QSet<int> directPllInputSeries = QSet<int>{13, 14} + flexibleDividerSeries
 const QSet<int> twelveMhzTemplateSeries{19, 20, 30};
 const QSet<int> dualClockOutSeries{13, 14};
 const QSet<int> apb3Series{21, 22, 23, 25, 26};
+const QSet<int> flexiblePageSeries{18, 19, 20, 29, 30};
+const QSet<int> halfSclkSeries{18, 29};
 
 struct ClockState {
     QString name;
@@ -219,6 +221,22 @@ QList<ClockState> clockStates()
                         m.rtcEnabled = true;
                         m.rtcSource = 0;
                         clockOutFromLowSpeed(m, false);
+                    }};
+    // What only the flexible-PLL pages store: the clock-out on the USB clock
+    // (USBFS 11 or USB 6, by register layout), and a USART on HICK48, which
+    // a design file can hold.
+    s << ClockState{"clock-out from usb on PC9", [](int i) { return flexiblePageSeries.contains(i); },
+                    [](ClockTreeModel &m) {
+                        m.usbDisabled = 0;
+                        m.usbFromHick = 0;
+                        m.clkoutPin = 4;
+                        m.clkoutSource = halfSclkSeries.contains(m.seriesIndex) ? 6 : 11;
+                        pllAt(m, m.maxSclk());
+                    }};
+    s << ClockState{"usart1 on hick48", [](int i) { return halfSclkSeries.contains(i); }, [](ClockTreeModel &m) {
+                        m.usart1Enabled = true;
+                        m.usart1ClockSource = 2;
+                        m.recompute();
                     }};
     return s;
 }
