@@ -604,22 +604,6 @@ int KytoFlexiblePLL::clkoutCode() const
     return ClkoutSclk;
 }
 
-QRadioButton *KytoFlexiblePLL::clkoutRadioFor(int code) const
-{
-    switch (code) {
-    case ClkoutLick: return clkout_RadioButton_lick;
-    case ClkoutLext: return clkout_RadioButton_lext;
-    case ClkoutHick: return clkout_RadioButton_hick;
-    case ClkoutHext: return clkout_RadioButton_hext;
-    case ClkoutAdc: return clkout_RadioButton_adc;
-    case ClkoutPll: return clkout_RadioButton_pll;
-    default: break;
-    }
-    if (code == (table.fr() ? ClkoutUsb : ClkoutUsbFs))
-        return clkout_RadioButton_usb;
-    return nullptr;
-}
-
 void KytoFlexiblePLL::onClkoutToggled(bool flag)
 {
     highlightClockPaths();

@@ -81,7 +81,6 @@ private:
     bool takeOverHextIfReference();
     void checkAndRecompute();
     int clkoutCode() const;
-    QRadioButton *clkoutRadioFor(int code) const;
 
     // Messages, translated in the context of the concrete series class.
     void showError(const char *text);
