@@ -1455,31 +1455,10 @@ void KytoMultiplierPLL::buildDesignKeys()
     dividerRow(QStringLiteral("adcdiv"), DividerTable::adc(), &ClockTreeModel::adcDiv, toadcdivComboBox);
 }
 
-QStringList KytoMultiplierPLL::loadOrder() const
-{
-    QStringList keys{QStringLiteral("lextbypass"), QStringLiteral("rtcsel"), QStringLiteral("rtcswitch"),
-                     QStringLiteral("hext"), QStringLiteral("hextbypass")};
-    if (table.hasHextDivCombo)
-        keys << QStringLiteral("hextdiv");
-    keys << QStringLiteral("pllhextdiv") << QStringLiteral("pllrcs") << QStringLiteral("pllmult")
-         << QStringLiteral("sclkselect") << QStringLiteral("ahbdiv") << QStringLiteral("apb1div")
-         << QStringLiteral("apb2div");
-    if (table.hasHick48Branches)
-        keys << QStringLiteral("hicktousb");
-    keys << QStringLiteral("usbdiv") << QStringLiteral("tousbswitch");
-    if (table.hasHick48Branches)
-        keys << QStringLiteral("hicktosclk");
-    keys << QStringLiteral("adcswitch") << QStringLiteral("adcdiv") << QStringLiteral("clkoutpinselect");
-    if (table.hasHick48Branches)
-        keys << QStringLiteral("clkoutdiv");
-    keys << QStringLiteral("clkout");
-    return keys;
-}
-
 void KytoMultiplierPLL::loadConfig(QString path)
 {
     resetDefaults();
-    const QHash<QString, QString> texts = designKeys.load(path, loadOrder(), messages);
+    const QHash<QString, QString> texts = designKeys.load(path, table.designLoadOrder(), messages);
 
     // Slots run while the keys are applied may re-tune the PLL for the USB
     // clock, pick another USB divider and raise the APB dividers for the
@@ -1509,18 +1488,4 @@ void KytoMultiplierPLL::syncDesignFromFile(const QHash<QString, QString> &texts)
     }
     for (const QString &key : {QStringLiteral("usbdiv"), QStringLiteral("apb1div"), QStringLiteral("apb2div")})
         designKeys.apply(key, texts.value(key));
-}
-
-MultiplierPageLayout MultiplierPageLayout::tenSourceLayout()
-{
-    MultiplierPageLayout l;
-    l.usbDivLabel = {717, 465};
-    l.usbDiv = {707, 481};
-    l.usbSwitchLabel = {850, 482};
-    l.usbSwitch = {840, 502};
-    l.usbFreq = {930, 525};
-    l.clkoutRadioY = {565, 586, 606, 628, 650, 670, 691, 711, 732, 754};
-    l.clkoutNameY = {560, 581, 601, 623, 645, 665, 686, 706, 727, 749};
-    l.listY = {417, 501, 647, 574};
-    return l;
 }
