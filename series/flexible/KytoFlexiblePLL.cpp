@@ -425,8 +425,13 @@ void KytoFlexiblePLL::onPllRcsClicked(bool)
 
 // ---------------------------------------------------------------- system clock
 
-void KytoFlexiblePLL::onSclkSelectHextToggled(bool)
+void KytoFlexiblePLL::onSclkSelectHextToggled(bool checked)
 {
+    // A switch emits toggled for the radio left (false) and for the one
+    // chosen (true); acting once, on the chosen one, keeps one click to at
+    // most one box.
+    if (!checked)
+        return;
     highlightClockPaths();
     if (sclkselect_RadioButton_hext->isChecked()) {
         model->sclkSource = 0;
@@ -441,8 +446,10 @@ void KytoFlexiblePLL::onSclkSelectHextToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoFlexiblePLL::onSclkSelectPllToggled(bool)
+void KytoFlexiblePLL::onSclkSelectPllToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkselect_RadioButton_pll->isChecked()) {
         model->sclkSource = 1;
@@ -455,8 +462,10 @@ void KytoFlexiblePLL::onSclkSelectPllToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoFlexiblePLL::onSclkSelectHickToggled(bool)
+void KytoFlexiblePLL::onSclkSelectHickToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkselect_RadioButton_hick->isChecked()) {
         model->sclkSource = 2;
@@ -467,8 +476,10 @@ void KytoFlexiblePLL::onSclkSelectHickToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoFlexiblePLL::onHickToSclkToggled(bool)
+void KytoFlexiblePLL::onHickToSclkToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     model->sclkHick48 = hicktosclk_RadioButton_8m->isChecked() ? 0 : 1;
     checkAndRecompute();
 }
@@ -569,8 +580,10 @@ void KytoFlexiblePLL::onUsbSwitchChanged(int index)
     refreshFrequencies();
 }
 
-void KytoFlexiblePLL::onHickToUsbToggled(bool)
+void KytoFlexiblePLL::onHickToUsbToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (hicktousb_RadioButton_pll->isChecked()) {
         model->usbFromHick = 0;
@@ -648,8 +661,10 @@ int checkedCode(const QVector<QPair<QRadioButton *, int>> &radios, int none)
 
 } // namespace
 
-void KytoFlexiblePLL::onI2sf5ClockSelToggled(bool)
+void KytoFlexiblePLL::onI2sf5ClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     model->i2sf5ClockSource = checkedCode({{i2sf5clocksel_RadioButton_pllp, 0}, {i2sf5clocksel_RadioButton_sclk, 1},
                                            {i2sf5clocksel_RadioButton_hick, 2},
@@ -665,8 +680,10 @@ void KytoFlexiblePLL::onI2sf5SwitchChanged(int index)
     onI2sf5ClockSelToggled(true);
 }
 
-void KytoFlexiblePLL::onUsart1ClockSelToggled(bool)
+void KytoFlexiblePLL::onUsart1ClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     model->usart1ClockSource = checkedCode({{usart1clocksel_RadioButton_pclk, 0}, {usart1clocksel_RadioButton_sclk, 1},
                                             {usart1clocksel_RadioButton_hick, 4}, {usart1clocksel_RadioButton_lext, 3}},
@@ -681,8 +698,10 @@ void KytoFlexiblePLL::onUsart1SwitchChanged(int index)
     onUsart1ClockSelToggled(true);
 }
 
-void KytoFlexiblePLL::onUsart2ClockSelToggled(bool)
+void KytoFlexiblePLL::onUsart2ClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     model->usart2ClockSource = checkedCode({{usart2clocksel_RadioButton_pclk, 0}, {usart2clocksel_RadioButton_sclk, 1},
                                             {usart2clocksel_RadioButton_hick, 4}, {usart2clocksel_RadioButton_lext, 3}},
@@ -697,8 +716,10 @@ void KytoFlexiblePLL::onUsart2SwitchChanged(int index)
     onUsart2ClockSelToggled(true);
 }
 
-void KytoFlexiblePLL::onUsart3ClockSelToggled(bool)
+void KytoFlexiblePLL::onUsart3ClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     model->usart3ClockSource = checkedCode({{usart3clocksel_RadioButton_pclk, 0}, {usart3clocksel_RadioButton_sclk, 1},
                                             {usart3clocksel_RadioButton_hick, 4}, {usart3clocksel_RadioButton_lext, 3}},
@@ -713,8 +734,10 @@ void KytoFlexiblePLL::onUsart3SwitchChanged(int index)
     onUsart3ClockSelToggled(true);
 }
 
-void KytoFlexiblePLL::onI2c1ClockSelToggled(bool)
+void KytoFlexiblePLL::onI2c1ClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     model->i2c1ClockSource = checkedCode({{i2c1clocksel_RadioButton_pclk, 0}, {i2c1clocksel_RadioButton_sclk, 1},
                                           {i2c1clocksel_RadioButton_hick, 3}},
@@ -729,8 +752,10 @@ void KytoFlexiblePLL::onI2c1SwitchChanged(int index)
     onI2c1ClockSelToggled(true);
 }
 
-void KytoFlexiblePLL::onAdcClockSelToggled(bool)
+void KytoFlexiblePLL::onAdcClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     model->adcClockSource = checkedCode({{adcclocksel_RadioButton_hclk, 0}, {adcclocksel_RadioButton_pllclk, 1}}, 0);
     checkAndRecompute();
@@ -774,9 +799,20 @@ bool KytoFlexiblePLL::runLimitChecks()
     return LimitChecks::pass(messages, limits, questions);
 }
 
+// The factor edits are greyed while the PLL feeds nothing, the HEXT edit
+// while nothing uses the crystal and the SCLK edit unless the PLL drives
+// SCLK; a greyed edit is not confirmed.
+bool KytoFlexiblePLL::confirmPendingEdits()
+{
+    return Readouts::confirmPendingEdit(hext_LineEdit, model->hextMhz, 5)
+           && Readouts::confirmPendingEdit(pllms_LineEdit, [this] { return factors.pending(PllFactorEdits::Ms); })
+           && Readouts::confirmPendingEdit(pllns_LineEdit, [this] { return factors.pending(PllFactorEdits::Ns); })
+           && Readouts::confirmPendingEdit(sclk_LineEdit, model->sclkMhz, 3);
+}
+
 bool KytoFlexiblePLL::generateCode()
 {
-    if (!validateLineEdits() || !runLimitChecks())
+    if (!confirmPendingEdits() || !validateLineEdits() || !runLimitChecks())
         return false;
     return CodeGeneration::writeSources(this, messages, model, table.templateStem);
 }
@@ -785,7 +821,7 @@ bool KytoFlexiblePLL::generateCode()
 
 void KytoFlexiblePLL::saveConfig(QString seriesName)
 {
-    if (!runLimitChecks() || seriesName.isEmpty())
+    if (!confirmPendingEdits() || !runLimitChecks() || seriesName.isEmpty())
         return;
     if (!designKeys.contains(QStringLiteral("hext")))
         buildDesignKeys();

@@ -85,6 +85,7 @@ private:
     // Messages, translated in the context of the concrete series class.
     void showError(const char *text);
     bool runLimitChecks();
+    bool confirmPendingEdits();
 
     // Design file: one row per key, in write order, and the read order.
     void buildDesignKeys();
