@@ -1,6 +1,7 @@
 // What reaches the code and the design file on a dual-mode PLL page when a
 // value was typed without Return: it is applied, with its checks, before
-// Generate, Code View and Save, and a refused text stops the action.
+// Generate, Code View and Save, and a refused text stops the action. And
+// how many boxes one radio click shows.
 #include "series/dualmode/KytoDualModePLL.h"
 #include "SeriesPages.h"
 
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -57,6 +59,8 @@ private slots:
 
     void pendingTextReachesTheOutput_data();
     void pendingTextReachesTheOutput();
+    void oneBoxPerRadioClick_data();
+    void oneBoxPerRadioClick();
     void adcSwitchShowsItsItems();
 };
 
@@ -160,6 +164,57 @@ void TestDualModeTypedValues::pendingTextReachesTheOutput()
         const QString written = readFile(folder + "/" + file);
         QVERIFY2(written.contains(expected), qPrintable(written.left(3000)));
     }
+}
+
+void TestDualModeTypedValues::oneBoxPerRadioClick_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QStringList>("choices");   // clicked in turn, each from another one
+    QTest::addColumn<QString>("enable");        // switch combo that brings the group in use
+
+    const int r750 = 15;
+    const int e105 = 16;
+    const QStringList kernel{"sclk", "pclk", "hick", "pclk"};
+    QTest::newRow("R750 sclkselect") << r750 << "sclkselect" << QStringList{"hick", "hext", "pll", "hick"} << QString();
+    QTest::newRow("R750 hicktousb") << r750 << "hicktousb" << QStringList{"hick", "pll", "hick", "pll"} << QString();
+    QTest::newRow("R750 hicktosclk") << r750 << "hicktosclk" << QStringList{"48m", "8m", "48m", "8m"} << QString();
+    QTest::newRow("E105 usart1clocksel") << e105 << "usart1clocksel" << kernel << "usart1switch";
+    QTest::newRow("E105 usart2clocksel") << e105 << "usart2clocksel" << kernel << "usart2switch";
+    QTest::newRow("E105 i2c1clocksel") << e105 << "i2c1clocksel" << kernel << "i2c1switch";
+}
+
+// A switch emits toggled for the radio left and the one chosen; with a bad
+// HEXT text pending, one click still says so at most once.
+void TestDualModeTypedValues::oneBoxPerRadioClick()
+{
+    QFETCH(int, index);
+    QFETCH(QString, group);
+    QFETCH(QStringList, choices);
+    QFETCH(QString, enable);
+    std::unique_ptr<QWidget> page(KytoPLLConfig::registeredOperations(index).create(nullptr));
+    QWidget *p = page.get();
+    // USB on from the PLL keeps HEXT in use while SCLK runs from HICK, so
+    // every radio below is enabled and every one of them checks HEXT.
+    if (auto *usb = p->findChild<CustomComboBox1 *>("usbswitch_ComboBox"))
+        usb->setCurrentIndex(0);
+    if (group == "hicktosclk")
+        SeriesPages::radio(p, "sclkselect", "hick")->click();
+    if (!enable.isEmpty())
+        SeriesPages::combo(p, enable)->setCurrentIndex(1);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+    typeOnly(edit(p, "hext"), "30");
+
+    int boxes = 0;
+    for (const QString &choice : choices) {
+        QRadioButton *r = SeriesPages::radio(p, group, choice);
+        QVERIFY(r && r->isEnabled() && !r->isChecked());
+        UserDialogs::reset();
+        r->click();
+        QVERIFY2(UserDialogs::shownBoxes().size() <= 1, qPrintable(choice + ": " + boxTexts().join(" | ")));
+        boxes += UserDialogs::shownBoxes().size();
+    }
+    QVERIFY(boxes > 0);   // the bad text is still reported
 }
 
 // The ADC switch is wide enough for "disable".

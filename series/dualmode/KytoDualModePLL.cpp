@@ -508,8 +508,13 @@ void KytoDualModePLL::onSclkTextChanged(const QString &text)
 
 // ---------------------------------------------------------------- selection slots
 
-void KytoDualModePLL::onSclkSelectHextToggled(bool)
+void KytoDualModePLL::onSclkSelectHextToggled(bool checked)
 {
+    // A switch emits toggled for the radio left (false) and for the one
+    // chosen (true); acting once, on the chosen one, keeps one click to at
+    // most one box.
+    if (!checked)
+        return;
     highlightClockPaths();
     if (sclkselect[0]->isChecked()) {
         model->sclkSource = 0;
@@ -523,8 +528,10 @@ void KytoDualModePLL::onSclkSelectHextToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoDualModePLL::onSclkSelectPllToggled(bool)
+void KytoDualModePLL::onSclkSelectPllToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkselect[1]->isChecked()) {
         model->sclkSource = 1;
@@ -536,8 +543,10 @@ void KytoDualModePLL::onSclkSelectPllToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoDualModePLL::onSclkSelectHickToggled(bool)
+void KytoDualModePLL::onSclkSelectHickToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkselect[2]->isChecked()) {
         model->sclkSource = 2;
@@ -584,8 +593,10 @@ void KytoDualModePLL::onToAdcSwitchChanged(int index)
     checkAndRecompute();
 }
 
-void KytoDualModePLL::onHickToSclkToggled(bool)
+void KytoDualModePLL::onHickToSclkToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     model->sclkHick48 = hicktosclk[0]->isChecked() ? 0 : 1;
     checkAndRecompute();
 }
@@ -670,8 +681,10 @@ void KytoDualModePLL::onUsbDivChanged(int index)
     refreshFrequencies();
 }
 
-void KytoDualModePLL::onHickToUsbToggled(bool)
+void KytoDualModePLL::onHickToUsbToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (hicktousb[0]->isChecked()) {
         model->usbFromHick = 0;
@@ -686,8 +699,10 @@ void KytoDualModePLL::onHickToUsbToggled(bool)
     refreshFrequencies();
 }
 
-void KytoDualModePLL::onKernelClockToggled(int block, bool)
+void KytoDualModePLL::onKernelClockToggled(int block, bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     const int source = qMax(0, checkedIndex(kernelClocks[block].radios));
     int *fields[3] = {&model->usart1ClockSource, &model->usart2ClockSource, &model->i2c1ClockSource};
