@@ -1,9 +1,8 @@
 #ifndef KYTOR9X0CONTROLS_H
 #define KYTOR9X0CONTROLS_H
 
-#include "KytoMCUPLL.h"
+#include "KytoHighPerfControls.h"
 #include "../common/PeripheralClockGroup.h"
-#include "../common/PeripheralLists.h"
 
 #include <QPoint>
 #include <QString>
@@ -11,7 +10,6 @@
 #include <QVector>
 
 class DividerTable;
-class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -24,12 +22,6 @@ struct R9x0Readout {
     QString label;
     int y;
     R9x0ReadoutKind kind;
-};
-
-// One APB divider: its caption, its "max" note and its combo box.
-struct R9x0ApbDivider {
-    QPoint label, maxLabel, combo;
-    int z;
 };
 
 // Everything in which the R910, R920 and R930 pages differ: the series and
@@ -54,9 +46,9 @@ struct R9x0SeriesTable {
         {"apb2 tmr (MHz)", 614, R9x0ReadoutKind::Apb2Timer},
         {"apb3 peripheral (MHz)", 666, R9x0ReadoutKind::Apb3},
     };
-    R9x0ApbDivider apb1{{1042, 408}, {1092, 418}, {1034, 425}, 2};
-    R9x0ApbDivider apb2{{1042, 528}, {1092, 538}, {1034, 545}, 1};
-    R9x0ApbDivider apb3{{1042, 647}, {1092, 657}, {1034, 664}, 1};
+    HighPerfApbDivider apb1{{1042, 408}, {1092, 418}, {1034, 425}, 2};
+    HighPerfApbDivider apb2{{1042, 528}, {1092, 538}, {1034, 545}, 1};
+    HighPerfApbDivider apb3{{1042, 647}, {1092, 657}, {1034, 664}, 1};
     // SysTick divider, APB1 and APB2 timer multipliers (x 1090).
     int systickBoxY = 76, apb1TimerBoxY = 458, apb2TimerBoxY = 578;
     // APB1 peripheral, APB1 timer, APB2 peripheral, APB2 timer (x 1267).
@@ -68,7 +60,7 @@ struct R9x0SeriesTable {
 // The controls of the R910, R920 and R930 pages on their drawing: what each
 // is, where it stands, its items and first state, and its connection to the
 // series class's slot. KytoR9x0PLL gives them their behaviour.
-class KytoR9x0Controls : public KytoMCUPLL
+class KytoR9x0Controls : public KytoHighPerfControls
 {
 protected:
     KytoR9x0Controls(const R9x0SeriesTable &table, QWidget *parent);
@@ -87,69 +79,16 @@ protected:
     static int clkoutCode(int radio);
 
     // Items of the family's own divider combo boxes.
-    static const DividerTable &hextDividers();
-    static const DividerTable &hickDividers();
-    static const DividerTable &clockOutDiv1();
     static const DividerTable &pllFpDividers();
     static const DividerTable &pllFuDividers();
-    static const DividerTable &rtcDividers();
 
     static const double sclkMax;
 
     const R9x0SeriesTable table;
-    PeripheralLists lists{true};
 
     // Controls, as the page's drawing names them.
-    QLabel *lickLabel = nullptr;
-    QLineEdit *lickReadout = nullptr;
-    QLineEdit *wdtReadout = nullptr;
-    CustomComboBox1 *rtcswitchComboBox = nullptr;
-    QLineEdit *rtcReadout = nullptr;
-    QLabel *rtcLabel = nullptr;
-    QLabel *lextLabel = nullptr;
-    QLineEdit *lextReadout = nullptr;
-    QLabel *lextBypassLabel = nullptr;
-    CustomComboBox1 *lextbypassComboBox = nullptr;
-    QLabel *lextInLabel = nullptr;
-    QLabel *lextOutLabel = nullptr;
-    QLabel *rtcselLabel = nullptr;
-    QVector<QRadioButton *> rtcselRadios;
-    QLabel *rtcdivLabel = nullptr;
-    CustomComboBox1 *rtcdivComboBox = nullptr;
-    QLabel *hextLabel = nullptr;
-    QLineEdit *hextLineEdit = nullptr;
-    QLabel *hextBypassLabel = nullptr;
-    CustomComboBox1 *hextbypassComboBox = nullptr;
-    QLabel *hextInLabel = nullptr;
-    QLabel *hextOutLabel = nullptr;
-    QLabel *hextdivLabel = nullptr;
-    CustomComboBox1 *hextdivComboBox = nullptr;
-    QLabel *pllrcsLabel = nullptr;
-    QVector<QRadioButton *> pllrcsRadios;
-    QLabel *pllmsLabel = nullptr;
-    QLineEdit *pllmsLineEdit = nullptr;
-    QLabel *pllmsRangeLabel = nullptr;
-    QLabel *pllnsLabel = nullptr;
-    QLineEdit *pllnsLineEdit = nullptr;
-    QLabel *pllnsRangeLabel = nullptr;
     QLabel *pllfpLabel = nullptr;
     CustomComboBox1 *pllfpComboBox = nullptr;
-    QLabel *pllOutputLabel = nullptr;
-    QLabel *pllcfgLabel = nullptr;
-    QLineEdit *pllcfgReadout = nullptr;
-    QLabel *sclkselectLabel = nullptr;
-    QVector<QRadioButton *> sclkselectRadios;
-    QLabel *ahbdivLabel = nullptr;
-    CustomComboBox1 *ahbdivComboBox = nullptr;
-    QLabel *apb1divLabel = nullptr;
-    QLabel *apb1MaxLabel = nullptr;
-    CustomComboBox1 *apb1divComboBox = nullptr;
-    QLabel *apb2divLabel = nullptr;
-    QLabel *apb2MaxLabel = nullptr;
-    CustomComboBox1 *apb2divComboBox = nullptr;
-    QLabel *apb3divLabel = nullptr;
-    QLabel *apb3MaxLabel = nullptr;
-    CustomComboBox1 *apb3divComboBox = nullptr;
     QLabel *pllfuLabel = nullptr;
     CustomComboBox1 *pllfuComboBox = nullptr;
     QLabel *hicktousbLabel = nullptr;
@@ -157,71 +96,17 @@ protected:
     QLabel *usbswitchLabel = nullptr;
     CustomComboBox1 *usbswitchComboBox = nullptr;
     QLabel *usbFreqLabel = nullptr;
-    QLabel *hicktosclkLabel = nullptr;
-    QVector<QRadioButton *> hicktosclkRadios;
-    QLabel *hickLabel = nullptr;
-    QLineEdit *hickReadout = nullptr;
-    QLabel *hickdivLabel = nullptr;
-    CustomComboBox1 *hickdivComboBox = nullptr;
-    QLabel *clockoutdiv1Label = nullptr;
-    CustomComboBox1 *clockoutdiv1ComboBox = nullptr;
-    QLabel *clockoutdiv2Label = nullptr;
-    CustomComboBox1 *clockoutdiv2ComboBox = nullptr;
-    QLabel *clkoutFreqLabel = nullptr;
-    QLabel *pinLabel = nullptr;
-    CustomComboBox1 *clockoutPinSelectComboBox = nullptr;
-    QVector<QRadioButton *> clkoutRadios;      // SCLK, HEXT, PLL, USB, ADC, HICK, LICK, LEXT
-    QVector<QLabel *> clkoutNameLabels;
-    QVector<QLabel *> clkoutValueLabels;
-    QLabel *clkoutTitleLabel = nullptr;
-    QLabel *sclkLabel = nullptr;
-    QLineEdit *sclkLineEdit = nullptr;
     QVector<QLineEdit *> readouts;             // in the order of table.readouts
-    QLineEdit *systickBox = nullptr;
-    QLineEdit *apb1TimerBox = nullptr;
-    QLineEdit *apb2TimerBox = nullptr;
     PeripheralClockGroup canGroups[3];
     PeripheralClockGroup i2sf5Group;
 
 private:
-    void buildLickReadout();
-    void buildWdtReadout();
-    void buildRtcSwitchCombo();
-    void buildLextReadout();
-    void buildLextBypassCombo();
-    void buildErtcSelGroup();
-    void buildErtcDivCombo();
-    void buildHextEdit();
-    void buildHextBypassCombo();
-    void buildHextDivCombo();
-    void buildPllRcsGroup();
-    void buildPllMsEdit();
-    void buildPllNsEdit();
     void buildPllFpCombo();
-    void buildPllCfgReadout();
-    void buildSclkSelectGroup();
-    void buildAhbDivCombo();
-    void buildApbDivCombo(const R9x0ApbDivider &place, const QString &node, const QString &max,
-                          QLabel *&label, QLabel *&maxLabel, CustomComboBox1 *&combo);
     void buildPllFuCombo();
     void buildHickToUsbGroup();
-    void buildHickToSclkGroup();
-    void buildHickReadout();
-    void buildHickDivCombo();
-    void buildClockoutDiv1Combo();
-    void buildClockoutDiv2Combo();
-    void buildClkoutPinCombo();
-    void buildClkoutSourceGroup();
-    void buildSclkEdit();
     void buildPeripheralReadouts();
-    void buildFactorBoxes();
     void buildCanClockSelGroup(int can);
     void buildI2sf5ClockSelGroup();
-
-    CustomComboBox1 *makeCombo(int x, int y, int width, int z, const QStringList &items, const QString &node);
-    QLabel *makeLabel(const QString &text, int x, int y, int pointSize = 10, int weight = 0);
-    QButtonGroup *makeRadioGroup(const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
-                                 const QString &name);
 };
 
 #endif // KYTOR9X0CONTROLS_H

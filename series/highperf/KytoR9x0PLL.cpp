@@ -18,14 +18,7 @@
 
 namespace {
 
-const double kApb3Max = 90.0;
-const double kHextMin = 4.0;
-const double kHextMax = 25.0;
-
 // Messages of the family, translated in the context of each series class.
-const char *const kHextError = QT_TRANSLATE_NOOP("KytoR9x0PLL", "hext input error!");
-const char *const kSclkError = QT_TRANSLATE_NOOP("KytoR9x0PLL", "sclk input error!");
-const char *const kApb3Error = QT_TRANSLATE_NOOP("KytoR9x0PLL", "apb3div input error!");
 const char *const kSclkLimit = QT_TRANSLATE_NOOP("KytoR9x0PLL", "Can not support sclk greater than");
 const char *const kApb1Limit = QT_TRANSLATE_NOOP("KytoR9x0PLL", "Can not support apb1clk greater than");
 const char *const kApb2Limit = QT_TRANSLATE_NOOP("KytoR9x0PLL", "Can not support apb2clk greater than");
@@ -35,19 +28,6 @@ const char *const kUsbQuestion = QT_TRANSLATE_NOOP(
 const char *const kActualValue = QT_TRANSLATE_NOOP("KytoR9x0PLL", "Actual value");
 
 const char *const kTemplateStem = "kytor9x0";
-
-// The divisor of an item; `other` while the combo box has no current item.
-int valueOr(const DividerTable &table, int index, int other)
-{
-    return index >= 0 && index < table.count() ? table.intAt(index) : other;
-}
-
-double toDoubleOrZero(const QString &text)
-{
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return ok ? v : 0.0;
-}
 
 } // namespace
 
@@ -61,7 +41,6 @@ KytoR9x0PLL::~KytoR9x0PLL() = default;
 void KytoR9x0PLL::buildUi()
 {
     buildPage();
-    factors.attach(pllmsLineEdit, pllnsLineEdit);
     buildDesignKeys();
 }
 
@@ -81,59 +60,21 @@ bool &canEnabledField(ClockTreeModel *model, int can)
 
 void KytoR9x0PLL::resetDefaults()
 {
-    rtcselRadios[0]->setChecked(true);
-    model->rtcSource = 0;
-    rtcswitchComboBox->setCurrentIndex(0);
-    model->rtcEnabled = false;
-    rtcdivComboBox->setCurrentIndex(0);
-    model->rtcHextDiv = 2;
-    lextbypassComboBox->setCurrentIndex(0);
-    model->lextBypass = false;
-    model->pllFlexibleMode = 1;
-    hextbypassComboBox->setCurrentIndex(0);
-    model->hextBypass = false;
-    hextLineEdit->setText(QStringLiteral("8"));
-    model->hextMhz = 8.0;
-    hextdivComboBox->setCurrentIndex(0);
-    model->hextDiv = 1;
-    hickdivComboBox->setCurrentIndex(0);
-    model->hickDiv = 1;
-    pllrcsRadios[0]->setChecked(true);
-    model->pllSource = 0;
+    resetOscillators();
     pllmsLineEdit->setText(QStringLiteral("/1"));
     model->pllMs = 1;
     pllnsLineEdit->setText(QStringLiteral("*144"));
     model->pllNs = 144;
     pllfpComboBox->setCurrentIndex(3);
     model->pllFp = 6;
-    sclkselectRadios[1]->setChecked(true);
-    model->sclkSource = 1;
-    sclkLineEdit->setEnabled(true);
-    systickBox->setText(QStringLiteral("/ 8"));
-    ahbdivComboBox->setCurrentIndex(0);
-    model->ahbDiv = 1;
-    apb1divComboBox->setCurrentIndex(0);
-    model->apb1Div = 1;
-    apb2divComboBox->setCurrentIndex(0);
-    model->apb2Div = 1;
-    apb3divComboBox->setCurrentIndex(2);
-    model->apb3Div = 4;
+    resetSystemClock();
     pllfuComboBox->setCurrentIndex(4);
     model->pllFu = 16;
     hicktousbRadios[0]->setChecked(true);
     model->usbFromHick = 0;
     usbswitchComboBox->setCurrentIndex(1);
     model->usbDisabled = 1;
-    hicktosclkRadios[0]->setChecked(true);
-    model->sclkHick48 = 0;
-    clkoutRadios[ClkSclk]->setChecked(true);
-    model->clkoutSource = clkoutCode(ClkSclk);
-    clockoutdiv1ComboBox->setCurrentIndex(0);
-    model->clkoutDiv1 = 1;
-    clockoutdiv2ComboBox->setCurrentIndex(0);
-    model->clkoutDiv2 = 1;
-    clockoutPinSelectComboBox->setCurrentIndex(0);
-    model->clkoutPin = 0;
+    resetClockOut();
     for (int can = 0; can < 3; ++can) {
         canGroups[can].check(CanHext);
         canSourceField(model, can) = CanHext;
@@ -168,43 +109,7 @@ void KytoR9x0PLL::restorePllFactors(int ms, int ns, int fp, int fu)
     pllfuComboBox->setCurrentIndex(pllFuDividers().indexOrFirst(fu));
 }
 
-void KytoR9x0PLL::mousePressEvent(QMouseEvent *event)
-{
-    lists.closeAll();
-    QWidget::mousePressEvent(event);
-}
-
-void KytoR9x0PLL::onListButtonClicked(int list)
-{
-    lists.toggle(list);
-}
-
 // ---------------------------------------------------------------- branch predicates
-
-bool KytoR9x0PLL::rtcOn() const
-{
-    return rtcswitchComboBox->currentIndex() != 0;
-}
-
-bool KytoR9x0PLL::sclkFromHext() const
-{
-    return sclkselectRadios[0]->isChecked();
-}
-
-bool KytoR9x0PLL::sclkFromPll() const
-{
-    return sclkselectRadios[1]->isChecked();
-}
-
-bool KytoR9x0PLL::sclkFromHick() const
-{
-    return sclkselectRadios[2]->isChecked();
-}
-
-bool KytoR9x0PLL::pllFromHext() const
-{
-    return pllrcsRadios[0]->isChecked();
-}
 
 bool KytoR9x0PLL::usbOn() const
 {
@@ -214,11 +119,6 @@ bool KytoR9x0PLL::usbOn() const
 bool KytoR9x0PLL::usbFromPll() const
 {
     return hicktousbRadios[0]->isChecked();
-}
-
-bool KytoR9x0PLL::clkoutOn() const
-{
-    return clockoutPinSelectComboBox->currentIndex() != 0;
 }
 
 bool KytoR9x0PLL::clkoutFrom(int radio) const
@@ -268,15 +168,11 @@ bool KytoR9x0PLL::usbFromPllInUse() const
 
 void KytoR9x0PLL::highlightClockPaths()
 {
-    updateLextBypassStyle((rtcOn() && rtcselRadios[1]->isChecked()) || (clkoutOn() && clkoutFrom(ClkLext)));
-    updateRtcSwitchEnables();
-    const bool ertcDiv = rtcOn() && rtcselRadios[2]->isChecked();
-    rtcdivLabel->setEnabled(ertcDiv);
-    rtcdivComboBox->setComboBoxEnabled(ertcDiv);
+    updateOscillatorEnables((rtcOn() && rtcselRadios[1]->isChecked()) || (clkoutOn() && clkoutFrom(ClkLext)));
     updateHextEnables();
     updateHickEnables();
     updatePllEnables();
-    updateHickToSclkStyle(sclkFromHick());
+    styleRadios(hicktosclkLabel, hicktosclkRadios, sclkFromHick());
     if (clkoutOn()) {
         updateClkoutStyle(true);
         updateClkoutUsbStyle(usbOn());
@@ -288,43 +184,6 @@ void KytoR9x0PLL::highlightClockPaths()
     for (PeripheralClockGroup &g : canGroups)
         g.setInUse(g.switchOn());
     i2sf5Group.setInUse(i2sf5Group.switchOn());
-}
-
-void KytoR9x0PLL::setPinLabels(QLabel *in, QLabel *out, bool flag, CustomComboBox1 *bypass)
-{
-    in->setEnabled(flag);
-    in->setStyleSheet(PageStyles::pinText(flag));
-    const bool outOn = flag && bypass->currentIndex() == 0;
-    out->setStyleSheet(PageStyles::pinText(outOn));
-    out->setEnabled(outOn);
-}
-
-void KytoR9x0PLL::updateLextBypassStyle(bool flag)
-{
-    lextReadout->setStyleSheet(PageStyles::frame(flag));
-    lextLabel->setEnabled(flag);
-    lextReadout->setEnabled(flag);
-    lextBypassLabel->setEnabled(flag);
-    lextbypassComboBox->setComboBoxEnabled(flag);
-    setPinLabels(lextInLabel, lextOutLabel, flag, lextbypassComboBox);
-}
-
-void KytoR9x0PLL::updateRtcSwitchEnables()
-{
-    const bool flag = rtcOn();
-    updateRtcSelStyle(flag);
-    rtcLabel->setEnabled(flag);
-    rtcReadout->setEnabled(flag);
-    setEditTextColor(rtcReadout, flag ? Qt::darkGreen : Qt::gray);
-}
-
-void KytoR9x0PLL::updateRtcSelStyle(bool flag)
-{
-    for (QRadioButton *radio : rtcselRadios) {
-        radio->setStyleSheet(PageStyles::radio(flag));
-        radio->setEnabled(flag);
-    }
-    rtcselLabel->setEnabled(flag);
 }
 
 void KytoR9x0PLL::updateHextEnables()
@@ -346,100 +205,12 @@ void KytoR9x0PLL::updateHextEnables()
     updateHextDivStyle(false);
 }
 
-void KytoR9x0PLL::setHextEditEnabled(bool flag)
-{
-    hextEnabled = flag;
-    if (flag) {
-        hextLineEdit->setStyleSheet(PageStyles::editApplied());
-        onHextTextChanged(hextLineEdit->text());
-    } else {
-        hextLineEdit->setStyleSheet(PageStyles::editGreyed());
-    }
-    hextLabel->setEnabled(flag);
-    hextLineEdit->setEnabled(flag);
-    hextBypassLabel->setEnabled(flag);
-    hextbypassComboBox->setComboBoxEnabled(flag);
-    setPinLabels(hextInLabel, hextOutLabel, flag, hextbypassComboBox);
-}
-
-void KytoR9x0PLL::updateHextDivStyle(bool flag)
-{
-    hextdivLabel->setEnabled(flag);
-    hextdivComboBox->setComboBoxEnabled(flag);
-}
-
-void KytoR9x0PLL::updateHickEnables()
-{
-    const bool flag = sclkFromHick();
-    hickdivLabel->setEnabled(flag);
-    hickdivComboBox->setComboBoxEnabled(flag);
-    hickLabel->setEnabled(true);
-    hickReadout->setEnabled(true);
-    hickReadout->setStyleSheet(PageStyles::frame(true));
-}
-
 void KytoR9x0PLL::updatePllEnables()
 {
     const bool flag = pllInUse();
-    updatePllRcsStyle(flag);
-    factors.setInUse(flag);
-    for (QLabel *label : {pllmsLabel, pllmsRangeLabel, pllnsLabel, pllnsRangeLabel})
-        label->setEnabled(flag);
-    updatePllFpStyle(flag);
-    pllcfgLabel->setEnabled(flag);
-    pllcfgReadout->setEnabled(flag);
-}
-
-void KytoR9x0PLL::updatePllRcsStyle(bool flag)
-{
-    for (QRadioButton *radio : pllrcsRadios) {
-        radio->setStyleSheet(PageStyles::radio(flag));
-        radio->setEnabled(flag);
-    }
-    pllrcsLabel->setEnabled(flag);
-}
-
-void KytoR9x0PLL::updatePllFpStyle(bool flag)
-{
+    setPllInUse(flag);
     pllfpLabel->setEnabled(flag);
     pllfpComboBox->setComboBoxEnabled(flag);
-    pllOutputLabel->setEnabled(flag);
-}
-
-void KytoR9x0PLL::updateHickToSclkStyle(bool flag)
-{
-    for (QRadioButton *radio : hicktosclkRadios) {
-        radio->setStyleSheet(PageStyles::radio(flag));
-        radio->setEnabled(flag);
-    }
-    hicktosclkLabel->setEnabled(flag);
-}
-
-void KytoR9x0PLL::updateHickToUsbStyle(bool flag)
-{
-    for (QRadioButton *radio : hicktousbRadios) {
-        radio->setStyleSheet(PageStyles::radio(flag));
-        radio->setEnabled(flag);
-    }
-    hicktousbLabel->setEnabled(flag);
-}
-
-void KytoR9x0PLL::updateClkoutStyle(bool flag)
-{
-    for (QRadioButton *radio : clkoutRadios) {
-        radio->setStyleSheet(PageStyles::radio(flag));
-        radio->setEnabled(flag);
-    }
-    clockoutdiv1Label->setEnabled(flag);
-    clockoutdiv1ComboBox->setComboBoxEnabled(flag);
-    clockoutdiv2Label->setEnabled(flag);
-    clockoutdiv2ComboBox->setComboBoxEnabled(flag);
-    for (QLabel *label : clkoutNameLabels)
-        label->setEnabled(flag);
-    for (QLabel *label : clkoutValueLabels)
-        label->setEnabled(flag);
-    clkoutFreqLabel->setEnabled(flag);
-    clkoutTitleLabel->setEnabled(flag);
 }
 
 void KytoR9x0PLL::updateClkoutUsbStyle(bool flag)
@@ -456,7 +227,7 @@ void KytoR9x0PLL::updateClkoutUsbStyle(bool flag)
 void KytoR9x0PLL::updateUsbSwitchEnables()
 {
     if (usbOn()) {
-        updateHickToUsbStyle(true);
+        styleRadios(hicktousbLabel, hicktousbRadios, true);
         updateClkoutUsbStyle(clkoutOn());
         usbFreqLabel->show();
         pllfuLabel->setEnabled(usbFromPll());
@@ -464,7 +235,7 @@ void KytoR9x0PLL::updateUsbSwitchEnables()
     } else {
         pllfuLabel->setEnabled(false);
         pllfuComboBox->setComboBoxEnabled(false);
-        updateHickToUsbStyle(false);
+        styleRadios(hicktousbLabel, hicktousbRadios, false);
         updateClkoutUsbStyle(false);
         usbFreqLabel->hide();
     }
@@ -475,23 +246,6 @@ void KytoR9x0PLL::updatePllFuEnables()
     const bool flag = (usbOn() && usbFromPll()) || anyCanOn(CanPllu);
     pllfuLabel->setEnabled(flag);
     pllfuComboBox->setComboBoxEnabled(flag);
-}
-
-void KytoR9x0PLL::updateErtcDisplay()
-{
-    QString text;
-    if (!rtcOn()) {
-        text = QStringLiteral("0");
-    } else if (rtcselRadios[0]->isChecked()) {
-        text = QStringLiteral("40");
-    } else if (rtcselRadios[1]->isChecked()) {
-        text = QStringLiteral("32.768");
-    } else {
-        double hext = 0.0;
-        text = validateHextLineEdit(hext) ? QString::number(hext * 1000.0 / model->rtcHextDiv, 'f', 3)
-                                          : QStringLiteral("0");
-    }
-    rtcReadout->setText(text);
 }
 
 void KytoR9x0PLL::updateSourceLabels()
@@ -539,40 +293,6 @@ void KytoR9x0PLL::updateSourceLabels()
 
 // ---------------------------------------------------------------- editing steps
 
-bool KytoR9x0PLL::checkPllSettings()
-{
-    if (hextInUse()) {
-        const double hext = toDoubleOrZero(hextLineEdit->text());
-        if (hext < kHextMin || hext > kHextMax) {
-            messages.showError(messages.text(kHextError));
-            return false;
-        }
-        model->hextMhz = hext;
-    }
-    if (!pllInUse())
-        return true;
-    return factors.checkTyped();
-}
-
-void KytoR9x0PLL::pllTail()
-{
-    if (checkPllSettings()) {
-        model->recompute();
-        refreshFrequencies();
-    }
-}
-
-bool KytoR9x0PLL::hextRefresh()
-{
-    if (!pllFromHext())
-        return true;
-    double hext = 0.0;
-    if (!validateHextLineEdit(hext))
-        return false;
-    model->hextMhz = hext;
-    return true;
-}
-
 void KytoR9x0PLL::usbSearch()
 {
     model->recomputeUsb();
@@ -580,7 +300,7 @@ void KytoR9x0PLL::usbSearch()
     refreshFrequencies();
 }
 
-void KytoR9x0PLL::recomputeAndRefresh()
+void KytoR9x0PLL::resolvePll()
 {
     if (sclkFromPll())
         model->recomputeFromPll();
@@ -598,14 +318,6 @@ void KytoR9x0PLL::showPllParams()
 {
     factors.showModel();
     pllfpComboBox->setCurrentIndex(pllFpDividers().indexOrFirst(model->pllFp));
-}
-
-void KytoR9x0PLL::syncApbFieldsFromModel()
-{
-    apb1divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb1Div));
-    apb2divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb2Div));
-    apb1TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb1TimerMult));
-    apb2TimerBox->setText(QStringLiteral("* ") + QString::number(model->apb2TimerMult));
 }
 
 QString KytoR9x0PLL::formatPllCfgValue() const
@@ -642,7 +354,7 @@ void KytoR9x0PLL::refreshFrequencies()
             Readouts::show(box, model->apb2TimerMhz, sclkMax);
             break;
         case R9x0ReadoutKind::Apb3:
-            Readouts::show(box, model->apb3Mhz, kApb3Max);
+            Readouts::show(box, model->apb3Mhz, layout.apb3Max);
             break;
         }
     }
@@ -704,122 +416,22 @@ void KytoR9x0PLL::refreshFrequencies()
     }
 }
 
-void KytoR9x0PLL::setBypass(QLabel *out, int index, bool &field)
-{
-    const bool crystal = index == 0;
-    out->setStyleSheet(PageStyles::pinText(crystal));
-    out->setEnabled(crystal);
-    field = !crystal;
-}
-
 // ---------------------------------------------------------------- slot bodies
-
-void KytoR9x0PLL::onRtcSelClicked(bool)
-{
-    highlightClockPaths();
-    if (rtcselRadios[0]->isChecked()) {
-        model->rtcSource = 0;
-    } else if (rtcselRadios[1]->isChecked()) {
-        model->rtcSource = 1;
-    } else {
-        model->rtcSource = 2;
-        onHextReturnPressed();
-    }
-    updateErtcDisplay();
-    refreshFrequencies();
-}
-
-void KytoR9x0PLL::onPllRcsClicked(bool)
-{
-    highlightClockPaths();
-    model->pllSource = pllFromHext() ? 0 : 1;
-    if (!hextRefresh())
-        return;
-    double sclk = 0.0;
-    if (!checkSclkInput(sclk))
-        return;
-    model->sclkMhz = sclk;
-    recomputeAndRefresh();
-}
-
-void KytoR9x0PLL::onSclkSelectHextToggled(bool)
-{
-    highlightClockPaths();
-    if (sclkFromHext()) {
-        model->sclkSource = 0;
-        sclkLineEdit->setEnabled(false);
-        sclkLineEdit->setStyleSheet(PageStyles::editIdle());
-        double hext = 0.0;
-        if (!validateHextLineEdit(hext))
-            return;
-        model->hextMhz = hext;
-        pllTail();
-    }
-    recomputeAndRefresh();
-}
-
-void KytoR9x0PLL::onSclkSelectPllToggled(bool)
-{
-    highlightClockPaths();
-    if (sclkFromPll()) {
-        model->sclkSource = 1;
-        sclkLineEdit->setEnabled(true);
-        sclkLineEdit->setStyleSheet(PageStyles::editApplied());
-        if (!hextRefresh())
-            return;
-        pllTail();
-    }
-    recomputeAndRefresh();
-}
-
-void KytoR9x0PLL::onSclkSelectHickToggled(bool)
-{
-    highlightClockPaths();
-    if (sclkFromHick()) {
-        model->sclkSource = 2;
-        sclkLineEdit->setEnabled(false);
-        sclkLineEdit->setStyleSheet(PageStyles::editIdle());
-        pllTail();
-    }
-    recomputeAndRefresh();
-}
 
 void KytoR9x0PLL::onHickToUsbToggled(bool)
 {
     highlightClockPaths();
     if (usbFromPll()) {
         model->usbFromHick = 0;
-        if (!hextRefresh())
+        if (!takeHextForPll())
             return;
         usbSearch();
     } else {
         model->usbFromHick = 1;
         model->usbMhz = 48.0;
-        recomputeAndRefresh();
+        resolvePll();
         refreshFrequencies();
     }
-}
-
-void KytoR9x0PLL::onHickToSclkToggled(bool)
-{
-    model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
-    pllTail();
-}
-
-void KytoR9x0PLL::onClkoutToggled(bool flag)
-{
-    highlightClockPaths();
-    if (!flag)
-        return;
-    int code = clkoutCode(ClkSclk);
-    for (int k = 0; k < clkoutRadios.size(); ++k) {
-        if (clkoutRadios[k]->isChecked()) {
-            code = clkoutCode(k);
-            break;
-        }
-    }
-    model->clkoutSource = code;
-    pllTail();
 }
 
 void KytoR9x0PLL::onCanClockSelToggled(int can, bool)
@@ -827,7 +439,7 @@ void KytoR9x0PLL::onCanClockSelToggled(int can, bool)
     highlightClockPaths();
     const int source = canGroups[can].checkedSource();
     canSourceField(model, can) = source < 0 ? CanHext : source;
-    pllTail();
+    checkAndRefresh();
 }
 
 void KytoR9x0PLL::onI2sf5ClockSelToggled(bool)
@@ -835,49 +447,7 @@ void KytoR9x0PLL::onI2sf5ClockSelToggled(bool)
     highlightClockPaths();
     const int source = i2sf5Group.checkedSource();
     model->i2sf5ClockSource = source < 0 ? I2sPllp : source;
-    pllTail();
-}
-
-void KytoR9x0PLL::onRtcSwitchChanged(int index)
-{
-    highlightClockPaths();
-    if (index == 0) {
-        model->rtcEnabled = false;
-    } else {
-        model->rtcEnabled = true;
-        if (rtcselRadios[2]->isChecked())
-            onHextReturnPressed();
-    }
-    updateErtcDisplay();
-    refreshFrequencies();
-}
-
-void KytoR9x0PLL::onRtcDivChanged(int)
-{
-    model->rtcHextDiv = valueOr(rtcDividers(), rtcdivComboBox->currentIndex(), 2);
-    updateErtcDisplay();
-}
-
-void KytoR9x0PLL::onLextBypassChanged(int index)
-{
-    setBypass(lextOutLabel, index, model->lextBypass);
-}
-
-void KytoR9x0PLL::onHextBypassChanged(int index)
-{
-    setBypass(hextOutLabel, index, model->hextBypass);
-}
-
-void KytoR9x0PLL::onHextDivChanged(int index)
-{
-    model->hextDiv = valueOr(hextDividers(), index, 1);
-    pllTail();
-}
-
-void KytoR9x0PLL::onHickDivChanged(int index)
-{
-    model->hickDiv = valueOr(hickDividers(), index, 1);
-    pllTail();
+    checkAndRefresh();
 }
 
 void KytoR9x0PLL::onPllFpChanged(int)
@@ -885,44 +455,20 @@ void KytoR9x0PLL::onPllFpChanged(int)
     // Stored first, so the model never keeps an older divider than the
     // combo box shows when the HEXT text stops the slot.
     model->pllFp = valueOr(pllFpDividers(), pllfpComboBox->currentIndex(), 1);
-    if (!hextRefresh())
+    if (!takeHextForPll())
         return;
-    pllTail();
-}
-
-void KytoR9x0PLL::onAhbDivChanged(int)
-{
-    model->ahbDiv = valueOr(DividerTable::ahb(), ahbdivComboBox->currentIndex(), 1);
-    pllTail();
-}
-
-void KytoR9x0PLL::onApb1DivChanged(int)
-{
-    model->apb1Div = valueOr(DividerTable::apb(), apb1divComboBox->currentIndex(), 1);
-    pllTail();
-}
-
-void KytoR9x0PLL::onApb2DivChanged(int)
-{
-    model->apb2Div = valueOr(DividerTable::apb(), apb2divComboBox->currentIndex(), 1);
-    pllTail();
-}
-
-void KytoR9x0PLL::onApb3DivChanged(int)
-{
-    model->apb3Div = valueOr(DividerTable::apb(), apb3divComboBox->currentIndex(), 4);
-    pllTail();
+    checkAndRefresh();
 }
 
 void KytoR9x0PLL::onPllFuChanged(int)
 {
     model->pllFu = valueOr(pllFuDividers(), pllfuComboBox->currentIndex(), 1);
     if (usbFromPllInUse()) {
-        if (!hextRefresh())
+        if (!takeHextForPll())
             return;
         usbSearch();
     } else {
-        pllTail();
+        checkAndRefresh();
     }
 }
 
@@ -931,34 +477,15 @@ void KytoR9x0PLL::onUsbSwitchChanged(int index)
     model->usbDisabled = index;
     highlightClockPaths();
     if (index == 0 && usbFromPll()) {
-        if (!hextRefresh())
+        if (!takeHextForPll())
             return;
         usbSearch();
     } else if (index == 0) {
-        pllTail();
+        checkAndRefresh();
     } else {
-        recomputeAndRefresh();
+        resolvePll();
         refreshFrequencies();
     }
-}
-
-void KytoR9x0PLL::onClockoutDiv1Changed(int)
-{
-    model->clkoutDiv1 = valueOr(clockOutDiv1(), clockoutdiv1ComboBox->currentIndex(), 1);
-    pllTail();
-}
-
-void KytoR9x0PLL::onClockoutDiv2Changed(int)
-{
-    model->clkoutDiv2 = valueOr(DividerTable::clockOut(), clockoutdiv2ComboBox->currentIndex(), 1);
-    pllTail();
-}
-
-void KytoR9x0PLL::onClockoutPinChanged(int)
-{
-    highlightClockPaths();
-    model->clkoutPin = ClockTreeModel::pinIndexFromName(clockoutPinSelectComboBox->currentText());
-    pllTail();
 }
 
 void KytoR9x0PLL::onCanSwitchChanged(int can, int index)
@@ -975,123 +502,16 @@ void KytoR9x0PLL::onI2sf5SwitchChanged(int index)
     onI2sf5ClockSelToggled(true);
 }
 
-void KytoR9x0PLL::onHextReturnPressed()
+// A USB clock from the PLL is searched again for the new HEXT.
+void KytoR9x0PLL::hextTaken()
 {
-    double hext = 0.0;
-    if (!validateHextLineEdit(hext))
-        return;
-    model->hextMhz = hext;
     if (usbFromPllInUse()) {
         model->recomputeUsb();
         showPllParams();
     }
-    pllTail();
-    updateErtcDisplay();
-    hextLineEdit->setStyleSheet(PageStyles::editApplied());
-}
-
-void KytoR9x0PLL::onHextTextChanged(const QString &text)
-{
-    const double v = toDoubleOrZero(text);
-    Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5), v >= kHextMin && v <= kHextMax,
-                            Qt::black);
-}
-
-void KytoR9x0PLL::onPllMsReturnPressed()
-{
-    if (!factors.acceptTyped(PllFactorEdits::Ms) || !hextRefresh())
-        return;
-    pllTail();
-    factors.restyle(PllFactorEdits::Ms);
-}
-
-void KytoR9x0PLL::onPllMsTextChanged(const QString &text)
-{
-    factors.restyle(PllFactorEdits::Ms, text);
-}
-
-void KytoR9x0PLL::onPllNsReturnPressed()
-{
-    if (!factors.acceptTyped(PllFactorEdits::Ns) || !hextRefresh())
-        return;
-    pllTail();
-    factors.restyle(PllFactorEdits::Ns);
-}
-
-void KytoR9x0PLL::onPllNsTextChanged(const QString &text)
-{
-    factors.restyle(PllFactorEdits::Ns, text);
-}
-
-void KytoR9x0PLL::onSclkReturnPressed()
-{
-    if (!sclkFromPll())
-        return;
-    double sclk = 0.0;
-    if (!checkSclkInput(sclk))
-        return;
-    model->sclkMhz = sclk;
-    if (!hextRefresh())
-        return;
-    model->recomputeFromPll();
-    showPllParams();
-    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
-    refreshFrequencies();
-}
-
-void KytoR9x0PLL::onSclkTextChanged(const QString &text)
-{
-    Readouts::showTypedEdit(sclkLineEdit, Readouts::typedState(text, model->sclkMhz, 3, sclkLineEdit->isEnabled()),
-                            toDoubleOrZero(text) <= sclkMax, Qt::darkGreen);
 }
 
 // ---------------------------------------------------------------- input checks
-
-bool KytoR9x0PLL::validateHextLineEdit(double &value)
-{
-    value = 0.0;
-    const double hext = toDoubleOrZero(hextLineEdit->text());
-    if (hext < kHextMin || hext > kHextMax) {
-        messages.showError(messages.text(kHextError));
-        return false;
-    }
-    value = hext;
-    return true;
-}
-
-bool KytoR9x0PLL::checkSclkInput(double &value)
-{
-    value = 0.0;
-    const double sclk = toDoubleOrZero(sclkLineEdit->text());
-    if (sclk > sclkMax) {
-        messages.showError(messages.text(kSclkError));
-        return false;
-    }
-    value = sclk;
-    return true;
-}
-
-bool KytoR9x0PLL::apb3WithinLimit()
-{
-    if (model->ahbMhz / model->apb3Div > kApb3Max) {
-        messages.showError(messages.text(kApb3Error));
-        return false;
-    }
-    return true;
-}
-
-bool KytoR9x0PLL::validateLineEdits()
-{
-    if (hextEnabled) {
-        const double hext = toDoubleOrZero(hextLineEdit->text());
-        if (hext < kHextMin || hext > kHextMax) {
-            messages.showError(messages.text(kHextError));
-            return false;
-        }
-    }
-    double sclk = 0.0;
-    return checkSclkInput(sclk) && apb3WithinLimit();
-}
 
 // ---------------------------------------------------------------- generate, save, open
 
