@@ -3,6 +3,7 @@
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
 #include "CustomListView.h"
+#include "PageDrawing.h"
 #include "PinGraphicsView.h"
 
 #include <QCoreApplication>
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -67,19 +67,6 @@ protected:
         QWidget::keyPressEvent(event);
     }
 };
-
-// A drawing loaded by file name stays decoded in the application's pixmap
-// cache, but the cache's default budget holds only two drawings: switching
-// between three series would decode one again on most New. Make room for
-// the current, the previous and one more drawing besides that budget.
-void keepDrawingsDecoded(const QPixmap &drawing)
-{
-    static const int defaultLimitKb = QPixmapCache::cacheLimit();
-    const qint64 drawingKb = qint64(drawing.width()) * drawing.height() * drawing.depth() / 8 / 1024 + 1;
-    const int wantedKb = int(qMin<qint64>(defaultLimitKb + 3 * drawingKb, 256 * 1024));
-    if (QPixmapCache::cacheLimit() < wantedKb)
-        QPixmapCache::setCacheLimit(wantedKb);
-}
 
 // A page leaves a few MB of freed heap behind, scattered among what lives
 // on, and the C library keeps it: after some New cycles the program holds
@@ -151,16 +138,14 @@ KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
     view->verticalScrollBar()->setStyleSheet(verticalSheet);
     view->horizontalScrollBar()->setStyleSheet(horizontalSheet);
 
-    QGraphicsPixmapItem *pixmapItem = new QGraphicsPixmapItem();
+    // The drawing decodes while the series class builds its controls.
     const QString bitmap = bitmapResource(seriesIndex);
-    if (!bitmap.isEmpty()) {
-        const QPixmap drawing(bitmap);
-        keepDrawingsDecoded(drawing);
-        pixmapItem->setPixmap(drawing);
-    }
-    pixmapItem->setTransformationMode(Qt::SmoothTransformation);
-    scene->addItem(pixmapItem);
-    view->setPixmapItem(pixmapItem);
+    if (!bitmap.isEmpty())
+        pendingDrawing.reset(new PageDrawing(bitmap));
+    drawingItem = new QGraphicsPixmapItem();
+    drawingItem->setTransformationMode(Qt::SmoothTransformation);
+    scene->addItem(drawingItem);
+    view->setPixmapItem(drawingItem);
 
     // The one window embedded in the scene: every control holder becomes its
     // child and still gets a proxy of its own (position, z value, hiding).
@@ -184,11 +169,27 @@ KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
 
 KytoMCUPLL::~KytoMCUPLL()
 {
+    pendingDrawing.reset();
     // The scene takes the control holders with it; the view, a child, goes
     // afterwards with the widget.
     delete scene;
     delete model;
     returnFreedMemoryLater();
+}
+
+void KytoMCUPLL::showDrawing()
+{
+    if (!pendingDrawing)
+        return;
+    drawingItem->setPixmap(pendingDrawing->pixmap());
+    pendingDrawing.reset();
+}
+
+bool KytoMCUPLL::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        showDrawing();
+    return QWidget::event(event);
 }
 
 QDialog *KytoMCUPLL::newHolder()

@@ -6,10 +6,14 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
 class ClockTreeModel;
 class CustomComboBox1;
+class PageDrawing;
 class PinGraphicsView;
 class QDialog;
+class QGraphicsPixmapItem;
 class QGraphicsProxyWidget;
 class QGraphicsScene;
 class QLabel;
@@ -41,6 +45,11 @@ public:
     // Returns the holder of the pop-out list, which the page shows and hides.
     QDialog *addLabelList(QStringList names, int x, int y, int listNumber, int spacing);
 
+    // Puts the drawing on the scene, waiting for its decode if it still runs.
+    // Whoever creates a page calls it once the page is built; a page that is
+    // shown or polished first does it itself.
+    void showDrawing();
+
     void setTextColor(QWidget *w, QColor c);
     void setEditTextColor(QWidget *w, QColor c);
 
@@ -63,6 +72,9 @@ public:
     ClockTreeModel *model;
     bool hextEnabled;
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     // The common frame of every factory: a holder for one control, made
     // first, then put on the scene at (x, y) with the control in it.
@@ -71,6 +83,10 @@ private:
 
     // The parent of every control holder; see the constructor.
     QWidget *controlLayer;
+
+    QGraphicsPixmapItem *drawingItem;
+    // Until showDrawing(): the drawing being decoded.
+    std::unique_ptr<PageDrawing> pendingDrawing;
 };
 
 #endif // KYTOMCUPLL_H

@@ -34,7 +34,11 @@ public:
     static SeriesOperations operationsOf()
     {
         SeriesOperations ops;
-        ops.create = [](KytoPLLConfig *parent) -> KytoMCUPLL * { return new Series(parent); };
+        ops.create = [](KytoPLLConfig *parent) -> KytoMCUPLL * {
+            Series *page = new Series(parent);
+            page->showDrawing();
+            return page;
+        };
         ops.generateCode = [](KytoMCUPLL *page) { return static_cast<Series *>(page)->generateCode(); };
         ops.resetDefaults = [](KytoMCUPLL *page) { static_cast<Series *>(page)->resetDefaults(); };
         ops.loadConfig = [](KytoMCUPLL *page, QString path) { static_cast<Series *>(page)->loadConfig(path); };
