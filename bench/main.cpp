@@ -134,12 +134,17 @@ bool waitForPaint(QWidget *widget, int timeoutMs = 5000)
 
 // Lets the window settle (deferred deletes, layout, late paints) between
 // measurements, so one figure does not pay for the previous one.
+// The window system is synchronised too: on X11 the server may still be
+// busy with what the program sent (the first paint of the started window,
+// for one), and the next figure would wait for it at its first round trip.
 void settle()
 {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+    QGuiApplication::sync();
+    QCoreApplication::processEvents();
 }
 
 QWidget *pageViewport(KytoPLLConfig *config)
