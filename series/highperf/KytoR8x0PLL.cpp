@@ -484,8 +484,13 @@ void KytoR8x0PLL::onPllRcsClicked(bool)
     recomputeAndRefresh();
 }
 
-void KytoR8x0PLL::onSclkSelectHextToggled(bool)
+void KytoR8x0PLL::onSclkSelectHextToggled(bool checked)
 {
+    // A switch emits toggled for the radio left (false) and for the one
+    // chosen (true); acting once, on the chosen one, keeps one click to at
+    // most one box.
+    if (!checked)
+        return;
     highlightClockPaths();
     if (ui.sclkselectRadios[SclkHext]->isChecked()) {
         model->sclkSource = 0;
@@ -501,8 +506,10 @@ void KytoR8x0PLL::onSclkSelectHextToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoR8x0PLL::onSclkSelectPllToggled(bool)
+void KytoR8x0PLL::onSclkSelectPllToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (ui.sclkselectRadios[SclkPll]->isChecked()) {
         model->sclkSource = 1;
@@ -518,8 +525,10 @@ void KytoR8x0PLL::onSclkSelectPllToggled(bool)
     recomputeAndRefresh();
 }
 
-void KytoR8x0PLL::onSclkSelectHickToggled(bool)
+void KytoR8x0PLL::onSclkSelectHickToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (ui.sclkselectRadios[SclkHick]->isChecked()) {
         model->sclkSource = 2;
@@ -586,8 +595,10 @@ void KytoR8x0PLL::onUsbSwitchChanged(int index)
     refreshFrequencies();
 }
 
-void KytoR8x0PLL::onHickToUsbToggled(bool)
+void KytoR8x0PLL::onHickToUsbToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (usbFromPllRadio()) {
         model->usbFromHick = 0;
@@ -603,8 +614,10 @@ void KytoR8x0PLL::onHickToUsbToggled(bool)
     refreshFrequencies();
 }
 
-void KytoR8x0PLL::onHickToSclkToggled(bool)
+void KytoR8x0PLL::onHickToSclkToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     model->sclkHick48 = ui.hicktosclkRadios[HickSixth]->isChecked() ? 0 : 1;
     checkAndRecompute();
 }
@@ -1115,8 +1128,20 @@ bool KytoR8x0PLL::runLimitChecks()
     return LimitChecks::pass(messages, limits, questions);
 }
 
+// Greyed edits (HEXT unused, PLL unused, SCLK not from the PLL) are not
+// confirmed.
+bool KytoR8x0PLL::confirmPendingEdits()
+{
+    return Readouts::confirmPendingEdit(ui.hextLineEdit, model->hextMhz, 5)
+           && Readouts::confirmPendingEdit(ui.pllmsLineEdit, [this] { return factors.pending(PllFactorEdits::Ms); })
+           && Readouts::confirmPendingEdit(ui.pllnsLineEdit, [this] { return factors.pending(PllFactorEdits::Ns); })
+           && Readouts::confirmPendingEdit(ui.sclkLineEdit, model->sclkMhz, 3);
+}
+
 bool KytoR8x0PLL::generateCode()
 {
+    if (!confirmPendingEdits())
+        return false;
     if (!validateLineEdits())
         return false;
     if (!runLimitChecks())
@@ -1126,7 +1151,7 @@ bool KytoR8x0PLL::generateCode()
 
 void KytoR8x0PLL::saveConfig(QString seriesName)
 {
-    if (!runLimitChecks())
+    if (!confirmPendingEdits() || !runLimitChecks())
         return;
     if (seriesName.isEmpty())
         return;

@@ -124,6 +124,7 @@ private:
     void checkAndRecompute();
     void setBypassOut(QLabel *out, int index);
     bool runLimitChecks();
+    bool confirmPendingEdits();
     // The PLL factors, dividers and USB divider of a design, put back into
     // the model and the controls after the slots that ran on the way have
     // re-tuned them.

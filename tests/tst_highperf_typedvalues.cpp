@@ -1,0 +1,218 @@
+// What reaches the code and the design file on a high-performance page when
+// a value was typed without Return, and how many boxes one radio click
+// shows. The pages are built and driven through the series registry.
+#include "SeriesPages.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "KytoMCUPLL.h"
+#include "KytoPLLConfig.h"
+#include "UserDialogs.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using SeriesPages::boxTexts;
+using SeriesPages::combo;
+using SeriesPages::edit;
+using SeriesPages::radio;
+
+namespace {
+
+QString readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Types without confirming: the edit is left pending.
+void typeOnly(QLineEdit *e, const QString &text)
+{
+    e->clear();
+    QTest::keyClicks(e, text);
+}
+
+// "group=choice" clicks the radio, "combo=index" sets the combo.
+void setUp(QWidget *page, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        const QString name = step.section('=', 0, 0);
+        const QString value = step.section('=', 1);
+        if (auto *c = page->findChild<CustomComboBox1 *>(name + "_ComboBox"))
+            c->setCurrentIndex(value.toInt());
+        else
+            radio(page, name, value)->click();
+    }
+}
+
+QStringList finished(const QString &stem)
+{
+    return {QString("Information: Generate code finished!  Files:\n\nsrc/main.c\nsrc/%1_clock.c\n"
+                    "inc/%1_clock.h\ninc/%1_conf.h\n").arg(stem)};
+}
+
+} // namespace
+
+class TestHighPerfTypedValues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
+    void init()
+    {
+        UserDialogs::setTestMode(true);
+        UserDialogs::reset();
+    }
+    void cleanup() { UserDialogs::reset(); }
+
+    void pendingTextReachesTheOutput_data();
+    void pendingTextReachesTheOutput();
+    void oneBoxPerRadioClick_data();
+    void oneBoxPerRadioClick();
+};
+
+void TestHighPerfTypedValues::pendingTextReachesTheOutput_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("node");       // edits, comma separated
+    QTest::addColumn<QString>("typed");      // their texts, likewise
+    QTest::addColumn<QStringList>("after");  // steps taken after typing (setUp)
+    QTest::addColumn<QString>("action");     // generate, preview, save
+    QTest::addColumn<QString>("file");       // relative to the output folder
+    QTest::addColumn<QString>("expected");   // text in that file; empty: nothing written
+    QTest::addColumn<QStringList>("boxes");
+
+    const QStringList saved{"Information: Save file succeed!"};
+    const QStringList none;
+
+    const QString r8Clock = "src/kytor810_820_clock.c";
+    QTest::newRow("R810 hext, generate") << "KytoR810PLL" << "hext" << "6" << none << "generate"
+                                         << "inc/kytor810_820_conf.h" << "HEXT_VALUE               ((uint32_t)6000000)"
+                                         << finished("kytor810_820");
+    QTest::newRow("R820 sclk, code view") << "KytoR820PLL" << "sclk" << "200" << none << "preview" << r8Clock
+                                          << "- sclk                = 200000000" << none;
+    QTest::newRow("R810 sclk, save") << "KytoR810PLL" << "sclk" << "200" << none << "save" << "design.ZKCF"
+                                     << "<pllns>100</pllns>" << saved;
+    QTest::newRow("R820 pll_ms and pll_ns, generate") << "KytoR820PLL" << "pllms,pllns" << "2,200" << none
+                                                      << "generate" << r8Clock
+                                                      << "crm_pll_config(CRM_PLL_SOURCE_HEXT, 200, 2, CRM_PLL_FR_4);"
+                                                      << finished("kytor810_820");
+    QTest::newRow("R810 greyed pll_ns ignored") << "KytoR810PLL" << "pllns" << "600"
+                                                << QStringList{QStringLiteral("sclkselect=2")} << "generate" << r8Clock
+                                                << "crm_sysclk_switch(CRM_SCLK_HICK);" << finished("kytor810_820");
+    QTest::newRow("R810 refused hext stops generate") << "KytoR810PLL" << "hext" << "30" << none << "generate"
+                                                      << "inc/kytor810_820_conf.h" << ""
+                                                      << QStringList{"Error: hext input error!"};
+    QTest::newRow("R820 refused sclk stops save") << "KytoR820PLL" << "sclk" << "500" << none << "save"
+                                                  << "design.ZKCF" << "" << QStringList{"Error: sclk input error!"};
+    QTest::newRow("R810 refused pll_ns stops code view") << "KytoR810PLL" << "pllns" << "600" << none << "preview"
+                                                         << r8Clock << "" << QStringList{"Error: pll_ns input error!"};
+}
+
+// A value on screen is the value in the output: a text typed without Return
+// is applied, with its checks, before Generate, Code View and Save.
+void TestHighPerfTypedValues::pendingTextReachesTheOutput()
+{
+    QFETCH(QString, cls);
+    QFETCH(QString, node);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, after);
+    QFETCH(QString, action);
+    QFETCH(QString, file);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, boxes);
+
+    QTemporaryDir dir;
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    QVERIFY(page);
+    QWidget *p = page.get();
+    const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
+    const QStringList nodes = node.split(',');
+    const QStringList texts = typed.split(',');
+    for (int i = 0; i < nodes.size(); ++i)
+        typeOnly(edit(p, nodes[i]), texts[i]);
+    setUp(p, after);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+
+    QString folder = dir.path();
+    if (action == "save") {
+        UserDialogs::answerNextFileDialog(dir.filePath("design.ZKCF"));
+        ops.saveConfig(page.get(), KytoPLLConfig::seriesName(page->model->seriesIndex));
+    } else if (action == "preview") {
+        folder = QCoreApplication::applicationDirPath() + "/Code_Sample";
+        QFile::remove(folder + "/" + file);
+        page->model->interactiveGenerate = 0;
+        QCOMPARE(ops.generateCode(page.get()), !expected.isEmpty());
+    } else {
+        page->model->interactiveGenerate = 1;
+        UserDialogs::answerNextFileDialog(dir.path());
+        UserDialogs::answerNextBoxWithText("OK");
+        QCOMPARE(ops.generateCode(page.get()), !expected.isEmpty());
+    }
+
+    QCOMPARE(boxTexts(), boxes);
+    if (expected.isEmpty()) {
+        QVERIFY(!QFile::exists(folder + "/" + file));
+        QVERIFY(edit(p, node)->text().endsWith(typed));   // the refused text stays for mending
+    } else {
+        const QString written = readFile(folder + "/" + file);
+        QVERIFY2(written.contains(expected), qPrintable(written.left(3000)));
+    }
+}
+
+void TestHighPerfTypedValues::oneBoxPerRadioClick_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QStringList>("choices");   // clicked in turn, each from another one
+    QTest::addColumn<QStringList>("before");    // steps that bring the group in use (setUp)
+
+    // USB on from the PLL keeps HEXT in use while SCLK runs from HICK, so
+    // every radio below is enabled and every one of them checks HEXT.
+    const QStringList usbOn{"usbswitch=0"};
+    const QStringList flip{"1", "0", "1", "0"};
+    for (const char *cls : {"KytoR810PLL", "KytoR820PLL"}) {
+        const QString name = QString(cls).mid(4, 4);
+        QTest::newRow(qPrintable(name + " sclkselect")) << cls << "sclkselect" << QStringList{"2", "0", "1", "2"}
+                                                        << usbOn;
+        QTest::newRow(qPrintable(name + " hicktousb")) << cls << "hicktousb" << flip << usbOn;
+        QTest::newRow(qPrintable(name + " hicktosclk")) << cls << "hicktosclk" << flip
+                                                        << QStringList{"usbswitch=0", "sclkselect=2"};
+    }
+}
+
+// A switch emits toggled for the radio left and the one chosen; with a bad
+// HEXT text pending, one click still says so at most once.
+void TestHighPerfTypedValues::oneBoxPerRadioClick()
+{
+    QFETCH(QString, cls);
+    QFETCH(QString, group);
+    QFETCH(QStringList, choices);
+    QFETCH(QStringList, before);
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    QWidget *p = page.get();
+    setUp(p, before);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+    typeOnly(edit(p, "hext"), "30");
+
+    int boxes = 0;
+    for (const QString &choice : choices) {
+        QRadioButton *r = radio(p, group, choice);
+        QVERIFY(r && r->isEnabled() && !r->isChecked());
+        UserDialogs::reset();
+        r->click();
+        QVERIFY2(UserDialogs::shownBoxes().size() <= 1, qPrintable(choice + ": " + boxTexts().join(" | ")));
+        boxes += UserDialogs::shownBoxes().size();
+    }
+    QVERIFY(boxes > 0);   // the bad text is still reported
+}
+
+QTEST_MAIN(TestHighPerfTypedValues)
+#include "tst_highperf_typedvalues.moc"
