@@ -281,8 +281,9 @@ void KytoDualModeView::buildPllModeCombo()
     pllmode_Label = addLabelWithProxy(QStringLiteral("pll_mode"), 430, 327, 10, 0, &pllmode_LabelProxy);
     pllmode_Label->setObjectName(QStringLiteral("pllmode_Label"));
     pllmode_LabelProxy->setZValue(1);
-    pllmode_ComboBox = addComboBoxWithProxy(425, 347, 65, 1, &pllmode_ComboBoxProxy);
-    pllmode_ComboBox->insertItems(0, {QStringLiteral("normal"), QStringLiteral("flexible")});
+    const QStringList modes{QStringLiteral("normal"), QStringLiteral("flexible")};
+    pllmode_ComboBox = addComboBoxWithProxy(425, 347, PageStyles::comboWidthFor(modes, 65), 1, &pllmode_ComboBoxProxy);
+    pllmode_ComboBox->insertItems(0, modes);
     pllmode_ComboBox->setFixedHeight(25);
     pllmode_ComboBox->setObjectName(QStringLiteral("pllmode_ComboBox"));
     pll_Label = makeLabel(QString(), table.layout.pllOutput, 9, 75, QStringLiteral("pll_Label"));
