@@ -494,81 +494,15 @@ void KytoD5x5PLL::saveConfig(QString seriesName)
 void KytoD5x5PLL::buildDesignKeys()
 {
     using Keys = DesignKeyTable;
-    // A divider combo: the model first, then the item of the divider.
-    auto divider = [this](const QString &key, int ClockTreeModel::*field, CustomComboBox1 *combo,
-                          const DividerTable &table, int fallback) {
-        designKeys.add(Keys::code(key, [this, field] { return model->*field; }, [this, field, combo, &table](int v) {
-            model->*field = v;
-            combo->setCurrentIndex(table.indexOrFirst(v));
-        }, table.codes(), fallback));
-    };
-    designKeys.add(Keys::onOff(QStringLiteral("lextbypass"), [this] { return model->lextBypass; }, [this](bool on) {
-        lextbypassComboBox->setCurrentIndex(on ? 1 : 0);
-        model->lextBypass = on;
-    }));
-    designKeys.add(Keys::code(QStringLiteral("rtcsel"), [this] { return model->rtcSource; }, [this](int v) {
-        rtcselRadios[v]->setChecked(true);
-        model->rtcSource = v;
-    }, {0, 1, 2}, 0));
-    designKeys.add(Keys::onOff(QStringLiteral("rtcswitch"), [this] { return model->rtcEnabled; }, [this](bool on) {
-        rtcswitchComboBox->setCurrentIndex(on ? 1 : 0);
-        model->rtcEnabled = on;
-    }));
-    QVector<int> rtcDividers;
-    for (int divider = 2; divider <= 31; ++divider)
-        rtcDividers << divider;
-    designKeys.add(Keys::code(QStringLiteral("rtcdiv"), [this] { return model->rtcHextDiv; }, [this](int v) {
-        model->rtcHextDiv = v;
-        rtcdivComboBox->setCurrentIndex(v - 2);
-    }, rtcDividers, 2));
-    designKeys.add(Keys::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
-                              [this](const QString &text) {
-        hextLineEdit->setText(text);
-        model->hextMhz = toDoubleOrZero(text);
-    }));
-    designKeys.add(Keys::onOff(QStringLiteral("hextbypass"), [this] { return model->hextBypass; }, [this](bool on) {
-        hextbypassComboBox->setCurrentIndex(on ? 1 : 0);
-        model->hextBypass = on;
-    }));
-    divider(QStringLiteral("hextdiv"), &ClockTreeModel::hextDiv, hextdivComboBox, hextDividers(), 1);
-    divider(QStringLiteral("hickdiv"), &ClockTreeModel::hickDiv, hickdivComboBox, hickDividers(), 1);
-    designKeys.add(Keys::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; }, [this](bool hick) {
-        pllrcsRadios[hick ? 1 : 0]->setChecked(true);
-        model->pllSource = hick ? 1 : 0;
-    }));
-    QVector<int> msRange, nsRange;
-    for (int v = 1; v <= 15; ++v)
-        msRange << v;
-    for (int v = 31; v <= 500; ++v)
-        nsRange << v;
-    designKeys.add(Keys::code(QStringLiteral("pllms"), [this] { return model->pllMs; }, [this](int v) {
-        model->pllMs = v;
-        pllmsLineEdit->setText(PllFactorEdits::factorText(v, PllFactorEdits::Ms));
-    }, msRange, 1));
-    designKeys.add(Keys::code(QStringLiteral("pllns"), [this] { return model->pllNs; }, [this](int v) {
-        model->pllNs = v;
-        pllnsLineEdit->setText(PllFactorEdits::factorText(v, PllFactorEdits::Ns));
-    }, nsRange, 31));
-    divider(QStringLiteral("pllfr"), &ClockTreeModel::pllFr, pllfrComboBox, pllFrDividers(), 1);
-    designKeys.add(Keys::code(QStringLiteral("sclkselect"), [this] { return model->sclkSource; }, [this](int v) {
-        sclkselectRadios[v]->setChecked(true);
-        model->sclkSource = v;
-    }, {0, 1, 2}, 0));
-    divider(QStringLiteral("ahbdiv"), &ClockTreeModel::ahbDiv, ahbdivComboBox, DividerTable::ahb(), 1);
-    divider(QStringLiteral("apb1div"), &ClockTreeModel::apb1Div, apb1divComboBox, DividerTable::apb(), 1);
-    divider(QStringLiteral("apb2div"), &ClockTreeModel::apb2Div, apb2divComboBox, DividerTable::apb(), 1);
-    // APB3 falls back to its default /4, not to the first item.
-    divider(QStringLiteral("apb3div"), &ClockTreeModel::apb3Div, apb3divComboBox, DividerTable::apb(), 4);
-    designKeys.add(Keys::code(QStringLiteral("hicktosclk"), [this] { return model->sclkHick48; }, [this](int v) {
-        hicktosclkRadios[v]->setChecked(true);
-        model->sclkHick48 = v;
-    }, {0, 1}, 0));
+    addOscillatorKeys();
+    factorRows << addDividerKey(QStringLiteral("pllfr"), pllfrComboBox, &model->pllFr, pllFrDividers(), 1);
+    addSystemClockKeys();
+    addRadioKey(QStringLiteral("hicktosclk"), hicktosclkRadios, &model->sclkHick48, 0);
     designKeys.add(Keys::code(QStringLiteral("clkout"), [this] { return model->clkoutSource; }, [this](int v) {
         clkoutRadios[kClkoutCodes.indexOf(v)]->setChecked(true);
         model->clkoutSource = v;
     }, kClkoutCodes, SclkOut));
-    divider(QStringLiteral("clkoutdiv1"), &ClockTreeModel::clkoutDiv1, clockoutdiv1ComboBox, clockOutDiv1(), 1);
-    divider(QStringLiteral("clkoutdiv2"), &ClockTreeModel::clkoutDiv2, clockoutdiv2ComboBox, DividerTable::clockOut(), 1);
+    addClockOutDividerKeys();
     // Only the pins the combo offers: any other code would drive a pin the
     // page cannot show.
     designKeys.add(Keys::code(QStringLiteral("clkoutpinselect"), [this] { return model->clkoutPin; }, [this](int v) {
@@ -585,10 +519,7 @@ void KytoD5x5PLL::buildDesignKeys()
         canclockselRadios[v]->setChecked(true);
         model->can1ClockSource = v;
     }, {CanFromHext, CanFromPll, CanFromPclk}, -1));
-    designKeys.add(Keys::onOff(QStringLiteral("canswitch"), [this] { return model->can1Enabled; }, [this](bool on) {
-        canswitchComboBox->setCurrentIndex(on ? 1 : 0);
-        model->can1Enabled = on;
-    }));
+    addOnOffKey(QStringLiteral("canswitch"), canswitchComboBox, &model->can1Enabled);
 }
 
 void KytoD5x5PLL::loadConfig(QString path)
@@ -604,8 +535,8 @@ void KytoD5x5PLL::loadConfig(QString path)
     // saw; opening must give back the factors the file holds.
     {
         const PageMessages::QuietScope quiet(messages);
-        for (const QString &key : {QStringLiteral("pllms"), QStringLiteral("pllns"), QStringLiteral("pllfr")})
-            designKeys.apply(key, texts.value(key));
+        for (const DesignKeyTable::Row &row : factorRows)
+            designKeys.apply(row.key, texts.value(row.key));
     }
 
     highlightClockPaths();

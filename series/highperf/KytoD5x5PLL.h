@@ -2,7 +2,6 @@
 #define KYTOD5X5PLL_H
 
 #include "KytoHighPerfControls.h"
-#include "../common/DesignKeyTable.h"
 
 #include <QVector>
 
@@ -68,8 +67,6 @@ private:
 
     bool pllOutputChecked() const;
     bool runLimitChecks(bool generating);
-
-    DesignKeyTable designKeys;
 
     // The family's own controls.
     QLabel *pllfrLabel = nullptr;

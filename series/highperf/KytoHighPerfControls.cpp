@@ -328,6 +328,101 @@ void KytoHighPerfControls::connectSharedSignals()
     connect(lists.button(3), SIGNAL(clicked()), this, SLOT(toapb2tmr_List_Button_checkSlot()));
 }
 
+// ---------------------------------------------------------------- design file
+
+void KytoHighPerfControls::addOnOffKey(const QString &key, CustomComboBox1 *combo, bool *field)
+{
+    designKeys.add(DesignKeyTable::onOff(key, [field] { return *field; }, [combo, field](bool on) {
+        combo->setCurrentIndex(on ? 1 : 0);
+        *field = on;
+    }));
+}
+
+DesignKeyTable::Row KytoHighPerfControls::addDividerKey(const QString &key, CustomComboBox1 *combo, int *field,
+                                                        const DividerTable &items, int fallback)
+{
+    const DesignKeyTable::Row row = DesignKeyTable::code(key, [field] { return *field; },
+                                                         [combo, field, &items](int v) {
+                                                             *field = v;
+                                                             combo->setCurrentIndex(items.indexOrFirst(v));
+                                                         },
+                                                         items.codes(), fallback);
+    designKeys.add(row);
+    return row;
+}
+
+void KytoHighPerfControls::addRadioKey(const QString &key, const QVector<QRadioButton *> &group, int *field,
+                                       int fallback)
+{
+    QVector<int> codes;
+    for (int i = 0; i < group.size(); ++i)
+        codes << i;
+    designKeys.add(DesignKeyTable::code(key, [field] { return *field; },
+                                        [group, field](int v) {
+                                            group[v]->setChecked(true);
+                                            *field = v;
+                                        },
+                                        codes, fallback));
+}
+
+void KytoHighPerfControls::addFactorKey(const QString &key, int *field, PllFactorEdits::Factor factor, int first,
+                                        int last)
+{
+    QVector<int> codes;
+    for (int v = first; v <= last; ++v)
+        codes << v;
+    const DesignKeyTable::Row row = DesignKeyTable::code(key, [field] { return *field; },
+                                                         [this, field, factor](int v) {
+                                                             *field = v;
+                                                             factors.edit(factor)->setText(
+                                                                 PllFactorEdits::factorText(v, factor));
+                                                         },
+                                                         codes, first);
+    designKeys.add(row);
+    factorRows << row;
+}
+
+void KytoHighPerfControls::addOscillatorKeys()
+{
+    addOnOffKey(QStringLiteral("lextbypass"), lextbypassComboBox, &model->lextBypass);
+    addRadioKey(QStringLiteral("rtcsel"), rtcselRadios, &model->rtcSource, 0);
+    addOnOffKey(QStringLiteral("rtcswitch"), rtcswitchComboBox, &model->rtcEnabled);
+    addDividerKey(QStringLiteral("rtcdiv"), rtcdivComboBox, &model->rtcHextDiv, rtcDividers(), 2);
+    designKeys.add(DesignKeyTable::text(QStringLiteral("hext"),
+                                        [this] { return QString::number(model->hextMhz, 'f', 6); },
+                                        [this](const QString &text) {
+                                            hextLineEdit->setText(text);
+                                            model->hextMhz = toDoubleOrZero(text);
+                                        }));
+    addOnOffKey(QStringLiteral("hextbypass"), hextbypassComboBox, &model->hextBypass);
+    addDividerKey(QStringLiteral("hextdiv"), hextdivComboBox, &model->hextDiv, hextDividers(), 1);
+    addDividerKey(QStringLiteral("hickdiv"), hickdivComboBox, &model->hickDiv, hickDividers(), 1);
+    designKeys.add(DesignKeyTable::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; },
+                                         [this](bool hick) {
+                                             pllrcsRadios[hick ? 1 : 0]->setChecked(true);
+                                             model->pllSource = hick ? 1 : 0;
+                                         }));
+    addFactorKey(QStringLiteral("pllms"), &model->pllMs, PllFactorEdits::Ms, 1, 15);
+    addFactorKey(QStringLiteral("pllns"), &model->pllNs, PllFactorEdits::Ns, 31, 500);
+}
+
+void KytoHighPerfControls::addSystemClockKeys()
+{
+    addRadioKey(QStringLiteral("sclkselect"), sclkselectRadios, &model->sclkSource, 0);
+    addDividerKey(QStringLiteral("ahbdiv"), ahbdivComboBox, &model->ahbDiv, DividerTable::ahb(), 1);
+    addDividerKey(QStringLiteral("apb1div"), apb1divComboBox, &model->apb1Div, DividerTable::apb(), 1);
+    addDividerKey(QStringLiteral("apb2div"), apb2divComboBox, &model->apb2Div, DividerTable::apb(), 1);
+    // APB3 falls back to its default /4, not to the first item.
+    addDividerKey(QStringLiteral("apb3div"), apb3divComboBox, &model->apb3Div, DividerTable::apb(), 4);
+}
+
+void KytoHighPerfControls::addClockOutDividerKeys()
+{
+    addDividerKey(QStringLiteral("clkoutdiv1"), clockoutdiv1ComboBox, &model->clkoutDiv1, clockOutDiv1(), 1);
+    addDividerKey(QStringLiteral("clkoutdiv2"), clockoutdiv2ComboBox, &model->clkoutDiv2, DividerTable::clockOut(),
+                  1);
+}
+
 // ---------------------------------------------------------------- defaults
 
 void KytoHighPerfControls::resetOscillators()

@@ -2,6 +2,7 @@
 #define KYTOHIGHPERFCONTROLS_H
 
 #include "KytoMCUPLL.h"
+#include "../common/DesignKeyTable.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
 #include "../common/PllFactorEdits.h"
@@ -90,6 +91,19 @@ protected:
     void resetOscillators();
     void resetSystemClock();
     void resetClockOut();
+
+    // Design-file rows of the shared controls, in the runs of the write
+    // order that the families share; pllms and pllns also go to factorRows.
+    void addOscillatorKeys();      // lextbypass to pllns
+    void addSystemClockKeys();     // sclkselect, AHB and APB dividers
+    void addClockOutDividerKeys(); // clkoutdiv1, clkoutdiv2
+    // One row: a bypass or switch combo box (disable, enable), a divider
+    // combo box (the model's value first, then the item that shows it), or a
+    // radio group whose radio index is the stored code.
+    void addOnOffKey(const QString &key, CustomComboBox1 *combo, bool *field);
+    DesignKeyTable::Row addDividerKey(const QString &key, CustomComboBox1 *combo, int *field,
+                                      const DividerTable &items, int fallback);
+    void addRadioKey(const QString &key, const QVector<QRadioButton *> &group, int *field, int fallback);
 
     // Family hooks.
     virtual void highlightClockPaths() = 0;
@@ -180,6 +194,10 @@ protected:
     PageMessages messages{this};
     PllFactorEdits factors{this, messages};
     PeripheralLists lists{true};
+    DesignKeyTable designKeys;
+    // pllms, pllns and the family's PLL dividers, which a loaded design puts
+    // back after the slots on the way searched factors of their own.
+    QVector<DesignKeyTable::Row> factorRows;
 
     // Controls, named after the clock-tree nodes.
     QLabel *lickLabel = nullptr;
@@ -256,6 +274,7 @@ private:
                           CustomComboBox1 *&combo);
     void setPinLabels(QLabel *in, QLabel *out, bool flag, CustomComboBox1 *bypass);
     void setBypass(QLabel *out, int index, bool &field);
+    void addFactorKey(const QString &key, int *field, PllFactorEdits::Factor factor, int first, int last);
 };
 
 #endif // KYTOHIGHPERFCONTROLS_H

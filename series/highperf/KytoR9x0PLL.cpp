@@ -518,35 +518,6 @@ void KytoR9x0PLL::hextTaken()
 void KytoR9x0PLL::buildDesignKeys()
 {
     using Keys = DesignKeyTable;
-    auto onOffCombo = [this](const QString &key, CustomComboBox1 *combo, bool *field) {
-        designKeys.add(Keys::onOff(key, [field] { return *field; }, [combo, field](bool on) {
-            combo->setCurrentIndex(on ? 1 : 0);
-            *field = on;
-        }));
-    };
-    // Divider combo boxes take the model's value first, then show it.
-    auto divider = [this](const QString &key, CustomComboBox1 *combo, int *field, const DividerTable &items,
-                          int fallback) {
-        const Keys::Row row = Keys::code(key, [field] { return *field; },
-                                         [combo, field, &items](int v) {
-                                             *field = v;
-                                             combo->setCurrentIndex(items.indexOrFirst(v));
-                                         },
-                                         items.codes(), fallback);
-        designKeys.add(row);
-        return row;
-    };
-    auto radios = [this](const QString &key, const QVector<QRadioButton *> &group, int *field, int fallback) {
-        QVector<int> codes;
-        for (int i = 0; i < group.size(); ++i)
-            codes << i;
-        designKeys.add(Keys::code(key, [field] { return *field; },
-                                  [group, field](int v) {
-                                      group[v]->setChecked(true);
-                                      *field = v;
-                                  },
-                                  codes, fallback));
-    };
     // A source a peripheral clock does not offer leaves it as it is.
     auto peripheralSource = [this](const QString &key, PeripheralClockGroup *g, int *field) {
         designKeys.add(Keys::code(key, [field] { return *field; },
@@ -558,46 +529,12 @@ void KytoR9x0PLL::buildDesignKeys()
                                   },
                                   {}, 0));
     };
-    auto factorRow = [this](const QString &key, int *field, PllFactorEdits::Factor f, int first, int last) {
-        QVector<int> codes;
-        for (int v = first; v <= last; ++v)
-            codes << v;
-        const Keys::Row row = Keys::code(key, [field] { return *field; },
-                                         [this, field, f](int v) {
-                                             *field = v;
-                                             factors.edit(f)->setText(PllFactorEdits::factorText(v, f));
-                                         },
-                                         codes, first);
-        designKeys.add(row);
-        factorRows << row;
-    };
 
-    onOffCombo(QStringLiteral("lextbypass"), lextbypassComboBox, &model->lextBypass);
-    radios(QStringLiteral("rtcsel"), rtcselRadios, &model->rtcSource, 0);
-    onOffCombo(QStringLiteral("rtcswitch"), rtcswitchComboBox, &model->rtcEnabled);
-    divider(QStringLiteral("rtcdiv"), rtcdivComboBox, &model->rtcHextDiv, rtcDividers(), 2);
-    designKeys.add(Keys::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
-                              [this](const QString &text) {
-                                  hextLineEdit->setText(text);
-                                  model->hextMhz = toDoubleOrZero(text);
-                              }));
-    onOffCombo(QStringLiteral("hextbypass"), hextbypassComboBox, &model->hextBypass);
-    divider(QStringLiteral("hextdiv"), hextdivComboBox, &model->hextDiv, hextDividers(), 1);
-    divider(QStringLiteral("hickdiv"), hickdivComboBox, &model->hickDiv, hickDividers(), 1);
-    designKeys.add(Keys::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; }, [this](bool hick) {
-        pllrcsRadios[hick ? 1 : 0]->setChecked(true);
-        model->pllSource = hick ? 1 : 0;
-    }));
-    factorRow(QStringLiteral("pllms"), &model->pllMs, PllFactorEdits::Ms, 1, 15);
-    factorRow(QStringLiteral("pllns"), &model->pllNs, PllFactorEdits::Ns, 31, 500);
-    factorRows << divider(QStringLiteral("pllfp"), pllfpComboBox, &model->pllFp, pllFpDividers(), 1);
-    radios(QStringLiteral("sclkselect"), sclkselectRadios, &model->sclkSource, 0);
-    divider(QStringLiteral("ahbdiv"), ahbdivComboBox, &model->ahbDiv, DividerTable::ahb(), 1);
-    divider(QStringLiteral("apb1div"), apb1divComboBox, &model->apb1Div, DividerTable::apb(), 1);
-    divider(QStringLiteral("apb2div"), apb2divComboBox, &model->apb2Div, DividerTable::apb(), 1);
-    divider(QStringLiteral("apb3div"), apb3divComboBox, &model->apb3Div, DividerTable::apb(), 4);
-    factorRows << divider(QStringLiteral("pllfu"), pllfuComboBox, &model->pllFu, pllFuDividers(), 11);
-    radios(QStringLiteral("hicktousb"), hicktousbRadios, &model->usbFromHick, 0);
+    addOscillatorKeys();
+    factorRows << addDividerKey(QStringLiteral("pllfp"), pllfpComboBox, &model->pllFp, pllFpDividers(), 1);
+    addSystemClockKeys();
+    factorRows << addDividerKey(QStringLiteral("pllfu"), pllfuComboBox, &model->pllFu, pllFuDividers(), 11);
+    addRadioKey(QStringLiteral("hicktousb"), hicktousbRadios, &model->usbFromHick, 0);
     // Any other value switches USB off, on the switch and in the model.
     designKeys.add(Keys::code(QStringLiteral("tousbswitch"), [this] { return model->usbDisabled; },
                               [this](int v) {
@@ -605,7 +542,7 @@ void KytoR9x0PLL::buildDesignKeys()
                                   usbswitchComboBox->setCurrentIndex(v);
                               },
                               {0, 1}, 1));
-    radios(QStringLiteral("hicktosclk"), hicktosclkRadios, &model->sclkHick48, 0);
+    addRadioKey(QStringLiteral("hicktosclk"), hicktosclkRadios, &model->sclkHick48, 0);
     // The radio labelled "usb" stores 6; a file may name it 11 as well.
     designKeys.add(Keys::code(QStringLiteral("clkout"), [this] { return model->clkoutSource; },
                               [this](int v) {
@@ -617,8 +554,7 @@ void KytoR9x0PLL::buildDesignKeys()
                                   model->clkoutSource = code;
                               },
                               {1, 2, 3, 4, 5, 6, 7, 10, 11}, clkoutCode(ClkSclk)));
-    divider(QStringLiteral("clkoutdiv1"), clockoutdiv1ComboBox, &model->clkoutDiv1, clockOutDiv1(), 1);
-    divider(QStringLiteral("clkoutdiv2"), clockoutdiv2ComboBox, &model->clkoutDiv2, DividerTable::clockOut(), 1);
+    addClockOutDividerKeys();
     // Only the pins the combo box offers; anything else is no pin at all.
     designKeys.add(Keys::code(QStringLiteral("clkoutpinselect"), [this] { return model->clkoutPin; },
                               [this](int v) {
@@ -631,10 +567,10 @@ void KytoR9x0PLL::buildDesignKeys()
     for (int can = 0; can < 3; ++can) {
         const QString n = QString::number(can + 1);
         peripheralSource(QStringLiteral("can%1clocksel").arg(n), &canGroups[can], &canSourceField(model, can));
-        onOffCombo(QStringLiteral("can%1switch").arg(n), canGroups[can].switchCombo, &canEnabledField(model, can));
+        addOnOffKey(QStringLiteral("can%1switch").arg(n), canGroups[can].switchCombo, &canEnabledField(model, can));
     }
     peripheralSource(QStringLiteral("i2sf5clocksel"), &i2sf5Group, &model->i2sf5ClockSource);
-    onOffCombo(QStringLiteral("i2sf5switch"), i2sf5Group.switchCombo, &model->i2sf5Enabled);
+    addOnOffKey(QStringLiteral("i2sf5switch"), i2sf5Group.switchCombo, &model->i2sf5Enabled);
 
     // Read in another order than written: the system clock's HICK branch
     // before USB, the pin before the clock-out source.

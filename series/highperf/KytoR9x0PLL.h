@@ -83,10 +83,7 @@ private:
     bool takeTypedDesign();
     bool passLimits();
 
-    DesignKeyTable designKeys;
     QStringList loadOrder;
-    // pllms, pllns, pllfp, pllfu: put back after a design is applied.
-    QVector<DesignKeyTable::Row> factorRows;
 };
 
 #endif // KYTOR9X0PLL_H
