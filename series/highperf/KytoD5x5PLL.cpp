@@ -296,8 +296,10 @@ void KytoD5x5PLL::onPllFrChanged(int index)
     checkAndRefresh();
 }
 
-void KytoD5x5PLL::onCanClockSelToggled(bool)
+void KytoD5x5PLL::onCanClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     model->can1ClockSource = CanFromHext;
     for (int i = 0; i < canclockselRadios.size(); ++i) {
@@ -462,7 +464,7 @@ bool KytoD5x5PLL::runLimitChecks(bool generating)
 
 bool KytoD5x5PLL::generateCode()
 {
-    if (!validateLineEdits())
+    if (!confirmPendingEdits() || !validateLineEdits())
         return false;
     // Typed values that were never taken over (a question cancelled, a
     // factor left pending) must not reach the files: take them over now,
@@ -478,7 +480,7 @@ bool KytoD5x5PLL::generateCode()
 
 void KytoD5x5PLL::saveConfig(QString seriesName)
 {
-    if (!checkPllSettings())
+    if (!confirmPendingEdits() || !checkPllSettings())
         return;
     model->recompute();
     refreshFrequencies();

@@ -748,6 +748,18 @@ bool KytoHighPerfControls::validateLineEdits()
     return checkSclkInput(sclk) && apb3WithinLimit();
 }
 
+// Greyed edits (HEXT unused, PLL unused, SCLK not from the PLL) are not
+// confirmed.
+bool KytoHighPerfControls::confirmPendingEdits()
+{
+    return Readouts::confirmPendingEdit(hextLineEdit, model->hextMhz, 5)
+           && Readouts::confirmPendingEdit(factors.edit(PllFactorEdits::Ms),
+                                           [this] { return factors.pending(PllFactorEdits::Ms); })
+           && Readouts::confirmPendingEdit(factors.edit(PllFactorEdits::Ns),
+                                           [this] { return factors.pending(PllFactorEdits::Ns); })
+           && Readouts::confirmPendingEdit(sclkLineEdit, model->sclkMhz, 3);
+}
+
 // ---------------------------------------------------------------- slot bodies
 
 void KytoHighPerfControls::onRtcSelClicked(bool)
@@ -859,8 +871,13 @@ void KytoHighPerfControls::onPllRcsClicked(bool)
     resolvePll();
 }
 
-void KytoHighPerfControls::onSclkSelectHextToggled(bool)
+void KytoHighPerfControls::onSclkSelectHextToggled(bool checked)
 {
+    // A switch emits toggled for the radio left (false) and for the one
+    // chosen (true); acting once, on the chosen one, keeps one click to at
+    // most one box.
+    if (!checked)
+        return;
     highlightClockPaths();
     if (sclkFromHext()) {
         model->sclkSource = 0;
@@ -873,8 +890,10 @@ void KytoHighPerfControls::onSclkSelectHextToggled(bool)
     resolvePll();
 }
 
-void KytoHighPerfControls::onSclkSelectPllToggled(bool)
+void KytoHighPerfControls::onSclkSelectPllToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkFromPll()) {
         model->sclkSource = 1;
@@ -887,8 +906,10 @@ void KytoHighPerfControls::onSclkSelectPllToggled(bool)
     resolvePll();
 }
 
-void KytoHighPerfControls::onSclkSelectHickToggled(bool)
+void KytoHighPerfControls::onSclkSelectHickToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (sclkFromHick()) {
         model->sclkSource = 2;
@@ -924,8 +945,10 @@ void KytoHighPerfControls::onApb3DivChanged(int)
     checkAndRefresh();
 }
 
-void KytoHighPerfControls::onHickToSclkToggled(bool)
+void KytoHighPerfControls::onHickToSclkToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
     checkAndRefresh();
 }

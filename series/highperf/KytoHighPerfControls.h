@@ -73,6 +73,9 @@ public:
     bool validateLineEdits();
     bool validateHextLineEdit(double &value);
     bool checkSclkInput(double &value);
+    // A typed value left without Return is confirmed as Return would; false
+    // when one was refused and Generate or Save must stop.
+    bool confirmPendingEdits();
 
 protected:
     KytoHighPerfControls(int seriesIndex, const HighPerfLayout &layout, QWidget *parent);

@@ -418,8 +418,10 @@ void KytoR9x0PLL::refreshFrequencies()
 
 // ---------------------------------------------------------------- slot bodies
 
-void KytoR9x0PLL::onHickToUsbToggled(bool)
+void KytoR9x0PLL::onHickToUsbToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     if (usbFromPll()) {
         model->usbFromHick = 0;
@@ -434,16 +436,20 @@ void KytoR9x0PLL::onHickToUsbToggled(bool)
     }
 }
 
-void KytoR9x0PLL::onCanClockSelToggled(int can, bool)
+void KytoR9x0PLL::onCanClockSelToggled(int can, bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     const int source = canGroups[can].checkedSource();
     canSourceField(model, can) = source < 0 ? CanHext : source;
     checkAndRefresh();
 }
 
-void KytoR9x0PLL::onI2sf5ClockSelToggled(bool)
+void KytoR9x0PLL::onI2sf5ClockSelToggled(bool checked)
 {
+    if (!checked)
+        return;   // the radio left; the chosen one follows
     highlightClockPaths();
     const int source = i2sf5Group.checkedSource();
     model->i2sf5ClockSource = source < 0 ? I2sPllp : source;
@@ -609,14 +615,14 @@ bool KytoR9x0PLL::generateCode()
 {
     // The APB3 test runs again on the recomputed clocks: the input checks
     // saw the clocks of the last applied edit.
-    if (!validateLineEdits() || !takeTypedDesign() || !apb3WithinLimit() || !passLimits())
+    if (!confirmPendingEdits() || !validateLineEdits() || !takeTypedDesign() || !apb3WithinLimit() || !passLimits())
         return false;
     return CodeGeneration::writeSources(this, messages, model, QString::fromLatin1(kTemplateStem));
 }
 
 void KytoR9x0PLL::saveConfig(QString seriesName)
 {
-    if (!takeTypedDesign() || !passLimits())
+    if (!confirmPendingEdits() || !takeTypedDesign() || !passLimits())
         return;
     DesignFile::save(this, messages, seriesName, designKeys.values(), QString());
 }
