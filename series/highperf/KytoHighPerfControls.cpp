@@ -283,14 +283,29 @@ void KytoHighPerfControls::buildFactorBoxes()
 // The slots named here are the concrete class's; its meta-object finds them.
 void KytoHighPerfControls::connectSharedSignals()
 {
+    connectOscillatorSignals();
+    connect(hextdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hextdiv_ComboBox_currentIndexChanged(int)));
+    connect(hickdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hickdiv_ComboBox_currentIndexChanged(int)));
+    connectBusSignals();
+    connect(apb3divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb3div_ComboBox_currentIndexChanged(int)));
+    for (QRadioButton *radio : clkoutRadios)
+        connect(radio, SIGNAL(toggled(bool)), this, SLOT(clkout_RadioButton_checkSlot(bool)));
+    connect(clockoutdiv1ComboBox, SIGNAL(currentIndexChanged(int)), this,
+            SLOT(clockoutdiv1_ComboBox_currentIndexChanged(int)));
+    connect(clockoutdiv2ComboBox, SIGNAL(currentIndexChanged(int)), this,
+            SLOT(clockoutdiv2_ComboBox_currentIndexChanged(int)));
+    connect(clockoutPinSelectComboBox, SIGNAL(currentIndexChanged(int)), this,
+            SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
+}
+
+void KytoHighPerfControls::connectOscillatorSignals()
+{
     for (QRadioButton *radio : rtcselRadios)
         connect(radio, SIGNAL(clicked(bool)), this, SLOT(rtcsel_RadioButton_checkSlot(bool)));
     connect(rtcswitchComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(rtcswitch_ComboBox_currentIndexChanged(int)));
     connect(rtcdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(rtcdiv_ComboBox_currentIndexChanged(int)));
     connect(lextbypassComboBox, SIGNAL(currentIndexChanged(int)), this,
             SLOT(lextbypass_ComboBox_currentIndexChanged(int)));
-    connect(hextdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hextdiv_ComboBox_currentIndexChanged(int)));
-    connect(hickdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(hickdiv_ComboBox_currentIndexChanged(int)));
     connect(hextLineEdit, SIGNAL(returnPressed()), this, SLOT(hext_LineEdit_returnPressed()));
     connect(hextLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(hext_LineEdit_textChanged(const QString &)));
     connect(hextbypassComboBox, SIGNAL(currentIndexChanged(int)), this,
@@ -303,23 +318,18 @@ void KytoHighPerfControls::connectSharedSignals()
             SLOT(pllns_LineEdit_textChanged(const QString &)));
     for (QRadioButton *radio : pllrcsRadios)
         connect(radio, SIGNAL(clicked(bool)), this, SLOT(pllrcs_RadioButton_checkSlot(bool)));
+}
+
+void KytoHighPerfControls::connectBusSignals()
+{
     connect(sclkselectRadios[0], SIGNAL(toggled(bool)), this, SLOT(sclkselecthext_RadioButton_checkSlot(bool)));
     connect(sclkselectRadios[1], SIGNAL(toggled(bool)), this, SLOT(sclkselectpll_RadioButton_checkSlot(bool)));
     connect(sclkselectRadios[2], SIGNAL(toggled(bool)), this, SLOT(sclkselecthick_RadioButton_checkSlot(bool)));
     connect(ahbdivComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(ahbdiv_ComboBox_currentIndexChanged(int)));
     connect(apb1divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb1div_ComboBox_currentIndexChanged(int)));
     connect(apb2divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb2div_ComboBox_currentIndexChanged(int)));
-    connect(apb3divComboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(apb3div_ComboBox_currentIndexChanged(int)));
     for (QRadioButton *radio : hicktosclkRadios)
         connect(radio, SIGNAL(toggled(bool)), this, SLOT(hicktosclk_RadioButton_checkSlot(bool)));
-    for (QRadioButton *radio : clkoutRadios)
-        connect(radio, SIGNAL(toggled(bool)), this, SLOT(clkout_RadioButton_checkSlot(bool)));
-    connect(clockoutdiv1ComboBox, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(clockoutdiv1_ComboBox_currentIndexChanged(int)));
-    connect(clockoutdiv2ComboBox, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(clockoutdiv2_ComboBox_currentIndexChanged(int)));
-    connect(clockoutPinSelectComboBox, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(clockoutPinSelectComboBox_currentIndexChanged(int)));
     connect(sclkLineEdit, SIGNAL(returnPressed()), this, SLOT(sclk_LineEdit_returnPressed()));
     connect(sclkLineEdit, SIGNAL(textChanged(const QString &)), this, SLOT(sclk_LineEdit_textChanged(const QString &)));
     connect(lists.button(0), SIGNAL(clicked()), this, SLOT(toapb1peripheral_List_Button_checkSlot()));
@@ -384,6 +394,16 @@ void KytoHighPerfControls::addFactorKey(const QString &key, int *field, PllFacto
 
 void KytoHighPerfControls::addOscillatorKeys()
 {
+    addClockSourceKeys();
+    addDividerKey(QStringLiteral("hextdiv"), hextdivComboBox, &model->hextDiv, hextDividers(), 1);
+    addDividerKey(QStringLiteral("hickdiv"), hickdivComboBox, &model->hickDiv, hickDividers(), 1);
+    addPllSourceKey();
+    addFactorKey(QStringLiteral("pllms"), &model->pllMs, PllFactorEdits::Ms, 1, 15);
+    addFactorKey(QStringLiteral("pllns"), &model->pllNs, PllFactorEdits::Ns, 31, 500);
+}
+
+void KytoHighPerfControls::addClockSourceKeys()
+{
     addOnOffKey(QStringLiteral("lextbypass"), lextbypassComboBox, &model->lextBypass);
     addRadioKey(QStringLiteral("rtcsel"), rtcselRadios, &model->rtcSource, 0);
     addOnOffKey(QStringLiteral("rtcswitch"), rtcswitchComboBox, &model->rtcEnabled);
@@ -395,25 +415,30 @@ void KytoHighPerfControls::addOscillatorKeys()
                                             model->hextMhz = toDoubleOrZero(text);
                                         }));
     addOnOffKey(QStringLiteral("hextbypass"), hextbypassComboBox, &model->hextBypass);
-    addDividerKey(QStringLiteral("hextdiv"), hextdivComboBox, &model->hextDiv, hextDividers(), 1);
-    addDividerKey(QStringLiteral("hickdiv"), hickdivComboBox, &model->hickDiv, hickDividers(), 1);
+}
+
+void KytoHighPerfControls::addPllSourceKey()
+{
     designKeys.add(DesignKeyTable::onOff(QStringLiteral("pllrcs"), [this] { return model->pllSource != 0; },
                                          [this](bool hick) {
                                              pllrcsRadios[hick ? 1 : 0]->setChecked(true);
                                              model->pllSource = hick ? 1 : 0;
                                          }));
-    addFactorKey(QStringLiteral("pllms"), &model->pllMs, PllFactorEdits::Ms, 1, 15);
-    addFactorKey(QStringLiteral("pllns"), &model->pllNs, PllFactorEdits::Ns, 31, 500);
 }
 
 void KytoHighPerfControls::addSystemClockKeys()
+{
+    addBusKeys();
+    // APB3 falls back to its default /4, not to the first item.
+    addDividerKey(QStringLiteral("apb3div"), apb3divComboBox, &model->apb3Div, DividerTable::apb(), 4);
+}
+
+void KytoHighPerfControls::addBusKeys()
 {
     addRadioKey(QStringLiteral("sclkselect"), sclkselectRadios, &model->sclkSource, 0);
     addDividerKey(QStringLiteral("ahbdiv"), ahbdivComboBox, &model->ahbDiv, DividerTable::ahb(), 1);
     addDividerKey(QStringLiteral("apb1div"), apb1divComboBox, &model->apb1Div, DividerTable::apb(), 1);
     addDividerKey(QStringLiteral("apb2div"), apb2divComboBox, &model->apb2Div, DividerTable::apb(), 1);
-    // APB3 falls back to its default /4, not to the first item.
-    addDividerKey(QStringLiteral("apb3div"), apb3divComboBox, &model->apb3Div, DividerTable::apb(), 4);
 }
 
 void KytoHighPerfControls::addClockOutDividerKeys()
@@ -426,6 +451,16 @@ void KytoHighPerfControls::addClockOutDividerKeys()
 // ---------------------------------------------------------------- defaults
 
 void KytoHighPerfControls::resetOscillators()
+{
+    resetClockSources();
+    hextdivComboBox->setCurrentIndex(0);
+    model->hextDiv = 1;
+    hickdivComboBox->setCurrentIndex(0);
+    model->hickDiv = 1;
+    resetPllSource();
+}
+
+void KytoHighPerfControls::resetClockSources()
 {
     rtcselRadios[0]->setChecked(true);
     model->rtcSource = 0;
@@ -440,15 +475,22 @@ void KytoHighPerfControls::resetOscillators()
     model->hextBypass = false;
     hextLineEdit->setText(QStringLiteral("8"));
     model->hextMhz = 8.0;
-    hextdivComboBox->setCurrentIndex(0);
-    model->hextDiv = 1;
-    hickdivComboBox->setCurrentIndex(0);
-    model->hickDiv = 1;
+}
+
+void KytoHighPerfControls::resetPllSource()
+{
     pllrcsRadios[0]->setChecked(true);
     model->pllSource = 0;
 }
 
 void KytoHighPerfControls::resetSystemClock()
+{
+    resetBuses();
+    apb3divComboBox->setCurrentIndex(2);
+    model->apb3Div = 4;
+}
+
+void KytoHighPerfControls::resetBuses()
 {
     sclkselectRadios[1]->setChecked(true);
     model->sclkSource = 1;
@@ -460,8 +502,6 @@ void KytoHighPerfControls::resetSystemClock()
     model->apb1Div = 1;
     apb2divComboBox->setCurrentIndex(0);
     model->apb2Div = 1;
-    apb3divComboBox->setCurrentIndex(2);
-    model->apb3Div = 4;
 }
 
 void KytoHighPerfControls::resetClockOut()
@@ -718,7 +758,7 @@ bool KytoHighPerfControls::checkSclkInput(double &value)
 {
     value = 0.0;
     const double sclk = toDoubleOrZero(sclkLineEdit->text());
-    if (sclk > layout.sclkMax) {
+    if (sclk < layout.sclkMin || sclk > layout.sclkMax) {
         messages.showError(messages.text(layout.sclkError));
         return false;
     }
@@ -728,6 +768,8 @@ bool KytoHighPerfControls::checkSclkInput(double &value)
 
 bool KytoHighPerfControls::apb3WithinLimit()
 {
+    if (!apb3divComboBox)
+        return true;   // a family without an APB3 bus
     if (model->ahbMhz / model->apb3Div > layout.apb3Max) {
         messages.showError(messages.text(layout.apb3Error));
         return false;
@@ -995,9 +1037,11 @@ void KytoHighPerfControls::onSclkReturnPressed()
     double sclk = 0.0;
     if (!checkSclkInput(sclk))
         return;
-    model->sclkMhz = sclk;
+    // A refused HEXT leaves the typed SCLK pending, so Generate stops at
+    // this one box instead of going on to check HEXT again.
     if (!takeHextForPll())
         return;
+    model->sclkMhz = sclk;
     model->recomputeFromPll();
     showPllParams();
     sclkLineEdit->setStyleSheet(PageStyles::editApplied());
@@ -1007,7 +1051,8 @@ void KytoHighPerfControls::onSclkReturnPressed()
 void KytoHighPerfControls::onSclkTextChanged(const QString &text)
 {
     Readouts::showTypedEdit(sclkLineEdit, Readouts::typedState(text, model->sclkMhz, 3, sclkLineEdit->isEnabled()),
-                            toDoubleOrZero(text) <= layout.sclkMax, Qt::darkGreen);
+                            toDoubleOrZero(text) >= layout.sclkMin && toDoubleOrZero(text) <= layout.sclkMax,
+                            Qt::darkGreen);
 }
 
 void KytoHighPerfControls::onListButtonClicked(int list)

@@ -53,6 +53,7 @@ struct HighPerfLayout {
     QPoint systickBox, apb1TimerBox, apb2TimerBox;
     // The system clock and every bus but APB3, and APB3.
     double sclkMax = 0.0, apb3Max = 0.0;
+    double sclkMin = 0.0;
     const char *hextError = nullptr;
     const char *sclkError = nullptr;
     const char *apb3Error = nullptr;
@@ -89,17 +90,30 @@ protected:
     void buildClockOut();      // HICK branch, clock output, sclk edit
     void buildFactorBoxes();
     void connectSharedSignals();
+    // Its runs a family with other clock outputs connects on its own:
+    // RTC, LEXT, HEXT and the PLL source and factors; then SCLK, AHB, APB1,
+    // APB2, the HICK branch, the sclk edit and the List buttons.
+    void connectOscillatorSignals();
+    void connectBusSignals();
 
     // Reset steps of the shared controls, in the same runs.
     void resetOscillators();
     void resetSystemClock();
     void resetClockOut();
+    // Parts of the runs above: RTC, LEXT and HEXT; the PLL source; SCLK,
+    // AHB, APB1 and APB2.
+    void resetClockSources();
+    void resetPllSource();
+    void resetBuses();
 
     // Design-file rows of the shared controls, in the runs of the write
     // order that the families share; pllms and pllns also go to factorRows.
     void addOscillatorKeys();      // lextbypass to pllns
     void addSystemClockKeys();     // sclkselect, AHB and APB dividers
     void addClockOutDividerKeys(); // clkoutdiv1, clkoutdiv2
+    void addClockSourceKeys();     // lextbypass to hextbypass
+    void addPllSourceKey();        // pllrcs
+    void addBusKeys();             // sclkselect to apb2div
     // One row: a bypass or switch combo box (disable, enable), a divider
     // combo box (the model's value first, then the item that shows it), or a
     // radio group whose radio index is the stored code.

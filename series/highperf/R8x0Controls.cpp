@@ -1,15 +1,12 @@
 #include "R8x0Controls.h"
 
+#include "KytoR8x0PLL.h"
+
 #include "../common/DividerTable.h"
-#include "../common/PageMessages.h"
 #include "../common/PageStyles.h"
-#include "../common/PeripheralLists.h"
-#include "../common/PllFactorEdits.h"
 
 #include "CustomComboBox1.h"
-#include "KytoMCUPLL.h"
 
-#include <QButtonGroup>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,12 +34,6 @@ const DividerTable &pllFrDividers()
     return table;
 }
 
-const DividerTable &clockoutDiv1Dividers()
-{
-    static const DividerTable table{1, 2, 3, 4, 5};
-    return table;
-}
-
 const DividerTable &usbDividers()
 {
     static const DividerTable table{1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 5.5, 6, 6.5, 7};
@@ -51,19 +42,21 @@ const DividerTable &usbDividers()
 
 } // namespace R8x0
 
+// The page's own helpers, in the argument order of this family's builders.
 CustomComboBox1 *R8x0Controls::makeCombo(const QString &name, const QPoint &at, int width, int z,
                                         const QStringList &items)
 {
-    CustomComboBox1 *combo = page->addComboBox(at.x(), at.y(), width, z);
-    combo->insertItems(0, items);
-    combo->setFixedHeight(25);
-    combo->setObjectName(name + QStringLiteral("_ComboBox"));
-    return combo;
+    return page->makeCombo(at.x(), at.y(), width, z, items, name);
 }
 
 QLabel *R8x0Controls::makeLabel(const QString &text, const QPoint &at, int pointSize, int weight)
 {
-    return page->addLabel(text, at.x(), at.y(), pointSize, weight);
+    return page->makeLabel(text, at.x(), at.y(), pointSize, weight);
+}
+
+void R8x0Controls::makeRadioGroup(const QString &name, const QVector<QPoint> &places, QVector<QRadioButton *> &radios)
+{
+    page->makeRadioGroup(places, radios, name);
 }
 
 QLineEdit *R8x0Controls::makeOscillatorReadout(const QString &name, const QString &text, const QPoint &at)
@@ -76,27 +69,10 @@ QLineEdit *R8x0Controls::makeOscillatorReadout(const QString &name, const QStrin
     return box;
 }
 
-QButtonGroup *R8x0Controls::makeRadioGroup(const QString &name, const QVector<QPoint> &places,
-                                          QVector<QRadioButton *> &radios)
-{
-    QButtonGroup *group = new QButtonGroup(page);
-    group->setObjectName(name + QStringLiteral("_ButtonGroup"));
-    for (int i = 0; i < places.size(); ++i) {
-        QRadioButton *radio = page->addRadioButton(places[i].x(), places[i].y());
-        radio->setObjectName(QStringLiteral("%1_RadioButton_%2").arg(name).arg(i));
-        group->addButton(radio);
-        radios << radio;
-    }
-    return group;
-}
-
-void R8x0Controls::build(KytoMCUPLL *ownerPage, const R8x0PageLayout &pageLayout, const PageMessages &pageMessages,
-                         PeripheralLists &pageLists)
+void R8x0Controls::build(KytoR8x0PLL *ownerPage, const R8x0PageLayout &pageLayout)
 {
     page = ownerPage;
     layout = &pageLayout;
-    messages = &pageMessages;
-    lists = &pageLists;
     buildLickReadout();
     buildWdtReadout();
     buildRtcSwitchCombo();
@@ -125,8 +101,18 @@ void R8x0Controls::build(KytoMCUPLL *ownerPage, const R8x0PageLayout &pageLayout
     buildClockout2Div1Combo();
     buildClockout2Div2Combo();
     buildClkout2PinCombo();
-    buildClkout1SourceGroup();
-    buildClkout2SourceGroup();
+    const R8x0PageLayout &l = *layout;
+    buildClkoutSourceGroup(QStringLiteral("clkout1"),
+                           {QStringLiteral("hick"), QStringLiteral("lext"), QStringLiteral("hext"),
+                            QStringLiteral("pll")},
+                           l.clkout1RadioY, l.clkout1NameY, l.clkout1Title, clkout1Radios, clkout1NameLabels,
+                           clkout1SourceFreqLabels, clkout1TitleLabel);
+    buildClkoutSourceGroup(QStringLiteral("clkout2"),
+                           {QStringLiteral("sclk"), QStringLiteral("hext"), QStringLiteral("pll"),
+                            QStringLiteral("usb"), QStringLiteral("hick"), QStringLiteral("adcclk"),
+                            QStringLiteral("lick"), QStringLiteral("lext")},
+                           l.clkout2RadioY, l.clkout2NameY, l.clkout2Title, clkout2Radios, clkout2NameLabels,
+                           clkout2SourceFreqLabels, clkout2TitleLabel);
     buildSclkEdit();
     buildPeripheralReadouts();
     buildFactorBoxes();
@@ -135,118 +121,118 @@ void R8x0Controls::build(KytoMCUPLL *ownerPage, const R8x0PageLayout &pageLayout
 void R8x0Controls::buildLickReadout()
 {
     const R8x0PageLayout &l = *layout;
-    lickLabel = makeLabel(QStringLiteral("lick(kHz)"), l.lickLabel);
-    lickReadout = makeOscillatorReadout(QStringLiteral("lick"), QStringLiteral("40"), l.lick);
+    page->lickLabel = makeLabel(QStringLiteral("lick(kHz)"), l.lickLabel);
+    page->lickReadout = makeOscillatorReadout(QStringLiteral("lick"), QStringLiteral("40"), l.lick);
 }
 
 void R8x0Controls::buildWdtReadout()
 {
     const QPoint &p = layout->wdt;
-    wdtReadout = page->addLabeledReadOnlyLineEdit(QStringLiteral("to wdt(kHz)"), p.x(), p.y(), 9);
-    wdtReadout->setObjectName(QStringLiteral("wdt_ReadOut"));
-    page->setEditTextColor(wdtReadout, Qt::darkGreen);
-    wdtReadout->setText(QStringLiteral("40"));
+    QLineEdit *wdt = page->addLabeledReadOnlyLineEdit(QStringLiteral("to wdt(kHz)"), p.x(), p.y(), 9);
+    wdt->setObjectName(QStringLiteral("wdt_ReadOut"));
+    page->setEditTextColor(wdt, Qt::darkGreen);
+    wdt->setText(QStringLiteral("40"));
+    page->wdtReadout = wdt;
 }
 
 void R8x0Controls::buildRtcSwitchCombo()
 {
     const R8x0PageLayout &l = *layout;
-    rtcswitchComboBox = makeCombo(QStringLiteral("rtcswitch"), l.rtcSwitch, 70, 0,
-                                  {QStringLiteral("disable"), QStringLiteral("enable")});
-    ertcReadout = page->addReadOnlyLineEdit(l.ertc.x(), l.ertc.y(), 9);
-    ertcReadout->setObjectName(QStringLiteral("ertc_ReadOut"));
-    ertcReadout->setText(QStringLiteral("40"));
-    ertcLabel = makeLabel(QStringLiteral("to ertc(kHz)"), l.ertcLabel, 9);
+    page->rtcswitchComboBox = makeCombo(QStringLiteral("rtcswitch"), l.rtcSwitch, 70, 0,
+                                        {QStringLiteral("disable"), QStringLiteral("enable")});
+    QLineEdit *ertc = page->addReadOnlyLineEdit(l.ertc.x(), l.ertc.y(), 9);
+    ertc->setObjectName(QStringLiteral("ertc_ReadOut"));
+    ertc->setText(QStringLiteral("40"));
+    page->rtcReadout = ertc;
+    page->rtcLabel = makeLabel(QStringLiteral("to ertc(kHz)"), l.ertcLabel, 9);
 }
 
 void R8x0Controls::buildLextReadout()
 {
     const R8x0PageLayout &l = *layout;
-    lextLabel = makeLabel(QStringLiteral("lext(kHz)"), l.lextLabel);
-    lextReadout = makeOscillatorReadout(QStringLiteral("lext"), QStringLiteral("32.768"), l.lext);
+    page->lextLabel = makeLabel(QStringLiteral("lext(kHz)"), l.lextLabel);
+    page->lextReadout = makeOscillatorReadout(QStringLiteral("lext"), QStringLiteral("32.768"), l.lext);
 }
 
 void R8x0Controls::buildLextBypassCombo()
 {
     const R8x0PageLayout &l = *layout;
-    lextbypassComboBox = makeCombo(QStringLiteral("lextbypass"), l.lextBypass, 80, 0,
-                                   {QStringLiteral("disable"), QStringLiteral("enable")});
-    lextBypassLabel = makeLabel(QStringLiteral("bypass"), l.lextBypassLabel);
-    lextInLabel = makeLabel(QStringLiteral("IN"), l.lextIn, 8);
-    lextInLabel->setStyleSheet(PageStyles::pinText(true));
-    lextOutLabel = makeLabel(QStringLiteral("OUT"), l.lextOut, 8);
-    lextOutLabel->setStyleSheet(PageStyles::pinText(true));
-    lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
+    page->lextbypassComboBox = makeCombo(QStringLiteral("lextbypass"), l.lextBypass, 80, 0,
+                                         {QStringLiteral("disable"), QStringLiteral("enable")});
+    page->lextBypassLabel = makeLabel(QStringLiteral("bypass"), l.lextBypassLabel);
+    page->lextInLabel = makeLabel(QStringLiteral("IN"), l.lextIn, 8);
+    page->lextInLabel->setStyleSheet(PageStyles::pinText(true));
+    page->lextOutLabel = makeLabel(QStringLiteral("OUT"), l.lextOut, 8);
+    page->lextOutLabel->setStyleSheet(PageStyles::pinText(true));
+    page->lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
 }
 
 void R8x0Controls::buildErtcSelGroup()
 {
     const R8x0PageLayout &l = *layout;
-    rtcselGroup = makeRadioGroup(QStringLiteral("rtcsel"), l.rtcSel, rtcselRadios);
-    rtcselRadios[RtcLick]->setChecked(true);
-    rtcselLabel = makeLabel(QStringLiteral("ertcsel"), l.rtcSelLabel);
+    makeRadioGroup(QStringLiteral("rtcsel"), l.rtcSel, page->rtcselRadios);
+    page->rtcselRadios[RtcLick]->setChecked(true);
+    page->rtcselLabel = makeLabel(QStringLiteral("ertcsel"), l.rtcSelLabel);
 }
 
 void R8x0Controls::buildErtcDivCombo()
 {
     const R8x0PageLayout &l = *layout;
-    QStringList items;
-    for (int divider = rtcDivFirst; divider <= rtcDivLast; ++divider)
-        items << QStringLiteral("  /%1").arg(divider);
-    rtcdivComboBox = makeCombo(QStringLiteral("rtcdiv"), l.rtcDiv, 60, 1, items);
-    rtcdivLabel = makeLabel(QStringLiteral("ertcdiv"), l.rtcDivLabel);
+    page->rtcdivComboBox = makeCombo(QStringLiteral("rtcdiv"), l.rtcDiv, 60, 1, page->rtcDividers().items());
+    page->rtcdivLabel = makeLabel(QStringLiteral("ertcdiv"), l.rtcDivLabel);
 }
 
 void R8x0Controls::buildHextEdit()
 {
     const R8x0PageLayout &l = *layout;
-    hextLineEdit = page->addLineEdit(QStringLiteral("8"), l.hext.x(), l.hext.y(), 80);
-    hextLineEdit->setObjectName(QStringLiteral("hext_LineEdit"));
-    hextLineEdit->setFixedHeight(30);
-    hextLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
-    hextLineEdit->setStyleSheet(QString::fromLatin1(kHextBuiltStyle));
-    hextLineEdit->setMaxLength(8);
-    hextLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), hextLineEdit));
-    hextLabel = makeLabel(QStringLiteral("hext(4-25MHz)"), l.hextLabel);
+    QLineEdit *hext = page->addLineEdit(QStringLiteral("8"), l.hext.x(), l.hext.y(), 80);
+    hext->setObjectName(QStringLiteral("hext_LineEdit"));
+    hext->setFixedHeight(30);
+    hext->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    hext->setStyleSheet(QString::fromLatin1(kHextBuiltStyle));
+    hext->setMaxLength(8);
+    hext->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), hext));
+    page->hextLineEdit = hext;
+    page->hextLabel = makeLabel(QStringLiteral("hext(4-25MHz)"), l.hextLabel);
 }
 
 void R8x0Controls::buildHextBypassCombo()
 {
     const R8x0PageLayout &l = *layout;
-    hextbypassComboBox = makeCombo(QStringLiteral("hextbypass"), l.hextBypass, 80, 1,
-                                   {QStringLiteral("disable"), QStringLiteral("enable")});
-    hextBypassLabel = makeLabel(QStringLiteral("bypass"), l.hextBypassLabel);
-    hextInLabel = makeLabel(QStringLiteral("IN"), l.hextIn, 8);
-    hextInLabel->setStyleSheet(PageStyles::pinText(true));
-    hextOutLabel = makeLabel(QStringLiteral("OUT"), l.hextOut, 8);
-    hextOutLabel->setStyleSheet(PageStyles::pinText(true));
-    hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
+    page->hextbypassComboBox = makeCombo(QStringLiteral("hextbypass"), l.hextBypass, 80, 1,
+                                         {QStringLiteral("disable"), QStringLiteral("enable")});
+    page->hextBypassLabel = makeLabel(QStringLiteral("bypass"), l.hextBypassLabel);
+    page->hextInLabel = makeLabel(QStringLiteral("IN"), l.hextIn, 8);
+    page->hextInLabel->setStyleSheet(PageStyles::pinText(true));
+    page->hextOutLabel = makeLabel(QStringLiteral("OUT"), l.hextOut, 8);
+    page->hextOutLabel->setStyleSheet(PageStyles::pinText(true));
+    page->hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
 }
 
 void R8x0Controls::buildPllRcsGroup()
 {
     const R8x0PageLayout &l = *layout;
-    pllrcsGroup = makeRadioGroup(QStringLiteral("pllrcs"), l.pllRcs, pllrcsRadios);
-    pllrcsRadios[RcsHext]->setChecked(true);
-    pllrcsLabel = makeLabel(QStringLiteral("pllrcs"), l.pllRcsLabel);
+    makeRadioGroup(QStringLiteral("pllrcs"), l.pllRcs, page->pllrcsRadios);
+    page->pllrcsRadios[RcsHext]->setChecked(true);
+    page->pllrcsLabel = makeLabel(QStringLiteral("pllrcs"), l.pllRcsLabel);
 }
 
 void R8x0Controls::buildPllMsEdit()
 {
     const R8x0PageLayout &l = *layout;
-    pllmsLineEdit = page->addLineEdit(QStringLiteral("1"), l.pllMs.x(), l.pllMs.y(), 60);
-    PllFactorEdits::configure(pllmsLineEdit, PllFactorEdits::Ms);
-    pllmsLabel = makeLabel(QStringLiteral("pll_ms"), l.pllMsLabel);
-    pllmsRangeLabel = makeLabel(QStringLiteral("(1-15)"), l.pllMsRange);
+    page->pllmsLineEdit = page->addLineEdit(QStringLiteral("1"), l.pllMs.x(), l.pllMs.y(), 60);
+    PllFactorEdits::configure(page->pllmsLineEdit, PllFactorEdits::Ms);
+    page->pllmsLabel = makeLabel(QStringLiteral("pll_ms"), l.pllMsLabel);
+    page->pllmsRangeLabel = makeLabel(QStringLiteral("(1-15)"), l.pllMsRange);
 }
 
 void R8x0Controls::buildPllNsEdit()
 {
     const R8x0PageLayout &l = *layout;
-    pllnsLineEdit = page->addLineEdit(QStringLiteral("1"), l.pllNs.x(), l.pllNs.y(), 60);
-    PllFactorEdits::configure(pllnsLineEdit, PllFactorEdits::Ns);
-    pllnsLabel = makeLabel(QStringLiteral("pll_ns"), l.pllNsLabel);
-    pllnsRangeLabel = makeLabel(QStringLiteral("(31-500)"), l.pllNsRange);
+    page->pllnsLineEdit = page->addLineEdit(QStringLiteral("1"), l.pllNs.x(), l.pllNs.y(), 60);
+    PllFactorEdits::configure(page->pllnsLineEdit, PllFactorEdits::Ns);
+    page->pllnsLabel = makeLabel(QStringLiteral("pll_ns"), l.pllNsLabel);
+    page->pllnsRangeLabel = makeLabel(QStringLiteral("(31-500)"), l.pllNsRange);
 }
 
 void R8x0Controls::buildPllFrCombo()
@@ -254,40 +240,41 @@ void R8x0Controls::buildPllFrCombo()
     const R8x0PageLayout &l = *layout;
     pllfrComboBox = makeCombo(QStringLiteral("pllfr"), l.pllFr, 60, 0, pllFrDividers().items());
     pllfrLabel = makeLabel(QStringLiteral("pll_fr"), l.pllFrLabel);
-    pllOutputLabel = makeLabel(QString(), l.pllOutput, 10, 75);
-    pllOutputLabel->setObjectName(QStringLiteral("pllOutput_Label"));
+    page->pllOutputLabel = makeLabel(QString(), l.pllOutput, 10, 75);
+    page->pllOutputLabel->setObjectName(QStringLiteral("pllOutput_Label"));
 }
 
 void R8x0Controls::buildPllCfgReadout()
 {
     const R8x0PageLayout &l = *layout;
-    pllcfgReadout = page->addLineEdit(QStringLiteral("0x08000000"), l.pllCfg.x(), l.pllCfg.y(), 100);
-    pllcfgReadout->setObjectName(QStringLiteral("pllcfg_ReadOut"));
-    pllcfgReadout->setFixedSize(100, 20);
-    pllcfgReadout->setStyleSheet(QString::fromLatin1(kBorderlessStyle));
-    pllcfgReadout->setReadOnly(true);
-    pllcfgLabel = makeLabel(QStringLiteral("CRM_PLLCFG : "), l.pllCfgLabel, 10, 75);
-    pllcfgLabel->setObjectName(QStringLiteral("pllcfg_Label"));
+    QLineEdit *cfg = page->addLineEdit(QStringLiteral("0x08000000"), l.pllCfg.x(), l.pllCfg.y(), 100);
+    cfg->setObjectName(QStringLiteral("pllcfg_ReadOut"));
+    cfg->setFixedSize(100, 20);
+    cfg->setStyleSheet(QString::fromLatin1(kBorderlessStyle));
+    cfg->setReadOnly(true);
+    page->pllcfgReadout = cfg;
+    page->pllcfgLabel = makeLabel(QStringLiteral("CRM_PLLCFG : "), l.pllCfgLabel, 10, 75);
+    page->pllcfgLabel->setObjectName(QStringLiteral("pllcfg_Label"));
 }
 
 void R8x0Controls::buildSclkSelectGroup()
 {
     const R8x0PageLayout &l = *layout;
-    sclkselectGroup = makeRadioGroup(QStringLiteral("sclkselect"), l.sclkSelect, sclkselectRadios);
-    sclkselectLabel = makeLabel(QStringLiteral("sclk select"), l.sclkSelectLabel);
+    makeRadioGroup(QStringLiteral("sclkselect"), l.sclkSelect, page->sclkselectRadios);
+    page->sclkselectLabel = makeLabel(QStringLiteral("sclk select"), l.sclkSelectLabel);
 }
 
 void R8x0Controls::buildAhbDivCombo()
 {
     const R8x0PageLayout &l = *layout;
-    ahbdivComboBox = makeCombo(QStringLiteral("ahbdiv"), l.ahb, 60, 1, DividerTable::ahb().items());
-    makeLabel(QStringLiteral("ahbdiv"), l.ahbLabel);
+    page->ahbdivComboBox = makeCombo(QStringLiteral("ahbdiv"), l.ahb, 60, 1, DividerTable::ahb().items());
+    page->ahbdivLabel = makeLabel(QStringLiteral("ahbdiv"), l.ahbLabel);
 }
 
 void R8x0Controls::buildApb1DivCombo()
 {
     const R8x0PageLayout &l = *layout;
-    apb1divComboBox = makeCombo(QStringLiteral("apb1div"), l.apb1, 55, 2, DividerTable::apb().items());
+    page->apb1divComboBox = makeCombo(QStringLiteral("apb1div"), l.apb1, 55, 2, DividerTable::apb().items());
     makeLabel(QStringLiteral("apb1div"), l.apb1Label);
     makeLabel(QStringLiteral("144MHz max"), l.apb1MaxLabel);
 }
@@ -295,7 +282,7 @@ void R8x0Controls::buildApb1DivCombo()
 void R8x0Controls::buildApb2DivCombo()
 {
     const R8x0PageLayout &l = *layout;
-    apb2divComboBox = makeCombo(QStringLiteral("apb2div"), l.apb2, 55, 1, DividerTable::apb().items());
+    page->apb2divComboBox = makeCombo(QStringLiteral("apb2div"), l.apb2, 55, 1, DividerTable::apb().items());
     makeLabel(QStringLiteral("apb2div"), l.apb2Label);
     makeLabel(QStringLiteral("144MHz max"), l.apb2MaxLabel);
 }
@@ -310,7 +297,7 @@ void R8x0Controls::buildUsbDivCombo()
 void R8x0Controls::buildHickToUsbGroup()
 {
     const R8x0PageLayout &l = *layout;
-    hicktousbGroup = makeRadioGroup(QStringLiteral("hicktousb"), l.hickToUsb, hicktousbRadios);
+    makeRadioGroup(QStringLiteral("hicktousb"), l.hickToUsb, hicktousbRadios);
     hicktousbLabel = makeLabel(QStringLiteral("hick to usb"), l.hickToUsbLabel);
     usbswitchComboBox = makeCombo(QStringLiteral("usbswitch"), l.usbSwitch, 70, 0,
                                   {QStringLiteral("enable"), QStringLiteral("disable")});
@@ -322,22 +309,22 @@ void R8x0Controls::buildHickToUsbGroup()
 void R8x0Controls::buildHickToSclkGroup()
 {
     const R8x0PageLayout &l = *layout;
-    hicktosclkGroup = makeRadioGroup(QStringLiteral("hicktosclk"), l.hickToSclk, hicktosclkRadios);
-    hicktosclkLabel = makeLabel(QStringLiteral("hick to sclk"), l.hickToSclkLabel);
+    makeRadioGroup(QStringLiteral("hicktosclk"), l.hickToSclk, page->hicktosclkRadios);
+    page->hicktosclkLabel = makeLabel(QStringLiteral("hick to sclk"), l.hickToSclkLabel);
 }
 
 void R8x0Controls::buildHickReadout()
 {
     const R8x0PageLayout &l = *layout;
-    hickReadout = makeOscillatorReadout(QStringLiteral("hick"), QStringLiteral("48"), l.hick);
-    hickLabel = makeLabel(QStringLiteral("hick(MHz)"), l.hickLabel);
+    page->hickReadout = makeOscillatorReadout(QStringLiteral("hick"), QStringLiteral("48"), l.hick);
+    page->hickLabel = makeLabel(QStringLiteral("hick(MHz)"), l.hickLabel);
 }
 
 void R8x0Controls::buildClockout1Div1Combo()
 {
     const R8x0PageLayout &l = *layout;
     clockout1div1ComboBox = makeCombo(QStringLiteral("clockout1div1"), l.clockout1Div1, 80, 0,
-                                      clockoutDiv1Dividers().items());
+                                      page->clockOutDiv1().items());
     clockout1div1Label = makeLabel(QStringLiteral("clockout1div1"), l.clockout1Div1Label);
 }
 
@@ -365,7 +352,7 @@ void R8x0Controls::buildClockout2Div1Combo()
 {
     const R8x0PageLayout &l = *layout;
     clockout2div1ComboBox = makeCombo(QStringLiteral("clockout2div1"), l.clockout2Div1, 80, 0,
-                                      clockoutDiv1Dividers().items());
+                                      page->clockOutDiv1().items());
     clockout2div1Label = makeLabel(QStringLiteral("clockout2div1"), l.clockout2Div1Label);
 }
 
@@ -389,57 +376,40 @@ void R8x0Controls::buildClkout2PinCombo()
     makeLabel(QStringLiteral("select pin"), l.clkout2PinLabel);
 }
 
-void R8x0Controls::buildClkout1SourceGroup()
+// One clock output's source radios, each with its name and the value shown
+// beside it, and the output's title.
+void R8x0Controls::buildClkoutSourceGroup(const QString &node, const QStringList &names, const QVector<int> &radioY,
+                                          const QVector<int> &nameY, const QPoint &title,
+                                          QVector<QRadioButton *> &radios, QVector<QLabel *> &nameLabels,
+                                          QVector<QLabel *> &valueLabels, QLabel *&titleLabel)
 {
     const R8x0PageLayout &l = *layout;
-    const QStringList names{QStringLiteral("hick"), QStringLiteral("lext"), QStringLiteral("hext"), QStringLiteral("pll")};
     QVector<QPoint> places;
-    for (int y : l.clkout1RadioY)
+    for (int y : radioY)
         places << QPoint(l.clkoutRadioX, y);
-    clkout1Group = makeRadioGroup(QStringLiteral("clkout1"), places, clkout1Radios);
+    makeRadioGroup(node, places, radios);
     for (int i = 0; i < names.size(); ++i) {
-        QLabel *name = makeLabel(names[i], QPoint(l.clkoutNameX, l.clkout1NameY[i]));
-        name->setObjectName(QStringLiteral("clkout1Name_Label_%1").arg(i));
-        clkout1NameLabels << name;
-        QLabel *value = makeLabel(QString(), QPoint(l.clkoutValueX, l.clkout1NameY[i]));
-        value->setObjectName(QStringLiteral("clkout1SourceFreq_Label_%1").arg(i));
-        clkout1SourceFreqLabels << value;
+        QLabel *name = makeLabel(names[i], QPoint(l.clkoutNameX, nameY[i]));
+        name->setObjectName(QStringLiteral("%1Name_Label_%2").arg(node).arg(i));
+        nameLabels << name;
+        QLabel *value = makeLabel(QString(), QPoint(l.clkoutValueX, nameY[i]));
+        value->setObjectName(QStringLiteral("%1SourceFreq_Label_%2").arg(node).arg(i));
+        valueLabels << value;
     }
-    clkout1TitleLabel = makeLabel(QStringLiteral("clkout1"), l.clkout1Title);
+    titleLabel = makeLabel(node, title);
 }
-
-void R8x0Controls::buildClkout2SourceGroup()
-{
-    const R8x0PageLayout &l = *layout;
-    const QStringList names{QStringLiteral("sclk"), QStringLiteral("hext"), QStringLiteral("pll"),
-                            QStringLiteral("usb"), QStringLiteral("hick"), QStringLiteral("adcclk"),
-                            QStringLiteral("lick"), QStringLiteral("lext")};
-    QVector<QPoint> places;
-    for (int y : l.clkout2RadioY)
-        places << QPoint(l.clkoutRadioX, y);
-    clkout2Group = makeRadioGroup(QStringLiteral("clkout2"), places, clkout2Radios);
-    for (int i = 0; i < names.size(); ++i) {
-        QLabel *name = makeLabel(names[i], QPoint(l.clkoutNameX, l.clkout2NameY[i]));
-        name->setObjectName(QStringLiteral("clkout2Name_Label_%1").arg(i));
-        clkout2NameLabels << name;
-        QLabel *value = makeLabel(QString(), QPoint(l.clkoutValueX, l.clkout2NameY[i]));
-        value->setObjectName(QStringLiteral("clkout2SourceFreq_Label_%1").arg(i));
-        clkout2SourceFreqLabels << value;
-    }
-    clkout2TitleLabel = makeLabel(QStringLiteral("clkout2"), l.clkout2Title);
-}
-
 void R8x0Controls::buildSclkEdit()
 {
     const R8x0PageLayout &l = *layout;
-    sclkLineEdit = page->addLineEdit(QString(), l.sclk.x(), l.sclk.y(), 80);
-    sclkLineEdit->setObjectName(QStringLiteral("sclk_LineEdit"));
-    sclkLineEdit->setFixedSize(80, 28);
-    sclkLineEdit->setFont(QFont(QStringLiteral("Arial"), 10, 75));
-    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
-    sclkLineEdit->setMaxLength(9);
-    sclkLineEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), sclkLineEdit));
-    makeLabel(QStringLiteral("sclk(4 - ") + QString::number(sclkMax) + QStringLiteral(" MHz)"), l.sclkLabel, 9);
+    QLineEdit *sclk = page->addLineEdit(QString(), l.sclk.x(), l.sclk.y(), 80);
+    sclk->setObjectName(QStringLiteral("sclk_LineEdit"));
+    sclk->setFixedSize(80, 28);
+    sclk->setFont(QFont(QStringLiteral("Arial"), 10, 75));
+    sclk->setStyleSheet(PageStyles::editApplied());
+    sclk->setMaxLength(9);
+    sclk->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), sclk));
+    page->sclkLineEdit = sclk;
+    page->sclkLabel = makeLabel(QStringLiteral("sclk(4 - ") + QString::number(sclkMax) + QStringLiteral(" MHz)"), l.sclkLabel, 9);
     // The only texts of the drawing that follow the interface language.
     const char *const notes[3] = {
         QT_TRANSLATE_NOOP("KytoR8x0PLL", "Useage limited:"),
@@ -447,7 +417,7 @@ void R8x0Controls::buildSclkEdit()
         QT_TRANSLATE_NOOP("KytoR8x0PLL", "VDD must over 3.0V. "),
     };
     for (int i = 0; i < 3; ++i) {
-        QLabel *note = makeLabel(messages->text(notes[i]), l.notes[i], 9, i == 0 ? 75 : 0);
+        QLabel *note = makeLabel(page->messages.text(notes[i]), l.notes[i], 9, i == 0 ? 75 : 0);
         note->setObjectName(QStringLiteral("usageNote_Label_%1").arg(i));
         noteLabels << note;
     }
@@ -465,7 +435,7 @@ void R8x0Controls::buildPeripheralReadouts()
         {"TMR1", "TMR8", "TMR9", "TMR10", "TMR11", "TMR20"},
     };
     auto addList = [&](int which) {
-        lists->add(page, QString::fromLatin1(listNames[which]), contents[which], QPoint(l.listX, l.listButtonY[which]),
+        page->lists.add(page, QString::fromLatin1(listNames[which]), contents[which], QPoint(l.listX, l.listButtonY[which]),
                   QPoint(l.listX, l.listY[which]), 4 - which, 4);
     };
     for (const R8x0Readout &r : l.readouts) {
@@ -502,7 +472,7 @@ void R8x0Controls::buildFactorBoxes()
         e->setReadOnly(true);
         return e;
     };
-    systickBox = box(l.systickBox, "systickdiv_ReadOut");
-    apb1TimerBox = box(l.apb1TimerBox, "apb1tmrmult_ReadOut");
-    apb2TimerBox = box(l.apb2TimerBox, "apb2tmrmult_ReadOut");
+    page->systickBox = box(l.systickBox, "systickdiv_ReadOut");
+    page->apb1TimerBox = box(l.apb1TimerBox, "apb1tmrmult_ReadOut");
+    page->apb2TimerBox = box(l.apb2TimerBox, "apb2tmrmult_ReadOut");
 }

@@ -3,14 +3,12 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class CustomComboBox1;
 class DividerTable;
-class KytoMCUPLL;
-class PageMessages;
-class PeripheralLists;
-class QButtonGroup;
+class KytoR8x0PLL;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -33,7 +31,6 @@ enum Clkout1 { C1Hick, C1Lext, C1Hext, C1Pll };
 enum Clkout2 { C2Sclk, C2Hext, C2Pll, C2Usb, C2Hick, C2Adc, C2Lick, C2Lext };
 
 const DividerTable &pllFrDividers();         // 1, 2, 4, 8, 16, 32
-const DividerTable &clockoutDiv1Dividers();  // 1 to 5
 const DividerTable &usbDividers();           // 1 to 7 in steps of 0.5
 
 } // namespace R8x0
@@ -118,68 +115,22 @@ struct R8x0PageLayout {
 
 // The controls of an R810/R820 page over its drawing, each named after its
 // clock-tree node. build() creates them in the order that fixes their
-// stacking at equal z; the page reads and writes them, and connects them.
+// stacking at equal z: those every high-performance page has go into the
+// page's own members, those of this family alone stay here. The page reads
+// and writes them, and connects them.
 class R8x0Controls
 {
 public:
-    void build(KytoMCUPLL *page, const R8x0PageLayout &layout, const PageMessages &messages,
-               PeripheralLists &lists);
+    void build(KytoR8x0PLL *page, const R8x0PageLayout &layout);
 
-    QLabel *lickLabel = nullptr;
-    QLineEdit *lickReadout = nullptr;
-    QLineEdit *wdtReadout = nullptr;
-    CustomComboBox1 *rtcswitchComboBox = nullptr;
-    QLineEdit *ertcReadout = nullptr;
-    QLabel *ertcLabel = nullptr;
-    QLabel *lextLabel = nullptr;
-    QLineEdit *lextReadout = nullptr;
-    QLabel *lextBypassLabel = nullptr;
-    CustomComboBox1 *lextbypassComboBox = nullptr;
-    QLabel *lextInLabel = nullptr;
-    QLabel *lextOutLabel = nullptr;
-    QLabel *rtcselLabel = nullptr;
-    QVector<QRadioButton *> rtcselRadios;
-    QButtonGroup *rtcselGroup = nullptr;
-    QLabel *rtcdivLabel = nullptr;
-    CustomComboBox1 *rtcdivComboBox = nullptr;
-    QLabel *hextLabel = nullptr;
-    QLineEdit *hextLineEdit = nullptr;
-    QLabel *hextBypassLabel = nullptr;
-    CustomComboBox1 *hextbypassComboBox = nullptr;
-    QLabel *hextInLabel = nullptr;
-    QLabel *hextOutLabel = nullptr;
-    QLabel *pllrcsLabel = nullptr;
-    QVector<QRadioButton *> pllrcsRadios;
-    QButtonGroup *pllrcsGroup = nullptr;
-    QLabel *pllmsLabel = nullptr;
-    QLineEdit *pllmsLineEdit = nullptr;
-    QLabel *pllmsRangeLabel = nullptr;
-    QLabel *pllnsLabel = nullptr;
-    QLineEdit *pllnsLineEdit = nullptr;
-    QLabel *pllnsRangeLabel = nullptr;
     QLabel *pllfrLabel = nullptr;
     CustomComboBox1 *pllfrComboBox = nullptr;
-    QLabel *pllOutputLabel = nullptr;
-    QLabel *pllcfgLabel = nullptr;
-    QLineEdit *pllcfgReadout = nullptr;
-    QLabel *sclkselectLabel = nullptr;
-    QVector<QRadioButton *> sclkselectRadios;   // HEXT, PLL, HICK
-    QButtonGroup *sclkselectGroup = nullptr;
-    CustomComboBox1 *ahbdivComboBox = nullptr;
-    CustomComboBox1 *apb1divComboBox = nullptr;
-    CustomComboBox1 *apb2divComboBox = nullptr;
     QLabel *usbdivLabel = nullptr;
     CustomComboBox1 *usbdivComboBox = nullptr;
     QLabel *hicktousbLabel = nullptr;
     QVector<QRadioButton *> hicktousbRadios;    // PLL, HICK 48 MHz
-    QButtonGroup *hicktousbGroup = nullptr;
     CustomComboBox1 *usbswitchComboBox = nullptr;
     QLabel *usbFreqLabel = nullptr;
-    QLabel *hicktosclkLabel = nullptr;
-    QVector<QRadioButton *> hicktosclkRadios;   // HICK / 6, HICK 48 MHz
-    QButtonGroup *hicktosclkGroup = nullptr;
-    QLabel *hickLabel = nullptr;
-    QLineEdit *hickReadout = nullptr;
     QLabel *clockout1div1Label = nullptr;
     CustomComboBox1 *clockout1div1ComboBox = nullptr;
     QLabel *clockout1div2Label = nullptr;
@@ -195,20 +146,14 @@ public:
     QVector<QRadioButton *> clkout1Radios;      // hick, lext, hext, pll
     QVector<QLabel *> clkout1NameLabels;
     QVector<QLabel *> clkout1SourceFreqLabels;
-    QButtonGroup *clkout1Group = nullptr;
     QLabel *clkout1TitleLabel = nullptr;
     QVector<QRadioButton *> clkout2Radios;      // sclk, hext, pll, usb, hick, adcclk, lick, lext
     QVector<QLabel *> clkout2NameLabels;
     QVector<QLabel *> clkout2SourceFreqLabels;
-    QButtonGroup *clkout2Group = nullptr;
     QLabel *clkout2TitleLabel = nullptr;
-    QLineEdit *sclkLineEdit = nullptr;
     QVector<QLabel *> noteLabels;
     QVector<QLineEdit *> readouts;              // in the order of table.layout.readouts
     QLabel *adcLabel = nullptr;
-    QLineEdit *systickBox = nullptr;
-    QLineEdit *apb1TimerBox = nullptr;
-    QLineEdit *apb2TimerBox = nullptr;
 
 private:
     void buildLickReadout();
@@ -239,8 +184,9 @@ private:
     void buildClockout2Div1Combo();
     void buildClockout2Div2Combo();
     void buildClkout2PinCombo();
-    void buildClkout1SourceGroup();
-    void buildClkout2SourceGroup();
+    void buildClkoutSourceGroup(const QString &node, const QStringList &names, const QVector<int> &radioY,
+                                const QVector<int> &nameY, const QPoint &title, QVector<QRadioButton *> &radios,
+                                QVector<QLabel *> &nameLabels, QVector<QLabel *> &valueLabels, QLabel *&titleLabel);
     void buildSclkEdit();
     void buildPeripheralReadouts();
     void buildFactorBoxes();
@@ -248,12 +194,10 @@ private:
     CustomComboBox1 *makeCombo(const QString &name, const QPoint &at, int width, int z, const QStringList &items);
     QLabel *makeLabel(const QString &text, const QPoint &at, int pointSize = 10, int weight = 0);
     QLineEdit *makeOscillatorReadout(const QString &name, const QString &text, const QPoint &at);
-    QButtonGroup *makeRadioGroup(const QString &name, const QVector<QPoint> &places, QVector<QRadioButton *> &radios);
+    void makeRadioGroup(const QString &name, const QVector<QPoint> &places, QVector<QRadioButton *> &radios);
 
-    KytoMCUPLL *page = nullptr;
+    KytoR8x0PLL *page = nullptr;
     const R8x0PageLayout *layout = nullptr;
-    const PageMessages *messages = nullptr;
-    PeripheralLists *lists = nullptr;
 };
 
 #endif // R8X0CONTROLS_H
