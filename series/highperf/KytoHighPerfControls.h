@@ -26,7 +26,8 @@ struct HighPerfApbDivider {
 };
 
 // Where a family's drawing puts the controls every high-performance page
-// has, and the limits and marked messages that go with them.
+// has, and the limits and marked messages that go with them. A family that
+// builds the controls itself fills in the limits and messages alone.
 struct HighPerfLayout {
     QPoint lickLabel, lick;
     QPoint lextLabel, lext;
@@ -53,18 +54,23 @@ struct HighPerfLayout {
     QPoint systickBox, apb1TimerBox, apb2TimerBox;
     // The system clock and every bus but APB3, and APB3.
     double sclkMax = 0.0, apb3Max = 0.0;
+    // The lowest system clock the sclk edit takes (none below 0).
     double sclkMin = 0.0;
     const char *hextError = nullptr;
     const char *sclkError = nullptr;
     const char *apb3Error = nullptr;
 };
 
-// What the D515/D525 and R910/R920/R930 pages share: the oscillators, RTC,
-// PLL factors, system clock selection, bus dividers and the clock output,
-// with their building, reset steps, highlighting helpers and slot bodies.
-// A family base derives from it, builds its own controls in between and
-// supplies the hooks; it has no meta-object, so its slots stay in the
-// concrete classes and its texts are translated in their context.
+// What the D515/D525, R910/R920/R930 and R810/R820 pages share: the
+// oscillators, RTC, PLL factors, system clock selection, bus dividers and the
+// clock output, with their building, reset steps, highlighting helpers and
+// slot bodies. A family base derives from it, builds its own controls in
+// between and supplies the hooks; it has no meta-object, so its slots stay
+// in the concrete classes and its texts are translated in their context.
+// R810/R820 place the shared controls in a drawing of their own and have two
+// clock outputs: they build every control themselves into these members, and
+// use the runs below but the single clock output and the HEXT, HICK and APB3
+// dividers, which stay null there.
 class KytoHighPerfControls : public KytoMCUPLL
 {
 public:

@@ -20,7 +20,6 @@ namespace R8x0 {
 
 const int sclkMax = 288;
 const int apbMax = 144;
-const int rtcDivFirst = 2, rtcDivLast = 31;
 
 enum RtcSel { RtcLick, RtcLext, RtcHext };
 enum PllRcs { RcsHext, RcsHick };
