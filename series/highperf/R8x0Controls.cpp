@@ -157,14 +157,22 @@ void R8x0Controls::buildLextReadout()
 void R8x0Controls::buildLextBypassCombo()
 {
     const R8x0PageLayout &l = *layout;
-    page->lextbypassComboBox = makeCombo(QStringLiteral("lextbypass"), l.lextBypass, 80, 0,
-                                         {QStringLiteral("disable"), QStringLiteral("enable")});
-    page->lextBypassLabel = makeLabel(QStringLiteral("bypass"), l.lextBypassLabel);
-    page->lextInLabel = makeLabel(QStringLiteral("IN"), l.lextIn, 8);
-    page->lextInLabel->setStyleSheet(PageStyles::pinText(true));
-    page->lextOutLabel = makeLabel(QStringLiteral("OUT"), l.lextOut, 8);
-    page->lextOutLabel->setStyleSheet(PageStyles::pinText(true));
-    page->lextOutLabel->setObjectName(QStringLiteral("lextOut_Label"));
+    buildBypassCombo(QStringLiteral("lext"), 0, {l.lextBypass, l.lextBypassLabel, l.lextIn, l.lextOut},
+                     page->lextbypassComboBox, page->lextBypassLabel, page->lextInLabel, page->lextOutLabel);
+}
+
+// places: the combo box, its caption, the IN and the OUT label.
+void R8x0Controls::buildBypassCombo(const QString &node, int z, const QVector<QPoint> &places,
+                                    CustomComboBox1 *&combo, QLabel *&label, QLabel *&in, QLabel *&out)
+{
+    combo = makeCombo(node + QStringLiteral("bypass"), places[0], 80, z,
+                      {QStringLiteral("disable"), QStringLiteral("enable")});
+    label = makeLabel(QStringLiteral("bypass"), places[1]);
+    in = makeLabel(QStringLiteral("IN"), places[2], 8);
+    in->setStyleSheet(PageStyles::pinText(true));
+    out = makeLabel(QStringLiteral("OUT"), places[3], 8);
+    out->setStyleSheet(PageStyles::pinText(true));
+    out->setObjectName(node + QStringLiteral("Out_Label"));
 }
 
 void R8x0Controls::buildErtcSelGroup()
@@ -199,14 +207,8 @@ void R8x0Controls::buildHextEdit()
 void R8x0Controls::buildHextBypassCombo()
 {
     const R8x0PageLayout &l = *layout;
-    page->hextbypassComboBox = makeCombo(QStringLiteral("hextbypass"), l.hextBypass, 80, 1,
-                                         {QStringLiteral("disable"), QStringLiteral("enable")});
-    page->hextBypassLabel = makeLabel(QStringLiteral("bypass"), l.hextBypassLabel);
-    page->hextInLabel = makeLabel(QStringLiteral("IN"), l.hextIn, 8);
-    page->hextInLabel->setStyleSheet(PageStyles::pinText(true));
-    page->hextOutLabel = makeLabel(QStringLiteral("OUT"), l.hextOut, 8);
-    page->hextOutLabel->setStyleSheet(PageStyles::pinText(true));
-    page->hextOutLabel->setObjectName(QStringLiteral("hextOut_Label"));
+    buildBypassCombo(QStringLiteral("hext"), 1, {l.hextBypass, l.hextBypassLabel, l.hextIn, l.hextOut},
+                     page->hextbypassComboBox, page->hextBypassLabel, page->hextInLabel, page->hextOutLabel);
 }
 
 void R8x0Controls::buildPllRcsGroup()

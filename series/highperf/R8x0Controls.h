@@ -160,6 +160,8 @@ private:
     void buildRtcSwitchCombo();
     void buildLextReadout();
     void buildLextBypassCombo();
+    void buildBypassCombo(const QString &node, int z, const QVector<QPoint> &places, CustomComboBox1 *&combo,
+                          QLabel *&label, QLabel *&in, QLabel *&out);
     void buildErtcSelGroup();
     void buildErtcDivCombo();
     void buildHextEdit();
