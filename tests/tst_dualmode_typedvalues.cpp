@@ -3,46 +3,22 @@
 // Generate, Code View and Save, and a refused text stops the action. And
 // how many boxes one radio click shows.
 #include "series/dualmode/KytoDualModePLL.h"
+#include "PendingEdits.h"
 #include "SeriesPages.h"
 
-#include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
 #include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QFontMetrics>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
+using PendingEdits::finished;
 using SeriesPages::boxTexts;
-
-namespace {
-
-QLineEdit *edit(QWidget *page, const QString &node)
-{
-    return page->findChild<QLineEdit *>(node + "_LineEdit");
-}
-
-QString readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Types without confirming: the edit is left pending.
-void typeOnly(QLineEdit *e, const QString &text)
-{
-    e->clear();
-    QTest::keyClicks(e, text);
-}
-
-} // namespace
 
 class TestDualModeTypedValues : public QObject
 {
@@ -78,10 +54,6 @@ void TestDualModeTypedValues::pendingTextReachesTheOutput_data()
     const int r720 = 5;
     const int e105 = 16;
     const QStringList saved{"Information: Save file succeed!"};
-    auto finished = [](const QString &stem) {
-        return QStringList{QString("Information: Generate code finished!  Files:\n\nsrc/main.c\nsrc/%1_clock.c\n"
-                                   "inc/%1_clock.h\ninc/%1_conf.h\n").arg(stem)};
-    };
     const QString r720Conf = "inc/kytor720_conf.h";
     const QString r720Clock = "src/kytor720_clock.c";
     const QString e105Clock = "src/kytoe105_clock.c";
@@ -132,38 +104,18 @@ void TestDualModeTypedValues::pendingTextReachesTheOutput()
         static_cast<KytoDualModePLL *>(KytoPLLConfig::registeredOperations(index).create(nullptr)));
     CustomComboBox1 *pllMode = page->findChild<CustomComboBox1 *>("pllmode_ComboBox");
     pllMode->setCurrentIndex(mode == "normal" ? 0 : 1);
-    const QStringList nodes = node.split(',');
-    const QStringList texts = typed.split(',');
-    for (int i = 0; i < nodes.size(); ++i)
-        typeOnly(edit(page.get(), nodes[i]), texts[i]);
+    PendingEdits::typeInto(page.get(), node, typed);
     if (mode == "hidden")
         pllMode->setCurrentIndex(0);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
 
-    QString folder = dir.path();
-    if (action == "save") {
-        UserDialogs::answerNextFileDialog(dir.filePath("design"));
-        page->saveConfig(KytoPLLConfig::seriesName(page->model->seriesIndex));
-    } else if (action == "generate") {
-        page->model->interactiveGenerate = 1;
-        UserDialogs::answerNextFileDialog(dir.path());
-        UserDialogs::answerNextBoxWithText("OK");
-        QCOMPARE(page->generateCode(), !expected.isEmpty());
-    } else {
-        folder = QCoreApplication::applicationDirPath() + "/Code_Sample";
-        QFile::remove(folder + "/" + file);
-        page->model->interactiveGenerate = 0;
-        QCOMPARE(page->generateCode(), !expected.isEmpty());
-    }
-
+    const PendingEdits::Outcome outcome =
+        PendingEdits::runAction(page.get(), KytoPLLConfig::registeredOperations(index), action, dir.path(), file);
     QCOMPARE(boxTexts(), boxes);
-    if (expected.isEmpty()) {
-        QVERIFY(!QFile::exists(folder + "/" + file));
-        QVERIFY(edit(page.get(), node)->text().endsWith(typed));   // the refused text stays for mending
-    } else {
-        const QString written = readFile(folder + "/" + file);
-        QVERIFY2(written.contains(expected), qPrintable(written.left(3000)));
-    }
+    if (action != "save")
+        QCOMPARE(outcome.generated, !expected.isEmpty());
+    const QString fault = PendingEdits::outputFault(page.get(), outcome, file, expected, node, typed);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestDualModeTypedValues::oneBoxPerRadioClick_data()
@@ -203,18 +155,9 @@ void TestDualModeTypedValues::oneBoxPerRadioClick()
     if (!enable.isEmpty())
         SeriesPages::combo(p, enable)->setCurrentIndex(1);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
-    typeOnly(edit(p, "hext"), "30");
-
-    int boxes = 0;
-    for (const QString &choice : choices) {
-        QRadioButton *r = SeriesPages::radio(p, group, choice);
-        QVERIFY(r && r->isEnabled() && !r->isChecked());
-        UserDialogs::reset();
-        r->click();
-        QVERIFY2(UserDialogs::shownBoxes().size() <= 1, qPrintable(choice + ": " + boxTexts().join(" | ")));
-        boxes += UserDialogs::shownBoxes().size();
-    }
-    QVERIFY(boxes > 0);   // the bad text is still reported
+    PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), "30");
+    const QString fault = PendingEdits::oneBoxPerClickFault(p, group, choices);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 // The ADC switch is wide enough for "disable", the PLL mode for "flexible".

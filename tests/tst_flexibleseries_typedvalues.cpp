@@ -1,15 +1,13 @@
 // What reaches the code and the design file on a flexible-PLL page when a
 // value was typed without Return, and how many boxes one radio click shows.
 #include "series/flexible/KytoFlexiblePLL.h"
+#include "PendingEdits.h"
 #include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
-#include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -17,25 +15,12 @@
 
 #include <memory>
 
+using PendingEdits::finished;
 using SeriesPages::boxTexts;
 using SeriesPages::combo;
-using SeriesPages::edit;
 using SeriesPages::radio;
 
 namespace {
-
-QString readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Types without confirming: the edit is left pending.
-void typeOnly(QLineEdit *e, const QString &text)
-{
-    e->clear();
-    QTest::keyClicks(e, text);
-}
 
 std::unique_ptr<KytoFlexiblePLL> newPage(const QString &cls)
 {
@@ -68,48 +53,59 @@ void TestFlexibleSeriesTypedValues::pendingTextReachesTheOutput_data()
     QTest::addColumn<QString>("cls");
     QTest::addColumn<QString>("node");       // edits, comma separated
     QTest::addColumn<QString>("typed");      // their texts, likewise
+    QTest::addColumn<QStringList>("before"); // steps taken before typing (setUp)
     QTest::addColumn<QString>("action");     // generate, preview, save; "greyed": SCLK to HICK first, then generate
     QTest::addColumn<QString>("file");       // relative to the output folder
     QTest::addColumn<QString>("expected");   // text in that file; empty: nothing written
     QTest::addColumn<QStringList>("boxes");
 
     const QStringList saved{"Information: Save file succeed!"};
-    auto finished = [](const QString &stem) {
-        return QStringList{QString("Information: Generate code finished!  Files:\n\nsrc/main.c\nsrc/%1_clock.c\n"
-                                   "inc/%1_clock.h\ninc/%1_conf.h\n").arg(stem)};
-    };
+    const QStringList none;
 
-    QTest::newRow("R610 hext, generate") << "KytoR610PLL" << "hext" << "6" << "generate" << "inc/kytor610_640_conf.h"
-                                         << "HEXT_VALUE               ((uint32_t)6000000)" << finished("kytor610_640");
-    QTest::newRow("R740 sclk, code view") << "KytoR740PLL" << "sclk" << "120" << "preview" << "src/kytor740_clock.c"
-                                          << "- sclk                = 120000000" << QStringList();
-    QTest::newRow("R960 sclk, save") << "KytoR960PLL" << "sclk" << "200" << "save" << "design.ZKCF"
+    QTest::newRow("R610 hext, generate") << "KytoR610PLL" << "hext" << "6" << none << "generate"
+                                         << "inc/kytor610_640_conf.h" << "HEXT_VALUE               ((uint32_t)6000000)"
+                                         << finished("kytor610_640");
+    QTest::newRow("R740 sclk, code view") << "KytoR740PLL" << "sclk" << "120" << none << "preview"
+                                          << "src/kytor740_clock.c" << "- sclk                = 120000000"
+                                          << QStringList();
+    QTest::newRow("R960 sclk, save") << "KytoR960PLL" << "sclk" << "200" << none << "save" << "design.ZKCF"
                                      << "<pllns>100</pllns>" << saved;
-    QTest::newRow("H740 pll_ns, generate") << "KytoH740PLL" << "pllns" << "70" << "generate" << "src/kytoh740_clock.c"
+    QTest::newRow("H740 pll_ns, generate") << "KytoH740PLL" << "pllns" << "70" << none << "generate"
+                                           << "src/kytoh740_clock.c"
                                            << "crm_pll_config(CRM_PLL_SOURCE_HEXT, 70, 1, CRM_PLL_FR_2);"
                                            << finished("kytoh740");
-    QTest::newRow("R610 pll_ms and pll_ns, code view") << "KytoR610PLL" << "pllms,pllns" << "2,200" << "preview"
+    QTest::newRow("R610 pll_ms and pll_ns, code view") << "KytoR610PLL" << "pllms,pllns" << "2,200" << none << "preview"
                                                        << "src/kytor610_640_clock.c"
                                                        << "crm_pll_config(CRM_PLL_SOURCE_HEXT, 200, 2, CRM_PLL_FP_4);"
                                                        << QStringList();
-    QTest::newRow("R740 hext, save") << "KytoR740PLL" << "hext" << "7.5" << "save" << "design.ZKCF"
+    QTest::newRow("R740 hext, save") << "KytoR740PLL" << "hext" << "7.5" << none << "save" << "design.ZKCF"
                                      << "<hext>7.500000</hext>" << saved;
     // A factor typed while the PLL fed SCLK, left when SCLK went to HICK:
     // the edit is greyed and nothing asks about it.
-    QTest::newRow("R960 greyed pll_ns ignored") << "KytoR960PLL" << "pllns" << "600" << "greyed"
+    QTest::newRow("R960 greyed pll_ns ignored") << "KytoR960PLL" << "pllns" << "600" << none << "greyed"
                                                 << "src/kytor960_clock.c" << "crm_sysclk_switch(CRM_SCLK_HICK);"
                                                 << finished("kytor960");
 
-    QTest::newRow("refused hext stops generate") << "KytoR610PLL" << "hext" << "30" << "generate"
+    QTest::newRow("refused hext stops generate") << "KytoR610PLL" << "hext" << "30" << none << "generate"
                                                  << "inc/kytor610_640_conf.h" << ""
                                                  << QStringList{"Error: hext input error!"};
-    QTest::newRow("refused sclk stops save") << "KytoH740PLL" << "sclk" << "500" << "save" << "design.ZKCF" << ""
-                                             << QStringList{"Error: sclk input error!"};
-    QTest::newRow("refused pll_ns stops code view") << "KytoR960PLL" << "pllns" << "600" << "preview"
+    // HEXT at its lowest, then a text just below it that reads as the
+    // applied value at the edit's precision: the SCLK confirmation refuses
+    // it, and nothing after that asks again.
+    const QStringList hextAtFour{"hext=4"};
+    QTest::newRow("refused hext beside sclk stops generate") << "KytoR610PLL" << "hext,sclk" << "3.999999,120"
+                                                             << hextAtFour << "generate" << "inc/kytor610_640_conf.h"
+                                                             << "" << QStringList{"Error: hext input error!"};
+    QTest::newRow("refused hext beside sclk stops save") << "KytoR740PLL" << "hext,sclk" << "3.999999,120"
+                                                         << hextAtFour << "save" << "design.ZKCF" << ""
+                                                         << QStringList{"Error: hext input error!"};
+    QTest::newRow("refused sclk stops save") << "KytoH740PLL" << "sclk" << "500" << none << "save"
+                                             << "design.ZKCF" << "" << QStringList{"Error: sclk input error!"};
+    QTest::newRow("refused pll_ns stops code view") << "KytoR960PLL" << "pllns" << "600" << none << "preview"
                                                     << "src/kytor960_clock.c" << ""
                                                     << QStringList{"Error: pll_ns input error!"};
-    QTest::newRow("refused pll_ms stops save") << "KytoR740PLL" << "pllms" << "20" << "save" << "design.ZKCF" << ""
-                                               << QStringList{"Error: pll_ms input error!"};
+    QTest::newRow("refused pll_ms stops save") << "KytoR740PLL" << "pllms" << "20" << none << "save"
+                                               << "design.ZKCF" << "" << QStringList{"Error: pll_ms input error!"};
 }
 
 // A value on screen is the value in the output: a text typed without Return
@@ -119,6 +115,7 @@ void TestFlexibleSeriesTypedValues::pendingTextReachesTheOutput()
     QFETCH(QString, cls);
     QFETCH(QString, node);
     QFETCH(QString, typed);
+    QFETCH(QStringList, before);
     QFETCH(QString, action);
     QFETCH(QString, file);
     QFETCH(QString, expected);
@@ -128,40 +125,22 @@ void TestFlexibleSeriesTypedValues::pendingTextReachesTheOutput()
     std::unique_ptr<KytoFlexiblePLL> page = newPage(cls);
     QVERIFY(page);
     QWidget *p = page.get();
-    const QStringList nodes = node.split(',');
-    const QStringList texts = typed.split(',');
-    for (int i = 0; i < nodes.size(); ++i)
-        typeOnly(edit(p, nodes[i]), texts[i]);
+    PendingEdits::setUp(p, before);
+    UserDialogs::reset();   // what the set-up asked is not counted
+    PendingEdits::typeInto(p, node, typed);
     if (action == "greyed") {
         radio(p, "sclkselect", "hick")->click();
-        QVERIFY(!edit(p, node)->isEnabled());
+        QVERIFY(!SeriesPages::edit(p, node)->isEnabled());
     }
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
 
-    QString folder = dir.path();
-    if (action == "save") {
-        UserDialogs::answerNextFileDialog(dir.filePath("design"));
-        page->saveConfig(KytoPLLConfig::seriesName(page->model->seriesIndex));
-    } else if (action == "preview") {
-        folder = QCoreApplication::applicationDirPath() + "/Code_Sample";
-        QFile::remove(folder + "/" + file);
-        page->model->interactiveGenerate = 0;
-        QCOMPARE(page->generateCode(), !expected.isEmpty());
-    } else {
-        page->model->interactiveGenerate = 1;
-        UserDialogs::answerNextFileDialog(dir.path());
-        UserDialogs::answerNextBoxWithText("OK");
-        QCOMPARE(page->generateCode(), !expected.isEmpty());
-    }
-
+    const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
+    const PendingEdits::Outcome outcome = PendingEdits::runAction(page.get(), ops, action, dir.path(), file);
     QCOMPARE(boxTexts(), boxes);
-    if (expected.isEmpty()) {
-        QVERIFY(!QFile::exists(folder + "/" + file));
-        QVERIFY(edit(p, node)->text().endsWith(typed));   // the refused text stays for mending
-    } else {
-        const QString written = readFile(folder + "/" + file);
-        QVERIFY2(written.contains(expected), qPrintable(written.left(3000)));
-    }
+    if (action != "save")
+        QCOMPARE(outcome.generated, !expected.isEmpty());
+    const QString fault = PendingEdits::outputFault(p, outcome, file, expected, node, typed);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestFlexibleSeriesTypedValues::oneBoxPerRadioClick_data()
@@ -209,18 +188,9 @@ void TestFlexibleSeriesTypedValues::oneBoxPerRadioClick()
     if (!enable.isEmpty())
         combo(p, enable)->setCurrentIndex(1);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
-    typeOnly(edit(p, "hext"), "30");
-
-    int boxes = 0;
-    for (const QString &choice : choices) {
-        QRadioButton *r = radio(p, group, choice);
-        QVERIFY(r && r->isEnabled() && !r->isChecked());
-        UserDialogs::reset();
-        r->click();
-        QVERIFY2(UserDialogs::shownBoxes().size() <= 1, qPrintable(choice + ": " + boxTexts().join(" | ")));
-        boxes += UserDialogs::shownBoxes().size();
-    }
-    QVERIFY(boxes > 0);   // the bad text is still reported
+    PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), "30");
+    const QString fault = PendingEdits::oneBoxPerClickFault(p, group, choices);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(TestFlexibleSeriesTypedValues)

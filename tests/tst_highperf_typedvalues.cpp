@@ -1,63 +1,19 @@
 // What reaches the code and the design file on a high-performance page when
 // a value was typed without Return, and how many boxes one radio click
 // shows. The pages are built and driven through the series registry.
+#include "PendingEdits.h"
 #include "SeriesPages.h"
 
-#include "ClockTreeModel.h"
-#include "CustomComboBox1.h"
 #include "KytoMCUPLL.h"
-#include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
+using PendingEdits::finished;
 using SeriesPages::boxTexts;
-using SeriesPages::combo;
-using SeriesPages::edit;
-using SeriesPages::radio;
-
-namespace {
-
-QString readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Types without confirming: the edit is left pending.
-void typeOnly(QLineEdit *e, const QString &text)
-{
-    e->clear();
-    QTest::keyClicks(e, text);
-}
-
-// "group=choice" clicks the radio, "combo=index" sets the combo.
-void setUp(QWidget *page, const QStringList &steps)
-{
-    for (const QString &step : steps) {
-        const QString name = step.section('=', 0, 0);
-        const QString value = step.section('=', 1);
-        if (auto *c = page->findChild<CustomComboBox1 *>(name + "_ComboBox"))
-            c->setCurrentIndex(value.toInt());
-        else
-            radio(page, name, value)->click();
-    }
-}
-
-QStringList finished(const QString &stem)
-{
-    return {QString("Information: Generate code finished!  Files:\n\nsrc/main.c\nsrc/%1_clock.c\n"
-                    "inc/%1_clock.h\ninc/%1_conf.h\n").arg(stem)};
-}
-
-} // namespace
 
 class TestHighPerfTypedValues : public QObject
 {
@@ -158,41 +114,18 @@ void TestHighPerfTypedValues::pendingTextReachesTheOutput()
     std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
     QVERIFY(page);
     QWidget *p = page.get();
-    const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
-    const QStringList nodes = node.split(',');
-    const QStringList texts = typed.split(',');
-    for (int i = 0; i < nodes.size(); ++i)
-        typeOnly(edit(p, nodes[i]), texts[i]);
-    setUp(p, after);
+    PendingEdits::typeInto(p, node, typed);
+    PendingEdits::setUp(p, after);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
 
-    QString folder = dir.path();
-    bool generated = false;
-    if (action == "save") {
-        UserDialogs::answerNextFileDialog(dir.filePath("design.ZKCF"));
-        ops.saveConfig(page.get(), KytoPLLConfig::seriesName(page->model->seriesIndex));
-    } else if (action == "preview") {
-        folder = QCoreApplication::applicationDirPath() + "/Code_Sample";
-        QFile::remove(folder + "/" + file);
-        page->model->interactiveGenerate = 0;
-        generated = ops.generateCode(page.get());
-    } else {
-        page->model->interactiveGenerate = 1;
-        UserDialogs::answerNextFileDialog(dir.path());
-        UserDialogs::answerNextBoxWithText("OK");
-        generated = ops.generateCode(page.get());
-    }
-
+    const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
+    const PendingEdits::Outcome outcome =
+        PendingEdits::runAction(page.get(), ops, action, dir.path(), file, "design.ZKCF");
     QVERIFY2(boxTexts() == boxes, qPrintable(boxTexts().join(" | ")));
     if (action != "save")
-        QCOMPARE(generated, !expected.isEmpty());
-    if (expected.isEmpty()) {
-        QVERIFY(!QFile::exists(folder + "/" + file));
-        QVERIFY(edit(p, node)->text().endsWith(typed));   // the refused text stays for mending
-    } else {
-        const QString written = readFile(folder + "/" + file);
-        QVERIFY2(written.contains(expected), qPrintable(written.left(3000)));
-    }
+        QCOMPARE(outcome.generated, !expected.isEmpty());
+    const QString fault = PendingEdits::outputFault(p, outcome, file, expected, node, typed);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestHighPerfTypedValues::oneBoxPerRadioClick_data()
@@ -239,20 +172,11 @@ void TestHighPerfTypedValues::oneBoxPerRadioClick()
     QFETCH(QStringList, before);
     std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
     QWidget *p = page.get();
-    setUp(p, before);
+    PendingEdits::setUp(p, before);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
-    typeOnly(edit(p, "hext"), "30");
-
-    int boxes = 0;
-    for (const QString &choice : choices) {
-        QRadioButton *r = radio(p, group, choice);
-        QVERIFY(r && r->isEnabled() && !r->isChecked());
-        UserDialogs::reset();
-        r->click();
-        QVERIFY2(UserDialogs::shownBoxes().size() <= 1, qPrintable(choice + ": " + boxTexts().join(" | ")));
-        boxes += UserDialogs::shownBoxes().size();
-    }
-    QVERIFY(boxes > 0);   // the bad text is still reported
+    PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), "30");
+    const QString fault = PendingEdits::oneBoxPerClickFault(p, group, choices);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(TestHighPerfTypedValues)

@@ -346,9 +346,11 @@ void KytoFlexiblePLL::onSclkReturnPressed()
     double sclk = 0.0;
     if (!checkSclkInput(sclk))
         return;
-    model->sclkMhz = sclk;
+    // A refused HEXT leaves the typed SCLK pending, so the checks before
+    // Generate and Save stop here instead of refusing HEXT once more.
     if (!takeOverHextIfReference())
         return;
+    model->sclkMhz = sclk;
     model->recomputeFromPll();
     showPllParams();
     sclk_LineEdit->setStyleSheet(QString::fromLatin1(kAppliedThick));

@@ -1,0 +1,120 @@
+#include "PendingEdits.h"
+
+#include "SeriesPages.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "KytoMCUPLL.h"
+#include "UserDialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace PendingEdits {
+
+void typeOnly(QLineEdit *edit, const QString &text)
+{
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void typeInto(QWidget *page, const QString &nodes, const QString &texts)
+{
+    const QStringList names = nodes.split(QLatin1Char(','));
+    const QStringList typed = texts.split(QLatin1Char(','));
+    for (int i = 0; i < names.size(); ++i)
+        typeOnly(SeriesPages::edit(page, names[i]), typed.value(i));
+}
+
+void setUp(QWidget *page, const QStringList &steps)
+{
+    for (const QString &step : steps) {
+        const QString name = step.section(QLatin1Char('='), 0, 0);
+        const QString value = step.section(QLatin1Char('='), 1);
+        if (auto *c = page->findChild<CustomComboBox1 *>(name + QStringLiteral("_ComboBox")))
+            c->setCurrentIndex(value.toInt());
+        else if (auto *e = page->findChild<QLineEdit *>(name + QStringLiteral("_LineEdit")))
+            SeriesPages::typeAndReturn(e, value);
+        else
+            SeriesPages::radio(page, name, value)->click();
+    }
+}
+
+QString readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList finished(const QString &stem)
+{
+    return {QStringLiteral("Information: Generate code finished!  Files:\n\nsrc/main.c\nsrc/%1_clock.c\n"
+                           "inc/%1_clock.h\ninc/%1_conf.h\n").arg(stem)};
+}
+
+Outcome runAction(KytoMCUPLL *page, const KytoPLLConfig::SeriesOperations &ops, const QString &action,
+                  const QString &dir, const QString &file, const QString &saveAs)
+{
+    Outcome outcome;
+    outcome.folder = dir;
+    if (action == QLatin1String("save")) {
+        UserDialogs::answerNextFileDialog(QDir(dir).filePath(saveAs));
+        ops.saveConfig(page, KytoPLLConfig::seriesName(page->model->seriesIndex));
+    } else if (action == QLatin1String("preview")) {
+        outcome.folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Code_Sample");
+        QFile::remove(outcome.folder + QLatin1Char('/') + file);
+        page->model->interactiveGenerate = 0;
+        outcome.generated = ops.generateCode(page);
+    } else {
+        page->model->interactiveGenerate = 1;
+        UserDialogs::answerNextFileDialog(dir);
+        UserDialogs::answerNextBoxWithText(QStringLiteral("OK"));
+        outcome.generated = ops.generateCode(page);
+    }
+    return outcome;
+}
+
+QString outputFault(QWidget *page, const Outcome &outcome, const QString &file, const QString &expected,
+                    const QString &nodes, const QString &texts)
+{
+    const QString path = outcome.folder + QLatin1Char('/') + file;
+    if (!expected.isEmpty()) {
+        const QString written = readFile(path);
+        if (!written.contains(expected))
+            return QStringLiteral("no \"%1\" in:\n%2").arg(expected, written.left(3000));
+        return QString();
+    }
+    if (QFile::exists(path))
+        return file + QStringLiteral(" was written");
+    const QStringList names = nodes.split(QLatin1Char(','));
+    const QStringList typed = texts.split(QLatin1Char(','));
+    for (int i = 0; i < names.size(); ++i) {
+        const QString shown = SeriesPages::edit(page, names[i])->text();
+        if (!shown.endsWith(typed.value(i)))
+            return QStringLiteral("%1 shows \"%2\", not the refused \"%3\"").arg(names[i], shown, typed.value(i));
+    }
+    return QString();
+}
+
+QString oneBoxPerClickFault(QWidget *page, const QString &group, const QStringList &choices)
+{
+    int boxes = 0;
+    for (const QString &choice : choices) {
+        QRadioButton *r = SeriesPages::radio(page, group, choice);
+        if (!r || !r->isEnabled() || r->isChecked())
+            return choice + QStringLiteral(": not an enabled, unchecked radio");
+        UserDialogs::reset();
+        r->click();
+        const int shown = UserDialogs::shownBoxes().size();
+        if (shown > 1)
+            return choice + QStringLiteral(": ") + SeriesPages::boxTexts().join(QStringLiteral(" | "));
+        boxes += shown;
+    }
+    return boxes > 0 ? QString() : QStringLiteral("the bad text was never reported");
+}
+
+} // namespace PendingEdits

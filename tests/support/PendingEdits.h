@@ -1,0 +1,55 @@
+#ifndef PENDINGEDITS_H
+#define PENDINGEDITS_H
+
+#include "KytoPLLConfig.h"
+
+#include <QString>
+#include <QStringList>
+
+class KytoMCUPLL;
+class QLineEdit;
+class QWidget;
+
+// Helpers of the tests that leave typed values unconfirmed on a series page
+// and then act: type without Return, take an action through the page's
+// registered operations, and read back what it wrote.
+namespace PendingEdits {
+
+// Types without confirming: the edit is left pending.
+void typeOnly(QLineEdit *edit, const QString &text);
+// Types each text into its node's edit, both lists comma separated.
+void typeInto(QWidget *page, const QString &nodes, const QString &texts);
+// "group=choice" clicks the radio, "combo=index" sets the combo,
+// "node=text" types the text and confirms it with Return.
+void setUp(QWidget *page, const QStringList &steps);
+
+QString readFile(const QString &path);
+// The box that ends an interactive Generate of a template stem.
+QStringList finished(const QString &stem);
+
+// What an action left: the folder it writes into and what Generate or
+// Code View returned (false for a save).
+struct Outcome {
+    QString folder;
+    bool generated = false;
+};
+// Runs "generate" (into dir, the result box answered OK), "preview" (Code
+// View into "Code_Sample" beside the program, file removed first) or
+// "save" (saveAs in dir; a bare name leaves the extension to the page).
+Outcome runAction(KytoMCUPLL *page, const KytoPLLConfig::SeriesOperations &ops, const QString &action,
+                  const QString &dir, const QString &file, const QString &saveAs = QStringLiteral("design"));
+
+// Empty when the output is right, else what is wrong: with expected empty,
+// file was not written and every typed text still stands for mending;
+// otherwise file contains expected.
+QString outputFault(QWidget *page, const Outcome &outcome, const QString &file, const QString &expected,
+                    const QString &nodes, const QString &texts);
+
+// Clicks the choices of a radio group in turn, each enabled and unchecked
+// before its click; empty when no click showed more than one box and some
+// click showed one, else what went wrong.
+QString oneBoxPerClickFault(QWidget *page, const QString &group, const QStringList &choices);
+
+} // namespace PendingEdits
+
+#endif // PENDINGEDITS_H
