@@ -13,6 +13,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QLabel>
@@ -231,6 +232,19 @@ private slots:
         UserDialogs::reset();
         QVERIFY(save(opened, className, second));
         QCOMPARE(readAll(second), readAll(first));
+    }
+
+    // A name typed without an extension is saved with ".ZKCF", so Open's
+    // filter shows the file.
+    void saveAddsExtension_data() { pageRows(); }
+    void saveAddsExtension()
+    {
+        QFETCH(QString, className);
+        QTemporaryDir dir;
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        QVERIFY2(save(page.get(), className, dir.filePath(QStringLiteral("design"))), qPrintable(boxTexts().join('|')));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("design.ZKCF"))).isFile());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("design"))));
     }
 
     // The page shows its drawing at the size the drawing declares, the size

@@ -644,16 +644,7 @@ void KytoR8x0PLL::saveConfig(QString seriesName)
         return;
     if (seriesName.isEmpty())
         return;
-    const QString path = UserDialogs::getSaveFileName(this, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save")),
-                                                      QString(),
-                                                      messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Config file (*.ZKCF)")));
-    if (path.isNull())
-        return;
-    if (!DesignFile::write(path, seriesName, designKeys.values())) {
-        messages.showError(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save file failed!")));
-        return;
-    }
-    messages.showInformation(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Save file succeed!")));
+    DesignFile::save(this, messages, seriesName, designKeys.values(), QString());
 }
 
 void KytoR8x0PLL::buildDesignKeys()
