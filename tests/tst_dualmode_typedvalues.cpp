@@ -86,6 +86,11 @@ void TestDualModeTypedValues::pendingTextReachesTheOutput_data()
                                                     << "" << QStringList{"Error: pll_ns input error!"};
     QTest::newRow("refused pll_ms stops save") << e105 << "flexible" << "pllms" << "20" << "save" << "design.ZKCF"
                                                << "" << QStringList{"Error: pll_ms input error!"};
+    QTest::newRow("R720 pll_ms needing pll_ns, cancelled code view") << r720 << "flexible" << "pllms" << "3" << "preview"
+                                                                    << r720Clock << "" << QStringList{PendingEdits::nsQuestion(1000)};
+    QTest::newRow("E105 pll_ms needing pll_ns, generate") << e105 << "flexible" << "pllms" << "3" << "generate" << e105Clock
+                                                         << "crm_pll_config2(CRM_PLL_SOURCE_HEXT, 188, 3,"
+                                                         << (QStringList{PendingEdits::nsQuestion(1000)} + finished("kytoe105"));
 }
 
 void TestDualModeTypedValues::pendingTextReachesTheOutput()
@@ -109,6 +114,7 @@ void TestDualModeTypedValues::pendingTextReachesTheOutput()
         pllMode->setCurrentIndex(0);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
 
+    PendingEdits::answerQuestions(boxes, !expected.isEmpty());
     const PendingEdits::Outcome outcome =
         PendingEdits::runAction(page.get(), KytoPLLConfig::registeredOperations(index), action, dir.path(), file);
     QCOMPARE(boxTexts(), boxes);

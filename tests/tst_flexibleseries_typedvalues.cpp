@@ -106,6 +106,16 @@ void TestFlexibleSeriesTypedValues::pendingTextReachesTheOutput_data()
                                                     << QStringList{"Error: pll_ns input error!"};
     QTest::newRow("refused pll_ms stops save") << "KytoR740PLL" << "pllms" << "20" << none << "save"
                                                << "design.ZKCF" << "" << QStringList{"Error: pll_ms input error!"};
+    // pll_ms 3 leaves the VCO below its window: one question, and Cancel
+    // leaves the typed pll_ms pending.
+    QTest::newRow("R610 pll_ms needing pll_ns, cancelled save") << "KytoR610PLL" << "pllms" << "3" << none << "save"
+                                                               << "design.ZKCF" << "" << QStringList{PendingEdits::nsQuestion(1000)};
+    QTest::newRow("R740 pll_ms beside a refused pll_ns, generate") << "KytoR740PLL" << "pllms,pllns" << "2,600" << none
+                                                                   << "generate" << "src/kytor740_clock.c" << ""
+                                                                   << QStringList{"Error: pll_ns input error!"};
+    QTest::newRow("R610 pll_ms needing pll_ns, code view") << "KytoR610PLL" << "pllms" << "3" << none << "preview"
+                                                          << "src/kytor610_640_clock.c" << "crm_pll_config(CRM_PLL_SOURCE_HEXT, 188, 3,"
+                                                          << QStringList{PendingEdits::nsQuestion(1000)};
 }
 
 // A value on screen is the value in the output: a text typed without Return
@@ -134,6 +144,7 @@ void TestFlexibleSeriesTypedValues::pendingTextReachesTheOutput()
     }
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
 
+    PendingEdits::answerQuestions(boxes, !expected.isEmpty());
     const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
     const PendingEdits::Outcome outcome = PendingEdits::runAction(page.get(), ops, action, dir.path(), file);
     QCOMPARE(boxTexts(), boxes);

@@ -1,6 +1,7 @@
 // A design opened with a HEXT out of range keeps that text in its edit; a
 // system clock typed afterwards without Return must not carry Generate or
 // Save past the HEXT check, and the HEXT box comes once per click.
+#include "PendingEdits.h"
 #include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
@@ -9,7 +10,6 @@
 #include "UserDialogs.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,7 +17,6 @@
 #include <memory>
 
 using SeriesPages::boxTexts;
-using SeriesPages::edit;
 
 class TestHighPerfLoadedHext : public QObject
 {
@@ -55,42 +54,31 @@ void TestHighPerfLoadedHext::pendingSclkStopsAtOneHextBox()
     const QString path = dir.filePath("design.ZKCF");
 
     std::unique_ptr<KytoMCUPLL> saved(SeriesPages::create(cls));
-    UserDialogs::answerNextFileDialog(path);
-    ops.saveConfig(saved.get(), KytoPLLConfig::seriesName(saved->model->seriesIndex));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QString text = QString::fromUtf8(file.readAll());
-    file.close();
+    PendingEdits::runAction(saved.get(), ops, "save", dir.path(), "design.ZKCF", "design.ZKCF");
+    QString text = PendingEdits::readFile(path);
+    QVERIFY(text.contains("<hext>"));
     text.replace(QRegularExpression("<hext>[^<]*</hext>"), "<hext>30</hext>");
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
-    file.close();
+    QFile design(path);
+    QVERIFY(design.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    design.write(text.toUtf8());
+    design.close();
 
     std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
     UserDialogs::reset();
     ops.loadConfig(page.get(), path);
     QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
-    QLineEdit *sclk = edit(page.get(), "sclk");
-    sclk->clear();
-    QTest::keyClicks(sclk, "100");
+    PendingEdits::typeOnly(SeriesPages::edit(page.get(), "sclk"), "100");
     const double sclkBefore = page->model->sclkMhz;
 
     UserDialogs::reset();
-    UserDialogs::answerNextFileDialog(action == "save" ? dir.filePath("again.ZKCF") : dir.path());
-    bool generated = false;
-    if (action == "save") {
-        ops.saveConfig(page.get(), KytoPLLConfig::seriesName(page->model->seriesIndex));
-    } else {
-        page->model->interactiveGenerate = 1;
-        generated = ops.generateCode(page.get());
-    }
-
+    const QString written = action == "save" ? "again.ZKCF" : "src";
+    const PendingEdits::Outcome outcome =
+        PendingEdits::runAction(page.get(), ops, action, dir.path(), written, written);
     QVERIFY2(boxTexts() == QStringList{"Error: hext input error!"}, qPrintable(boxTexts().join(" | ")));
-    QVERIFY(!generated);
-    QVERIFY(!QFile::exists(dir.filePath("again.ZKCF")));
-    QVERIFY(!QFile::exists(dir.filePath("src")));
+    QVERIFY(!outcome.generated);
     // The typed clock stays pending for mending, the model untouched.
-    QCOMPARE(sclk->text(), QStringLiteral("100"));
+    const QString fault = PendingEdits::outputFault(page.get(), outcome, written, QString(), "sclk", "100");
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(page->model->sclkMhz, sclkBefore);
 }
 

@@ -95,6 +95,11 @@ void TestHighPerfTypedValues::pendingTextReachesTheOutput_data()
                                                       << QStringList{"Error: hext input error!"};
     QTest::newRow("D515 refused pll_ms stops code view") << "KytoD515PLL" << "pllms" << "20" << none << "preview"
                                                          << d5Clock << "" << QStringList{"Error: pll_ms input error!"};
+    QTest::newRow("R810 pll_ms needing pll_ns, cancelled save") << "KytoR810PLL" << "pllms" << "3" << none << "save"
+                                                               << "design.ZKCF" << "" << QStringList{PendingEdits::nsQuestion(1200)};
+    QTest::newRow("R930 pll_ms needing pll_ns, generate") << "KytoR930PLL" << "pllms" << "3" << none << "generate"
+                                                         << r9Clock << "crm_pll_config(CRM_PLL_SOURCE_HEXT, 188, 3,"
+                                                         << (QStringList{PendingEdits::nsQuestion(1200)} + finished("kytor9x0"));
 }
 
 // A value on screen is the value in the output: a text typed without Return
@@ -118,6 +123,7 @@ void TestHighPerfTypedValues::pendingTextReachesTheOutput()
     PendingEdits::setUp(p, after);
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
 
+    PendingEdits::answerQuestions(boxes, !expected.isEmpty());
     const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
     const PendingEdits::Outcome outcome =
         PendingEdits::runAction(page.get(), ops, action, dir.path(), file, "design.ZKCF");

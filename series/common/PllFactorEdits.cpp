@@ -3,12 +3,14 @@
 #include "ClockTreeModel.h"
 #include "KytoMCUPLL.h"
 #include "PageMessages.h"
+#include "Readouts.h"
 #include "SeriesGroups.h"
 
 #include <QColor>
 #include <QLineEdit>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -139,6 +141,7 @@ const char *PllFactorEdits::nsQuestion() const
 bool PllFactorEdits::checkTyped()
 {
     ClockTreeModel *model = page->model;
+    const int msBefore = model->pllMs;
     int ms = typed(Ms);
     if (!acceptTyped(Ms))
         return false;
@@ -156,17 +159,37 @@ bool PllFactorEdits::checkTyped()
     }
 
     const int ns = typed(Ns);
-    if (!acceptTyped(Ns))
+    if (!acceptTyped(Ns)) {
+        takeBackMs(msBefore);
         return false;
+    }
     if (model->fixPllNs(ns, ms, suggested)) {
         store(Ns, ns);
         return true;
     }
-    if (messages.isQuiet() || !messages.askFactor(messages.text(nsQuestion())))
+    if (messages.isQuiet() || !messages.askFactor(messages.text(nsQuestion()))) {
+        takeBackMs(msBefore);
         return false;
+    }
     store(Ns, suggested);
     nsEdit->setText(factorText(suggested, Ns));
     return true;
+}
+
+void PllFactorEdits::takeBackMs(int msBefore)
+{
+    if (confirmingForAction)
+        store(Ms, msBefore);
+}
+
+bool PllFactorEdits::confirmPending()
+{
+    // Confirming for an action, a refused pll_ns takes back the pll_ms
+    // stored with it: the typed pll_ms stays pending, the action stops
+    // there, and nothing after it asks the same question again.
+    const QScopedValueRollback<bool> confirming(confirmingForAction, true);
+    return Readouts::confirmPendingEdit(msEdit, [this] { return pending(Ms); })
+           && Readouts::confirmPendingEdit(nsEdit, [this] { return pending(Ns); });
 }
 
 void PllFactorEdits::showModel()

@@ -39,6 +39,7 @@ class QLineEdit;
 //       ... the family's HEXT check ...
 //       return !pllInUse() || factors.checkTyped();
 //   }
+//   before an action: ... the family's HEXT edit confirmed, then factors.confirmPending(), then SCLK;
 //   showPllParams: factors.showModel(), then the family's post-divider combo;
 //   highlighting:  factors.setInUse(pllInUse()), with the family's captions.
 //
@@ -91,8 +92,16 @@ public:
     // Takes both typed factors into the model: range errors as acceptTyped,
     // then the model's window checks with the adjust questions. False when a
     // factor is out of range or a question was not answered Yes; a pll_ms
-    // accepted before a failing pll_ns stays stored.
+    // accepted before a failing pll_ns stays stored, except under
+    // confirmPending().
     bool checkTyped();
+
+    // Before Generate, Code View or Save: each factor left pending is
+    // confirmed as Return would confirm it (its edit's returnPressed slot
+    // runs). False when one is still pending afterwards, and the action
+    // stops; then neither factor was stored, so the typed pll_ms is still
+    // there to mend and no later check asks about it again.
+    bool confirmPending();
 
     // The model's factors back into the edits ("/" + pllMs, "*" + pllNs).
     void showModel();
@@ -107,11 +116,13 @@ private:
     int modelValue(Factor factor) const;
     void store(Factor factor, int value);
     const char *nsQuestion() const;
+    void takeBackMs(int msBefore);
 
     KytoMCUPLL *page;
     PageMessages &messages;
     QLineEdit *msEdit = nullptr;
     QLineEdit *nsEdit = nullptr;
+    bool confirmingForAction = false;
 };
 
 #endif // PLLFACTOREDITS_H

@@ -762,8 +762,7 @@ bool KytoDualModePLL::confirmPendingEdits()
     // The factor edits are hidden in normal mode and greyed while the PLL is
     // not in use; their Return takes the model's factors otherwise.
     return Readouts::confirmPendingEdit(hext_LineEdit, model->hextMhz, 5)
-           && Readouts::confirmPendingEdit(pllms_LineEdit, [this] { return factors.pending(PllFactorEdits::Ms); })
-           && Readouts::confirmPendingEdit(pllns_LineEdit, [this] { return factors.pending(PllFactorEdits::Ns); })
+           && factors.confirmPending()
            && Readouts::confirmPendingEdit(sclk_LineEdit, model->sclkMhz, 3);
 }
 

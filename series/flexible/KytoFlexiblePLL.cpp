@@ -807,8 +807,7 @@ bool KytoFlexiblePLL::runLimitChecks()
 bool KytoFlexiblePLL::confirmPendingEdits()
 {
     return Readouts::confirmPendingEdit(hext_LineEdit, model->hextMhz, 5)
-           && Readouts::confirmPendingEdit(pllms_LineEdit, [this] { return factors.pending(PllFactorEdits::Ms); })
-           && Readouts::confirmPendingEdit(pllns_LineEdit, [this] { return factors.pending(PllFactorEdits::Ns); })
+           && factors.confirmPending()
            && Readouts::confirmPendingEdit(sclk_LineEdit, model->sclkMhz, 3);
 }
 

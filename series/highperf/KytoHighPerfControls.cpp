@@ -795,10 +795,7 @@ bool KytoHighPerfControls::validateLineEdits()
 bool KytoHighPerfControls::confirmPendingEdits()
 {
     return Readouts::confirmPendingEdit(hextLineEdit, model->hextMhz, 5)
-           && Readouts::confirmPendingEdit(factors.edit(PllFactorEdits::Ms),
-                                           [this] { return factors.pending(PllFactorEdits::Ms); })
-           && Readouts::confirmPendingEdit(factors.edit(PllFactorEdits::Ns),
-                                           [this] { return factors.pending(PllFactorEdits::Ns); })
+           && factors.confirmPending()
            && Readouts::confirmPendingEdit(sclkLineEdit, model->sclkMhz, 3);
 }
 

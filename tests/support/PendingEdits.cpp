@@ -56,11 +56,27 @@ QStringList finished(const QString &stem)
                            "inc/%1_clock.h\ninc/%1_conf.h\n").arg(stem)};
 }
 
+QString nsQuestion(int vcoMaxMhz)
+{
+    return QStringLiteral("Warning: pll_ns input error, is it adjusted automatically?\n\nThe following condition "
+                          "must be met: \n500MHz <= pll_input * pll_ns / pll_ms <= %1MHz").arg(vcoMaxMhz);
+}
+
+void answerQuestions(const QStringList &boxes, bool yes)
+{
+    for (const QString &box : boxes) {
+        if (box.contains(QLatin1String("adjusted automatically")))
+            UserDialogs::answerNextBox(yes ? QMessageBox::Yes : QMessageBox::Cancel);
+    }
+}
+
 Outcome runAction(KytoMCUPLL *page, const KytoPLLConfig::SeriesOperations &ops, const QString &action,
                   const QString &dir, const QString &file, const QString &saveAs)
 {
     Outcome outcome;
     outcome.folder = dir;
+    outcome.pllMsBefore = page->model->pllMs;
+    outcome.pllNsBefore = page->model->pllNs;
     if (action == QLatin1String("save")) {
         UserDialogs::answerNextFileDialog(QDir(dir).filePath(saveAs));
         ops.saveConfig(page, KytoPLLConfig::seriesName(page->model->seriesIndex));
@@ -97,6 +113,10 @@ QString outputFault(QWidget *page, const Outcome &outcome, const QString &file, 
         if (!shown.endsWith(typed.value(i)))
             return QStringLiteral("%1 shows \"%2\", not the refused \"%3\"").arg(names[i], shown, typed.value(i));
     }
+    const ClockTreeModel *model = qobject_cast<KytoMCUPLL *>(page)->model;
+    if (model->pllMs != outcome.pllMsBefore || model->pllNs != outcome.pllNsBefore)
+        return QStringLiteral("the model's factors went from /%1 *%2 to /%3 *%4")
+            .arg(outcome.pllMsBefore).arg(outcome.pllNsBefore).arg(model->pllMs).arg(model->pllNs);
     return QString();
 }
 

@@ -27,11 +27,19 @@ QString readFile(const QString &path);
 // The box that ends an interactive Generate of a template stem.
 QStringList finished(const QString &stem);
 
-// What an action left: the folder it writes into and what Generate or
-// Code View returned (false for a save).
+// The box of the pll_ns adjust question for a VCO ceiling of 1200 or 1000 MHz.
+QString nsQuestion(int vcoMaxMhz);
+// Queues an answer for each adjust question among the expected boxes: Yes
+// when the action is to go on, else Cancel.
+void answerQuestions(const QStringList &boxes, bool yes);
+
+// What an action left: the folder it writes into, what Generate or Code
+// View returned (false for a save) and the model's PLL factors before it.
 struct Outcome {
     QString folder;
     bool generated = false;
+    int pllMsBefore = 0;
+    int pllNsBefore = 0;
 };
 // Runs "generate" (into dir, the result box answered OK), "preview" (Code
 // View into "Code_Sample" beside the program, file removed first) or
@@ -40,8 +48,8 @@ Outcome runAction(KytoMCUPLL *page, const KytoPLLConfig::SeriesOperations &ops, 
                   const QString &dir, const QString &file, const QString &saveAs = QStringLiteral("design"));
 
 // Empty when the output is right, else what is wrong: with expected empty,
-// file was not written and every typed text still stands for mending;
-// otherwise file contains expected.
+// file was not written, every typed text still stands for mending and the
+// model's PLL factors are as before; otherwise file contains expected.
 QString outputFault(QWidget *page, const Outcome &outcome, const QString &file, const QString &expected,
                     const QString &nodes, const QString &texts);
 
