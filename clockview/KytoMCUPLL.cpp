@@ -169,7 +169,6 @@ KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
 
 KytoMCUPLL::~KytoMCUPLL()
 {
-    pendingDrawing.reset();
     // The scene takes the control holders with it; the view, a child, goes
     // afterwards with the widget.
     delete scene;

@@ -33,13 +33,6 @@ PageDrawing::PageDrawing(const QString &resource)
     decoding = std::async(std::launch::async, [resource] { return QImage(resource); });
 }
 
-PageDrawing::~PageDrawing()
-{
-    // A page destroyed before it was shown still lets its decode finish.
-    if (decoding.valid())
-        decoding.wait();
-}
-
 QPixmap PageDrawing::pixmap()
 {
     if (decoding.valid()) {

@@ -15,10 +15,6 @@ class PageDrawing
 {
 public:
     explicit PageDrawing(const QString &resource);
-    ~PageDrawing();
-
-    PageDrawing(const PageDrawing &) = delete;
-    PageDrawing &operator=(const PageDrawing &) = delete;
 
     // The decoded drawing (null when the resource cannot be read). Call it
     // from the thread the application runs its windows in.
@@ -27,6 +23,8 @@ public:
 private:
     QString resource;
     QPixmap decoded;
+    // A future of std::async waits for its thread when destroyed, so a page
+    // dropped before its drawing was shown still lets the decode finish.
     std::future<QImage> decoding;
 };
 
