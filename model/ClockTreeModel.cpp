@@ -571,6 +571,13 @@ void ClockTreeModel::recomputeFromPll()
             const qint64 inK = wholePart(in * 1000.0);
             const qint64 sK = wholePart(sclkMhz * 1000.0);
             pllMult = fitMultiplier(sK, inK);
+            // Rounding up must not carry a target within the series' limit
+            // past it: the nearest multiplier below the limit is taken then.
+            const qint64 limitK = static_cast<qint64>(maxSclk()) * 1000;
+            if (sK <= limitK) {
+                while (pllMult > kMultMin && pllMult * inK > limitK)
+                    --pllMult;
+            }
             pllMhz = static_cast<double>(pllMult) * static_cast<double>(inK) / 1000.0;
             sclkMhz = pllMhz;
         }

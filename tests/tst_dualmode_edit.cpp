@@ -237,6 +237,13 @@ private slots:
         };
         QTest::newRow("normal, sclk 100") << false << Action(typeIn("sclk_LineEdit", "100")) << QStringList()
                                           << shows({"pllmult_ComboBox", "sclk_LineEdit"}, {"  * 13", "104.000"});
+        // The allowed maximum never rounds up past the limit: x19 would make 152.
+        QTest::newRow("normal, sclk 150") << false << Action(typeIn("sclk_LineEdit", "150")) << QStringList()
+                                          << shows({"pllmult_ComboBox", "sclk_LineEdit"}, {"  * 18", "144.000"});
+        QTest::newRow("normal, HEXT/2, sclk 150") << false << Action([](KytoDualModePLL *p) {
+            radio(p, "pllhextdiv_RadioButton_divided")->click();
+            typeAndReturn(lineEdit(p, "sclk_LineEdit"), "150");
+        }) << QStringList() << shows({"pllmult_ComboBox", "sclk_LineEdit"}, {"  * 37", "148.000"});
         QTest::newRow("flexible, sclk 62.5") << true << Action(typeIn("sclk_LineEdit", "62.5")) << QStringList()
                                              << shows({"pllms_LineEdit", "pllns_LineEdit", "pllfr_ComboBox", "pllcfg_ReadOut"},
                                                       {"/1", "*125", "  /16", "0x00441f41"});
@@ -335,6 +342,8 @@ private slots:
         QTest::newRow("R750 96") << 15 << "96" << true;
         QTest::newRow("R750 96.5") << 15 << "96.5" << false;
         QTest::newRow("E105 80") << 16 << "80" << true;
+        QTest::newRow("R720 150") << 5 << "150" << true;
+        QTest::newRow("NS720 150") << 17 << "150" << true;
         for (int index : {5, 9, 15, 16, 17})
             QTest::newRow(qPrintable(QString("%1: 3").arg(index))) << index << "3" << false;
     }
@@ -346,6 +355,8 @@ private slots:
         build(index);
         typeAndReturn(lineEdit(page.get(), "sclk_LineEdit"), typed);
         QCOMPARE(boxTexts(), accepted ? QStringList() : QStringList{"Error: sclk input error!"});
+        // What is accepted is also reached within the limit.
+        QVERIFY2(page->model->sclkMhz <= page->model->maxSclk(), qPrintable(QString::number(page->model->sclkMhz)));
     }
 
     void usbSlots()

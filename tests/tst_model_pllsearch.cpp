@@ -206,6 +206,15 @@ void TestPllSearch::recomputeFromPll_data()
     QTest::newRow("typed 201 gives 200") << 7 << mult7 + "sclkMhz=201" << "pllMult=25 sclkMhz=200 pllMhz=200";
     QTest::newRow("typed 1000 clamps to 64") << 7 << mult7 + "sclkMhz=1000" << "pllMult=64 sclkMhz=512 pllMhz=512";
     QTest::newRow("typed 4 clamps to 2") << 7 << mult7 + "sclkMhz=4" << "pllMult=2 sclkMhz=16";
+    // A target within the limit never rounds up past it (index 5: 150 MHz).
+    QTest::newRow("index 5 typed 150 takes x18, not x19")
+        << 5 << mult7 + "sclkMhz=150" << "pllMult=18 sclkMhz=144 pllMhz=144";
+    QTest::newRow("index 5 typed 150 on 4 MHz takes x37, not x38")
+        << 5 << mult7 + "pllHextDivEnabled=1 hextDiv=2 sclkMhz=150" << "pllMult=37 sclkMhz=148 pllMhz=148";
+    QTest::newRow("index 5 reaching 150 exactly keeps it")
+        << 5 << mult7 + "hextMhz=10 sclkMhz=150" << "pllMult=15 sclkMhz=150";
+    QTest::newRow("index 2 on 11 MHz typed 200 takes x18, not x19")
+        << 2 << mult7 + "hextMhz=11 sclkMhz=200" << "pllMult=18 sclkMhz=198";
     QTest::newRow("HEXT 12.0005 counts whole kHz")
         << 7 << mult7 + "hextMhz=12.0005 sclkMhz=120" << "pllMult=10 sclkMhz=120 pllMhz=120";
     QTest::newRow("zero reference: multiplier 2, PLL 0")
