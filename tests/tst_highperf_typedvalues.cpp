@@ -60,6 +60,11 @@ void TestHighPerfTypedValues::pendingTextReachesTheOutput_data()
                                                       << "generate" << r8Clock
                                                       << "crm_pll_config(CRM_PLL_SOURCE_HEXT, 200, 2, CRM_PLL_FR_4);"
                                                       << finished("kytor810_820");
+    // The refresh after HEXT writes SCLK into its edit; the typed SCLK is
+    // the one confirmed next.
+    QTest::newRow("R810 hext and sclk, generate") << "KytoR810PLL" << "hext,sclk" << "6,180" << none << "generate"
+                                                  << r8Clock << "- sclk                = 180000000"
+                                                  << finished("kytor810_820");
     QTest::newRow("R810 greyed pll_ns ignored") << "KytoR810PLL" << "pllns" << "600"
                                                 << QStringList{QStringLiteral("sclkselect=2")} << "generate" << r8Clock
                                                 << "crm_sysclk_switch(CRM_SCLK_HICK);" << finished("kytor810_820");

@@ -65,8 +65,8 @@ private slots:
 
 void TestMultiplierTypedValues::pendingTextReachesTheOutput_data()
 {
-    QTest::addColumn<QString>("node");
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("node");       // edits, comma separated
+    QTest::addColumn<QString>("typed");      // their texts, likewise
     QTest::addColumn<QString>("action");     // generate, preview, save
     QTest::addColumn<QString>("file");       // relative to the output folder
     QTest::addColumn<QString>("expected");   // text in that file; empty: nothing written
@@ -88,6 +88,14 @@ void TestMultiplierTypedValues::pendingTextReachesTheOutput_data()
                                                  << QStringList{"Error: hext input error!"};
     QTest::newRow("refused sclk stops save") << "sclk" << "500" << "save" << "design.ZKCF" << ""
                                              << QStringList{"Error: sclk input error!"};
+    // HEXT applied first re-fits the PLL and refreshes the page; the SCLK
+    // typed beside it is still the one confirmed, or refused, after it.
+    QTest::newRow("hext and sclk, generate") << "hext,sclk" << "12,144" << "generate" << clock
+                                             << "- sclk                = 144000000" << finished;
+    QTest::newRow("hext and sclk, code view") << "hext,sclk" << "12,144" << "preview" << conf
+                                              << "HEXT_VALUE               ((uint32_t)12000000)" << QStringList();
+    QTest::newRow("hext beside a refused sclk, save") << "hext,sclk" << "12,500" << "save" << "design.ZKCF" << ""
+                                                      << QStringList{"Error: sclk input error!"};
 }
 
 // A value on screen is the value in the output: a text typed without Return
@@ -103,7 +111,7 @@ void TestMultiplierTypedValues::pendingTextReachesTheOutput()
 
     QTemporaryDir dir;
     KytoR620PLL page(nullptr);
-    typeOnly(edit(&page, qPrintable(node)), typed);
+    PendingEdits::typeInto(&page, node, typed);
     QVERIFY(UserDialogs::shownBoxes().isEmpty());
 
     const PendingEdits::Outcome outcome =

@@ -182,14 +182,23 @@ void PllFactorEdits::takeBackMs(int msBefore)
         store(Ms, msBefore);
 }
 
-bool PllFactorEdits::confirmPending()
+QVector<Readouts::TypedEdit> PllFactorEdits::typedEdits()
 {
-    // Confirming for an action, a refused pll_ns takes back the pll_ms
-    // stored with it: the typed pll_ms stays pending, the action stops
-    // there, and nothing after it asks the same question again.
-    const QScopedValueRollback<bool> confirming(confirmingForAction, true);
-    return Readouts::confirmPendingEdit(msEdit, [this] { return pending(Ms); })
-           && Readouts::confirmPendingEdit(nsEdit, [this] { return pending(Ns); });
+    QVector<Readouts::TypedEdit> edits;
+    for (Factor factor : {Ms, Ns}) {
+        Readouts::TypedEdit typed;
+        typed.edit = edit(factor);
+        typed.pending = [this, factor] { return pending(factor); };
+        // Confirming for an action, a refused pll_ns takes back the pll_ms
+        // stored with it: the typed pll_ms stays pending, the action stops
+        // there, and nothing after it asks the same question again.
+        typed.confirm = [this, factor] {
+            const QScopedValueRollback<bool> confirming(confirmingForAction, true);
+            emit edit(factor)->returnPressed();
+        };
+        edits << typed;
+    }
+    return edits;
 }
 
 void PllFactorEdits::showModel()

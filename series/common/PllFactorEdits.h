@@ -1,7 +1,10 @@
 #ifndef PLLFACTOREDITS_H
 #define PLLFACTOREDITS_H
 
+#include "Readouts.h"
+
 #include <QString>
+#include <QVector>
 
 class KytoMCUPLL;
 class PageMessages;
@@ -39,7 +42,8 @@ class QLineEdit;
 //       ... the family's HEXT check ...
 //       return !pllInUse() || factors.checkTyped();
 //   }
-//   before an action: ... the family's HEXT edit confirmed, then factors.confirmPending(), then SCLK;
+//   before an action: Readouts::confirmPendingEdits() over the family's HEXT edit,
+//                     factors.typedEdits(), then SCLK;
 //   showPllParams: factors.showModel(), then the family's post-divider combo;
 //   highlighting:  factors.setInUse(pllInUse()), with the family's captions.
 //
@@ -92,16 +96,16 @@ public:
     // Takes both typed factors into the model: range errors as acceptTyped,
     // then the model's window checks with the adjust questions. False when a
     // factor is out of range or a question was not answered Yes; a pll_ms
-    // accepted before a failing pll_ns stays stored, except under
-    // confirmPending().
+    // accepted before a failing pll_ns stays stored, except while confirmed
+    // for an action (typedEdits()).
     bool checkTyped();
 
-    // Before Generate, Code View or Save: each factor left pending is
-    // confirmed as Return would confirm it (its edit's returnPressed slot
-    // runs). False when one is still pending afterwards, and the action
-    // stops; then neither factor was stored, so the typed pll_ms is still
-    // there to mend and no later check asks about it again.
-    bool confirmPending();
+    // Both edits for Readouts::confirmPendingEdits before Generate, Code
+    // View or Save: each factor left pending is confirmed as Return would
+    // confirm it (its edit's returnPressed slot runs). When one is refused
+    // the action stops, and neither factor was stored, so the typed pll_ms
+    // is still there to mend and no later check asks about it again.
+    QVector<Readouts::TypedEdit> typedEdits();
 
     // The model's factors back into the edits ("/" + pllMs, "*" + pllNs).
     void showModel();

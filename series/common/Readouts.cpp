@@ -69,19 +69,46 @@ void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor 
     setEditColour(edit, inRange ? inRangeColour : QColor(Qt::red));
 }
 
-bool confirmPendingEdit(QLineEdit *edit, const double &applied, int decimals)
+TypedEdit typedEdit(QLineEdit *edit, const double &applied, int decimals)
 {
-    return confirmPendingEdit(edit, [edit, &applied, decimals] {
+    TypedEdit typed;
+    typed.edit = edit;
+    typed.pending = [edit, &applied, decimals] {
         return typedState(edit->text(), applied, decimals) == EditState::Pending;
-    });
+    };
+    return typed;
 }
 
-bool confirmPendingEdit(QLineEdit *edit, const std::function<bool()> &pending)
+static bool typedInto(const TypedEdit &typed)
 {
-    if (!edit->isEnabled() || edit->isHidden() || !pending())
-        return true;
-    emit edit->returnPressed();
-    return !pending();
+    return typed.edit->isEnabled() && !typed.edit->isHidden() && typed.pending();
+}
+
+bool confirmPendingEdits(const QVector<TypedEdit> &edits)
+{
+    QVector<QString> kept;
+    QVector<bool> wasTyped;
+    for (const TypedEdit &typed : edits) {
+        wasTyped << typedInto(typed);
+        kept << typed.edit->text();
+    }
+    for (int i = 0; i < edits.size(); ++i) {
+        const TypedEdit &typed = edits[i];
+        QLineEdit *edit = typed.edit;
+        if (!edit->isEnabled() || edit->isHidden())
+            continue;
+        if (wasTyped[i] && edit->text() != kept[i])
+            edit->setText(kept[i]);
+        if (!typed.pending())
+            continue;
+        if (typed.confirm)
+            typed.confirm();
+        else
+            emit edit->returnPressed();
+        if (typed.pending())
+            return false;
+    }
+    return true;
 }
 
 QString typedValueText(double value)

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -40,15 +41,24 @@ EditState typedState(const QString &typed, double applied, int decimals, bool en
 // Sets the style of the state and the text colour: inRangeColour, or red.
 void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor &inRangeColour);
 
-// A typed value left pending is confirmed as Return would confirm it (the
-// edit's returnPressed runs its slot, with its checks and boxes). True when
-// nothing is pending afterwards; false when the slot refused the text, and
-// the action that asked (generate, save) must stop. A disabled edit is not
-// typed into and counts as confirmed, and so does a hidden one.
-bool confirmPendingEdit(QLineEdit *edit, const double &applied, int decimals);
-// The same for an edit that decides itself whether its text is pending
-// (a factor with its prefix, say).
-bool confirmPendingEdit(QLineEdit *edit, const std::function<bool()> &pending);
+// One typed edit of a page, for confirming several in a row before an
+// action: pending tells whether its text differs from what the model holds;
+// confirm applies it as Return would (empty: the edit's returnPressed).
+struct TypedEdit {
+    QLineEdit *edit = nullptr;
+    std::function<bool()> pending;
+    std::function<void()> confirm;
+};
+TypedEdit typedEdit(QLineEdit *edit, const double &applied, int decimals);
+// A typed value left pending is confirmed as Return would confirm it (its
+// slot runs, with its checks and boxes). Confirms the edits in order and
+// returns false at the first one still pending afterwards: the slot refused
+// it, and the action that asked (generate, save) must stop. A disabled or
+// hidden edit is not typed into and counts as confirmed. Applying one edit
+// refreshes the page, which may write the model's value over a text typed
+// into a later one; that text is put back before its turn, so a typed value
+// is applied or stays pending, never silently replaced.
+bool confirmPendingEdits(const QVector<TypedEdit> &edits);
 
 // A value for a typed edit of eight characters: three decimals at least
 // ("16.000"), more when the value has them, never cut mid-number.

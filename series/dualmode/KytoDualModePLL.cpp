@@ -761,9 +761,9 @@ bool KytoDualModePLL::confirmPendingEdits()
 {
     // The factor edits are hidden in normal mode and greyed while the PLL is
     // not in use; their Return takes the model's factors otherwise.
-    return Readouts::confirmPendingEdit(hext_LineEdit, model->hextMhz, 5)
-           && factors.confirmPending()
-           && Readouts::confirmPendingEdit(sclk_LineEdit, model->sclkMhz, 3);
+    QVector<Readouts::TypedEdit> edits{Readouts::typedEdit(hext_LineEdit, model->hextMhz, 5)};
+    edits << factors.typedEdits() << Readouts::typedEdit(sclk_LineEdit, model->sclkMhz, 3);
+    return Readouts::confirmPendingEdits(edits);
 }
 
 bool KytoDualModePLL::generateCode()

@@ -806,9 +806,9 @@ bool KytoFlexiblePLL::runLimitChecks()
 // SCLK; a greyed edit is not confirmed.
 bool KytoFlexiblePLL::confirmPendingEdits()
 {
-    return Readouts::confirmPendingEdit(hext_LineEdit, model->hextMhz, 5)
-           && factors.confirmPending()
-           && Readouts::confirmPendingEdit(sclk_LineEdit, model->sclkMhz, 3);
+    QVector<Readouts::TypedEdit> edits{Readouts::typedEdit(hext_LineEdit, model->hextMhz, 5)};
+    edits << factors.typedEdits() << Readouts::typedEdit(sclk_LineEdit, model->sclkMhz, 3);
+    return Readouts::confirmPendingEdits(edits);
 }
 
 bool KytoFlexiblePLL::generateCode()

@@ -794,9 +794,9 @@ bool KytoHighPerfControls::validateLineEdits()
 // confirmed.
 bool KytoHighPerfControls::confirmPendingEdits()
 {
-    return Readouts::confirmPendingEdit(hextLineEdit, model->hextMhz, 5)
-           && factors.confirmPending()
-           && Readouts::confirmPendingEdit(sclkLineEdit, model->sclkMhz, 3);
+    QVector<Readouts::TypedEdit> edits{Readouts::typedEdit(hextLineEdit, model->hextMhz, 5)};
+    edits << factors.typedEdits() << Readouts::typedEdit(sclkLineEdit, model->sclkMhz, 3);
+    return Readouts::confirmPendingEdits(edits);
 }
 
 // ---------------------------------------------------------------- slot bodies

@@ -1321,8 +1321,8 @@ bool KytoMultiplierPLL::runLimitChecks()
 
 bool KytoMultiplierPLL::confirmPendingEdits()
 {
-    return Readouts::confirmPendingEdit(hextLineEdit, model->hextMhz, 5)
-           && Readouts::confirmPendingEdit(sclkLineEdit, model->sclkMhz, 3);
+    return Readouts::confirmPendingEdits({Readouts::typedEdit(hextLineEdit, model->hextMhz, 5),
+                                          Readouts::typedEdit(sclkLineEdit, model->sclkMhz, 3)});
 }
 
 bool KytoMultiplierPLL::generateCode()
