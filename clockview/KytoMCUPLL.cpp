@@ -1,6 +1,7 @@
 #include "KytoMCUPLL.h"
 
 #include "ClockTreeModel.h"
+#include "ControlLayerProxy.h"
 #include "CustomComboBox1.h"
 #include "CustomListView.h"
 #include "PageDrawing.h"
@@ -149,16 +150,16 @@ KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
 
     // The one window embedded in the scene: every control holder becomes its
     // child and still gets a proxy of its own (position, z value, hiding).
-    // It is a point under the drawing, so it neither shows nor takes clicks;
-    // its proxy carries the keyboard focus of the controls.
+    // It lies under the drawing and neither shows nor takes clicks; its proxy
+    // carries the keyboard focus of the controls and hands what they repaint
+    // on to the view.
     controlLayer = new QWidget(this, Qt::Window);
     controlLayer->setObjectName(QStringLiteral("controlLayer"));
     controlLayer->setAttribute(Qt::WA_NoSystemBackground);
     controlLayer->setGeometry(0, 0, 1, 1);
-    QGraphicsProxyWidget *layerProxy = scene->addWidget(controlLayer);
-    layerProxy->setZValue(-1);
-    layerProxy->setAcceptedMouseButtons(Qt::NoButton);
-    layerProxy->setAcceptHoverEvents(false);
+    controlLayerProxy = new ControlLayerProxy();
+    controlLayerProxy->setWidget(controlLayer);
+    scene->addItem(controlLayerProxy);
 
     QVBoxLayout *layout = new QVBoxLayout();
     layout->setSpacing(0);
@@ -218,6 +219,7 @@ QGraphicsProxyWidget *KytoMCUPLL::placeOnScene(QDialog *holder, QWidget *control
 
     QGraphicsProxyWidget *proxy = scene->addWidget(holder);
     proxy->setPos(QPointF(x, y));
+    controlLayerProxy->follow(proxy);
     return proxy;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 class ClockTreeModel;
+class ControlLayerProxy;
 class CustomComboBox1;
 class PageDrawing;
 class PinGraphicsView;
@@ -81,8 +82,9 @@ private:
     QDialog *newHolder();
     QGraphicsProxyWidget *placeOnScene(QDialog *holder, QWidget *control, int x, int y);
 
-    // The parent of every control holder; see the constructor.
+    // The parent of every control holder, and its proxy; see the constructor.
     QWidget *controlLayer;
+    ControlLayerProxy *controlLayerProxy;
 
     QGraphicsPixmapItem *drawingItem;
     // Until showDrawing(): the drawing being decoded.
