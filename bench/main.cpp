@@ -49,11 +49,18 @@ QTextStream &out()
 
 struct Sample {
     QVector<double> values;
+    // Runs whose result never reached the screen.
+    int timeouts = 0;
     void add(double v) { values << v; }
     QString text(int precision = 1) const
     {
         if (values.isEmpty())
-            return QStringLiteral("-");
+            return timeouts ? QStringLiteral("time-out") : QStringLiteral("-");
+        const QString missed = timeouts ? QStringLiteral(" +%1 time-out").arg(timeouts) : QString();
+        return measured(precision) + missed;
+    }
+    QString measured(int precision) const
+    {
         QVector<double> v = values;
         std::sort(v.begin(), v.end());
         const int n = v.size();
@@ -103,8 +110,10 @@ double peakResidentMb() { return statusMb("VmHWM"); }
 
 // ---------------------------------------------------------------- painting
 
-// Runs the event loop until `widget` has been painted after `action`, so a
-// figure covers the work and the paint that shows it.
+// Runs the event loop until `widget` has been painted after an action, so a
+// figure covers the work and the paint that shows it. Nothing here asks for
+// the paint: an action whose result does not repaint by itself is a
+// time-out, as it is a screen that lags for the user.
 class PaintWatcher : public QObject
 {
 public:
@@ -123,7 +132,6 @@ bool waitForPaint(QWidget *widget, int timeoutMs = 5000)
         return false;
     PaintWatcher watcher;
     widget->installEventFilter(&watcher);
-    widget->update();
     QElapsedTimer timer;
     timer.start();
     while (!watcher.painted && timer.elapsed() < timeoutMs)
@@ -333,6 +341,8 @@ PageFigures measurePage(Shell &shell, int index, int runs, const QString &scratc
         if (shell.newPage(index)) {
             f.newPage.add(elapsedMs(timer));
             f.newCpu.add(threadCpuMs() - cpu);
+        } else {
+            ++f.newPage.timeouts;
         }
     }
 
@@ -350,6 +360,8 @@ PageFigures measurePage(Shell &shell, int index, int runs, const QString &scratc
         if (waitForPaint(pageViewport(config))) {
             f.open.add(elapsedMs(timer));
             f.openCpu.add(threadCpuMs() - cpu);
+        } else {
+            ++f.open.timeouts;
         }
     }
 
@@ -366,6 +378,8 @@ PageFigures measurePage(Shell &shell, int index, int runs, const QString &scratc
             QTest::keyClick(sclk, Qt::Key_Return);
             if (waitForPaint(pageViewport(config)))
                 f.sclk.add(elapsedMs(timer));
+            else
+                ++f.sclk.timeouts;
         }
     }
 
@@ -383,6 +397,8 @@ PageFigures measurePage(Shell &shell, int index, int runs, const QString &scratc
             combo->setCurrentIndex(i % 2 ? start : (start + 1) % combo->count());
             if (waitForPaint(pageViewport(config)))
                 f.combo.add(elapsedMs(timer));
+            else
+                ++f.combo.timeouts;
         }
         combo->setCurrentIndex(start);
     }
@@ -407,6 +423,8 @@ PageFigures measurePage(Shell &shell, int index, int runs, const QString &scratc
         shell.window.CodeView_PushButton_Clicked();
         if (!codeView->isHidden() && waitForPaint(codeView))
             f.codeView.add(elapsedMs(timer));
+        else
+            ++f.codeView.timeouts;
         shell.window.ClockConfig_PushButton_Slot();
         waitForPaint(&shell.window);
     }
