@@ -183,6 +183,10 @@ void KytoMCUPLL::showDrawing()
         return;
     drawingItem->setPixmap(pendingDrawing->pixmap());
     pendingDrawing.reset();
+    // The page is built: its scene is the drawing and every control,
+    // hidden pop-out lists included. Fixed now, it does not grow when a
+    // list or a combo's drop-down opens, so the drawing never moves.
+    scene->setSceneRect(scene->itemsBoundingRect());
 }
 
 bool KytoMCUPLL::event(QEvent *event)

@@ -193,7 +193,10 @@ private slots:
         const QRect area = drawingOf(page)->boundingRect().toAlignedRect();
         QVERIFY(!area.isEmpty());
 
-        // The page as built, then with each pop-out list open in turn.
+        // The page as built, then with each pop-out list open in turn; the
+        // drawing stays where it is whatever pops out.
+        const QRectF sceneRect = page->scene->sceneRect();
+        const QPoint drawingOnScreen = page->view->mapFromScene(QPointF(0, 0));
         QStringList states{QStringLiteral("as built")};
         const QVector<QPushButton *> buttons = listButtons(page);
         for (int i = 0; i <= buttons.size(); ++i) {
@@ -201,6 +204,8 @@ private slots:
                 buttons[i - 1]->click();
                 states << buttons[i - 1]->objectName();
             }
+            QCOMPARE(page->scene->sceneRect(), sceneRect);
+            QCOMPARE(page->view->mapFromScene(QPointF(0, 0)), drawingOnScreen);
             const QImage seen = sceneRendering(page, area);
             const QImage plain = plainRendering(page, area);
             const int differing = differingPixels(seen, plain);
@@ -211,6 +216,21 @@ private slots:
             }
             QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ (%2)").arg(differing).arg(states.last())));
         }
+        if (!buttons.isEmpty())
+            buttons.last()->click();
+        // The lowest combo's drop-down reaches furthest past the controls.
+        CustomComboBox1 *lowest = nullptr;
+        for (CustomComboBox1 *combo : page->findChildren<CustomComboBox1 *>()) {
+            if (!lowest || combo->parentWidget()->pos().y() > lowest->parentWidget()->pos().y())
+                lowest = combo;
+        }
+        QVERIFY(lowest);
+        lowest->showPopup();
+        QTRY_VERIFY(lowest->view()->isVisible());
+        QCOMPARE(page->scene->sceneRect(), sceneRect);
+        lowest->hidePopup();
+        QCOMPARE(page->scene->sceneRect(), sceneRect);
+        QCOMPARE(page->view->mapFromScene(QPointF(0, 0)), drawingOnScreen);
     }
 
     // New builds a page once: its constructor resets it to the series
