@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,11 +25,28 @@
 
 namespace {
 
-// What the X server holds for the window now.
+QImage grab(QWidget *window)
+{
+    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What the X server holds for the window once it has settled: a stale
+// screen settles too, only on the wrong picture. On a busy machine the
+// paint may take a while, so this waits for two equal grabs in a row.
 QImage onScreen(QWidget *window)
 {
-    QTest::qWait(400);
-    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    QTest::qWait(300);
+    QImage last = grab(window);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 3000) {
+        QTest::qWait(150);
+        const QImage now = grab(window);
+        if (now == last)
+            break;
+        last = now;
+    }
+    return last;
 }
 
 // What the window shows once everything on it is painted anew.
