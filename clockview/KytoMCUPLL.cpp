@@ -9,9 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDomDocument>
-#include <QFile>
-#include <QFileInfo>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -374,30 +371,10 @@ void KytoMCUPLL::zoomReset()
 
 QString KytoMCUPLL::readConfigValue(QString file, QString key)
 {
-    // A device or a huge file would be read until memory runs out; a design
-    // file is a few kilobytes. Refused here, it reads as "no such key", so
-    // Open rejects it before the open page is touched.
-    const QFileInfo info(file);
-    if (!info.isFile() || info.size() > maximumDesignFileSize)
-        return QString();
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray content = input.read(maximumDesignFileSize + 1);
-    if (content.size() > maximumDesignFileSize)
-        return QString();
-    input.close();
+    return DesignFileReader::valuesOf(file).value(key);
+}
 
-    QDomDocument document;
-    if (!document.setContent(content))
-        return QString();
-
-    for (QDomNode node = document.documentElement().firstChild(); !node.isNull(); node = node.nextSibling()) {
-        if (!node.isElement())
-            continue;
-        const QDomElement element = node.toElement();
-        if (element.tagName() == key)
-            return element.text();
-    }
-    return QString();
+QHash<QString, QString> KytoMCUPLL::readConfigValues(QString file)
+{
+    return DesignFileReader::valuesOf(file);
 }

@@ -1,7 +1,10 @@
 #ifndef KYTOMCUPLL_H
 #define KYTOMCUPLL_H
 
+#include "DesignFileReader.h"
+
 #include <QColor>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -61,9 +64,12 @@ public:
     // One value of a design file: the text of the first direct child of the
     // root element named exactly key; empty when the file cannot be read or
     // parsed or has no such element. Only regular files up to
-    // maximumDesignFileSize bytes are read.
+    // maximumDesignFileSize bytes are read (see DesignFileReader).
     static QString readConfigValue(QString file, QString key);
-    static const qint64 maximumDesignFileSize = 1024 * 1024;
+    // Every value of a design file by key, read in one pass; a page's load
+    // takes its keys from here.
+    static QHash<QString, QString> readConfigValues(QString file);
+    static const qint64 maximumDesignFileSize = DesignFileReader::maximumFileSize;
 
     // The drawing resource of a series index; empty for an index without one.
     static QString bitmapResource(int seriesIndex);

@@ -1,6 +1,7 @@
 #include "KytoPLLConfig.h"
 
 #include "ClockTreeModel.h"
+#include "DesignFileReader.h"
 #include "KytoMCUPLL.h"
 #include "UserDialogs.h"
 
@@ -212,7 +213,9 @@ bool KytoPLLConfig::generateCode(int mode)
 
 void KytoPLLConfig::openConfigFile(QString path, QString &outName)
 {
-    mcuName = KytoMCUPLL::readConfigValue(path, QStringLiteral("MCU"));
+    // Read once: the page's load below gets its keys from this reading.
+    const DesignFileReader design(path);
+    mcuName = design.value(QStringLiteral("MCU"));
     const int index = seriesIndexOf(mcuName);
     // A series without a page class cannot show the design: refuse it
     // before the open page is destroyed, so no work is lost.

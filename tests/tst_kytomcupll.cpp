@@ -2,10 +2,13 @@
 // the drawing chosen by series index.
 #include "CustomComboBox1.h"
 #include "CustomListView.h"
+#include "DesignFileReader.h"
 #include "KytoMCUPLL.h"
 #include "PinGraphicsView.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -18,6 +21,7 @@
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -73,6 +77,58 @@ private slots:
         const QString value = KytoMCUPLL::readConfigValue(file, key);
         QCOMPARE(value, expected);
         QVERIFY(!value.isNull() || expected.isEmpty());
+    }
+
+    // Nesting is read up to the limit and refused beyond it, at any depth
+    // without running out of stack.
+    void nestingLimit_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("at the limit") << DesignFileReader::maximumDepth << "KytoR620";
+        QTest::newRow("one deeper") << DesignFileReader::maximumDepth + 1 << "";
+        QTest::newRow("25,000 deep") << 25000 << "";
+    }
+    void nestingLimit()
+    {
+        QFETCH(int, depth);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("nested.ZKCF");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // The root is the first level.
+        file.write("<Configuration><MCU>KytoR620</MCU>" + QByteArray("<a>").repeated(depth - 1)
+                   + QByteArray("</a>").repeated(depth - 1) + "</Configuration>");
+        file.close();
+        QCOMPARE(KytoMCUPLL::readConfigValue(path, "MCU"), expected);
+    }
+
+    // While a reader of a file lives, every read of that file comes from it:
+    // the container's reading serves the page's load, with no second parse.
+    void liveReaderAnswersForItsFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.ZKCF");
+        auto write = [&](const QByteArray &mcu) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("<Configuration><MCU>" + mcu + "</MCU><hext>8</hext></Configuration>");
+        };
+        write("KytoR620");
+        {
+            const DesignFileReader design(path);
+            QCOMPARE(design.value("MCU"), QString("KytoR620"));
+            write("KytoR710");
+            QCOMPARE(KytoMCUPLL::readConfigValue(path, "MCU"), QString("KytoR620"));
+            const QString cwd = QDir::currentPath();
+            QDir::setCurrent(dir.path());
+            const QString relative = KytoMCUPLL::readConfigValues("design.ZKCF").value("MCU");
+            QDir::setCurrent(cwd);
+            QCOMPARE(relative, QString("KytoR620"));
+            QCOMPARE(KytoMCUPLL::readConfigValue(fixture("design.ZKCF"), "MCU"), QString("KytoR620"));
+        }
+        QCOMPARE(KytoMCUPLL::readConfigValue(path, "MCU"), QString("KytoR710"));
     }
 
     void constructionBuildsSceneViewAndModel()

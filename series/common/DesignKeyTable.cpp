@@ -87,10 +87,11 @@ void DesignKeyTable::apply(const QString &key, const QString &text) const
 
 QHash<QString, QString> DesignKeyTable::load(const QString &path, const QStringList &order, PageMessages &messages) const
 {
+    const QHash<QString, QString> values = KytoMCUPLL::readConfigValues(path);
     QHash<QString, QString> texts;
     const PageMessages::QuietScope quiet(messages);
     for (const QString &key : order) {
-        const QString text = KytoMCUPLL::readConfigValue(path, key);
+        const QString text = values.value(key);
         texts.insert(key, text);
         apply(key, text);
     }
