@@ -2,6 +2,7 @@
 
 #include "ClockTreeModel.h"
 #include "SeriesGroups.h"
+#include "StagedFileSet.h"
 #include "TemplateMarkup.h"
 #include "UserDialogs.h"
 
@@ -15,7 +16,6 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QObject>
-#include <QSaveFile>
 #include <QSpacerItem>
 
 #include <functional>
@@ -133,8 +133,10 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
             return false;
     }
 
-    // The remembered "for the next conflicts" only pre-checks the box; the
-    // questions are skipped only after a Yes with the box checked in this run.
+    // Every question comes before the first write, so a No leaves the folder
+    // as it was. The remembered "for the next conflicts" only pre-checks the
+    // box; the questions are skipped only after a Yes with the box checked
+    // in this run.
     bool replaceAllThisRun = false;
     for (const Output &out : outputs) {
         const QString target = out.folder + QLatin1Char('/') + out.targetName;
@@ -147,10 +149,17 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
                 return false;
             replaceAllThisRun = applyToAll;
         }
-        if (!writeFile(target, out.text))
+    }
+
+    // The four files are one generation: written aside and put in place
+    // together, so a target that cannot be written or a full disk leaves the
+    // earlier generation whole, not a mix of new and old files.
+    StagedFileSet files;
+    for (const Output &out : outputs) {
+        if (!files.stage(out.folder + QLatin1Char('/') + out.targetName, toCrLf(out.text)))
             return false;
     }
-    return true;
+    return files.commit();
 }
 
 bool SourceGenerator::readTemplate(const QString &name, QString &text) const
@@ -163,21 +172,6 @@ bool SourceGenerator::readTemplate(const QString &name, QString &text) const
     // The templates are stored with CR LF; every pattern expects LF alone.
     text.remove(QLatin1Char('\r'));
     return true;
-}
-
-bool SourceGenerator::writeFile(const QString &path, const QString &text)
-{
-    // Written aside and renamed over the target on success, so a failed write
-    // leaves the previous file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = toCrLf(text);
-    // The explicit flush reports a short write that commit() alone would
-    // let pass; an uncommitted file is discarded with the object.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    return file.commit();
 }
 
 void SourceGenerator::askReplaceFile(const QString &fileName, bool &replace, bool &applyToAll)

@@ -21,9 +21,10 @@ public:
     explicit SourceGenerator(ClockTreeModel &model);
 
     // Reads the four templates of the stem, runs the series' chains on them
-    // and, once all of them succeeded, writes stem_clock.c and main.c to
-    // srcDir and stem_clock.h and stem_conf.h to incDir. True only when all
-    // four files were written.
+    // and, once all of them succeeded and every overwrite question was
+    // answered Yes, writes stem_clock.c and main.c to srcDir and stem_clock.h
+    // and stem_conf.h to incDir. True only when all four files were written;
+    // otherwise every target is as it was before.
     bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem);
     // The overwrite question for one file name (no folder part).
     void askReplaceFile(const QString &fileName, bool &replace, bool &applyToAll);
@@ -87,7 +88,6 @@ private:
     QVector<Processor> clockSourceChain() const;
     QVector<Processor> mainChain() const;
     bool readTemplate(const QString &name, QString &text) const;
-    static bool writeFile(const QString &path, const QString &text);
     bool runChain(const QVector<Processor> &chain, QString &text);
     struct ClockOutPin {
         QString gpioClock;

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -75,6 +76,20 @@ void makeFolder(Folder &f, const QByteArray &conf = ConfTemplate)
     writeBytes(f.templates() + QStringLiteral("/fake_conf.h"), conf);
 }
 
+// Every file of inc/ and src/ with its bytes: a failed run must leave
+// exactly this, with no staged or moved-aside file beside it.
+QStringList snapshot(const Folder &f)
+{
+    QStringList lines;
+    for (const QString &dir : {f.inc(), f.src()}) {
+        for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
+            const QString kind = info.isDir() ? QStringLiteral("folder") : QString::fromLatin1(readBytes(info.filePath()).toHex());
+            lines << info.filePath().mid(f.root.path().size()) + QStringLiteral(" ") + kind;
+        }
+    }
+    return lines;
+}
+
 void putOldFiles(const Folder &f)
 {
     for (const QString &path : f.targets())
@@ -102,13 +117,15 @@ private slots:
     void rememberedAnswerPreChecksTheFirstQuestion();
     void yesWithoutCheckAsksForEveryFile();
     void cancelOnFirstQuestionWritesNothing();
-    void cancelOnLaterQuestionKeepsThatFile();
+    void cancelOnLaterQuestionWritesNothing();
     void rememberedAnswerDoesNotSkipQuestionsOfANewRun();
     void previewOverwritesSilently();
     void failingChainWritesNothing_data();
     void failingChainWritesNothing();
     void targetThatCannotBeOpenedFails();
     void failedWriteKeepsTheOldFile();
+    void laterTargetFailingKeepsTheEarlierGeneration_data();
+    void laterTargetFailingKeepsTheEarlierGeneration();
     void realOverwriteBox();
     void realOverwriteBoxInChinese();
     void diagnosticsOnlyWhenAskedFor();
@@ -214,11 +231,14 @@ void TestSourceGeneratorFiles::cancelOnFirstQuestionWritesNothing()
         QCOMPARE(readBytes(path), Old);
 }
 
-void TestSourceGeneratorFiles::cancelOnLaterQuestionKeepsThatFile()
+void TestSourceGeneratorFiles::cancelOnLaterQuestionWritesNothing()
 {
+    // Every question comes first: Cancel on the third leaves the first two
+    // files of the earlier generation as they were, too.
     Folder f;
     makeFolder(f);
     putOldFiles(f);
+    const QStringList before = snapshot(f);
     ClockTreeModel model(NoSeries);
     model.interactiveGenerate = 1;
 
@@ -226,10 +246,10 @@ void TestSourceGeneratorFiles::cancelOnLaterQuestionKeepsThatFile()
     UserDialogs::answerNextBox(QMessageBox::Yes, UserDialogs::UncheckIt);
     UserDialogs::answerNextBox(QMessageBox::Cancel);
     QVERIFY(!generate(model, f));
-    QCOMPARE(readBytes(f.targets().at(0)), ClockTemplate);
-    QCOMPARE(readBytes(f.targets().at(1)), HeaderTemplate);
-    QCOMPARE(readBytes(f.targets().at(2)), Old);
-    QCOMPARE(readBytes(f.targets().at(3)), Old);
+    QCOMPARE(UserDialogs::shownBoxes().size(), 3);
+    QCOMPARE(snapshot(f), before);
+    for (const QString &path : f.targets())
+        QCOMPARE(readBytes(path), Old);
 }
 
 void TestSourceGeneratorFiles::rememberedAnswerDoesNotSkipQuestionsOfANewRun()
@@ -249,7 +269,7 @@ void TestSourceGeneratorFiles::rememberedAnswerDoesNotSkipQuestionsOfANewRun()
     QCOMPARE(UserDialogs::shownBoxes().size(), 1);
     QCOMPARE(UserDialogs::shownBoxes().first().checkBoxText, QStringLiteral("Do this for the next conflicts"));
     QCOMPARE(readBytes(f.targets().at(2)), Old);
-    QCOMPARE(readBytes(f.targets().at(0)), ClockTemplate);
+    QVERIFY(!QFile::exists(f.targets().at(0)));
     QVERIFY(!model.applyToAllConflicts);
 }
 
@@ -319,7 +339,7 @@ void TestSourceGeneratorFiles::targetThatCannotBeOpenedFails()
 
     QVERIFY(!generate(model, f));
     QVERIFY(QFileInfo(f.targets().at(2)).isDir());
-    QVERIFY(!QFile::exists(f.targets().at(3)));
+    QCOMPARE(snapshot(f), QStringList(QStringLiteral("/src/main.c folder")));
 }
 
 void TestSourceGeneratorFiles::failedWriteKeepsTheOldFile()
@@ -354,6 +374,71 @@ void TestSourceGeneratorFiles::failedWriteKeepsTheOldFile()
 #else
     QSKIP("needs a file-size limit");
 #endif
+}
+
+// An earlier generation is in the folder and main.c, the third file,
+// cannot be written: the run fails and the folder holds exactly what it held,
+// the two files written before main.c included.
+void TestSourceGeneratorFiles::laterTargetFailingKeepsTheEarlierGeneration_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("main.c is a folder, after Yes for all") << "folder" << 1;
+    QTest::newRow("main.c is a folder, preview") << "folder" << 0;
+    QTest::newRow("main.c read-only") << "read-only" << 1;
+    QTest::newRow("disk full while writing main.c") << "full" << 0;
+}
+
+void TestSourceGeneratorFiles::laterTargetFailingKeepsTheEarlierGeneration()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(int, mode);
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    const QString main = f.targets().at(2);
+    if (obstacle == "folder") {
+        QVERIFY(QFile::remove(main));
+        QVERIFY(QDir(f.src()).mkdir(QStringLiteral("main.c")));
+    } else if (obstacle == "read-only") {
+        QVERIFY(QFile::setPermissions(main, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (QFileInfo(main).isWritable())
+            QSKIP("read-only files are writable for this user");
+    } else {
+#ifndef Q_OS_UNIX
+        QSKIP("needs a file-size limit");
+#endif
+        QByteArray big = "int main(void)\r\n{\r\n";
+        for (int i = 0; i < 200; ++i)
+            big += "/* filler line to make the file larger than the limit */\r\n";
+        writeBytes(f.templates() + QStringLiteral("/fake_main.c"), big + "}\r\n");
+    }
+    const QStringList before = snapshot(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = mode;
+    if (mode == 1)
+        UserDialogs::answerNextBox(QMessageBox::Yes, UserDialogs::CheckIt);
+
+    bool ok = true;
+    if (obstacle == "full") {
+#ifdef Q_OS_UNIX
+        // A file-size limit cuts the write short part way, as a full disk would.
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit small = saved;
+        small.rlim_cur = 4096;
+        auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        ok = generate(model, f);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+#endif
+    } else {
+        ok = generate(model, f);
+    }
+    QVERIFY(!ok);
+    QCOMPARE(UserDialogs::shownBoxes().size(), mode == 1 ? 1 : 0);
+    QCOMPARE(snapshot(f), before);
 }
 
 void TestSourceGeneratorFiles::realOverwriteBox()
