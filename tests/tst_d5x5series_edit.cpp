@@ -292,14 +292,16 @@ private slots:
         for (const char *cls : {"D515", "D525"}) {
             const PageFactory make = QString(cls) == "D515" ? PageFactory([] { return new KytoD515PLL(nullptr); })
                                                               : PageFactory([] { return new KytoD525PLL(nullptr); });
-            auto row = [&](const char *what) { return qPrintable(QString("%1 %2").arg(cls, what)); };
+            // The tag's bytes are returned, not a pointer into a string that
+            // dies with the lambda; newRow copies them.
+            auto row = [&](const char *what) { return QString("%1 %2").arg(cls, what).toUtf8(); };
             // 8 MHz / 4 is taken; the VCO of 8 * 90 / 4 then asks about pll_ns
             // (left unanswered: Cancel).
-            QTest::newRow(row("ms 5, Yes")) << make << "pllms" << "5" << yes << QStringList{msQuestion, nsQuestion} << "/4" << 4 << 90;
-            QTest::newRow(row("ms 5, Cancel")) << make << "pllms" << "5" << cancel << QStringList{msQuestion} << "/5" << 1 << 90;
-            QTest::newRow(row("ms 0")) << make << "pllms" << "0" << 0 << QStringList{"Error: pll_ms input error!"} << "/0" << 1 << 90;
-            QTest::newRow(row("ns 130, Yes")) << make << "pllns" << "130" << yes << QStringList{nsQuestion} << "*125" << 1 << 125;
-            QTest::newRow(row("ns 600")) << make << "pllns" << "600" << 0 << QStringList{"Error: pll_ns input error!"} << "*600" << 1 << 90;
+            QTest::newRow(row("ms 5, Yes").constData()) << make << "pllms" << "5" << yes << QStringList{msQuestion, nsQuestion} << "/4" << 4 << 90;
+            QTest::newRow(row("ms 5, Cancel").constData()) << make << "pllms" << "5" << cancel << QStringList{msQuestion} << "/5" << 1 << 90;
+            QTest::newRow(row("ms 0").constData()) << make << "pllms" << "0" << 0 << QStringList{"Error: pll_ms input error!"} << "/0" << 1 << 90;
+            QTest::newRow(row("ns 130, Yes").constData()) << make << "pllns" << "130" << yes << QStringList{nsQuestion} << "*125" << 1 << 125;
+            QTest::newRow(row("ns 600").constData()) << make << "pllns" << "600" << 0 << QStringList{"Error: pll_ns input error!"} << "*600" << 1 << 90;
         }
     }
     void factorQuestions()
