@@ -11,6 +11,8 @@
 #include "UserDialogs.h"
 
 #include <QFontMetrics>
+#include <QGraphicsProxyWidget>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -177,6 +179,11 @@ void TestDualModeTypedValues::adcSwitchShowsItsItems()
         QVERIFY(adcSwitch->width() >= arial10.horizontalAdvance("disable") + 20 + 6);
         auto *pllMode = page->findChild<CustomComboBox1 *>("pllmode_ComboBox");
         QVERIFY(pllMode->width() >= arial10.horizontalAdvance("flexible") + 20 + 6);
+        // ... and in the flexible mode it stands clear of the pll_ms edit.
+        pllMode->setCurrentIndex(1);
+        auto *pllMs = page->findChild<QLineEdit *>("pllms_LineEdit");
+        QVERIFY(pllMode->parentWidget()->graphicsProxyWidget()->pos().x() + pllMode->width()
+                < pllMs->parentWidget()->graphicsProxyWidget()->pos().x());
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsPixmapItem>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,6 +246,40 @@ private slots:
         QVERIFY2(save(page.get(), className, dir.filePath(QStringLiteral("design"))), qPrintable(boxTexts().join('|')));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("design.ZKCF"))).isFile());
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("design"))));
+    }
+
+    // The CRM_PLLCFG word of a page with a flexible PLL: whole, beside its
+    // caption and above the caption's box, while the PLL is in use; gone with
+    // its caption, off the PLL frame's border, once nothing uses the PLL.
+    void pllCfgWordBesideItsCaption_data() { pageRows(); }
+    void pllCfgWordBesideItsCaption()
+    {
+        QFETCH(QString, className);
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        auto *word = page->findChild<QLineEdit *>(QStringLiteral("pllcfg_ReadOut"));
+        auto *caption = page->findChild<QLabel *>(QStringLiteral("pllcfg_Label"));
+        if (!word)
+            QSKIP("no flexible PLL");
+        QVERIFY(caption);
+        if (auto *mode = page->findChild<QComboBox *>(QStringLiteral("pllmode_ComboBox")))
+            mode->setCurrentIndex(1);
+
+        QVERIFY(!word->isHidden() && !caption->isHidden());
+        QVERIFY(word->text().startsWith(QStringLiteral("0x")));
+        const QGraphicsProxyWidget *wordProxy = word->parentWidget()->graphicsProxyWidget();
+        const QGraphicsProxyWidget *captionProxy = caption->parentWidget()->graphicsProxyWidget();
+        const qreal colonEnd = captionProxy->pos().x() + caption->fontMetrics().horizontalAdvance(QStringLiteral("CRM_PLLCFG:"));
+        QVERIFY(wordProxy->pos().x() >= colonEnd);
+        QVERIFY(wordProxy->zValue() > captionProxy->zValue());
+        QVERIFY(word->width() >= word->fontMetrics().horizontalAdvance(QStringLiteral("0xffffffff")) + 4);
+
+        QRadioButton *hext = page->findChild<QRadioButton *>(QStringLiteral("sclkselect_RadioButton_hext"));
+        if (!hext)
+            hext = page->findChild<QRadioButton *>(QStringLiteral("sclkselect_RadioButton_0"));
+        QVERIFY(hext);
+        hext->click();
+        QVERIFY(word->isHidden() && caption->isHidden());
+        QCOMPARE(word->text(), QString());
     }
 
     // The page shows its drawing at the size the drawing declares, the size

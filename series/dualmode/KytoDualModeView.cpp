@@ -5,6 +5,7 @@
 #include "PllConfigWord.h"
 #include "../common/DividerTable.h"
 #include "../common/PageStyles.h"
+#include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
 
 #include <QButtonGroup>
@@ -25,6 +26,12 @@ const char *const kPllCfgStyle = "border:  0px;";
 const char *const kHextInputError = QT_TRANSLATE_NOOP("KytoDualModePLL", "hext input error!");
 
 const int kPllFrDivisors[] = {1, 2, 4, 8, 16, 32};
+
+// In the flexible mode the pll_mode combo stands left of the pll_ms edit, in
+// a PLL frame that leaves it no more room than up to a small gap before it.
+const int kPllMsX = 450;
+const int kFlexibleModeComboX = 375;
+const int kFlexibleModeComboRoom = kPllMsX - 5 - kFlexibleModeComboX;
 
 // Clock-out source codes of the model.
 enum { NoClk = 0, LickOut = 1, LextOut = 2, HickOut = 3, HextOut = 4, SclkOut = 5,
@@ -282,7 +289,8 @@ void KytoDualModeView::buildPllModeCombo()
     pllmode_Label->setObjectName(QStringLiteral("pllmode_Label"));
     pllmode_LabelProxy->setZValue(1);
     const QStringList modes{QStringLiteral("normal"), QStringLiteral("flexible")};
-    pllmode_ComboBox = addComboBoxWithProxy(425, 347, PageStyles::comboWidthFor(modes, 65), 1, &pllmode_ComboBoxProxy);
+    const int width = qMin(PageStyles::comboWidthFor(modes, 65), kFlexibleModeComboRoom);
+    pllmode_ComboBox = addComboBoxWithProxy(425, 347, width, 1, &pllmode_ComboBoxProxy);
     pllmode_ComboBox->insertItems(0, modes);
     pllmode_ComboBox->setFixedHeight(25);
     pllmode_ComboBox->setObjectName(QStringLiteral("pllmode_ComboBox"));
@@ -306,7 +314,7 @@ void KytoDualModeView::buildPllMultCombo()
 void KytoDualModeView::buildPllMsEdit()
 {
     pllms_Label = makeLabel(QStringLiteral("pll_ms"), {462, 327}, 10, 0, QStringLiteral("pllms_Label"));
-    pllms_LineEdit = addLineEditWithProxy(QStringLiteral("1"), 450, 347, &pllms_LineEditProxy);
+    pllms_LineEdit = addLineEditWithProxy(QStringLiteral("1"), kPllMsX, 347, &pllms_LineEditProxy);
     PllFactorEdits::configure(pllms_LineEdit, PllFactorEdits::Ms);
     pllms_LineEdit->setFixedWidth(60);
     pllmsrange_Label = makeLabel(QStringLiteral("(1-15)"), {460, 377}, 10, 0, QStringLiteral("pllmsrange_Label"));
@@ -333,18 +341,15 @@ void KytoDualModeView::buildPllFrCombo()
 
 void KytoDualModeView::buildPllCfgReadout()
 {
-    // The caption reaches into the word's box, whose text starts further
-    // right: above the box it stays readable.
-    QGraphicsProxyWidget *captionProxy = nullptr;
-    pllcfg_Label = addLabelWithProxy(QStringLiteral("CRM_PLLCFG : "), 420, 293, 10, 75, &captionProxy);
+    pllcfg_Label = addLabelWithProxy(QStringLiteral("CRM_PLLCFG : "), 420, 293, 10, 75, nullptr);
     pllcfg_Label->setObjectName(QStringLiteral("pllcfg_Label"));
-    captionProxy->setZValue(1);
     pllcfg_ReadOut = addLineEdit(QStringLiteral("0x08000000"), 510, 290, 60);
     pllcfg_ReadOut->setObjectName(QStringLiteral("pllcfg_ReadOut"));
     pllcfg_ReadOut->setFixedHeight(20);
     pllcfg_ReadOut->setFixedWidth(100);
     pllcfg_ReadOut->setReadOnly(true);
     pllcfg_ReadOut->setStyleSheet(QString::fromLatin1(kPllCfgStyle));
+    PllCfgReadout::placeBesideCaption(pllcfg_Label, pllcfg_ReadOut);
 }
 
 void KytoDualModeView::buildSclkSelectGroup()
@@ -590,12 +595,12 @@ void KytoDualModeView::applyPllLayout(bool flexible, bool moveModeCombo)
     raise(pllmult_ComboBoxProxy, !flexible);
     raise(pllmult_LabelProxy, !flexible);
     if (moveModeCombo) {
-        pllmode_ComboBoxProxy->setPos(flexible ? 375 : 425, 347);
+        pllmode_ComboBoxProxy->setPos(flexible ? kFlexibleModeComboX : 425, 347);
         pllmode_LabelProxy->setPos(flexible ? 380 : 430, 327);
     }
     pllms_Label->setVisible(flexible);
     pllms_LineEdit->setVisible(flexible);
-    pllms_LineEditProxy->setPos(450, flexible ? 347 : 397);
+    pllms_LineEditProxy->setPos(kPllMsX, flexible ? 347 : 397);
     raise(pllms_LineEditProxy, flexible);
     pllmsrange_Label->setVisible(flexible);
     pllns_Label->setVisible(flexible);
@@ -607,8 +612,9 @@ void KytoDualModeView::applyPllLayout(bool flexible, bool moveModeCombo)
     pllfr_ComboBox->setVisible(flexible);
     pllfr_ComboBoxProxy->setPos(590, flexible ? 347 : 387);
     raise(pllfr_ComboBoxProxy, flexible);
-    pllcfg_Label->setVisible(flexible);
-    pllcfg_ReadOut->setVisible(flexible);
+    // Shown only while the PLL is in use as well.
+    pllcfg_Label->setVisible(flexible && pllcfg_Label->isEnabled());
+    pllcfg_ReadOut->setVisible(flexible && pllcfg_Label->isEnabled());
 }
 
 // ---------------------------------------------------------------- predicates
@@ -1048,13 +1054,9 @@ void KytoDualModeView::refreshFrequencies()
     } else {
         pll_Label->setText(QString());
     }
-    if (pllcfg_Label->isEnabled()) {
-        pllcfg_Label->setText(QStringLiteral("CRM_PLLCFG: "));
-        pllcfg_ReadOut->setText(formatPllCfgValue());
-    } else {
-        pllcfg_Label->setText(QString());
-        pllcfg_ReadOut->setText(QString());
-    }
+    const bool inUse = pllcfg_Label->isEnabled();
+    PllCfgReadout::show(pllcfg_Label, pllcfg_ReadOut, inUse, inUse ? formatPllCfgValue() : QString(),
+                        pllmode_ComboBox->currentIndex() == 1);
     // Always rewritten, so that pin "none" empties the clock-out label at once.
     updateSourceLabels();
 }

@@ -6,6 +6,7 @@
 #include "PllConfigWord.h"
 #include "../common/DividerTable.h"
 #include "../common/PageStyles.h"
+#include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
 
 #include <QButtonGroup>
@@ -358,9 +359,7 @@ void KytoFlexibleView::buildPllCfgReadout()
     pllcfg_ReadOut->setFixedHeight(20);
     pllcfg_ReadOut->setFixedWidth(100);
     pllcfg_ReadOut->setStyleSheet(QString::fromLatin1(kBorderless));
-    // The read-out's box starts under the end of the caption; the caption
-    // stays on top, where the read-out's centred text never reaches.
-    pllcfg_Label->parentWidget()->graphicsProxyWidget()->setZValue(1);
+    PllCfgReadout::placeBesideCaption(pllcfg_Label, pllcfg_ReadOut);
 }
 
 void KytoFlexibleView::buildSclkSelectGroup()
@@ -1052,13 +1051,8 @@ void KytoFlexibleView::refreshFrequencies()
     syncUsbDividerFromModel();
 
     pll_Label->setText(pll_Label->isEnabled() ? Readouts::mhz(model->pllMhz) + QStringLiteral("MHz") : QString());
-    if (pllcfg_Label->isEnabled()) {
-        pllcfg_Label->setText(QStringLiteral("CRM_PLLCFG: "));
-        pllcfg_ReadOut->setText(formatPllCfgValue());
-    } else {
-        pllcfg_Label->setText(QString());
-        pllcfg_ReadOut->setText(QString());
-    }
+    const bool inUse = pllcfg_Label->isEnabled();
+    PllCfgReadout::show(pllcfg_Label, pllcfg_ReadOut, inUse, inUse ? formatPllCfgValue() : QString());
     if (pinSet())
         updateSourceLabels();
     refreshKernelClocks();

@@ -8,6 +8,7 @@
 #include "../common/DividerTable.h"
 #include "../common/LimitChecks.h"
 #include "../common/PageStyles.h"
+#include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
 
 #include <QLabel>
@@ -374,13 +375,8 @@ void KytoD5x5PLL::refreshFrequencies()
     apb3divComboBox->setCurrentIndex(DividerTable::apb().indexOrFirst(model->apb3Div));
 
     pllOutputLabel->setText(pllOutputLabel->isEnabled() ? Readouts::mhz(model->pllMhz) + QStringLiteral("MHz") : QString());
-    if (pllcfgLabel->isEnabled()) {
-        pllcfgLabel->setText(QStringLiteral("CRM_PLLCFG: "));
-        pllcfgReadout->setText(formatPllCfgValue());
-    } else {
-        pllcfgLabel->setText(QString());
-        pllcfgReadout->setText(QString());
-    }
+    const bool inUse = pllcfgLabel->isEnabled();
+    PllCfgReadout::show(pllcfgLabel, pllcfgReadout, inUse, inUse ? formatPllCfgValue() : QString());
     if (clkoutOn())
         updateSourceLabels();
 

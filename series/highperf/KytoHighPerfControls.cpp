@@ -4,6 +4,7 @@
 #include "CustomComboBox1.h"
 #include "../common/DividerTable.h"
 #include "../common/PageStyles.h"
+#include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
 
 #include <QButtonGroup>
@@ -203,9 +204,7 @@ void KytoHighPerfControls::buildSystemClock()
     pllcfgReadout->setFixedSize(100, 20);
     pllcfgReadout->setReadOnly(true);
     pllcfgReadout->setStyleSheet(QStringLiteral("border:  0px;"));
-    // The read-out's box starts under the end of the caption; the caption
-    // stays on top, where the read-out's centred text never reaches.
-    pllcfgLabel->parentWidget()->graphicsProxyWidget()->setZValue(1);
+    PllCfgReadout::placeBesideCaption(pllcfgLabel, pllcfgReadout);
 
     sclkselectLabel = makeLabel(QStringLiteral("sclk select"), 712, 171);
     makeRadioGroup({{738, 233}, {738, 291}, {738, 349}}, sclkselectRadios, QStringLiteral("sclkselect"));

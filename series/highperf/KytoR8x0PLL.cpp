@@ -5,6 +5,7 @@
 #include "../common/DividerTable.h"
 #include "../common/LimitChecks.h"
 #include "../common/PageStyles.h"
+#include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
 #include "../common/UsbClock.h"
 
@@ -489,13 +490,8 @@ void KytoR8x0PLL::refreshFrequencies()
     } else {
         pllOutputLabel->setText(QString());
     }
-    if (pllcfgLabel->isEnabled()) {
-        pllcfgLabel->setText(QStringLiteral("CRM_PLLCFG: "));
-        pllcfgReadout->setText(formatPllCfgValue());
-    } else {
-        pllcfgLabel->setText(QString());
-        pllcfgReadout->setText(QString());
-    }
+    const bool inUse = pllcfgLabel->isEnabled();
+    PllCfgReadout::show(pllcfgLabel, pllcfgReadout, inUse, inUse ? formatPllCfgValue() : QString());
 
     // A clock output on no pin shows no frequencies.
     if (clkout1PinSet()) {

@@ -8,6 +8,7 @@
 #include "../common/DividerTable.h"
 #include "../common/LimitChecks.h"
 #include "../common/PageStyles.h"
+#include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
 #include "../common/UsbClock.h"
 
@@ -366,13 +367,8 @@ void KytoR9x0PLL::refreshFrequencies()
     pllfuComboBox->setCurrentIndex(pllFuDividers().indexOrFirst(model->pllFu));
     pllOutputLabel->setText(pllOutputLabel->isEnabled() ? Readouts::mhz(model->pllMhz) + QStringLiteral("MHz")
                                                         : QString());
-    if (pllcfgLabel->isEnabled()) {
-        pllcfgLabel->setText(QStringLiteral("CRM_PLLCFG: "));
-        pllcfgReadout->setText(formatPllCfgValue());
-    } else {
-        pllcfgLabel->setText(QString());
-        pllcfgReadout->setText(QString());
-    }
+    const bool inUse = pllcfgLabel->isEnabled();
+    PllCfgReadout::show(pllcfgLabel, pllcfgReadout, inUse, inUse ? formatPllCfgValue() : QString());
     // Also without a pin, so that the labels always follow the selection:
     // the source keeps showing its value, the output frequency is empty.
     updateSourceLabels();

@@ -4,6 +4,7 @@
 
 #include "../common/DividerTable.h"
 #include "../common/PageStyles.h"
+#include "../common/PllCfgReadout.h"
 
 #include "CustomComboBox1.h"
 
@@ -257,6 +258,7 @@ void R8x0Controls::buildPllCfgReadout()
     page->pllcfgReadout = cfg;
     page->pllcfgLabel = makeLabel(QStringLiteral("CRM_PLLCFG : "), l.pllCfgLabel, 10, 75);
     page->pllcfgLabel->setObjectName(QStringLiteral("pllcfg_Label"));
+    PllCfgReadout::placeBesideCaption(page->pllcfgLabel, cfg);
 }
 
 void R8x0Controls::buildSclkSelectGroup()
