@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPointer>
 #include <QStyleFactory>
 #include <QWheelEvent>
@@ -55,9 +56,14 @@ QString CustomComboBox1::activeStyleSheet()
 
 QString CustomComboBox1::disabledStyleSheet()
 {
+    // Text and arrow as grey as every other greyed control on the page (the
+    // disabled text of the palette): in mid grey with its blue arrow, a
+    // greyed combo looked like the one control of its branch still in use.
     static const QString sheet =
-        QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: gray;color:gray;border-radius:2px;padding:1px 2px;}")
-        + QLatin1String(sharedRules);
+        QStringLiteral("QComboBox{border-style: outset; border-width: 1px; border-color: gray;color:%1;border-radius:2px;padding:1px 2px;}")
+            .arg(QPalette().color(QPalette::Disabled, QPalette::Text).name())
+        + QLatin1String(sharedRules)
+        + QLatin1String("QComboBox::down-arrow{image:url(:/image/downArrow4Grey.png);}");
     return sheet;
 }
 
@@ -105,12 +111,13 @@ void CustomComboBox1::wheelEvent(QWheelEvent *event)
 
 void CustomComboBox1::focusInEvent(QFocusEvent *event)
 {
-    applyStyleSheet(activeStyleSheet());
+    applyStyleSheet(isEnabled() ? activeStyleSheet() : disabledStyleSheet());
     QComboBox::focusInEvent(event);
 }
 
 void CustomComboBox1::focusOutEvent(QFocusEvent *event)
 {
-    applyStyleSheet(normalStyleSheet());
+    // A combo greyed while it had the focus loses it afterwards; it stays grey.
+    applyStyleSheet(isEnabled() ? normalStyleSheet() : disabledStyleSheet());
     QComboBox::focusOutEvent(event);
 }

@@ -99,7 +99,12 @@ private slots:
         CustomComboBox1 combo(nullptr);
         combo.setComboBoxEnabled(false);
         QVERIFY(!combo.isEnabled());
-        QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: gray;color:gray;"));
+        // Greyed like the page's other greyed controls: their disabled text
+        // colour and a grey arrow.
+        const QString greyText = QPalette().color(QPalette::Disabled, QPalette::Text).name();
+        QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: gray;color:" + greyText + ";"));
+        QVERIFY(combo.styleSheet().endsWith("QComboBox::down-arrow{image:url(:/image/downArrow4Grey.png);}"));
+        QVERIFY(!QPixmap(":/image/downArrow4Grey.png").isNull());
         combo.setComboBoxEnabled(true);
         QVERIFY(combo.isEnabled());
         QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:rgb(51,51,51);"));
@@ -114,6 +119,17 @@ private slots:
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(&combo, &out);
         QVERIFY(combo.styleSheet().startsWith("QComboBox{border-style: outset; border-width: 1px; border-color: rgb(0, 176, 240);color:black;"));
+    }
+
+    // Greyed while it has the focus, a combo loses the focus afterwards and
+    // must not take the black look of an idle combo with it.
+    void greyedWithFocusStaysGrey()
+    {
+        CustomComboBox1 combo(nullptr);
+        combo.setComboBoxEnabled(false);
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QApplication::sendEvent(&combo, &out);
+        QCOMPARE(combo.styleSheet(), CustomComboBox1::disabledStyleSheet());
     }
 
     void popupReportsItsFocus()

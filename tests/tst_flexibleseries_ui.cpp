@@ -351,20 +351,31 @@ void TestFlexibleSeriesUi::peripheralLists()
     QVERIFY(buttons[3]->hasFocus());
 }
 
-// SCLK from HEXT with nothing else on the PLL leaves the PLL group grey and
-// its read-outs empty.
+// SCLK from HEXT with nothing else on the PLL leaves the PLL group grey (the
+// output divider looking as greyed as the rest) and its read-outs empty; the
+// emptied register word and caption are hidden. On the I2SF5 pages the same
+// holds with the I2SF5 on an external clock, after SCLK went to the PLL first.
 void TestFlexibleSeriesUi::pllUnusedGreysThePllGroup()
 {
-    for (const QString &cls : {QStringLiteral("KytoR610PLL"), QStringLiteral("KytoR740PLL")}) {
+    for (const QString &cls : {QStringLiteral("KytoR610PLL"), QStringLiteral("KytoR960PLL"), QStringLiteral("KytoR740PLL")}) {
         std::unique_ptr<KytoMCUPLL> page = newPage(cls);
         QWidget *p = page.get();
+        if (!isFr(cls)) {
+            combo(p, "i2sf5switch")->setCurrentIndex(1);
+            click(radio(p, "i2sf5clocksel", "external"));
+            click(radio(p, "sclkselect", "hick"));
+            click(radio(p, "sclkselect", "pll"));
+        }
         click(radio(p, "sclkselect", "hext"));
         QVERIFY(!edit(p, "pllms")->isEnabled());
         QVERIFY(!radio(p, "pllrcs", "hext")->isEnabled());
-        QVERIFY(!combo(p, isFr(cls) ? "pllfr" : "pllfp")->isEnabled());
+        CustomComboBox1 *outDiv = combo(p, isFr(cls) ? "pllfr" : "pllfp");
+        QVERIFY(!outDiv->isEnabled());
+        QCOMPARE(outDiv->styleSheet(), CustomComboBox1::disabledStyleSheet());
         QCOMPARE(label(p, "pll_Label")->text(), QString());
         QCOMPARE(label(p, "pllcfg_Label")->text(), QString());
         QCOMPARE(readout(p, "pllcfg")->text(), QString());
+        QVERIFY(label(p, "pllcfg_Label")->isHidden() && readout(p, "pllcfg")->isHidden());
         QCOMPARE(edit(p, "sclk")->text(), QStringLiteral("8.000"));
     }
 }
