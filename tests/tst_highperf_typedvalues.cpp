@@ -7,6 +7,7 @@
 #include "KytoMCUPLL.h"
 #include "UserDialogs.h"
 
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,6 +33,8 @@ private slots:
     void pendingTextReachesTheOutput();
     void oneBoxPerRadioClick_data();
     void oneBoxPerRadioClick();
+    void cancelLeavesThePageAsItWas_data();
+    void cancelLeavesThePageAsItWas();
 };
 
 void TestHighPerfTypedValues::pendingTextReachesTheOutput_data()
@@ -188,6 +191,61 @@ void TestHighPerfTypedValues::oneBoxPerRadioClick()
     PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), "30");
     const QString fault = PendingEdits::oneBoxPerClickFault(p, group, choices);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+void TestHighPerfTypedValues::cancelLeavesThePageAsItWas_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("before");   // steps taken before typing (setUp)
+    QTest::addColumn<QString>("hext");         // typed without Return
+    QTest::addColumn<QString>("act");          // "group=choice" clicked, or generate, preview, save
+    QTest::addColumn<QStringList>("boxes");    // each question answered Cancel
+
+    const QStringList onHext{"sclkselect=0"};
+    const QStringList ns1200{PendingEdits::nsQuestion(1200)};
+    const QStringList ns1000{PendingEdits::nsQuestion(1000)};
+    // HEXT 12 breaks the VCO window of the default factors; the PLL radio
+    // asks about it, and Cancel must not re-solve the PLL for a stale target.
+    QTest::newRow("R810 PLL radio") << "KytoR810PLL" << onHext << "12" << "sclkselect=1" << ns1200;
+    QTest::newRow("R820 PLL radio") << "KytoR820PLL" << onHext << "12" << "sclkselect=1" << ns1200;
+    QTest::newRow("D515 PLL radio") << "KytoD515PLL" << onHext << "12" << "sclkselect=1" << ns1000;
+    QTest::newRow("R910 PLL radio") << "KytoR910PLL" << onHext << "12" << "sclkselect=1" << ns1200;
+    // Before an action the pending HEXT asks once; Cancel stops the action
+    // and the HEXT stays pending.
+    QTest::newRow("R810 code view") << "KytoR810PLL" << QStringList() << "12" << "preview" << ns1200;
+    QTest::newRow("R820 generate") << "KytoR820PLL" << QStringList() << "12" << "generate" << ns1200;
+    QTest::newRow("D525 save") << "KytoD525PLL" << QStringList() << "12" << "save" << ns1000;
+}
+
+// A question answered Cancel leaves the page as it was before the click:
+// radios, edits, read-outs and model; one question per click.
+void TestHighPerfTypedValues::cancelLeavesThePageAsItWas()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, before);
+    QFETCH(QString, hext);
+    QFETCH(QString, act);
+    QFETCH(QStringList, boxes);
+
+    QTemporaryDir dir;
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    QWidget *p = page.get();
+    PendingEdits::setUp(p, before);
+    PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), hext);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+    const QStringList state = PendingEdits::pageState(p);
+
+    PendingEdits::answerQuestions(boxes, false);
+    if (act.contains('=')) {
+        SeriesPages::radio(p, act.section('=', 0, 0), act.section('=', 1).toInt())->click();
+    } else {
+        const PendingEdits::Outcome outcome =
+            PendingEdits::runAction(page.get(), SeriesPages::operationsOf(cls), act, dir.path(), "src/main.c");
+        QVERIFY(!outcome.generated);
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+    }
+    QVERIFY2(boxTexts() == boxes, qPrintable(boxTexts().join(" | ")));
+    QCOMPARE(PendingEdits::pageState(p), state);
 }
 
 QTEST_MAIN(TestHighPerfTypedValues)

@@ -242,9 +242,9 @@ void TestR9x0SeriesEdit::generateChecks_data()
                       QStringList{"Error: sclk input error!"});
     rowsForEveryClass("APB3 96 MHz", PageStep([](KytoR9x0PLL *p) { combo(p, "apb3div")->setCurrentIndex(1); }),
                       QStringList{"Error: apb3div input error!"});
-    // A refused factor question leaves the page at 192 MHz, but the typed
-    // HEXT is what would be generated: the check asks again and, adjusted,
-    // the design breaks the limit.
+    // A refused factor question leaves the page at 192 MHz and the typed
+    // HEXT pending: Generate asks again and, adjusted, the SCLK the new
+    // factors give breaks the limit.
     rowsForEveryClass("HEXT 16 with the factor question refused", PageStep([](KytoR9x0PLL *p) {
                           UserDialogs::answerNextBox(QMessageBox::Cancel);
                           typeAndReturn(edit(p, "hext"), "16");
@@ -255,7 +255,7 @@ void TestR9x0SeriesEdit::generateChecks_data()
                       }),
                       QStringList{"Warning: pll_ns input error, is it adjusted automatically?\n\nThe following condition "
                                   "must be met: \n500MHz <= pll_input * pll_ns / pll_ms <= 1200MHz",
-                                  "Error: Can not support sclk greater than 192MHz"});
+                                  "Error: sclk input error!"});
 }
 
 void TestR9x0SeriesEdit::generateChecks()

@@ -2,6 +2,7 @@
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
+#include "../common/ClickUndo.h"
 #include "../common/DividerTable.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
@@ -716,6 +717,29 @@ bool KytoHighPerfControls::takeOverHext()
     return true;
 }
 
+ClickUndo KytoHighPerfControls::clickUndo() const
+{
+    return ClickUndo(model, messages, {factors.edit(PllFactorEdits::Ms), factors.edit(PllFactorEdits::Ns)});
+}
+
+// The check and recompute of a system-clock radio. A factor question it
+// raises answered Cancel takes the whole click back, radio included, so the
+// PLL is not re-solved for a target nobody confirmed.
+bool KytoHighPerfControls::checkSclkSelect(const ClickUndo &undo)
+{
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+        return true;
+    }
+    if (!undo.takeBack(sclkselectRadios.value(undo.before().sclkSource)))
+        return true;   // a design being applied goes on as before
+    highlightClockPaths();
+    sclkLineEdit->setEnabled(sclkFromPll());
+    onSclkTextChanged(sclkLineEdit->text());
+    return false;
+}
+
 bool KytoHighPerfControls::takeHextForPll()
 {
     return !pllFromHext() || takeOverHext();
@@ -855,10 +879,19 @@ void KytoHighPerfControls::onHickDivChanged(int index)
 
 void KytoHighPerfControls::onHextReturnPressed()
 {
+    const ClickUndo undo = clickUndo();
     if (!takeOverHext())
         return;
     hextTaken();
-    checkAndRefresh();
+    // A factor question about the new HEXT answered Cancel takes the HEXT
+    // back: it stays pending, and the read-outs keep the HEXT they show.
+    const bool checked = checkPllSettings();
+    if (!checked && undo.takeBack())
+        return;
+    if (checked) {
+        model->recompute();
+        refreshFrequencies();
+    }
     updateErtcDisplay();
     hextLineEdit->setStyleSheet(PageStyles::editApplied());
 }
@@ -916,6 +949,7 @@ void KytoHighPerfControls::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkFromHext()) {
         model->sclkSource = 0;
@@ -923,7 +957,8 @@ void KytoHighPerfControls::onSclkSelectHextToggled(bool checked)
         sclkLineEdit->setStyleSheet(PageStyles::editIdle());
         if (!takeOverHext())
             return;
-        checkAndRefresh();
+        if (!checkSclkSelect(undo))
+            return;
     }
     resolvePll();
 }
@@ -932,6 +967,7 @@ void KytoHighPerfControls::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkFromPll()) {
         model->sclkSource = 1;
@@ -939,7 +975,8 @@ void KytoHighPerfControls::onSclkSelectPllToggled(bool checked)
         sclkLineEdit->setStyleSheet(PageStyles::editApplied());
         if (!takeHextForPll())
             return;
-        checkAndRefresh();
+        if (!checkSclkSelect(undo))
+            return;
     }
     resolvePll();
 }
@@ -948,12 +985,14 @@ void KytoHighPerfControls::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkFromHick()) {
         model->sclkSource = 2;
         sclkLineEdit->setEnabled(false);
         sclkLineEdit->setStyleSheet(PageStyles::editIdle());
-        checkAndRefresh();
+        if (!checkSclkSelect(undo))
+            return;
     }
     resolvePll();
 }

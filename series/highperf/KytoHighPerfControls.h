@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVector>
 
+class ClickUndo;
 class DividerTable;
 class QButtonGroup;
 class QLabel;
@@ -197,6 +198,9 @@ protected:
     bool takeOverHext();
     // The same while the PLL runs from HEXT; true otherwise.
     bool takeHextForPll();
+    // The page as it stands, for taking back a click that a check stopped.
+    ClickUndo clickUndo() const;
+    bool checkSclkSelect(const ClickUndo &undo);
     bool apb3WithinLimit();
 
     static double toDoubleOrZero(const QString &text);

@@ -137,4 +137,23 @@ QString oneBoxPerClickFault(QWidget *page, const QString &group, const QStringLi
     return boxes > 0 ? QString() : QStringLiteral("the bad text was never reported");
 }
 
+QStringList pageState(QWidget *page)
+{
+    QStringList lines;
+    for (QLineEdit *e : page->findChildren<QLineEdit *>())
+        lines << QStringLiteral("%1 '%2' %3 %4").arg(e->objectName(), e->text()).arg(e->isEnabled()).arg(e->styleSheet());
+    for (QRadioButton *r : page->findChildren<QRadioButton *>())
+        lines << QStringLiteral("%1 %2 %3").arg(r->objectName()).arg(r->isChecked()).arg(r->isEnabled());
+    for (CustomComboBox1 *c : page->findChildren<CustomComboBox1 *>())
+        lines << QStringLiteral("%1 %2 %3").arg(c->objectName()).arg(c->currentIndex()).arg(c->isEnabled());
+    const ClockTreeModel &m = *qobject_cast<KytoMCUPLL *>(page)->model;
+    lines << QStringLiteral("sources sclk %1 pll %2 usb %3 %4").arg(m.sclkSource).arg(m.pllSource).arg(m.usbDisabled)
+                 .arg(m.usbFromHick)
+          << QStringLiteral("factors ms %1 ns %2 fr %3 fp %4 fu %5 mult %6").arg(m.pllMs).arg(m.pllNs).arg(m.pllFr)
+                 .arg(m.pllFp).arg(m.pllFu).arg(m.pllMult)
+          << QStringLiteral("clocks hext %1 pll %2 sclk %3 ahb %4 apb %5 %6 usb %7").arg(m.hextMhz).arg(m.pllMhz)
+                 .arg(m.sclkMhz).arg(m.ahbMhz).arg(m.apb1Mhz).arg(m.apb2Mhz).arg(m.usbMhz);
+    return lines;
+}
+
 } // namespace PendingEdits

@@ -58,6 +58,12 @@ QString outputFault(QWidget *page, const Outcome &outcome, const QString &file, 
 // click showed one, else what went wrong.
 QString oneBoxPerClickFault(QWidget *page, const QString &group, const QStringList &choices);
 
+// What a user sees of the page and what its model holds, one line per
+// control (text, check, index, enabled state, style) and for the model's
+// sources, factors and clocks, for comparing the page before and after an
+// action that must leave it as it was.
+QStringList pageState(QWidget *page);
+
 } // namespace PendingEdits
 
 #endif // PENDINGEDITS_H
