@@ -40,6 +40,8 @@ private slots:
     void oneBoxPerRadioClick_data();
     void oneBoxPerRadioClick();
     void adcSwitchShowsItsItems();
+    void cancelLeavesThePageAsItWas_data();
+    void cancelLeavesThePageAsItWas();
 };
 
 void TestDualModeTypedValues::pendingTextReachesTheOutput_data()
@@ -185,6 +187,49 @@ void TestDualModeTypedValues::adcSwitchShowsItsItems()
         QVERIFY(pllMode->parentWidget()->graphicsProxyWidget()->pos().x() + pllMode->width()
                 < pllMs->parentWidget()->graphicsProxyWidget()->pos().x());
     }
+}
+
+void TestDualModeTypedValues::cancelLeavesThePageAsItWas_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("before");   // steps taken before typing (setUp)
+    QTest::addColumn<QString>("hext");         // typed without Return
+    QTest::addColumn<QString>("act");          // "group=choice" clicked, or generate, preview, save
+    QTest::addColumn<QStringList>("boxes");    // each question answered Cancel
+
+    const QStringList ns{PendingEdits::nsQuestion(1000)};
+    const QStringList ms{"Warning: pll_ms input error, is it adjusted automatically?\nThe following condition must be "
+                         "met: \n2MHz <= pll_input / pll_ms <= 16MHz"};
+    // HEXT 6 takes the VCO of the default factors below 500 MHz, HEXT 25 the
+    // PLL input above 16 MHz.
+    QTest::newRow("R720 PLL radio") << "KytoR720PLL" << QStringList{"pllmode=1", "sclkselect=hext"} << "6"
+                                    << "sclkselect=pll" << ns;
+    QTest::newRow("R750 PLL radio") << "KytoR750PLL" << QStringList{"pllmode=1", "sclkselect=hext"} << "25"
+                                    << "sclkselect=pll" << ms;
+    QTest::newRow("NS720 generate") << "KytoNS720PLL" << QStringList{"pllmode=1"} << "6" << "generate" << ns;
+    QTest::newRow("R730 code view") << "KytoR730PLL" << QStringList{"pllmode=1"} << "25" << "preview" << ms;
+    QTest::newRow("E105 save") << "KytoE105PLL" << QStringList{"pllmode=1"} << "6" << "save" << ns;
+}
+
+// A question answered Cancel leaves the page as it was before the click:
+// radios, edits, read-outs and model; one question per click.
+void TestDualModeTypedValues::cancelLeavesThePageAsItWas()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, before);
+    QFETCH(QString, hext);
+    QFETCH(QString, act);
+    QFETCH(QStringList, boxes);
+
+    QTemporaryDir dir;
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    QWidget *p = page.get();
+    PendingEdits::setUp(p, before);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+    PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), hext);
+    const QString fault = PendingEdits::cancelledClickFault(page.get(), SeriesPages::operationsOf(cls), act, boxes,
+                                                            dir.path());
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(TestDualModeTypedValues)

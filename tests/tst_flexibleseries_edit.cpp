@@ -152,8 +152,10 @@ void TestFlexibleSeriesEdit::factorQuestions_data()
     QTest::newRow("ns *50") << "pllns" << "*50" << "8" << QList<int>{yes} << QStringList{kNsQuestion} << "/1" << "*63";
     QTest::newRow("ns *200") << "pllns" << "*200" << "8" << QList<int>{yes} << QStringList{kNsQuestion} << "/1"
                              << "*125";
+    // Cancel on the second question takes the whole Return back, the
+    // pll_ms taken on the first included; HEXT 25 stays pending.
     QTest::newRow("HEXT 25") << "" << "" << "25" << QList<int>{yes, cancel} << QStringList{kMsQuestion, kNsQuestion}
-                             << "/2" << "*108";
+                             << "/1" << "*108";
 }
 
 // Yes takes the model's suggestion into the edit and the model; Cancel
@@ -193,6 +195,8 @@ void TestFlexibleSeriesEdit::factorQuestions()
         QCOMPARE(edit(p, "sclk")->text(), QStringLiteral("216.000"));
     if (answers.last() == QMessageBox::Yes)
         QCOMPARE(page->model->pllNs, nsAfter.mid(1).toInt());
+    if (node.isEmpty() && answers.last() == QMessageBox::Cancel)
+        QCOMPARE(page->model->hextMhz, 8.0);
 }
 
 void TestFlexibleSeriesEdit::typedErrors_data()

@@ -46,6 +46,8 @@ private slots:
     void pendingTextReachesTheOutput();
     void oneBoxPerRadioClick_data();
     void oneBoxPerRadioClick();
+    void cancelLeavesThePageAsItWas_data();
+    void cancelLeavesThePageAsItWas();
 };
 
 void TestFlexibleSeriesTypedValues::pendingTextReachesTheOutput_data()
@@ -201,6 +203,48 @@ void TestFlexibleSeriesTypedValues::oneBoxPerRadioClick()
     QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
     PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), "30");
     const QString fault = PendingEdits::oneBoxPerClickFault(p, group, choices);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+void TestFlexibleSeriesTypedValues::cancelLeavesThePageAsItWas_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("before");   // steps taken before typing (setUp)
+    QTest::addColumn<QString>("hext");         // typed without Return
+    QTest::addColumn<QString>("act");          // "group=choice" clicked, or generate, preview, save
+    QTest::addColumn<QStringList>("boxes");    // each question answered Cancel
+
+    const QStringList ns{PendingEdits::nsQuestion(1000)};
+    const QStringList ms{"Warning: pll_ms input error, is it adjusted automatically?\nThe following condition must be "
+                         "met: \n2MHz <= pll_input / pll_ms <= 16MHz"};
+    const QStringList onHext{"sclkselect=hext"};
+    // HEXT 6 takes the VCO of R740's default factors below 500 MHz, HEXT 25
+    // the PLL input of every page's above 16 MHz.
+    QTest::newRow("R740 PLL radio") << "KytoR740PLL" << onHext << "6" << "sclkselect=pll" << ns;
+    QTest::newRow("R610 PLL radio") << "KytoR610PLL" << onHext << "25" << "sclkselect=pll" << ms;
+    QTest::newRow("R610 code view") << "KytoR610PLL" << QStringList() << "25" << "preview" << ms;
+    QTest::newRow("R960 generate") << "KytoR960PLL" << QStringList() << "25" << "generate" << ms;
+    QTest::newRow("H740 save") << "KytoH740PLL" << QStringList() << "6" << "save" << ns;
+}
+
+// A question answered Cancel leaves the page as it was before the click:
+// radios, edits, read-outs and model; one question per click.
+void TestFlexibleSeriesTypedValues::cancelLeavesThePageAsItWas()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, before);
+    QFETCH(QString, hext);
+    QFETCH(QString, act);
+    QFETCH(QStringList, boxes);
+
+    QTemporaryDir dir;
+    std::unique_ptr<KytoFlexiblePLL> page = newPage(cls);
+    QWidget *p = page.get();
+    PendingEdits::setUp(p, before);
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+    PendingEdits::typeOnly(SeriesPages::edit(p, "hext"), hext);
+    const QString fault = PendingEdits::cancelledClickFault(page.get(), SeriesPages::operationsOf(cls), act, boxes,
+                                                            dir.path());
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 

@@ -13,22 +13,16 @@ ClickUndo::ClickUndo(ClockTreeModel *pageModel, const PageMessages &pageMessages
     : model(pageModel)
     , messages(pageMessages)
     , saved(*pageModel)
-    , edits(shown)
 {
-    for (QLineEdit *edit : edits)
-        texts << edit->text();
+    for (QLineEdit *edit : shown)
+        edits.append({edit, edit->text(), edit->isEnabled(), edit->styleSheet()});
 }
 
-bool ClickUndo::takeBack(QRadioButton *previous) const
+bool ClickUndo::takeBack(QRadioButton *previous, const std::function<void()> &redraw) const
 {
     if (messages.isQuiet())
         return false;
     *model = saved;
-    // The model first: an edit's text-changed slot styles the text against it.
-    for (int i = 0; i < edits.size(); ++i) {
-        if (edits[i]->text() != texts[i])
-            edits[i]->setText(texts[i]);
-    }
     if (previous && !previous->isChecked()) {
         QList<QAbstractButton *> group{previous};
         if (previous->group())
@@ -38,6 +32,16 @@ bool ClickUndo::takeBack(QRadioButton *previous) const
         for (QAbstractButton *button : group)
             held.emplace_back(button);
         previous->setChecked(true);
+    }
+    if (redraw)
+        redraw();
+    // The text first: its text-changed slot restyles it, and the look it
+    // had is put back after that.
+    for (const EditLook &look : edits) {
+        if (look.edit->text() != look.text)
+            look.edit->setText(look.text);
+        look.edit->setEnabled(look.enabled);
+        look.edit->setStyleSheet(look.style);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
+#include "../common/ClickUndo.h"
 #include "../common/CodeGeneration.h"
 #include "../common/DesignFile.h"
 #include "../common/DividerTable.h"
@@ -343,6 +344,25 @@ bool KytoDualModePLL::takeOverHext()
     return true;
 }
 
+ClickUndo KytoDualModePLL::clickUndo() const
+{
+    return ClickUndo(model, messages, {pllms_LineEdit, pllns_LineEdit, sclk_LineEdit});
+}
+
+// The check and recompute of a system-clock radio. A factor question it
+// raises answered Cancel takes the whole click back, radio included, so the
+// PLL is not re-solved for a target nobody confirmed.
+bool KytoDualModePLL::checkSclkSelect(const ClickUndo &undo)
+{
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+        return true;
+    }
+    // A design being applied goes on as before.
+    return !undo.takeBack(sclkselect.value(undo.before().sclkSource), [this] { highlightClockPaths(); });
+}
+
 void KytoDualModePLL::checkAndRecompute()
 {
     if (!checkPllSettings())
@@ -462,6 +482,7 @@ void KytoDualModePLL::onPllHextDivClicked(bool)
 
 void KytoDualModePLL::onHextReturnPressed()
 {
+    const ClickUndo undo = clickUndo();
     double value = 0;
     if (!validateHextLineEdit(&value))
         return;
@@ -470,7 +491,12 @@ void KytoDualModePLL::onHextReturnPressed()
         model->recomputeUsb();
         showFactors();
     }
-    if (checkPllSettings()) {
+    // A factor question about the new HEXT answered Cancel takes the HEXT
+    // back: it stays pending, and the read-outs keep the HEXT they show.
+    const bool checked = checkPllSettings();
+    if (!checked && undo.takeBack())
+        return;
+    if (checked) {
         model->recompute();
         refreshFrequencies();
     }
@@ -515,6 +541,7 @@ void KytoDualModePLL::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkselect[0]->isChecked()) {
         model->sclkSource = 0;
@@ -523,7 +550,8 @@ void KytoDualModePLL::onSclkSelectHextToggled(bool checked)
         if (!validateHextLineEdit(&value))
             return;
         model->hextMhz = value;
-        checkAndRecompute();
+        if (!checkSclkSelect(undo))
+            return;
     }
     recomputeAndRefresh();
 }
@@ -532,13 +560,15 @@ void KytoDualModePLL::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkselect[1]->isChecked()) {
         model->sclkSource = 1;
         setSclkEditStyle(true);
         if (!takeOverHext())
             return;
-        checkAndRecompute();
+        if (!checkSclkSelect(undo))
+            return;
     }
     recomputeAndRefresh();
 }
@@ -547,11 +577,13 @@ void KytoDualModePLL::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkselect[2]->isChecked()) {
         model->sclkSource = 2;
         setSclkEditStyle(false);
-        checkAndRecompute();
+        if (!checkSclkSelect(undo))
+            return;
     }
     recomputeAndRefresh();
 }

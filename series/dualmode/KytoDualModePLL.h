@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+class ClickUndo;
+
 // The page of a series whose PLL runs either as a multiplier ("normal") or
 // on the pll_ms / pll_ns / pll_fr factors ("flexible"). The series classes
 // derive from it, declare their own slots in the order of their connections
@@ -76,6 +78,9 @@ private:
     bool takeOverHext();
     // checkPllSettings, then recompute and refresh when it passes.
     void checkAndRecompute();
+    // The page as it stands, for taking back a click that a check stopped.
+    ClickUndo clickUndo() const;
+    bool checkSclkSelect(const ClickUndo &undo);
     // Re-tunes the PLL for a 48 MHz USB clock; false when the HEXT text
     // stopped it.
     bool usbFromPll();

@@ -5,6 +5,7 @@
 #include "FlexibleTables.h"
 #include "../common/DividerTable.h"
 #include "UserDialogs.h"
+#include "../common/ClickUndo.h"
 #include "../common/CodeGeneration.h"
 #include "../common/DesignFile.h"
 #include "../common/LimitChecks.h"
@@ -249,6 +250,28 @@ void KytoFlexiblePLL::checkAndRecompute()
     }
 }
 
+ClickUndo KytoFlexiblePLL::clickUndo() const
+{
+    return ClickUndo(model, messages, {pllms_LineEdit, pllns_LineEdit, sclk_LineEdit});
+}
+
+// The check and recompute of a system-clock radio. A factor question it
+// raises answered Cancel takes the whole click back, radio included, so the
+// PLL is not re-solved for a target nobody confirmed.
+bool KytoFlexiblePLL::checkSclkSelect(const ClickUndo &undo)
+{
+    if (checkPllSettings()) {
+        model->recompute();
+        refreshFrequencies();
+        return true;
+    }
+    QRadioButton *const previous[] = {sclkselect_RadioButton_hext, sclkselect_RadioButton_pll,
+                                      sclkselect_RadioButton_hick};
+    const int source = undo.before().sclkSource;
+    // A design being applied goes on as before.
+    return !undo.takeBack(source >= 0 && source < 3 ? previous[source] : nullptr, [this] { highlightClockPaths(); });
+}
+
 bool KytoFlexiblePLL::takeOverHextIfReference()
 {
     if (!pllrcs_RadioButton_hext->isChecked())
@@ -292,6 +315,7 @@ bool KytoFlexiblePLL::validateLineEdits()
 
 void KytoFlexiblePLL::onHextReturnPressed()
 {
+    const ClickUndo undo = clickUndo();
     double hext = 0.0;
     if (!validateHextLineEdit(hext))
         return;
@@ -300,7 +324,15 @@ void KytoFlexiblePLL::onHextReturnPressed()
         model->recomputeUsb();
         showPllParams();
     }
-    checkAndRecompute();
+    // A factor question about the new HEXT answered Cancel takes the HEXT
+    // back: it stays pending, and the read-outs keep the HEXT they show.
+    const bool checked = checkPllSettings();
+    if (!checked && undo.takeBack())
+        return;
+    if (checked) {
+        model->recompute();
+        refreshFrequencies();
+    }
     updateErtcDisplay();
     hext_LineEdit->setStyleSheet(QString::fromLatin1(kAppliedThick));
 }
@@ -434,6 +466,7 @@ void KytoFlexiblePLL::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkselect_RadioButton_hext->isChecked()) {
         model->sclkSource = 0;
@@ -443,7 +476,8 @@ void KytoFlexiblePLL::onSclkSelectHextToggled(bool checked)
         if (!validateHextLineEdit(hext))
             return;
         model->hextMhz = hext;
-        checkAndRecompute();
+        if (!checkSclkSelect(undo))
+            return;
     }
     recomputeAndRefresh();
 }
@@ -452,6 +486,7 @@ void KytoFlexiblePLL::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkselect_RadioButton_pll->isChecked()) {
         model->sclkSource = 1;
@@ -459,7 +494,8 @@ void KytoFlexiblePLL::onSclkSelectPllToggled(bool checked)
         sclk_LineEdit->setStyleSheet(QString::fromLatin1(kAppliedThick));
         if (!takeOverHextIfReference())
             return;
-        checkAndRecompute();
+        if (!checkSclkSelect(undo))
+            return;
     }
     recomputeAndRefresh();
 }
@@ -468,12 +504,14 @@ void KytoFlexiblePLL::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo undo = clickUndo();
     highlightClockPaths();
     if (sclkselect_RadioButton_hick->isChecked()) {
         model->sclkSource = 2;
         sclk_LineEdit->setEnabled(false);
         sclk_LineEdit->setStyleSheet(QString::fromLatin1(kIdleThick));
-        checkAndRecompute();
+        if (!checkSclkSelect(undo))
+            return;
     }
     recomputeAndRefresh();
 }

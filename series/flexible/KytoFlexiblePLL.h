@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+class ClickUndo;
+
 // The page of a series whose PLL runs on pll_ms, pll_ns and an output
 // divider only. The series classes derive from it, declare their own slots
 // (each class's meta-object lists them in that class's order) and forward
@@ -80,6 +82,9 @@ private:
     // Shared steps of the slots.
     bool takeOverHextIfReference();
     void checkAndRecompute();
+    // The page as it stands, for taking back a click that a check stopped.
+    ClickUndo clickUndo() const;
+    bool checkSclkSelect(const ClickUndo &undo);
     int clkoutCode() const;
 
     // Messages, translated in the context of the concrete series class.

@@ -719,7 +719,8 @@ bool KytoHighPerfControls::takeOverHext()
 
 ClickUndo KytoHighPerfControls::clickUndo() const
 {
-    return ClickUndo(model, messages, {factors.edit(PllFactorEdits::Ms), factors.edit(PllFactorEdits::Ns)});
+    return ClickUndo(model, messages,
+                     {factors.edit(PllFactorEdits::Ms), factors.edit(PllFactorEdits::Ns), sclkLineEdit});
 }
 
 // The check and recompute of a system-clock radio. A factor question it
@@ -732,12 +733,8 @@ bool KytoHighPerfControls::checkSclkSelect(const ClickUndo &undo)
         refreshFrequencies();
         return true;
     }
-    if (!undo.takeBack(sclkselectRadios.value(undo.before().sclkSource)))
-        return true;   // a design being applied goes on as before
-    highlightClockPaths();
-    sclkLineEdit->setEnabled(sclkFromPll());
-    onSclkTextChanged(sclkLineEdit->text());
-    return false;
+    // A design being applied goes on as before.
+    return !undo.takeBack(sclkselectRadios.value(undo.before().sclkSource), [this] { highlightClockPaths(); });
 }
 
 bool KytoHighPerfControls::takeHextForPll()

@@ -156,4 +156,29 @@ QStringList pageState(QWidget *page)
     return lines;
 }
 
+QString cancelledClickFault(KytoMCUPLL *page, const KytoPLLConfig::SeriesOperations &ops, const QString &act,
+                            const QStringList &boxes, const QString &dir)
+{
+    const QStringList before = pageState(page);
+    answerQuestions(boxes, false);
+    if (act.contains(QLatin1Char('='))) {
+        const QString name = act.section(QLatin1Char('='), 0, 0) + QStringLiteral("_RadioButton_")
+                             + act.section(QLatin1Char('='), 1);
+        auto *radio = page->findChild<QRadioButton *>(name);
+        if (!radio || !radio->isEnabled())
+            return name + QStringLiteral(": no enabled radio");
+        radio->click();
+    } else if (runAction(page, ops, act, dir, QStringLiteral("src/main.c")).generated) {
+        return QStringLiteral("generated");
+    }
+    if (SeriesPages::boxTexts() != boxes)
+        return QStringLiteral("boxes: ") + SeriesPages::boxTexts().join(QStringLiteral(" | "));
+    const QStringList after = pageState(page);
+    for (int i = 0; i < before.size(); ++i) {
+        if (after.value(i) != before[i])
+            return QStringLiteral("was: %1\nnow: %2").arg(before[i], after.value(i));
+    }
+    return QDir(dir).isEmpty() ? QString() : QStringLiteral("files were written");
+}
+
 } // namespace PendingEdits

@@ -64,6 +64,13 @@ QString oneBoxPerClickFault(QWidget *page, const QString &group, const QStringLi
 // action that must leave it as it was.
 QStringList pageState(QWidget *page);
 
+// Clicks a radio ("group=choice") or runs an action as runAction does,
+// with each expected question answered Cancel; empty when exactly the
+// expected boxes showed, nothing was generated and the page is as it was
+// before, else what went wrong.
+QString cancelledClickFault(KytoMCUPLL *page, const KytoPLLConfig::SeriesOperations &ops, const QString &act,
+                            const QStringList &boxes, const QString &dir);
+
 } // namespace PendingEdits
 
 #endif // PENDINGEDITS_H
