@@ -247,6 +247,17 @@ private slots:
         QTest::newRow("flexible, sclk 62.5") << true << Action(typeIn("sclk_LineEdit", "62.5")) << QStringList()
                                              << shows({"pllms_LineEdit", "pllns_LineEdit", "pllfr_ComboBox", "pllcfg_ReadOut"},
                                                       {"/1", "*125", "  /16", "0x00441f41"});
+        // The PLL radio searches the factors for what the old ones give with
+        // the HEXT now in force (216 MHz), within the limit of 150 MHz.
+        QTest::newRow("flexible, HEXT 12, then the PLL radio") << true << Action([](KytoDualModePLL *p) {
+            radio(p, "sclkselect_RadioButton_hext")->click();
+            typeAndReturn(lineEdit(p, "hext_LineEdit"), "12");
+            radio(p, "sclkselect_RadioButton_pll")->click();
+        }) << QStringList() << Action([](KytoDualModePLL *p) {
+            QCOMPARE((QStringList{text(p, "pllms_LineEdit"), text(p, "pllns_LineEdit"), text(p, "pllfr_ComboBox")}),
+                     (QStringList{"/1", "*50", "  /4"}));
+            QCOMPARE(p->model->sclkMhz, 150.0);
+        });
         QTest::newRow("ms 5, Yes") << true << Action([](KytoDualModePLL *p) {
             UserDialogs::answerNextBox(QMessageBox::Yes);
             typeAndReturn(lineEdit(p, "pllms_LineEdit"), "5");

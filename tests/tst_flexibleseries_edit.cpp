@@ -98,6 +98,8 @@ private slots:
     void typedErrors_data();
     void typedErrors();
     void sclkTarget();
+    void pllRadioSearchesFactors_data();
+    void pllRadioSearchesFactors();
     void hextWhileItDrivesSclk_data();
     void hextWhileItDrivesSclk();
     void editStyles();
@@ -246,6 +248,42 @@ void TestFlexibleSeriesEdit::sclkTarget()
     QCOMPARE(find<QLabel>(p, "pll_Label")->text(), QStringLiteral("300.000MHz"));
     QCOMPARE(edit(p, "sclk")->text(), QStringLiteral("150.000"));
     QVERIFY(UserDialogs::shownBoxes().isEmpty());
+}
+
+void TestFlexibleSeriesEdit::pllRadioSearchesFactors_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("hext");       // applied while HEXT drives SCLK
+    QTest::addColumn<QString>("divider");    // the PLL output divider combo
+    QTest::addColumn<QStringList>("shown");  // pll_ms, pll_ns, the divider, SCLK
+    // The search aims at what the factors give with the HEXT now in force,
+    // within the series' limit; at the HEXT they were made for it finds
+    // them again.
+    QTest::newRow("R610, same HEXT") << "KytoR610PLL" << "8" << "pllfp" << QStringList{"/1", "*108", "  /4", "216.000"};
+    QTest::newRow("R610, HEXT 6") << "KytoR610PLL" << "6" << "pllfp" << QStringList{"/1", "*162", "  /6", "162.000"};
+    QTest::newRow("R960, HEXT 9 above the limit") << "KytoR960PLL" << "9" << "pllfp"
+                                                  << QStringList{"/1", "*96", "  /4", "216.000"};
+    QTest::newRow("R740, HEXT 12 above the limit") << "KytoR740PLL" << "12" << "pllfr"
+                                                   << QStringList{"/1", "*50", "  /2", "150.000"};
+}
+
+// Choosing the PLL as system clock searches the factors anew and shows them.
+void TestFlexibleSeriesEdit::pllRadioSearchesFactors()
+{
+    QFETCH(QString, cls);
+    QFETCH(QString, hext);
+    QFETCH(QString, divider);
+    QFETCH(QStringList, shown);
+    std::unique_ptr<KytoMCUPLL> page = newPage(cls);
+    QWidget *p = page.get();
+    click(radio(p, "sclkselect", "hext"));
+    typeAndReturn(edit(p, "hext"), hext);
+    click(radio(p, "sclkselect", "pll"));
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+    QCOMPARE((QStringList{edit(p, "pllms")->text(), edit(p, "pllns")->text(), combo(p, divider)->currentText(),
+                          edit(p, "sclk")->text()}),
+             shown);
+    QCOMPARE(page->model->pllNs, shown[1].mid(1).toInt());
 }
 
 void TestFlexibleSeriesEdit::hextWhileItDrivesSclk_data()
