@@ -288,7 +288,7 @@ QRadioButton *KytoMCUPLL::addRadioButton(int x, int y)
     radio->setStyleSheet(QStringLiteral(
         "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px; spacing: 0px;}"
         "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
-        "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }"));
+        "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:6px; border: 1px solid rgb(0, 176, 240); }"));
     placeOnScene(holder, radio, x, y);
     return radio;
 }

@@ -13,11 +13,11 @@ QString radio(bool inUse)
     return inUse ? QStringLiteral(
                "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
                "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:rgb(0, 176, 240);}"
-               "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid rgb(0, 176, 240); }")
+               "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:6px; border: 1px solid rgb(0, 176, 240); }")
                  : QStringLiteral(
                "QRadioButton{background-color:rgb(222, 235, 246); spacing: 0px;}"
                "QRadioButton::indicator:checked {width:12px; height:12px; border-radius:6px; background-color:gray;}"
-               "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:5px; border: 1px solid gray; }");
+               "QRadioButton::indicator:unchecked {width:10px; height:10px; border-radius:6px; border: 1px solid gray; }");
 }
 
 QString frame(bool inUse)
