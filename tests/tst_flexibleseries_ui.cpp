@@ -173,7 +173,7 @@ void TestFlexibleSeriesUi::defaults()
     QVERIFY(!combo(p, "clockoutdiv1")->isEnabled());
     QVERIFY(!radio(p, "clkout", "sclk")->isEnabled());
     QVERIFY(!radio(p, "rtcsel", "lick")->isEnabled());
-    QCOMPARE(readout(p, "ertc")->text(), QStringLiteral("40"));
+    QCOMPARE(readout(p, "ertc")->text(), QStringLiteral("0"));
     QCOMPARE(textColour(readout(p, "ertc")), QColor(Qt::gray));
     const QStringList kernelRadios = fr ? QStringList{"usart1clocksel_RadioButton_pclk", "usart2clocksel_RadioButton_pclk",
                                                       "usart3clocksel_RadioButton_pclk", "i2c1clocksel_RadioButton_pclk",

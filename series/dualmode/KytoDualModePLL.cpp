@@ -321,12 +321,14 @@ void KytoDualModePLL::showFactors()
 
 void KytoDualModePLL::recomputeAndRefresh()
 {
-    if (sclkselect[1]->isChecked())
+    if (sclkselect[1]->isChecked()) {
         model->recomputeFromPll();
-    else if (usbTakesPll())
-        model->recomputeUsb();
-    else
+    } else {
+        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
+        if (usbTakesPll())
+            model->recomputeUsb();
         model->recompute();
+    }
     showFactors();
     refreshFrequencies();
 }
@@ -376,6 +378,7 @@ bool KytoDualModePLL::usbFromPll()
     if (!takeOverHext())
         return false;
     model->recomputeUsb();
+    model->recompute();
     showFactors();
     return true;
 }
@@ -426,10 +429,11 @@ void KytoDualModePLL::onPllMsReturnPressed()
 {
     if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeOverHext())
         return;
-    if (checkPllSettings()) {
-        model->recompute();
-        refreshFrequencies();
-    }
+    // A pll_ns question answered Cancel leaves the pll_ms just taken in the
+    // model; the read-outs show what the model holds either way.
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
     factors.restyle(PllFactorEdits::Ms);
 }
 
@@ -437,10 +441,9 @@ void KytoDualModePLL::onPllNsReturnPressed()
 {
     if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeOverHext())
         return;
-    if (checkPllSettings()) {
-        model->recompute();
-        refreshFrequencies();
-    }
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
     factors.restyle(PllFactorEdits::Ns);
 }
 
@@ -489,6 +492,7 @@ void KytoDualModePLL::onHextReturnPressed()
     model->hextMhz = value;
     if (!sclkselect[1]->isChecked() && usbTakesPll()) {
         model->recomputeUsb();
+        model->recompute();
         showFactors();
     }
     // A factor question about the new HEXT answered Cancel takes the HEXT
@@ -1009,8 +1013,9 @@ void KytoDualModePLL::loadConfig(QString path)
 
     highlightClockPaths();
     updateErtcDisplay();
-    if (!checkPllSettings())
-        return;
+    // A refused check (a bad value, a question answered Cancel) still leaves
+    // the page showing the design it holds.
+    checkPllSettings();
     model->recompute();
     refreshFrequencies();
 }

@@ -172,6 +172,7 @@ void KytoFlexiblePLL::resetDefaults()
     model->apb2Div = 1;
 
     highlightClockPaths();
+    updateErtcDisplay();
     if (checkPllSettings()) {
         model->recompute();
         refreshFrequencies();
@@ -285,12 +286,14 @@ bool KytoFlexiblePLL::takeOverHextIfReference()
 
 void KytoFlexiblePLL::recomputeAndRefresh()
 {
-    if (sclkselect_RadioButton_pll->isChecked())
+    if (sclkselect_RadioButton_pll->isChecked()) {
         model->recomputeFromPll();
-    else if (usbFromPll())
-        model->recomputeUsb();
-    else
+    } else {
+        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
+        if (usbFromPll())
+            model->recomputeUsb();
         model->recompute();
+    }
     showPllParams();
     refreshFrequencies();
 }
@@ -322,6 +325,7 @@ void KytoFlexiblePLL::onHextReturnPressed()
     model->hextMhz = hext;
     if (!sclkselect_RadioButton_pll->isChecked() && usbFromPll()) {
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     }
     // A factor question about the new HEXT answered Cancel takes the HEXT
@@ -349,7 +353,11 @@ void KytoFlexiblePLL::onPllMsReturnPressed()
 {
     if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeOverHextIfReference())
         return;
-    checkAndRecompute();
+    // A pll_ns question answered Cancel leaves the pll_ms just taken in the
+    // model; the read-outs show what the model holds either way.
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
     factors.restyle(PllFactorEdits::Ms);
 }
 
@@ -362,7 +370,9 @@ void KytoFlexiblePLL::onPllNsReturnPressed()
 {
     if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeOverHextIfReference())
         return;
-    checkAndRecompute();
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
     factors.restyle(PllFactorEdits::Ns);
 }
 
@@ -423,6 +433,7 @@ void KytoFlexiblePLL::onPllFuChanged(int)
         if (!takeOverHextIfReference())
             return;
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     }
     refreshFrequencies();
@@ -439,6 +450,7 @@ void KytoFlexiblePLL::onUsbDivChanged(int)
         if (!takeOverHextIfReference())
             return;
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     }
     refreshFrequencies();
@@ -611,6 +623,7 @@ void KytoFlexiblePLL::onUsbSwitchChanged(int index)
         if (!takeOverHextIfReference())
             return;
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     } else {
         if (!checkPllSettings())
@@ -630,6 +643,7 @@ void KytoFlexiblePLL::onHickToUsbToggled(bool checked)
         if (!takeOverHextIfReference())
             return;
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     } else {
         model->usbFromHick = 1;
@@ -875,10 +889,11 @@ void KytoFlexiblePLL::loadConfig(QString path)
     putBackLoadedFactors(texts);
     highlightClockPaths();
     updateErtcDisplay();
-    if (checkPllSettings()) {
-        model->recompute();
-        refreshFrequencies();
-    }
+    // A refused check (a bad value, a question answered Cancel) still leaves
+    // the page showing the design it holds.
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
 }
 
 QStringList KytoFlexiblePLL::loadOrder() const
@@ -945,7 +960,14 @@ void KytoFlexiblePLL::buildDesignKeys()
                                 if (c.first == v)
                                     c.second->setChecked(true);
                             }
+                            // The slots may move the choice on at once (a
+                            // clock-out on a USB that is off goes to SCLK);
+                            // the model holds the radio that ends checked.
                             *field = v;
+                            for (const auto &c : choices) {
+                                if (c.second->isChecked())
+                                    *field = c.first;
+                            }
                         },
                         codes, fallback));
     };

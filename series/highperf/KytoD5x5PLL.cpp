@@ -225,6 +225,7 @@ void KytoD5x5PLL::resetDefaults()
     }
 
     highlightClockPaths();
+    updateErtcDisplay();
     checkAndRefresh();
 }
 
@@ -539,8 +540,9 @@ void KytoD5x5PLL::loadConfig(QString path)
 
     highlightClockPaths();
     updateErtcDisplay();
-    if (checkPllSettings()) {
-        model->recompute();
-        refreshFrequencies();
-    }
+    // A refused check (a bad value, a question answered Cancel) still leaves
+    // the page showing the design it holds.
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
 }

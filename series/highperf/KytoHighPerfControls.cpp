@@ -904,7 +904,11 @@ void KytoHighPerfControls::onPllMsReturnPressed()
 {
     if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeHextForPll())
         return;
-    checkAndRefresh();
+    // A pll_ns question answered Cancel leaves the pll_ms just taken in the
+    // model; the read-outs show what the model holds either way.
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
     factors.restyle(PllFactorEdits::Ms);
 }
 
@@ -917,7 +921,9 @@ void KytoHighPerfControls::onPllNsReturnPressed()
 {
     if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeHextForPll())
         return;
-    checkAndRefresh();
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
     factors.restyle(PllFactorEdits::Ns);
 }
 

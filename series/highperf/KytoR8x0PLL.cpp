@@ -149,6 +149,7 @@ void KytoR8x0PLL::resetDefaults()
     restorePllSettings(defaultPllTexts());
 
     highlightClockPaths();
+    updateErtcDisplay();
     checkAndRefresh();
 }
 
@@ -216,6 +217,7 @@ void KytoR8x0PLL::hextTaken()
     // USB from the PLL while SCLK is not: the PLL is solved for USB anew.
     if (!sclkFromPll() && usbOn() && usbFromPllRadio()) {
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     }
 }
@@ -241,6 +243,7 @@ void KytoR8x0PLL::onUsbDivChanged(int index)
         if (!takeHextForPll())
             return;
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     }
     refreshFrequencies();
@@ -256,6 +259,7 @@ void KytoR8x0PLL::onUsbSwitchChanged(int index)
         if (!takeHextForPll())
             return;
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     } else {
         if (!checkPllSettings())
@@ -275,6 +279,7 @@ void KytoR8x0PLL::onHickToUsbToggled(bool checked)
         if (!takeHextForPll())
             return;
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     } else {
         model->usbFromHick = 1;
@@ -424,12 +429,14 @@ void KytoR8x0PLL::updateUsbSwitchEnables()
 
 void KytoR8x0PLL::resolvePll()
 {
-    if (sclkFromPll())
+    if (sclkFromPll()) {
         model->recomputeFromPll();
-    else if (usbFromPllRadio())
-        model->recomputeUsb();
-    else
+    } else {
+        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
+        if (usbFromPllRadio())
+            model->recomputeUsb();
         model->recompute();
+    }
     showPllParams();
     refreshFrequencies();
 }
@@ -720,5 +727,9 @@ void KytoR8x0PLL::loadConfig(QString path)
 
     highlightClockPaths();
     updateErtcDisplay();
-    checkAndRefresh();
+    // A refused check (a bad value, a question answered Cancel) still leaves
+    // the page showing the design it holds.
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
 }

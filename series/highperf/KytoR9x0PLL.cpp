@@ -91,6 +91,7 @@ void KytoR9x0PLL::resetDefaults()
     // PLL factors for the previous design's system clock on the way.
     restorePllFactors(1, 144, 6, 16);
     highlightClockPaths();
+    updateErtcDisplay();
     if (checkPllSettings()) {
         model->recompute();
         refreshFrequencies();
@@ -297,20 +298,21 @@ void KytoR9x0PLL::updateSourceLabels()
 void KytoR9x0PLL::usbSearch()
 {
     model->recomputeUsb();
+    model->recompute();
     showPllParams();
     refreshFrequencies();
 }
 
 void KytoR9x0PLL::resolvePll()
 {
-    if (sclkFromPll())
+    if (sclkFromPll()) {
         model->recomputeFromPll();
-    else if (usbFromPll() && usbOn())
-        model->recomputeUsb();
-    else
-        // The USB search does nothing while USB is off; the clocks still
-        // follow the new selection.
+    } else {
+        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
+        if (usbFromPll() && usbOn())
+            model->recomputeUsb();
         model->recompute();
+    }
     showPllParams();
     refreshFrequencies();
 }
@@ -509,6 +511,7 @@ void KytoR9x0PLL::hextTaken()
 {
     if (usbFromPllInUse()) {
         model->recomputeUsb();
+        model->recompute();
         showPllParams();
     }
 }
@@ -634,8 +637,9 @@ void KytoR9x0PLL::loadConfig(QString path)
     restorePllFactors(factor(0), factor(1), factor(2), factor(3));
     highlightClockPaths();
     updateErtcDisplay();
-    if (checkPllSettings()) {
-        model->recompute();
-        refreshFrequencies();
-    }
+    // A refused check (a bad value, a question answered Cancel) still leaves
+    // the page showing the design it holds.
+    checkPllSettings();
+    model->recompute();
+    refreshFrequencies();
 }

@@ -839,12 +839,14 @@ void KytoMultiplierPLL::syncPllMultFromModel()
 
 void KytoMultiplierPLL::recomputeAndRefresh()
 {
-    if (sclkselectRadios[1]->isChecked())
+    if (sclkselectRadios[1]->isChecked()) {
         model->recomputeFromPll();
-    else if (usbFromPll())
-        model->recomputeUsb();
-    else
+    } else {
+        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
+        if (usbFromPll())
+            model->recomputeUsb();
         model->recompute();
+    }
     syncPllMultFromModel();
     refreshFrequencies();
 }
@@ -1004,6 +1006,7 @@ void KytoMultiplierPLL::retarget()
 void KytoMultiplierPLL::usbTuning()
 {
     model->recomputeUsb();
+    model->recompute();
     syncPllMultFromModel();
 }
 
@@ -1471,7 +1474,13 @@ void KytoMultiplierPLL::loadConfig(QString path)
     if (checkHextInput()) {
         model->recompute();
         refreshFrequencies();
+        return;
     }
+    // A refused HEXT still leaves the page showing the design it holds; the
+    // one box about it is enough.
+    const PageMessages::QuietScope quiet(messages);
+    model->recompute();
+    refreshFrequencies();
 }
 
 void KytoMultiplierPLL::syncDesignFromFile(const QHash<QString, QString> &texts)
