@@ -337,7 +337,7 @@ void TestPageContract::pageShowsWhatItSaves()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const int sequences = qEnvironmentVariableIsSet("KYTO_CONTRACT_SEQUENCES")
-                              ? qEnvironmentVariableIntValue("KYTO_CONTRACT_SEQUENCES") : 3;
+                              ? qEnvironmentVariableIntValue("KYTO_CONTRACT_SEQUENCES") : 2;
     const int steps = 20;
 
     QList<QPair<int, quint32>> runs;
