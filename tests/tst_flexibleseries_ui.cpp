@@ -14,6 +14,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace SeriesPages;
@@ -486,6 +487,15 @@ void TestFlexibleSeriesUi::i2sf5External()
     click(radio(p, "i2sf5clocksel", "external"));
     QCOMPARE(readout(p, "i2sf5")->text(), QStringLiteral("Actual value"));
     QCOMPARE(label(p, "i2sf5_Label")->text(), QString());
+    // A language switch at run time reaches it at once, both ways.
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral(":/image/tr_zh.qm")));
+    QCoreApplication::installTranslator(&chinese);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(readout(p, "i2sf5")->text(), QString::fromUtf8("实际值"));
+    QCoreApplication::removeTranslator(&chinese);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(readout(p, "i2sf5")->text(), QStringLiteral("Actual value"));
     click(radio(p, "i2sf5clocksel", "hick"));
     QCOMPARE(readout(p, "i2sf5")->text(), QStringLiteral("8.000"));
     QCOMPARE(label(p, "i2sf5_Label")->text(), QStringLiteral("(MHz)"));

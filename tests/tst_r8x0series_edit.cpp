@@ -507,6 +507,22 @@ private slots:
         QCOMPARE(page.model->pllNs, 75);
     }
 
+    // The usage notes follow a language switch at run time at once.
+    void notesFollowTheLanguage()
+    {
+        KytoR810PLL page(nullptr);
+        QCOMPARE(find<QLabel>(&page, "usageNote_Label_1")->text(), QStringLiteral("Temperature range - 40~85 degree. "));
+        QTranslator zh;
+        QVERIFY(zh.load(":/image/tr_zh.qm"));
+        QCoreApplication::installTranslator(&zh);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(find<QLabel>(&page, "usageNote_Label_0")->text(), QString::fromUtf8("使用限制："));
+        QCOMPARE(find<QLabel>(&page, "usageNote_Label_2")->text(), QString::fromUtf8("VDD 必须高于 3.0V。"));
+        QCoreApplication::removeTranslator(&zh);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(find<QLabel>(&page, "usageNote_Label_0")->text(), QStringLiteral("Useage limited:"));
+    }
+
     void chineseTexts()
     {
         QTranslator zh;

@@ -289,6 +289,15 @@ void TestR9x0SeriesUi::peripheralReadouts()
     combo(p, "i2sf5switch")->setCurrentIndex(1);
     QCOMPARE(readout(p, "i2sf5"), QStringLiteral("Actual value"));
     QCOMPARE(labelText(p, "i2sf5Unit"), QString());
+    // A language switch at run time reaches it at once, both ways.
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral(":/image/tr_zh.qm")));
+    QCoreApplication::installTranslator(&chinese);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(readout(p, "i2sf5"), QString::fromUtf8("实际值"));
+    QCoreApplication::removeTranslator(&chinese);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(readout(p, "i2sf5"), QStringLiteral("Actual value"));
     radio(p, "i2sf5clocksel", 2)->setChecked(true);
     QCOMPARE(readout(p, "i2sf5"), QStringLiteral("48.000"));
     QCOMPARE(labelText(p, "i2sf5Unit"), QStringLiteral("(MHz)"));

@@ -1070,6 +1070,13 @@ void KytoFlexibleView::syncUsbDividerFromModel()
         pllfu_ComboBox->setCurrentIndex(pllFu().indexOrFirst(model->pllFu));
 }
 
+void KytoFlexibleView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        refreshKernelClocks();
+    KytoMCUPLL::changeEvent(event);
+}
+
 void KytoFlexibleView::refreshKernelClocks()
 {
     auto show = [this](QLineEdit *readout, QLabel *unit, double value, bool red, const QString &unitText) {

@@ -34,6 +34,9 @@ protected:
     KytoFlexibleView(const FlexibleSeriesTable &table, QWidget *parent);
 
     void mousePressEvent(QMouseEvent *event) override;
+    // A language switch reaches the one translated text of the drawing, the
+    // I2SF5 "Actual value", at once.
+    void changeEvent(QEvent *event) override;
 
     // The series constructor calls these after the base is built, so that
     // the connections resolve against the series' own meta-object.

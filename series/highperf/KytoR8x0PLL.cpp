@@ -14,6 +14,7 @@
 #include "PllConfigWord.h"
 #include "UserDialogs.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -75,6 +76,13 @@ KytoR8x0PLL::KytoR8x0PLL(const R8x0SeriesTable &seriesTable, QWidget *parent)
 KytoR8x0PLL::~KytoR8x0PLL() = default;
 
 // ---------------------------------------------------------------- building
+
+void KytoR8x0PLL::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui.retranslateNotes();
+    KytoHighPerfControls::changeEvent(event);
+}
 
 void KytoR8x0PLL::buildUi()
 {

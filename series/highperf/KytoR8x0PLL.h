@@ -34,6 +34,10 @@ public:
 protected:
     KytoR8x0PLL(const R8x0SeriesTable &table, QWidget *parent);
 
+    // A language switch reaches the usage notes, the translated texts of
+    // the drawing, at once.
+    void changeEvent(QEvent *event) override;
+
     // The series constructor calls these after the base is built, so that
     // the connections use the series' own meta-object.
     void buildUi();

@@ -12,6 +12,7 @@
 #include "../common/Readouts.h"
 #include "../common/UsbClock.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -415,6 +416,13 @@ void KytoR9x0PLL::refreshFrequencies()
 }
 
 // ---------------------------------------------------------------- slot bodies
+
+void KytoR9x0PLL::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && model->i2sf5Enabled && i2sf5Group.checkedSource() == I2sExternal)
+        i2sf5Group.showText(messages.text(kActualValue));
+    KytoHighPerfControls::changeEvent(event);
+}
 
 void KytoR9x0PLL::onHickToUsbToggled(bool checked)
 {

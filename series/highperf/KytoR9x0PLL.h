@@ -27,6 +27,10 @@ public:
 protected:
     KytoR9x0PLL(const R9x0SeriesTable &table, QWidget *parent);
 
+    // A language switch reaches the one translated text of the drawing, the
+    // I2SF5 "Actual value", at once.
+    void changeEvent(QEvent *event) override;
+
     // The series constructor calls buildUi, resetDefaults and then
     // connectSignals, so that the connections reach the series' own slots.
     void buildUi();

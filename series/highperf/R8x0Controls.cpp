@@ -25,6 +25,13 @@ const char *const kHextBuiltStyle =
     "background: rgb(152, 251, 152);  border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;";
 const char *const kBorderlessStyle = "border:  0px;";
 
+// The only texts of the drawing that follow the interface language.
+const char *const kUsageNotes[3] = {
+    QT_TRANSLATE_NOOP("KytoR8x0PLL", "Useage limited:"),
+    QT_TRANSLATE_NOOP("KytoR8x0PLL", "Temperature range - 40~85 degree. "),
+    QT_TRANSLATE_NOOP("KytoR8x0PLL", "VDD must over 3.0V. "),
+};
+
 } // namespace
 
 namespace R8x0 {
@@ -414,17 +421,17 @@ void R8x0Controls::buildSclkEdit()
     sclk->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("[0-9\\.]+$")), sclk));
     page->sclkLineEdit = sclk;
     page->sclkLabel = makeLabel(QStringLiteral("sclk(4 - ") + QString::number(sclkMax) + QStringLiteral(" MHz)"), l.sclkLabel, 9);
-    // The only texts of the drawing that follow the interface language.
-    const char *const notes[3] = {
-        QT_TRANSLATE_NOOP("KytoR8x0PLL", "Useage limited:"),
-        QT_TRANSLATE_NOOP("KytoR8x0PLL", "Temperature range - 40~85 degree. "),
-        QT_TRANSLATE_NOOP("KytoR8x0PLL", "VDD must over 3.0V. "),
-    };
     for (int i = 0; i < 3; ++i) {
-        QLabel *note = makeLabel(page->messages.text(notes[i]), l.notes[i], 9, i == 0 ? 75 : 0);
+        QLabel *note = makeLabel(page->messages.text(kUsageNotes[i]), l.notes[i], 9, i == 0 ? 75 : 0);
         note->setObjectName(QStringLiteral("usageNote_Label_%1").arg(i));
         noteLabels << note;
     }
+}
+
+void R8x0Controls::retranslateNotes()
+{
+    for (int i = 0; i < noteLabels.size(); ++i)
+        noteLabels[i]->setText(page->messages.text(kUsageNotes[i]));
 }
 
 void R8x0Controls::buildPeripheralReadouts()

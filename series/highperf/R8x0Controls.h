@@ -154,6 +154,9 @@ public:
     QVector<QLineEdit *> readouts;              // in the order of table.layout.readouts
     QLabel *adcLabel = nullptr;
 
+    // The usage notes under the sclk edit in the current language.
+    void retranslateNotes();
+
 private:
     void buildLickReadout();
     void buildWdtReadout();
