@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -280,6 +281,38 @@ private slots:
         hext->click();
         QVERIFY(word->isHidden() && caption->isHidden());
         QCOMPARE(word->text(), QString());
+    }
+
+    // What a zoomed-in page shows: every unchecked radio round (its 12-pixel
+    // indicator with a 6-pixel radius), and a limit note beside a divider's
+    // name ("apb1div", "144MHz max") apart from it, not run into it.
+    void radiosRoundAndNotesApart_data() { pageRows(); }
+    void radiosRoundAndNotesApart()
+    {
+        QFETCH(QString, className);
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        for (QRadioButton *radio : page->findChildren<QRadioButton *>())
+            QVERIFY2(radio->styleSheet().contains(QStringLiteral("indicator:unchecked {width:10px; height:10px; border-radius:6px;")),
+                     qPrintable(radio->objectName()));
+
+        auto posOf = [](const QLabel *label) { return label->parentWidget()->graphicsProxyWidget()->pos(); };
+        const QRegularExpression divider(QStringLiteral("^apb\\ddiv$"));
+        const QRegularExpression note(QStringLiteral("^\\d+MHz max$"));
+        const QList<QLabel *> labels = page->findChildren<QLabel *>();
+        for (const QLabel *caption : labels) {
+            if (!divider.match(caption->text()).hasMatch())
+                continue;
+            for (const QLabel *limit : labels) {
+                if (!note.match(limit->text()).hasMatch())
+                    continue;
+                const QPointF c = posOf(caption), n = posOf(limit);
+                if (n.x() < c.x() || qAbs(n.y() - c.y()) > 15)
+                    continue;
+                const QFontMetrics metrics = caption->fontMetrics();
+                QVERIFY2(n.x() >= c.x() + metrics.horizontalAdvance(caption->text()) + metrics.horizontalAdvance(' '),
+                         qPrintable(caption->text() + " " + limit->text()));
+            }
+        }
     }
 
     // The page shows its drawing at the size the drawing declares, the size

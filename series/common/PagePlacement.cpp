@@ -4,6 +4,8 @@
 #include "KytoMCUPLL.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
+#include <QGraphicsProxyWidget>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -20,6 +22,18 @@ CustomComboBox1 *combo(KytoMCUPLL *page, const QPoint &at, int width, int z, con
 QLabel *label(KytoMCUPLL *page, const QString &text, const QPoint &at, int pointSize, int weight)
 {
     return page->addLabel(text, at.x(), at.y(), pointSize, weight);
+}
+
+QPoint besideCaption(const QLabel *caption, const QPoint &at)
+{
+    const QGraphicsProxyWidget *proxy = caption->parentWidget() ? caption->parentWidget()->graphicsProxyWidget() : nullptr;
+    if (!proxy)
+        return at;
+    // A blank's room, no more: the note ends just before the read-out box
+    // to its right.
+    const QFontMetrics metrics = caption->fontMetrics();
+    const int captionEnd = int(proxy->pos().x()) + metrics.horizontalAdvance(caption->text());
+    return QPoint(qMax(at.x(), captionEnd + metrics.horizontalAdvance(QLatin1Char(' '))), at.y());
 }
 
 QButtonGroup *radioGroup(KytoMCUPLL *page, const QVector<QPoint> &places, QVector<QRadioButton *> &radios,

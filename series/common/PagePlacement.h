@@ -25,6 +25,10 @@ namespace PagePlacement {
 // A combo box of the given width and stacking order, 25 pixels high.
 CustomComboBox1 *combo(KytoMCUPLL *page, const QPoint &at, int width, int z, const QStringList &items);
 QLabel *label(KytoMCUPLL *page, const QString &text, const QPoint &at, int pointSize, int weight = 0);
+// Where a note beside a caption goes (a limit beside a divider's name): at,
+// moved right as far as it takes to leave a blank's room after the
+// caption's text, so that the two never read as one ("apb1div144MHz max").
+QPoint besideCaption(const QLabel *caption, const QPoint &at);
 // Radios at the places, in one exclusive group owned by the page.
 QButtonGroup *radioGroup(KytoMCUPLL *page, const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
                          const QString &name);

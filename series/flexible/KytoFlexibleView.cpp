@@ -5,6 +5,7 @@
 #include "FlexibleTables.h"
 #include "PllConfigWord.h"
 #include "../common/DividerTable.h"
+#include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
@@ -384,16 +385,16 @@ void KytoFlexibleView::buildAhbDivCombo()
 void KytoFlexibleView::buildApb1DivCombo()
 {
     const FlexiblePageLayout &l = table.layout;
-    makeLabel(nullptr, QStringLiteral("apb1div"), l.apb1divLabel, 10);
-    makeLabel(nullptr, QStringLiteral("%1MHz max").arg(table.apb1Max), l.apb1MaxLabel, 10);
+    QLabel *caption = makeLabel(nullptr, QStringLiteral("apb1div"), l.apb1divLabel, 10);
+    makeLabel(nullptr, QStringLiteral("%1MHz max").arg(table.apb1Max), PagePlacement::besideCaption(caption, l.apb1MaxLabel), 10);
     apb1div_ComboBox = makeCombo("apb1div_ComboBox", l.apb1div, 55, 2, DividerTable::apb().items());
 }
 
 void KytoFlexibleView::buildApb2DivCombo()
 {
     const FlexiblePageLayout &l = table.layout;
-    makeLabel(nullptr, QStringLiteral("apb2div"), l.apb2divLabel, 10);
-    makeLabel(nullptr, QStringLiteral("%1MHz max").arg(table.sclkMax), l.apb2MaxLabel, 10);
+    QLabel *caption = makeLabel(nullptr, QStringLiteral("apb2div"), l.apb2divLabel, 10);
+    makeLabel(nullptr, QStringLiteral("%1MHz max").arg(table.sclkMax), PagePlacement::besideCaption(caption, l.apb2MaxLabel), 10);
     apb2div_ComboBox = makeCombo("apb2div_ComboBox", l.apb2div, 55, 1, DividerTable::apb().items());
 }
 

@@ -4,6 +4,7 @@
 #include "CustomComboBox1.h"
 #include "../common/ClickUndo.h"
 #include "../common/DividerTable.h"
+#include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
@@ -135,8 +136,9 @@ void KytoHighPerfControls::buildBypassCombo(const QVector<QPoint> &places, const
 void KytoHighPerfControls::buildApbDivCombo(const HighPerfApbDivider &place, const QString &node, double max,
                                             CustomComboBox1 *&combo)
 {
-    makeLabel(node, place.label.x(), place.label.y());
-    makeLabel(maxNote(max), place.maxLabel.x(), place.maxLabel.y());
+    QLabel *caption = makeLabel(node, place.label.x(), place.label.y());
+    const QPoint note = PagePlacement::besideCaption(caption, place.maxLabel);
+    makeLabel(maxNote(max), note.x(), note.y());
     combo = makeCombo(place.combo.x(), place.combo.y(), 55, place.z, DividerTable::apb().items(), node);
 }
 
@@ -411,8 +413,13 @@ void KytoHighPerfControls::addClockSourceKeys()
     designKeys.add(DesignKeyTable::text(QStringLiteral("hext"),
                                         [this] { return QString::number(model->hextMhz, 'f', 6); },
                                         [this](const QString &text) {
-                                            hextLineEdit->setText(text);
+                                            bool isNumber = false;
+                                            text.toDouble(&isNumber);
                                             model->hextMhz = toDoubleOrZero(text);
+                                            // The file holds six decimals, more than the
+                                            // edit's eight characters: shown as after New.
+                                            hextLineEdit->setText(isNumber ? Readouts::typedValueText(model->hextMhz)
+                                                                           : text);
                                         }));
     addOnOffKey(QStringLiteral("hextbypass"), hextbypassComboBox, &model->hextBypass);
 }

@@ -3,6 +3,7 @@
 #include "KytoR8x0PLL.h"
 
 #include "../common/DividerTable.h"
+#include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
 
@@ -286,16 +287,16 @@ void R8x0Controls::buildApb1DivCombo()
 {
     const R8x0PageLayout &l = *layout;
     page->apb1divComboBox = makeCombo(QStringLiteral("apb1div"), l.apb1, 55, 2, DividerTable::apb().items());
-    makeLabel(QStringLiteral("apb1div"), l.apb1Label);
-    makeLabel(QStringLiteral("144MHz max"), l.apb1MaxLabel);
+    QLabel *caption = makeLabel(QStringLiteral("apb1div"), l.apb1Label);
+    makeLabel(QStringLiteral("144MHz max"), PagePlacement::besideCaption(caption, l.apb1MaxLabel));
 }
 
 void R8x0Controls::buildApb2DivCombo()
 {
     const R8x0PageLayout &l = *layout;
     page->apb2divComboBox = makeCombo(QStringLiteral("apb2div"), l.apb2, 55, 1, DividerTable::apb().items());
-    makeLabel(QStringLiteral("apb2div"), l.apb2Label);
-    makeLabel(QStringLiteral("144MHz max"), l.apb2MaxLabel);
+    QLabel *caption = makeLabel(QStringLiteral("apb2div"), l.apb2Label);
+    makeLabel(QStringLiteral("144MHz max"), PagePlacement::besideCaption(caption, l.apb2MaxLabel));
 }
 
 void R8x0Controls::buildUsbDivCombo()
