@@ -1060,6 +1060,11 @@ bool ClockTreeModel::writeSourceFiles(const QString &incDir, const QString &srcD
     return SourceGenerator(*this).writeSourceFiles(incDir, srcDir, stem);
 }
 
+bool ClockTreeModel::findUnwritableClock(QString *name, double *mhz) const
+{
+    return SourceGenerator::findUnwritableClock(*this, name, mhz);
+}
+
 void ClockTreeModel::askReplaceFile(const QString &fileName, bool &replace, bool &applyToAll)
 {
     SourceGenerator(*this).askReplaceFile(fileName, replace, applyToAll);

@@ -95,6 +95,10 @@ public:
 
     // ---- code generator (SourceGenerator) ----
     bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem);
+    // True, with its name and MHz, when a clock the generated files state is
+    // no frequency they can hold (nan, inf, 0, negative, beyond 32 bits of
+    // Hz); writeSourceFiles then writes nothing.
+    bool findUnwritableClock(QString *name, double *mhz) const;
     void askReplaceFile(const QString &fileName, bool &replace, bool &applyToAll);
 
     // ---- fields, in this order ----

@@ -69,6 +69,13 @@ constexpr SeriesIndexSet FlashWaitCommentSeries{5, 9, 15, 16, 17};
 const QString Word = QStringLiteral("(\\w+)");
 const QString SpacedWord = QStringLiteral("(\\s*\\w+)");
 
+// Far beyond any clock, and far below where the Hz would overflow qRound64;
+// also false for nan and inf.
+bool convertibleMhz(double mhz)
+{
+    return qAbs(mhz) <= 1.0e9;
+}
+
 // Line ends go out as CR LF on every platform.
 QByteArray toCrLf(QString text)
 {
@@ -106,6 +113,14 @@ void SourceGenerator::setTemplatePrefix(const QString &prefix)
 
 bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem)
 {
+    // Whatever the caller checked, no nan or inf reaches a file. (A zero
+    // clock is refused by the pages' road, which names it; models that were
+    // never computed still generate here.)
+    const ClockTreeModel &m = m_model;
+    for (double mhz : {m.hextMhz, m.sclkMhz, m.ahbMhz, m.apb1Mhz, m.apb2Mhz}) {
+        if (!convertibleMhz(mhz))
+            return false;
+    }
     struct Output {
         QString templateName;
         QString folder;
@@ -614,6 +629,8 @@ bool SourceGenerator::fillFlashPsr(QString &text)
 
 qint64 SourceGenerator::hextHz(double mhz)
 {
+    if (!convertibleMhz(mhz))
+        return 0;
     // The six-decimal text fixes the value to a whole Hz; rounding (instead
     // of truncating) keeps binary fractions such as 1.001 from losing a Hz.
     const double fixed = QString::number(mhz, 'f', 6).toDouble();
@@ -622,8 +639,34 @@ qint64 SourceGenerator::hextHz(double mhz)
 
 qint64 SourceGenerator::clockHz(double mhz)
 {
+    if (!convertibleMhz(mhz))
+        return 0;
     const double fixed = QString::number(mhz, 'f', 3).toDouble();
     return qRound64(fixed * 1000.0) * 1000;
+}
+
+bool SourceGenerator::findUnwritableClock(const ClockTreeModel &model, QString *name, double *mhz)
+{
+    const qint64 largestHz = 0xFFFFFFFFLL;
+    const struct {
+        const char *name;
+        double mhz;
+        qint64 hz;
+    } clocks[] = {
+        {"hext", model.hextMhz, hextHz(model.hextMhz)},
+        {"sclk", model.sclkMhz, clockHz(model.sclkMhz)},
+        {"ahbclk", model.ahbMhz, clockHz(model.ahbMhz)},
+        {"apb1clk", model.apb1Mhz, clockHz(model.apb1Mhz)},
+        {"apb2clk", model.apb2Mhz, clockHz(model.apb2Mhz)},
+    };
+    for (const auto &clock : clocks) {
+        if (clock.hz >= 1 && clock.hz <= largestHz)
+            continue;
+        *name = QString::fromLatin1(clock.name);
+        *mhz = clock.mhz;
+        return true;
+    }
+    return false;
 }
 
 QString SourceGenerator::formulaLines() const

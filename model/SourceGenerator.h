@@ -24,7 +24,8 @@ public:
     // and, once all of them succeeded and every overwrite question was
     // answered Yes, writes stem_clock.c and main.c to srcDir and stem_clock.h
     // and stem_conf.h to incDir. True only when all four files were written;
-    // otherwise every target is as it was before.
+    // otherwise every target is as it was before. A clock that is nan or inf
+    // stops it before anything is read or asked.
     bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem);
     // The overwrite question for one file name (no folder part).
     void askReplaceFile(const QString &fileName, bool &replace, bool &applyToAll);
@@ -78,9 +79,18 @@ public:
     bool fillHextValueDefine(QString &text);
 
     // Whole Hz from MHz, as the generated files state them: HEXT to the Hz
-    // (six decimals), the other clocks to the kHz (three decimals).
+    // (six decimals), the other clocks to the kHz (three decimals). 0 for a
+    // value that is no frequency (nan, inf, or so large that the Hz would
+    // overflow).
     static qint64 hextHz(double mhz);
     static qint64 clockHz(double mhz);
+
+    // The last guard before anything is written: the first clock the files
+    // state (hext, sclk, ahbclk, apb1clk, apb2clk, named as the comment
+    // block names them) whose Hz is not from 1 to the 32 bits the library
+    // keeps a clock in, with its MHz. False when every clock can be written.
+    // writeSourceFiles itself refuses only nan and inf (it writes nothing).
+    static bool findUnwritableClock(const ClockTreeModel &model, QString *name, double *mhz);
 
 private:
     // The chains of the model's series; empty for an index that names none,

@@ -1,6 +1,7 @@
-// A design opened with a HEXT out of range keeps that text in its edit; a
-// system clock typed afterwards without Return must not carry Generate or
-// Save past the HEXT check, and the HEXT box comes once per click.
+// A design opened with a HEXT out of range opens with the page's own crystal,
+// shown as the model holds it. A HEXT out of range typed afterwards without
+// Return, and a system clock behind it, must not carry Generate or Save
+// past the HEXT check, and the HEXT box comes once per click.
 #include "PendingEdits.h"
 #include "SeriesPages.h"
 
@@ -10,6 +11,7 @@
 #include "UserDialogs.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -66,7 +68,10 @@ void TestHighPerfLoadedHext::pendingSclkStopsAtOneHextBox()
     std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
     UserDialogs::reset();
     ops.loadConfig(page.get(), path);
-    QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
+    QCOMPARE(boxTexts(), QStringList());
+    QCOMPARE(SeriesPages::edit(page.get(), "hext")->text(), QStringLiteral("8.000"));
+    QCOMPARE(page->model->hextMhz, 8.0);
+    PendingEdits::typeOnly(SeriesPages::edit(page.get(), "hext"), "30");
     PendingEdits::typeOnly(SeriesPages::edit(page.get(), "sclk"), "100");
     const double sclkBefore = page->model->sclkMhz;
 
@@ -76,10 +81,11 @@ void TestHighPerfLoadedHext::pendingSclkStopsAtOneHextBox()
         PendingEdits::runAction(page.get(), ops, action, dir.path(), written, written);
     QVERIFY2(boxTexts() == QStringList{"Error: hext input error!"}, qPrintable(boxTexts().join(" | ")));
     QVERIFY(!outcome.generated);
-    // The typed clock stays pending for mending, the model untouched.
-    const QString fault = PendingEdits::outputFault(page.get(), outcome, written, QString(), "sclk", "100");
+    // The typed values stay pending for mending, the model untouched.
+    const QString fault = PendingEdits::outputFault(page.get(), outcome, written, QString(), "hext,sclk", "30,100");
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(page->model->sclkMhz, sclkBefore);
+    QCOMPARE(page->model->hextMhz, 8.0);
 }
 
 QTEST_MAIN(TestHighPerfLoadedHext)

@@ -316,6 +316,11 @@ void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz_data()
     QTest::newRow("33.3333 MHz") << 33.3333 << qint64(33333000);
     QTest::newRow("1.001 MHz") << 1.001 << qint64(1001000);
     QTest::newRow("0") << 0.0 << qint64(0);
+    // No frequency, and no overflow on the way to Hz.
+    QTest::newRow("nan") << qQNaN() << qint64(0);
+    QTest::newRow("inf") << qInf() << qint64(0);
+    QTest::newRow("-inf") << -qInf() << qint64(0);
+    QTest::newRow("1e308") << 1e308 << qint64(0);
 }
 
 void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz()
@@ -323,6 +328,8 @@ void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz()
     QFETCH(double, mhz);
     QFETCH(qint64, hz);
     QCOMPARE(SourceGenerator::clockHz(mhz), hz);
+    if (hz == 0)
+        QCOMPARE(SourceGenerator::hextHz(mhz), qint64(0));
 }
 
 QTEST_MAIN(TestSourceGeneratorMarkup)

@@ -129,6 +129,8 @@ private slots:
     void realOverwriteBox();
     void realOverwriteBoxInChinese();
     void diagnosticsOnlyWhenAskedFor();
+    void nonFiniteClockWritesNothing_data();
+    void nonFiniteClockWritesNothing();
 };
 
 void TestSourceGeneratorFiles::init()
@@ -555,6 +557,40 @@ void TestSourceGeneratorFiles::diagnosticsOnlyWhenAskedFor()
     QVERIFY(quiet && traced);
     QVERIFY2(byDefault.isEmpty(), qPrintable(byDefault.join(QLatin1Char('\n'))));
     QVERIFY(!generatorMessages.isEmpty());
+}
+
+void TestSourceGeneratorFiles::nonFiniteClockWritesNothing_data()
+{
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<double>("mhz");
+    QTest::newRow("hext nan") << "hext" << qQNaN();
+    QTest::newRow("hext 1e308") << "hext" << 1e308;
+    QTest::newRow("sclk inf") << "sclk" << qInf();
+    QTest::newRow("apb2 -inf") << "apb2" << -qInf();
+}
+
+// Whoever calls it, the generator writes no file for a clock that is no
+// number: nothing is asked, and the files already there stay as they were.
+void TestSourceGeneratorFiles::nonFiniteClockWritesNothing()
+{
+    QFETCH(QString, clock);
+    QFETCH(double, mhz);
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = 0;
+    model.hextMhz = 12.0;
+    model.sclkMhz = model.ahbMhz = model.apb1Mhz = model.apb2Mhz = 12.0;
+    (clock == QLatin1String("hext") ? model.hextMhz : clock == QLatin1String("sclk") ? model.sclkMhz : model.apb2Mhz) = mhz;
+    QVERIFY(!generate(model, f));
+    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    for (const QString &path : f.targets())
+        QCOMPARE(readBytes(path), Old);
+    QString name;
+    double shown = 0.0;
+    QVERIFY(model.findUnwritableClock(&name, &shown));
+    QCOMPARE(name, clock == QLatin1String("apb2") ? QStringLiteral("apb2clk") : clock);
 }
 
 QTEST_MAIN(TestSourceGeneratorFiles)

@@ -25,6 +25,17 @@ static bool makeFolder(const PageMessages &messages, const QString &dir, const c
 
 bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *model, const QString &stem)
 {
+    // The last guard: a clock that is no frequency (nan, inf, 0) never
+    // reaches the code, and no folder is asked for in vain.
+    QString clock;
+    double mhz = 0.0;
+    if (model->findUnwritableClock(&clock, &mhz)) {
+        messages.showError(messages.text(QT_TRANSLATE_NOOP(
+            "SeriesPage", "Generate code failed! The %1 clock of %2 MHz is not a valid frequency."))
+                               .arg(clock, QString::number(mhz)));
+        return false;
+    }
+
     const bool interactive = model->interactiveGenerate == 1;
     QString folder;
     if (interactive) {

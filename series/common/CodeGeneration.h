@@ -7,7 +7,9 @@ class ClockTreeModel;
 class PageMessages;
 class QWidget;
 
-// The road of "Generate code" after a page's own checks: the folder (asked
+// The road of "Generate code" after a page's own checks: the generator's
+// guard against a clock that is no frequency (an error box, nothing asked
+// or written), the folder (asked
 // for in interactive mode, "Code_Sample" beside the program in preview),
 // its "inc" and "src" subfolders, the four files of the template stem, the
 // failure boxes and, in interactive mode, the result box with " Open Folder  ".

@@ -1,5 +1,6 @@
 #include "DesignKeyTable.h"
 
+#include "FiniteNumber.h"
 #include "KytoMCUPLL.h"
 #include "PageMessages.h"
 
@@ -34,6 +35,24 @@ DesignKeyTable::Row DesignKeyTable::text(const QString &key, std::function<QStri
     row.key = key;
     row.write = std::move(write);
     row.readText = std::move(read);
+    return row;
+}
+
+DesignKeyTable::Row DesignKeyTable::number(const QString &key, std::function<double()> value,
+                                           std::function<QString(double)> format,
+                                           std::function<void(double, const QString &)> read, double low,
+                                           double high, double fallback)
+{
+    Row row;
+    row.key = key;
+    row.write = [value, format] { return format(value()); };
+    row.readText = [format, read, low, high, fallback](const QString &text) {
+        double v = fallback;
+        if (FiniteNumber::inRange(text, low, high, &v))
+            read(v, text);
+        else
+            read(fallback, format(fallback));
+    };
     return row;
 }
 

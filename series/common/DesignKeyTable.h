@@ -21,7 +21,8 @@ class PageMessages;
 // integer reads as 0). A value outside the codes a control offers takes
 // the row's fall-back, so a control never ends at -1. On/off keys take any
 // nonzero value as 1. Text keys (a typed frequency, a fractional divider)
-// get the text as read and convert it themselves.
+// get the text as read and convert it themselves; number keys take only a
+// finite number in their range, else their fall-back.
 //
 //   DesignKeyTable keys;                                   // built once after the controls
 //   keys.add(DesignKeyTable::onOff("lextbypass", [this] { return model->lextBypass; },
@@ -50,6 +51,14 @@ public:
                     const QVector<int> &codes, int fallback);
     static Row onOff(const QString &key, std::function<bool()> value, std::function<void(bool)> read);
     static Row text(const QString &key, std::function<QString()> write, std::function<void(const QString &)> read);
+    // A decimal key (a typed frequency): the text counts when it is a
+    // finite number within low..high. Any other text (nan, inf, empty, a
+    // word, a number out of range) is read as if the file held the fallback
+    // as format writes it, so the control shows what the model holds and a
+    // bad value never reaches Save or the code.
+    static Row number(const QString &key, std::function<double()> value, std::function<QString(double)> format,
+                      std::function<void(double value, const QString &text)> read, double low, double high,
+                      double fallback);
 
     void add(const Row &row);
     bool contains(const QString &key) const;

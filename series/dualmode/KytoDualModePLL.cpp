@@ -6,6 +6,7 @@
 #include "../common/CodeGeneration.h"
 #include "../common/DesignFile.h"
 #include "../common/DividerTable.h"
+#include "../common/FiniteNumber.h"
 #include "../common/LimitChecks.h"
 #include "../common/PageStyles.h"
 #include "../common/Readouts.h"
@@ -24,6 +25,9 @@ const char *const kSclkSolidOnStyle = "background: rgb(152, 251, 152); border:  
 const char *const kSclkSolidOffStyle = "background: rgb(255, 255, 255); border:  2px solid rgb(0, 176, 240);";
 
 const char *const kHextInputError = QT_TRANSLATE_NOOP("KytoDualModePLL", "hext input error!");
+// What a new page holds, and what a design file's HEXT that is no crystal
+// opens as.
+const double kHextDefaultMhz = 8.0;
 const char *const kSclkInputError = QT_TRANSLATE_NOOP("KytoDualModePLL", "sclk input error!");
 const char *const kPllLowError = QT_TRANSLATE_NOOP("KytoDualModePLL", "Can not support pll clock less than");
 const char *const kUsbQuestion = QT_TRANSLATE_NOOP(
@@ -142,7 +146,7 @@ void KytoDualModePLL::resetDefaults()
     hextbypass_ComboBox->setCurrentIndex(0);
     model->hextBypass = false;
     hext_LineEdit->setText(QStringLiteral("8"));
-    model->hextMhz = 8.0;
+    model->hextMhz = kHextDefaultMhz;
     model->hextDiv = 2;
     pllhextdiv[0]->setChecked(true);
     model->pllHextDivEnabled = 0;
@@ -244,7 +248,7 @@ void KytoDualModePLL::resetDefaults()
     model->pllFr = table.defaultPllFr;
     if (usbdiv_ComboBox)
         model->usbDiv = table.defaultUsbDiv;
-    model->hextMhz = 8.0;
+    model->hextMhz = kHextDefaultMhz;
     model->apb1Div = 1;
     model->apb2Div = 1;
 
@@ -270,8 +274,8 @@ bool KytoDualModePLL::checkPllSettings()
                           || (pinSet() && clkoutChecked(HextOut)) || (pllOut && pllFromHext)
                           || (usbTakesPll() && pllFromHext);
     if (hextUsed) {
-        const double v = hext_LineEdit->text().toDouble();
-        if (v < 4 || v > 25) {
+        double v = 0;
+        if (!FiniteNumber::inRange(hext_LineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, &v)) {
             messages.showError(messages.text(kHextInputError));
             return false;
         }
@@ -285,8 +289,8 @@ bool KytoDualModePLL::checkPllSettings()
 
 bool KytoDualModePLL::checkSclkInput(double *value)
 {
-    const double v = sclk_LineEdit->text().toDouble();
-    if (v < 4 || v > table.sclkMax) {
+    double v = 0;
+    if (!FiniteNumber::inRange(sclk_LineEdit->text(), 4, table.sclkMax, &v)) {
         messages.showError(messages.text(kSclkInputError));
         return false;
     }
@@ -296,15 +300,12 @@ bool KytoDualModePLL::checkSclkInput(double *value)
 
 bool KytoDualModePLL::validateLineEdits()
 {
-    if (hextEnabled) {
-        const double v = hext_LineEdit->text().toDouble();
-        if (v < 4.0 || v > 25.0) {
-            messages.showError(messages.text(kHextInputError));
-            return false;
-        }
+    if (hextEnabled
+        && !FiniteNumber::inRange(hext_LineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz)) {
+        messages.showError(messages.text(kHextInputError));
+        return false;
     }
-    const double s = sclk_LineEdit->text().toDouble();
-    if (s < 4.0 || s > table.sclkMax) {
+    if (!FiniteNumber::inRange(sclk_LineEdit->text(), 4, table.sclkMax)) {
         messages.showError(messages.text(kSclkInputError));
         return false;
     }
@@ -531,9 +532,8 @@ void KytoDualModePLL::onSclkReturnPressed()
 
 void KytoDualModePLL::onSclkTextChanged(const QString &text)
 {
-    const double v = text.toDouble();
     Readouts::showTypedEdit(sclk_LineEdit, Readouts::typedState(text, model->sclkMhz, 3, sclk_LineEdit->isEnabled()),
-                            v >= 4 && v <= table.sclkMax, Qt::darkGreen);
+                            FiniteNumber::inRange(text, 4, table.sclkMax), Qt::darkGreen);
 }
 
 // ---------------------------------------------------------------- selection slots
@@ -848,16 +848,14 @@ void KytoDualModePLL::buildDesignKeys()
     onOffCombo("lextbypass", &ClockTreeModel::lextBypass, &KytoDualModePLL::lextbypass_ComboBox);
     radioRow("rtcsel", &ClockTreeModel::rtcSource, &KytoDualModePLL::rtcsel, {0, 1, 2}, 0);
     onOffCombo("rtcswitch", &ClockTreeModel::rtcEnabled, &KytoDualModePLL::rtcswitch_ComboBox);
-    // A HEXT the page would refuse is shown for correction but never taken
-    // into the model, so it cannot reach the generated code.
-    designKeys.add(Keys::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
-                              [this](const QString &text) {
+    // A HEXT that is no crystal opens as the default would, so the edit
+    // never shows a value the model does not hold.
+    designKeys.add(Keys::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                                [](double mhz) { return QString::number(mhz, 'f', 6); },
+                                [this](double mhz, const QString &text) {
         hext_LineEdit->setText(text);
-        bool ok = false;
-        const double v = text.toDouble(&ok);
-        if (ok && v >= 4 && v <= 25)
-            model->hextMhz = v;
-    }));
+        model->hextMhz = mhz;
+    }, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, kHextDefaultMhz));
     onOffCombo("hextbypass", &ClockTreeModel::hextBypass, &KytoDualModePLL::hextbypass_ComboBox);
     radioRow("pllhextdiv", &ClockTreeModel::pllHextDivEnabled, &KytoDualModePLL::pllhextdiv, {0, 1}, 0);
     radioRow("pllrcs", &ClockTreeModel::pllSource, &KytoDualModePLL::pllrcs, {0, 1}, 0);
@@ -896,7 +894,7 @@ void KytoDualModePLL::buildDesignKeys()
     if (table.usb != DualModeUsb::None) {
         designKeys.add(Keys::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
                                   [this](const QString &text) {
-            const int index = usbDividers().indexOrFirst(text.toDouble());
+            const int index = usbDividers().indexOrFirst(FiniteNumber::orZero(text));
             usbdiv_ComboBox->setCurrentIndex(index);
             model->usbDiv = usbDividers().valueAt(index);
         }));

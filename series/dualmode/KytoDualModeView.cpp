@@ -4,6 +4,7 @@
 #include "CustomComboBox1.h"
 #include "PllConfigWord.h"
 #include "../common/DividerTable.h"
+#include "../common/FiniteNumber.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
@@ -760,10 +761,11 @@ void KytoDualModeView::setHextEditEnabled(bool enabled)
 
 void KytoDualModeView::styleHextEdit(const QString &text)
 {
-    const double v = text.toDouble();
+    const double v = FiniteNumber::orZero(text);
     const bool applied = QString::number(v, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
     hext_LineEdit->setStyleSheet(applied ? PageStyles::editApplied() : PageStyles::editPending());
-    setEditTextColor(hext_LineEdit, (v < 4 || v > 25) ? Qt::red : Qt::black);
+    const bool crystal = FiniteNumber::inRange(text, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz);
+    setEditTextColor(hext_LineEdit, crystal ? Qt::black : Qt::red);
 }
 
 void KytoDualModeView::updateRtcSwitchEnables()
@@ -1174,8 +1176,8 @@ void KytoDualModeView::showPllParams()
 
 bool KytoDualModeView::validateHextLineEdit(double *value)
 {
-    const double v = hext_LineEdit->text().toDouble();
-    if (v < 4 || v > 25) {
+    double v = 0;
+    if (!FiniteNumber::inRange(hext_LineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, &v)) {
         messages.showError(messages.text(kHextInputError));
         return false;
     }

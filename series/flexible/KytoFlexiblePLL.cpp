@@ -4,6 +4,7 @@
 #include "CustomComboBox1.h"
 #include "FlexibleTables.h"
 #include "../common/DividerTable.h"
+#include "../common/FiniteNumber.h"
 #include "UserDialogs.h"
 #include "../common/ClickUndo.h"
 #include "../common/CodeGeneration.h"
@@ -208,8 +209,8 @@ void KytoFlexiblePLL::showError(const char *text)
 bool KytoFlexiblePLL::validateHextLineEdit(double &hext)
 {
     hext = 0.0;
-    const double value = hext_LineEdit->text().toDouble();
-    if (value >= 4.0 && value <= 25.0) {
+    double value = 0.0;
+    if (FiniteNumber::inRange(hext_LineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, &value)) {
         hext = value;
         return true;
     }
@@ -220,8 +221,8 @@ bool KytoFlexiblePLL::validateHextLineEdit(double &hext)
 bool KytoFlexiblePLL::checkSclkInput(double &sclk)
 {
     sclk = 0.0;
-    const double value = sclk_LineEdit->text().toDouble();
-    if (value <= table.sclkMax) {
+    double value = 0.0;
+    if (FiniteNumber::readOrZero(sclk_LineEdit->text(), &value) && value <= table.sclkMax) {
         sclk = value;
         return true;
     }
@@ -232,8 +233,8 @@ bool KytoFlexiblePLL::checkSclkInput(double &sclk)
 bool KytoFlexiblePLL::checkPllSettings()
 {
     if (hextFeedsClockTree()) {
-        const double value = hext_LineEdit->text().toDouble();
-        if (value < 4.0 || value > 25.0) {
+        double value = 0.0;
+        if (!FiniteNumber::inRange(hext_LineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, &value)) {
             showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "hext input error!"));
             return false;
         }
@@ -300,14 +301,13 @@ void KytoFlexiblePLL::recomputeAndRefresh()
 
 bool KytoFlexiblePLL::validateLineEdits()
 {
-    if (hextEnabled) {
-        const double hext = hext_LineEdit->text().toDouble();
-        if (hext < 4.0 || hext > 25.0) {
-            showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "hext input error!"));
-            return false;
-        }
+    if (hextEnabled
+        && !FiniteNumber::inRange(hext_LineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz)) {
+        showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "hext input error!"));
+        return false;
     }
-    if (sclk_LineEdit->text().toDouble() > table.sclkMax) {
+    double sclk = 0.0;
+    if (!FiniteNumber::readOrZero(sclk_LineEdit->text(), &sclk) || sclk > table.sclkMax) {
         showError(QT_TRANSLATE_NOOP("KytoFlexiblePLL", "sclk input error!"));
         return false;
     }
@@ -343,10 +343,11 @@ void KytoFlexiblePLL::onHextReturnPressed()
 
 void KytoFlexiblePLL::onHextTextChanged(const QString &text)
 {
-    const double value = text.toDouble();
+    const double value = FiniteNumber::orZero(text);
     const bool applied = QString::number(value, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
     hext_LineEdit->setStyleSheet(QString::fromLatin1(applied ? kAppliedThick : kPendingThick));
-    setEditTextColor(hext_LineEdit, value < 4.0 || value > 25.0 ? Qt::red : Qt::black);
+    const bool crystal = FiniteNumber::inRange(text, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz);
+    setEditTextColor(hext_LineEdit, crystal ? Qt::black : Qt::red);
 }
 
 void KytoFlexiblePLL::onPllMsReturnPressed()
@@ -401,12 +402,13 @@ void KytoFlexiblePLL::onSclkReturnPressed()
 
 void KytoFlexiblePLL::onSclkTextChanged(const QString &text)
 {
-    const double value = text.toDouble();
+    double value = 0.0;
+    const bool finite = FiniteNumber::readOrZero(text, &value);
     const char *style = kPendingThick;
-    if (QString::number(value, 'f', 3) == QString::number(model->sclkMhz, 'f', 3))
+    if (finite && QString::number(value, 'f', 3) == QString::number(model->sclkMhz, 'f', 3))
         style = sclk_LineEdit->isEnabled() ? kAppliedThick : kIdleThick;
     sclk_LineEdit->setStyleSheet(QString::fromLatin1(style));
-    setEditTextColor(sclk_LineEdit, value > table.sclkMax ? Qt::red : Qt::darkGreen);
+    setEditTextColor(sclk_LineEdit, !finite || value > table.sclkMax ? Qt::red : Qt::darkGreen);
 }
 
 // ---------------------------------------------------------------- PLL
@@ -927,9 +929,10 @@ void KytoFlexiblePLL::putBackLoadedFactors(const QHash<QString, QString> &texts)
         for (const QString &key : keys)
             designKeys.apply(key, texts.value(key));
     }
-    // HEXT: the file's value when it is one, else the page's own.
-    const double hext = texts.value(QStringLiteral("hext")).toDouble();
-    model->hextMhz = hext >= 4.0 && hext <= 25.0 ? hext : table.hextDefault;
+    // HEXT: the file's value when it is a crystal, else the page's own, as
+    // its edit shows.
+    model->hextMhz = FiniteNumber::inRangeOr(texts.value(QStringLiteral("hext")), FiniteNumber::hextMinMhz,
+                                             FiniteNumber::hextMaxMhz, table.hextDefault);
 }
 
 void KytoFlexiblePLL::buildDesignKeys()
@@ -1001,10 +1004,13 @@ void KytoFlexiblePLL::buildDesignKeys()
            {{0, rtcsel_RadioButton_lick}, {1, rtcsel_RadioButton_lext}, {2, rtcsel_RadioButton_hext}}, 0);
     onOff("rtcswitch", rtcswitch_ComboBox, &model->rtcEnabled);
     divider("rtcdiv", rtcdiv_ComboBox, &model->rtcHextDiv, rtcDiv());
-    // The edit shows the text as read; the model takes only a valid crystal
-    // (putBackLoadedFactors), so a bad file is flagged, never generated.
-    k.add(Row::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
-                    [this](const QString &text) { hext_LineEdit->setText(text); }));
+    // The edit shows the text as read, or the page's own HEXT for a text that
+    // is no crystal; the model follows once every key is in
+    // (putBackLoadedFactors).
+    k.add(Row::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                      [](double mhz) { return QString::number(mhz, 'f', 6); },
+                      [this](double, const QString &text) { hext_LineEdit->setText(text); }, FiniteNumber::hextMinMhz,
+                      FiniteNumber::hextMaxMhz, table.hextDefault));
     onOff("hextbypass", hextbypass_ComboBox, &model->hextBypass);
     divider("hextdiv", hextdiv_ComboBox, &model->hextDiv, hextDiv());
     divider("hickdiv", hickdiv_ComboBox, &model->hickDiv, hickDiv());
@@ -1026,7 +1032,7 @@ void KytoFlexiblePLL::buildDesignKeys()
     if (table.fr()) {
         k.add(Row::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
                         [this](const QString &text) {
-                            const double v = text.toDouble();
+                            const double v = FiniteNumber::orZero(text);
                             const bool offered = usbDiv().indexOf(v) >= 0;
                             usbdiv_ComboBox->setCurrentIndex(offered ? usbDiv().indexOf(v) : 0);
                             model->usbDiv = offered ? v : 2.0;

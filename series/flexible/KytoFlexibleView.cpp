@@ -5,6 +5,7 @@
 #include "FlexibleTables.h"
 #include "PllConfigWord.h"
 #include "../common/DividerTable.h"
+#include "../common/FiniteNumber.h"
 #include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
@@ -1136,7 +1137,7 @@ void KytoFlexibleView::refreshKernelClocks()
 // The PHY read-out follows the typed HEXT text, as the PHY takes the crystal.
 void KytoFlexibleView::refreshUsbHsPhy()
 {
-    const double value = hext_LineEdit->text().toDouble();
+    const double value = FiniteNumber::orZero(hext_LineEdit->text());
     setEditTextColor(usbhsphy_ReadOut, value == 12.0 ? Qt::darkGreen : Qt::red);
     usbhsphy_ReadOut->setText(Readouts::mhz(value));
 }

@@ -4,6 +4,7 @@
 #include "CustomComboBox1.h"
 #include "../common/ClickUndo.h"
 #include "../common/DividerTable.h"
+#include "../common/FiniteNumber.h"
 #include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
@@ -21,8 +22,11 @@
 
 namespace {
 
-const double kHextMin = 4.0;
-const double kHextMax = 25.0;
+const double kHextMin = FiniteNumber::hextMinMhz;
+const double kHextMax = FiniteNumber::hextMaxMhz;
+// What a new page holds, and what a design file's HEXT that is no crystal
+// opens as.
+const double kHextDefaultMhz = 8.0;
 
 QString maxNote(double limit)
 {
@@ -61,13 +65,6 @@ const DividerTable &KytoHighPerfControls::rtcDividers()
     static const DividerTable t({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23,
                                  24, 25, 26, 27, 28, 29, 30, 31});
     return t;
-}
-
-double KytoHighPerfControls::toDoubleOrZero(const QString &text)
-{
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return ok ? v : 0.0;
 }
 
 int KytoHighPerfControls::valueOr(const DividerTable &table, int index, int other)
@@ -410,17 +407,16 @@ void KytoHighPerfControls::addClockSourceKeys()
     addRadioKey(QStringLiteral("rtcsel"), rtcselRadios, &model->rtcSource, 0);
     addOnOffKey(QStringLiteral("rtcswitch"), rtcswitchComboBox, &model->rtcEnabled);
     addDividerKey(QStringLiteral("rtcdiv"), rtcdivComboBox, &model->rtcHextDiv, rtcDividers(), 2);
-    designKeys.add(DesignKeyTable::text(QStringLiteral("hext"),
-                                        [this] { return QString::number(model->hextMhz, 'f', 6); },
-                                        [this](const QString &text) {
-                                            bool isNumber = false;
-                                            text.toDouble(&isNumber);
-                                            model->hextMhz = toDoubleOrZero(text);
-                                            // The file holds six decimals, more than the
-                                            // edit's eight characters: shown as after New.
-                                            hextLineEdit->setText(isNumber ? Readouts::typedValueText(model->hextMhz)
-                                                                           : text);
-                                        }));
+    // A HEXT that is no crystal opens as the default would, so the edit never
+    // shows a value the model does not hold; the file's six decimals would
+    // not fit its eight characters, so it shows as after New.
+    designKeys.add(DesignKeyTable::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                                          [](double mhz) { return QString::number(mhz, 'f', 6); },
+                                          [this](double mhz, const QString &) {
+                                              model->hextMhz = mhz;
+                                              hextLineEdit->setText(Readouts::typedValueText(mhz));
+                                          },
+                                          kHextMin, kHextMax, kHextDefaultMhz));
     addOnOffKey(QStringLiteral("hextbypass"), hextbypassComboBox, &model->hextBypass);
 }
 
@@ -481,7 +477,7 @@ void KytoHighPerfControls::resetClockSources()
     hextbypassComboBox->setCurrentIndex(0);
     model->hextBypass = false;
     hextLineEdit->setText(QStringLiteral("8"));
-    model->hextMhz = 8.0;
+    model->hextMhz = kHextDefaultMhz;
 }
 
 void KytoHighPerfControls::resetPllSource()
@@ -695,8 +691,8 @@ void KytoHighPerfControls::syncApbFieldsFromModel()
 bool KytoHighPerfControls::checkPllSettings()
 {
     if (hextInUse()) {
-        const double hext = toDoubleOrZero(hextLineEdit->text());
-        if (hext < kHextMin || hext > kHextMax) {
+        double hext = 0.0;
+        if (!FiniteNumber::inRange(hextLineEdit->text(), kHextMin, kHextMax, &hext)) {
             messages.showError(messages.text(layout.hextError));
             return false;
         }
@@ -772,8 +768,8 @@ void KytoHighPerfControls::setBypass(QLabel *out, int index, bool &field)
 bool KytoHighPerfControls::validateHextLineEdit(double &value)
 {
     value = 0.0;
-    const double hext = toDoubleOrZero(hextLineEdit->text());
-    if (hext < kHextMin || hext > kHextMax) {
+    double hext = 0.0;
+    if (!FiniteNumber::inRange(hextLineEdit->text(), kHextMin, kHextMax, &hext)) {
         messages.showError(messages.text(layout.hextError));
         return false;
     }
@@ -784,8 +780,8 @@ bool KytoHighPerfControls::validateHextLineEdit(double &value)
 bool KytoHighPerfControls::checkSclkInput(double &value)
 {
     value = 0.0;
-    const double sclk = toDoubleOrZero(sclkLineEdit->text());
-    if (sclk < layout.sclkMin || sclk > layout.sclkMax) {
+    double sclk = 0.0;
+    if (!FiniteNumber::inRange(sclkLineEdit->text(), layout.sclkMin, layout.sclkMax, &sclk)) {
         messages.showError(messages.text(layout.sclkError));
         return false;
     }
@@ -806,12 +802,9 @@ bool KytoHighPerfControls::apb3WithinLimit()
 
 bool KytoHighPerfControls::validateLineEdits()
 {
-    if (hextEnabled) {
-        const double hext = toDoubleOrZero(hextLineEdit->text());
-        if (hext < kHextMin || hext > kHextMax) {
-            messages.showError(messages.text(layout.hextError));
-            return false;
-        }
+    if (hextEnabled && !FiniteNumber::inRange(hextLineEdit->text(), kHextMin, kHextMax)) {
+        messages.showError(messages.text(layout.hextError));
+        return false;
     }
     double sclk = 0.0;
     return checkSclkInput(sclk) && apb3WithinLimit();
@@ -902,9 +895,8 @@ void KytoHighPerfControls::onHextReturnPressed()
 
 void KytoHighPerfControls::onHextTextChanged(const QString &text)
 {
-    const double v = toDoubleOrZero(text);
-    Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5), v >= kHextMin && v <= kHextMax,
-                            Qt::black);
+    Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5),
+                            FiniteNumber::inRange(text, kHextMin, kHextMax), Qt::black);
 }
 
 void KytoHighPerfControls::onPllMsReturnPressed()
@@ -1096,7 +1088,7 @@ void KytoHighPerfControls::onSclkReturnPressed()
 void KytoHighPerfControls::onSclkTextChanged(const QString &text)
 {
     Readouts::showTypedEdit(sclkLineEdit, Readouts::typedState(text, model->sclkMhz, 3, sclkLineEdit->isEnabled()),
-                            toDoubleOrZero(text) >= layout.sclkMin && toDoubleOrZero(text) <= layout.sclkMax,
+                            FiniteNumber::inRange(text, layout.sclkMin, layout.sclkMax),
                             Qt::darkGreen);
 }
 

@@ -203,7 +203,6 @@ protected:
     bool checkSclkSelect(const ClickUndo &undo);
     bool apb3WithinLimit();
 
-    static double toDoubleOrZero(const QString &text);
     // The divisor of an item; `other` while the combo box has no current item.
     static int valueOr(const DividerTable &table, int index, int other);
 

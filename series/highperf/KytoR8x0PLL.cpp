@@ -3,6 +3,7 @@
 #include "../common/CodeGeneration.h"
 #include "../common/DesignFile.h"
 #include "../common/DividerTable.h"
+#include "../common/FiniteNumber.h"
 #include "../common/LimitChecks.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
@@ -686,9 +687,7 @@ void KytoR8x0PLL::buildDesignKeys()
     addBusKeys();
     designKeys.add(Keys::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
                               [this](const QString &text) {
-        bool ok = false;
-        const double value = text.toDouble(&ok);
-        const int index = usbDividers().indexOrFirst(ok ? value : 0.0);
+        const int index = usbDividers().indexOrFirst(FiniteNumber::orZero(text));
         model->usbDiv = usbDividers().valueAt(index);
         ui.usbdivComboBox->setCurrentIndex(index);
     }));

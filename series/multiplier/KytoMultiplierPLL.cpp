@@ -2,6 +2,7 @@
 
 #include "../common/CodeGeneration.h"
 #include "../common/DividerTable.h"
+#include "../common/FiniteNumber.h"
 #include "../common/LimitChecks.h"
 #include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
@@ -40,13 +41,9 @@ const char *const kHextInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "hext
 const char *const kSclkInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "sclk input error!");
 const char *const kPllInputError = QT_TRANSLATE_NOOP("KytoMultiplierPLL", "pll input clock source range 2-16MHz!");
 
-
-double toDoubleOrZero(const QString &text)
-{
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return ok ? v : 0.0;
-}
+// What a new page shows, and what a design file's HEXT that is no crystal
+// opens as.
+const double kHextDefaultMhz = 8.0;
 
 } // namespace
 
@@ -452,7 +449,7 @@ void KytoMultiplierPLL::resetDefaults()
     hextbypassComboBox->setCurrentIndex(0);
     model->hextBypass = false;
     hextLineEdit->setText(QStringLiteral("8"));
-    model->hextMhz = 8.0;
+    model->hextMhz = kHextDefaultMhz;
     if (hextdivComboBox)
         hextdivComboBox->setCurrentIndex(0);
     model->hextDiv = 2;
@@ -879,8 +876,8 @@ void KytoMultiplierPLL::mousePressEvent(QMouseEvent *event)
 bool KytoMultiplierPLL::validateHextLineEdit(double *value)
 {
     *value = 0;
-    const double v = hextLineEdit->text().toDouble();
-    if (v < 4 || v > 25) {
+    double v = 0;
+    if (!FiniteNumber::inRange(hextLineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, &v)) {
         messages.showError(messages.text(kHextInputError));
         return false;
     }
@@ -891,8 +888,8 @@ bool KytoMultiplierPLL::validateHextLineEdit(double *value)
 bool KytoMultiplierPLL::checkSclkInput(double *value)
 {
     *value = 0;
-    const double v = sclkLineEdit->text().toDouble();
-    if (v < 4 || v > model->maxSclk()) {
+    double v = 0;
+    if (!FiniteNumber::inRange(sclkLineEdit->text(), 4, model->maxSclk(), &v)) {
         messages.showError(messages.text(kSclkInputError));
         return false;
     }
@@ -923,8 +920,8 @@ bool KytoMultiplierPLL::checkHextInput()
         inUse = sclkselectRadios[1]->isChecked() && pllFromHext;
     if (!inUse)
         return true;
-    const double v = hextLineEdit->text().toDouble();
-    if (v < 4 || v > 25) {
+    double v = 0;
+    if (!FiniteNumber::inRange(hextLineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, &v)) {
         messages.showError(messages.text(kHextInputError));
         return false;
     }
@@ -958,15 +955,12 @@ bool KytoMultiplierPLL::checkPllInput()
 
 bool KytoMultiplierPLL::validateLineEdits()
 {
-    if (hextEnabled) {
-        const double v = hextLineEdit->text().toDouble();
-        if (v < 4 || v > 25) {
-            messages.showError(messages.text(kHextInputError));
-            return false;
-        }
+    if (hextEnabled
+        && !FiniteNumber::inRange(hextLineEdit->text(), FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz)) {
+        messages.showError(messages.text(kHextInputError));
+        return false;
     }
-    const double s = sclkLineEdit->text().toDouble();
-    if (s < 4 || s > model->maxSclk()) {
+    if (!FiniteNumber::inRange(sclkLineEdit->text(), 4, model->maxSclk())) {
         messages.showError(messages.text(kSclkInputError));
         return false;
     }
@@ -1065,8 +1059,8 @@ void KytoMultiplierPLL::onHextReturnPressed()
 
 void KytoMultiplierPLL::onHextTextChanged(const QString &text)
 {
-    const double v = toDoubleOrZero(text);
-    Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5), v >= 4 && v <= 25, Qt::black);
+    Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5),
+                            FiniteNumber::inRange(text, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz), Qt::black);
 }
 
 void KytoMultiplierPLL::onHextDivChanged(int index)
@@ -1291,9 +1285,8 @@ void KytoMultiplierPLL::onSclkReturnPressed()
 
 void KytoMultiplierPLL::onSclkTextChanged(const QString &text)
 {
-    const double v = toDoubleOrZero(text);
     Readouts::showTypedEdit(sclkLineEdit, Readouts::typedState(text, model->sclkMhz, 3, sclkLineEdit->isEnabled()),
-                            v >= 4 && v <= model->maxSclk(), Qt::darkGreen);
+                            FiniteNumber::inRange(text, 4, model->maxSclk()), Qt::darkGreen);
 }
 
 void KytoMultiplierPLL::onListButtonClicked(int list)
@@ -1369,14 +1362,14 @@ void KytoMultiplierPLL::buildDesignKeys()
         rtcswitchComboBox->setCurrentIndex(on ? 1 : 0);
         model->rtcEnabled = on;
     }));
-    designKeys.add(Keys::text(QStringLiteral("hext"), [this] { return QString::number(model->hextMhz, 'f', 6); },
-                              [this](const QString &text) {
-        bool isNumber = false;
-        const double typed = text.toDouble(&isNumber);
-        model->hextMhz = isNumber ? typed : 0.0;
-        // The file holds six decimals, more than the edit's eight characters.
-        hextLineEdit->setText(isNumber ? Readouts::typedValueText(model->hextMhz) : text);
-    }));
+    // The edit shows what the model holds: the file's six decimals would not
+    // fit its eight characters.
+    designKeys.add(Keys::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                                [](double mhz) { return QString::number(mhz, 'f', 6); },
+                                [this](double mhz, const QString &) {
+        model->hextMhz = mhz;
+        hextLineEdit->setText(Readouts::typedValueText(mhz));
+    }, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, kHextDefaultMhz));
     designKeys.add(Keys::onOff(QStringLiteral("hextbypass"), [this] { return model->hextBypass; }, [this](bool on) {
         hextbypassComboBox->setCurrentIndex(on ? 1 : 0);
         model->hextBypass = on;
@@ -1418,7 +1411,7 @@ void KytoMultiplierPLL::buildDesignKeys()
     dividerRow(QStringLiteral("apb2div"), DividerTable::apb(), &ClockTreeModel::apb2Div, apb2divComboBox);
     designKeys.add(Keys::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
                               [this](const QString &text) {
-        const int index = usbDividers().indexOrFirst(toDoubleOrZero(text));
+        const int index = usbDividers().indexOrFirst(FiniteNumber::orZero(text));
         model->usbDiv = usbDividers().valueAt(index);
         usbdivComboBox->setCurrentIndex(index);
     }));
@@ -1489,12 +1482,14 @@ void KytoMultiplierPLL::syncDesignFromFile(const QHash<QString, QString> &texts)
     const QSignalBlocker usbBlocker(usbdivComboBox);
     const QSignalBlocker apb1Blocker(apb1divComboBox);
     const QSignalBlocker apb2Blocker(apb2divComboBox);
+    // A factor the file does not hold takes the key's fallback, as the
+    // key's row gave it before a slot re-tuned it.
     bool ok = false;
-    const int mult = texts.value(QStringLiteral("pllmult")).toInt(&ok, 10);
-    if (ok && mult >= 2 && mult <= 64) {
-        pllmultComboBox->setCurrentIndex(mult - 2);
-        model->pllMult = mult;
-    }
+    int mult = texts.value(QStringLiteral("pllmult")).toInt(&ok, 10);
+    if (!ok || mult < 2 || mult > 64)
+        mult = 2;
+    pllmultComboBox->setCurrentIndex(mult - 2);
+    model->pllMult = mult;
     for (const QString &key : {QStringLiteral("usbdiv"), QStringLiteral("apb1div"), QStringLiteral("apb2div")})
         designKeys.apply(key, texts.value(key));
 }

@@ -1,0 +1,270 @@
+// A design file value that is no valid number for its key (nan, inf, -inf,
+// 1e308, out of range, empty, a word) opens exactly as the key's fallback
+// would: the same controls, the same boxes, the same saved file and the same
+// generated code. A non-finite typed value gets the edit's error box, and a
+// clock that is no frequency never reaches the code.
+#include "PendingEdits.h"
+#include "SeriesPages.h"
+
+#include "series/common/CodeGeneration.h"
+#include "series/common/PageMessages.h"
+
+#include "ClockTreeModel.h"
+#include "CustomComboBox1.h"
+#include "KytoMCUPLL.h"
+#include "KytoPLLConfig.h"
+#include "UserDialogs.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtNumeric>
+#include <QtTest>
+
+#include <memory>
+
+using SeriesPages::boxTexts;
+
+namespace {
+
+// One page class per family (the high-performance family in its three
+// groups), with the fallback texts of the two decimal keys as each writes
+// them; usbdiv only where the page has it.
+struct FamilyPage {
+    const char *cls;
+    const char *usbdivFallback;
+};
+const FamilyPage kPages[] = {
+    {"KytoR620APLL", "1.0"}, {"KytoR750PLL", "1.0"}, {"KytoR740PLL", "2.0"},
+    {"KytoR810PLL", "1.0"},  {"KytoR910PLL", nullptr}, {"KytoD515PLL", nullptr},
+};
+
+QString replaceKey(QString design, const QString &key, const QString &text)
+{
+    design.replace(QRegularExpression(QStringLiteral("<%1>[^<]*</%1>").arg(key)),
+                   QStringLiteral("<%1>%2</%1>").arg(key, text));
+    return design;
+}
+
+void writeFile(const QString &path, const QString &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+// What the page shows: every edit's text, combo's index and radio's state.
+QStringList shown(QWidget *page)
+{
+    QStringList lines;
+    for (QLineEdit *e : page->findChildren<QLineEdit *>())
+        lines << e->objectName() + QStringLiteral(" = ") + e->text();
+    for (CustomComboBox1 *c : page->findChildren<CustomComboBox1 *>())
+        lines << c->objectName() + QStringLiteral(" # ") + QString::number(c->currentIndex());
+    for (QRadioButton *r : page->findChildren<QRadioButton *>())
+        lines << r->objectName() + (r->isChecked() ? QStringLiteral(" on") : QStringLiteral(" off"));
+    return lines;
+}
+
+// A page opened from path, what it showed on the way, its saved file and
+// its generated files.
+struct Opened {
+    std::unique_ptr<KytoMCUPLL> page;
+    QStringList boxes;
+    QString saved;
+    QString generated;
+    QStringList generateBoxes;
+};
+
+Opened openSaveGenerate(const QString &cls, const QString &path, const QString &dir, const QString &name)
+{
+    const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
+    Opened out;
+    out.page.reset(SeriesPages::create(cls));
+    UserDialogs::reset();
+    ops.loadConfig(out.page.get(), path);
+    out.boxes = boxTexts();
+
+    UserDialogs::reset();
+    PendingEdits::runAction(out.page.get(), ops, QStringLiteral("save"), dir, QString(), name + QStringLiteral(".ZKCF"));
+    out.saved = PendingEdits::readFile(dir + QLatin1Char('/') + name + QStringLiteral(".ZKCF"));
+
+    UserDialogs::reset();
+    const QString folder = dir + QLatin1Char('/') + name;
+    QDir().mkpath(folder);
+    PendingEdits::runAction(out.page.get(), ops, QStringLiteral("generate"), folder, QString());
+    out.generateBoxes = boxTexts();
+    for (const QString &sub : {QStringLiteral("inc"), QStringLiteral("src")}) {
+        const QDir files(folder + QLatin1Char('/') + sub);
+        for (const QString &file : files.entryList(QDir::Files, QDir::Name))
+            out.generated += file + QStringLiteral(":\n") + PendingEdits::readFile(files.filePath(file));
+    }
+    return out;
+}
+
+} // namespace
+
+class TestDesignFileValues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SeriesPages::silenceOffscreenSizeHints(); }
+    void init()
+    {
+        UserDialogs::setTestMode(true);
+        UserDialogs::reset();
+    }
+    void cleanup() { UserDialogs::reset(); }
+
+    void badValueOpensAsFallback_data();
+    void badValueOpensAsFallback();
+    void nonFiniteTypedValueIsRefused_data();
+    void nonFiniteTypedValueIsRefused();
+    void clockThatIsNoFrequencyIsNotGenerated_data();
+    void clockThatIsNoFrequencyIsNotGenerated();
+};
+
+void TestDesignFileValues::badValueOpensAsFallback_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("bad");
+    QTest::addColumn<QString>("fallback");
+    const QStringList badTexts{"nan", "inf", "-inf", "1e308", "", "abc"};
+    for (const FamilyPage &p : kPages) {
+        for (const QString &bad : badTexts)
+            QTest::addRow("%s hext \"%s\"", p.cls, qPrintable(bad)) << p.cls << "hext" << bad << "8.000000";
+        QTest::addRow("%s hext out of range", p.cls) << p.cls << "hext" << "30" << "8.000000";
+        QTest::addRow("%s hext below range", p.cls) << p.cls << "hext" << "3.999" << "8.000000";
+        if (!p.usbdivFallback)
+            continue;
+        for (const QString &bad : badTexts)
+            QTest::addRow("%s usbdiv \"%s\"", p.cls, qPrintable(bad)) << p.cls << "usbdiv" << bad << p.usbdivFallback;
+        QTest::addRow("%s usbdiv not offered", p.cls) << p.cls << "usbdiv" << "2.25" << p.usbdivFallback;
+    }
+}
+
+void TestDesignFileValues::badValueOpensAsFallback()
+{
+    QFETCH(QString, cls);
+    QFETCH(QString, key);
+    QFETCH(QString, bad);
+    QFETCH(QString, fallback);
+    QTemporaryDir dir;
+    const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
+
+    std::unique_ptr<KytoMCUPLL> fresh(SeriesPages::create(cls));
+    PendingEdits::runAction(fresh.get(), ops, QStringLiteral("save"), dir.path(), QString(), QStringLiteral("base.ZKCF"));
+    const QString base = PendingEdits::readFile(dir.filePath("base.ZKCF"));
+    QVERIFY2(base.contains("<" + key + ">"), qPrintable(base));
+    writeFile(dir.filePath("bad.ZKCF"), replaceKey(base, key, bad));
+    writeFile(dir.filePath("fallback.ZKCF"), replaceKey(base, key, fallback));
+
+    const Opened expected = openSaveGenerate(cls, dir.filePath("fallback.ZKCF"), dir.path(), QStringLiteral("a"));
+    const Opened opened = openSaveGenerate(cls, dir.filePath("bad.ZKCF"), dir.path(), QStringLiteral("b"));
+
+    QCOMPARE(opened.boxes, expected.boxes);
+    QCOMPARE(shown(opened.page.get()), shown(expected.page.get()));
+    QVERIFY(qIsFinite(opened.page->model->hextMhz) && qIsFinite(opened.page->model->usbDiv));
+    QCOMPARE(opened.page->model->hextMhz, expected.page->model->hextMhz);
+    QCOMPARE(opened.page->model->usbDiv, expected.page->model->usbDiv);
+    // The bad text never reaches Save: the file is the fallback's.
+    QVERIFY(!opened.saved.isEmpty());
+    QCOMPARE(opened.saved, expected.saved);
+    // Nor the code.
+    QCOMPARE(opened.generateBoxes, expected.generateBoxes);
+    QVERIFY2(opened.generateBoxes.join(' ').contains("Generate code finished!"),
+             qPrintable(opened.generateBoxes.join(" | ")));
+    QCOMPARE(opened.generated, expected.generated);
+    QVERIFY(opened.generated.contains(QStringLiteral("HEXT_VALUE")));
+}
+
+void TestDesignFileValues::nonFiniteTypedValueIsRefused_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("text");
+    for (const FamilyPage &p : kPages) {
+        for (const char *text : {"nan", "inf", "-inf", "1e308"})
+            QTest::addRow("%s %s", p.cls, text) << p.cls << text;
+    }
+}
+
+// The edits' validators let no letters in, but a text that reaches an edit
+// otherwise is checked all the same.
+void TestDesignFileValues::nonFiniteTypedValueIsRefused()
+{
+    QFETCH(QString, cls);
+    QFETCH(QString, text);
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    for (const QString &node : {QStringLiteral("hext"), QStringLiteral("sclk")}) {
+        QLineEdit *edit = SeriesPages::edit(page.get(), node);
+        QVERIFY(edit->isEnabled());
+        const double hext = page->model->hextMhz;
+        const double sclk = page->model->sclkMhz;
+        UserDialogs::reset();
+        edit->setText(text);
+        emit edit->returnPressed();
+        QCOMPARE(boxTexts(), QStringList{"Error: " + node + " input error!"});
+        QCOMPARE(page->model->hextMhz, hext);
+        QCOMPARE(page->model->sclkMhz, sclk);
+        // Generate stops at the same box instead of writing the value.
+        UserDialogs::reset();
+        QTemporaryDir dir;
+        const PendingEdits::Outcome outcome = PendingEdits::runAction(
+            page.get(), SeriesPages::operationsOf(cls), QStringLiteral("generate"), dir.path(), QString());
+        QVERIFY(!outcome.generated);
+        QCOMPARE(boxTexts(), QStringList{"Error: " + node + " input error!"});
+        UserDialogs::reset();
+        edit->setText(node == QLatin1String("hext") ? QString::number(hext) : QString::number(sclk));
+        emit edit->returnPressed();
+    }
+}
+
+void TestDesignFileValues::clockThatIsNoFrequencyIsNotGenerated_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<double>("mhz");
+    QTest::addColumn<QString>("shownMhz");
+    QTest::newRow("R620A ahbclk nan") << "KytoR620APLL" << "ahbclk" << qQNaN() << "nan";
+    QTest::newRow("R750 apb1clk -inf") << "KytoR750PLL" << "apb1clk" << -qInf() << "-inf";
+    QTest::newRow("R740 apb2clk 0") << "KytoR740PLL" << "apb2clk" << 0.0 << "0";
+    QTest::newRow("R810 ahbclk 0") << "KytoR810PLL" << "ahbclk" << 0.0 << "0";
+    QTest::newRow("D515 apb1clk nan") << "KytoD515PLL" << "apb1clk" << qQNaN() << "nan";
+    QTest::newRow("R910 apb2clk -inf") << "KytoR910PLL" << "apb2clk" << -qInf() << "-inf";
+}
+
+// The last guard behind every page's checks, on the generate road they all
+// take: a clock that slipped past them gets a clear error box, in Generate
+// and in Code View, and no folder is asked for. (Pages recompute or confirm
+// their edits before they get here, so the road is driven directly.)
+void TestDesignFileValues::clockThatIsNoFrequencyIsNotGenerated()
+{
+    QFETCH(QString, cls);
+    QFETCH(QString, clock);
+    QFETCH(double, mhz);
+    QFETCH(QString, shownMhz);
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    ClockTreeModel *m = page->model;
+    double *field = clock == QLatin1String("hext") ? &m->hextMhz
+                    : clock == QLatin1String("sclk") ? &m->sclkMhz
+                    : clock == QLatin1String("ahbclk") ? &m->ahbMhz
+                    : clock == QLatin1String("apb1clk") ? &m->apb1Mhz
+                                                        : &m->apb2Mhz;
+    *field = mhz;
+    const QString box = QStringLiteral("Error: Generate code failed! The %1 clock of %2 MHz is not a valid frequency.")
+                            .arg(clock, shownMhz);
+    for (int interactive : {1, 0}) {
+        UserDialogs::reset();
+        m->interactiveGenerate = interactive;
+        QVERIFY(!CodeGeneration::writeSources(page.get(), PageMessages(page.get()), m, QStringLiteral("kytor620")));
+        QCOMPARE(boxTexts(), QStringList{box});
+        QVERIFY(UserDialogs::fileQuestions().isEmpty());
+    }
+}
+
+QTEST_MAIN(TestDesignFileValues)
+#include "tst_designfile_values.moc"
