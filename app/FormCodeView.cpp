@@ -75,7 +75,7 @@ FormCodeView::FormCodeView(QWidget *parent)
 
     tabWidget->setStyleSheet(QStringLiteral(
         "QTabBar::tab {background: rgb(57, 169, 220); color:white;  width:202px; height: 80px; border: 1px solid white;}"
-        "QTabBar::tab:selected {background:rgb(123, 199, 233); }"));
+        "QTabBar::tab:selected {background:rgb(123, 199, 233); color:rgb(0, 32, 82); }"));
     tabWidget->setTabPosition(QTabWidget::West);
 
     setLayout(gridLayout);
@@ -164,9 +164,11 @@ void FormCodeView::TabWidgetTabBarClicked(int k)
     if (k < 0)
         return;
     currentTab = k;
+    // Dark text on the light selected tab: white on it read worse than on
+    // the darker tabs beside it.
     for (int i = 0; i < tabLabels.size(); ++i) {
         tabLabels.at(i)->setStyleSheet(i == k
-            ? QStringLiteral("background:rgb(123, 199, 233); color:white; border: 0px;")
+            ? QStringLiteral("background:rgb(123, 199, 233); color:rgb(0, 32, 82); border: 0px;")
             : QStringLiteral("background:rgb(57, 169, 220); color:white; border: 0px;"));
     }
 }

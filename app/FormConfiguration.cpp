@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -28,10 +29,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegExp>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <limits>
 
@@ -39,6 +42,19 @@ namespace {
 
 const char *const activeButtonStyle = "background-color: rgb(57, 169, 220); color: white";
 const char *const inactiveButtonStyle = "background-color: rgb(0, 32, 82); color: white";
+
+// A Chinese caption takes its glyphs from a fallback font with a taller
+// line than Arial's: sized by its caption, a view button grew by a pixel on
+// a switch to Chinese and pushed the whole page down. Each button keeps the
+// height that suits both scripts.
+void fixHeightForBothScripts(QPushButton *button)
+{
+    const QString caption = button->text();
+    button->setText(QStringLiteral("Ag") + QString::fromUtf8("\u65f6\u949f\u914d\u7f6e"));
+    const int height = button->sizeHint().height();
+    button->setText(caption);
+    button->setFixedHeight(height);
+}
 
 } // namespace
 
@@ -132,6 +148,8 @@ FormConfiguration::FormConfiguration(QWidget *parent)
     codeViewButton->setObjectName(QStringLiteral("codeViewButton"));
     codeViewButton->setFont(buttonFont);
     codeViewButton->setStyleSheet(QLatin1String(inactiveButtonStyle));
+    fixHeightForBothScripts(clockConfigButton);
+    fixHeightForBothScripts(codeViewButton);
     viewButtonLayout->addWidget(clockConfigButton);
     viewButtonLayout->addWidget(codeViewButton);
     mainLayout->addLayout(viewButtonLayout, 1);
@@ -148,7 +166,7 @@ FormConfiguration::FormConfiguration(QWidget *parent)
     setWindowState(Qt::WindowMaximized);
     setLayout(mainLayout);
     mainLayout->setContentsMargins(0, 0, 0, 0);
-    setMinimumSize(1000, 800);
+    fitMinimumSizeToScreen();
     // The title names the tool and its version; it is never translated.
     setWindowTitle(QStringLiteral("Orvane Tessaly V3.0.16"));
 
@@ -166,6 +184,33 @@ FormConfiguration::FormConfiguration(QWidget *parent)
 }
 
 FormConfiguration::~FormConfiguration() = default;
+
+QSize FormConfiguration::minimumSizeWithin(const QSize &available)
+{
+    return preferredMinimumSize.boundedTo(available);
+}
+
+void FormConfiguration::fitMinimumSizeToScreen()
+{
+    QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        setMinimumSize(preferredMinimumSize);
+        return;
+    }
+    // Once shown, the title bar and frame take their share of the area too.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    setMinimumSize(minimumSizeWithin(screen->availableGeometry().size() - frame));
+}
+
+void FormConfiguration::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (windowHandle() && !screenWatched) {
+        screenWatched = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { fitMinimumSizeToScreen(); });
+    }
+    fitMinimumSizeToScreen();
+}
 
 void FormConfiguration::setLanguageFlag(int flag)
 {

@@ -2,6 +2,7 @@
 #define FORMCONFIGURATION_H
 
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -9,6 +10,7 @@ class FormCodeView;
 class KytoPLLConfig;
 class QAction;
 class QCloseEvent;
+class QShowEvent;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -51,6 +53,12 @@ public:
     // Chinese interface, in place of the compiled-in ones.
     void setDownloadBaseUrls(const QString &english, const QString &chinese);
 
+    // The window asks for 1000x800 where the screen has room for it and
+    // never for more than the screen's available area (the page scrolls and
+    // zooms anyway); a frame bigger than the screen hid the view's scrollbar.
+    static constexpr QSize preferredMinimumSize{1000, 800};
+    static QSize minimumSizeWithin(const QSize &available);
+
 public slots:
     void ClockConfig_PushButton_Slot();
     void CodeView_PushButton_Clicked();
@@ -66,9 +74,11 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void showClockView();
+    void fitMinimumSizeToScreen();
     void showCodePreview();
     QString clockButtonCaption() const;
     void showNoConfigurationBox();
@@ -78,6 +88,7 @@ private:
     void useQtCatalogue(int flag);
 
     QTranslator *translator;
+    bool screenWatched = false;
     int languageFlag;
     QString mcuName;
     QVBoxLayout *mainLayout;

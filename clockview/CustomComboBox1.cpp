@@ -3,6 +3,9 @@
 #include "CustomListView.h"
 
 #include <QCoreApplication>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
@@ -94,6 +97,71 @@ void CustomComboBox1::applyStyleSheet(const QString &sheet)
 {
     if (styleSheet() != sheet)
         setStyleSheet(sheet);
+}
+
+void CustomComboBox1::showPopup()
+{
+    QComboBox::showPopup();
+    QGraphicsProxyWidget *holder = parentWidget() ? parentWidget()->graphicsProxyWidget() : nullptr;
+    if (!holder)
+        return;
+    // An open list lies above every caption of the drawing ("usbdiv" was
+    // painted over the list of its own combo).
+    if (!raisedForPopup) {
+        zBeforePopup = holder->zValue();
+        raisedForPopup = true;
+    }
+    qreal top = zBeforePopup;
+    for (QGraphicsItem *item : holder->scene()->items())
+        top = qMax(top, item->zValue());
+    holder->setZValue(top + 1);
+    placePopupInView();
+}
+
+void CustomComboBox1::hidePopup()
+{
+    QComboBox::hidePopup();
+    QGraphicsProxyWidget *holder = parentWidget() ? parentWidget()->graphicsProxyWidget() : nullptr;
+    if (holder && raisedForPopup)
+        holder->setZValue(zBeforePopup);
+    raisedForPopup = false;
+}
+
+// On the scene the list opens below the combo whatever the zoom, and at a
+// large zoom it ran off the bottom of the view, where no scrolling reaches
+// it. It goes above the combo where it fits there, else it is moved (and
+// if need be shortened) to lie inside the view.
+void CustomComboBox1::placePopupInView()
+{
+    QWidget *popup = view()->window();
+    QGraphicsProxyWidget *popupProxy = popup->graphicsProxyWidget();
+    QGraphicsProxyWidget *holder = parentWidget()->graphicsProxyWidget();
+    if (!popupProxy || !holder->scene() || holder->scene()->views().isEmpty())
+        return;
+    QGraphicsView *sceneView = holder->scene()->views().first();
+    const QRectF visible = sceneView->mapToScene(sceneView->viewport()->rect()).boundingRect();
+    const QRectF combo = mapRectToScene(holder, rect());
+    QRectF list = popupProxy->sceneBoundingRect();
+    if (list.bottom() <= visible.bottom())
+        return;
+    if (list.height() > visible.height()) {
+        const qreal scale = list.height() / popup->height();
+        popup->resize(popup->width(), int(visible.height() / scale));
+        list = popupProxy->sceneBoundingRect();
+    }
+    qreal listTop = combo.top() - list.height();
+    if (listTop < visible.top())
+        listTop = visible.bottom() - list.height();
+    listTop = qMax(listTop, visible.top());
+    const QPointF shift(0, listTop - list.top());
+    QGraphicsItem *parent = popupProxy->parentItem();
+    const QPointF target = popupProxy->scenePos() + shift;
+    popupProxy->setPos(parent ? parent->mapFromScene(target) : target);
+}
+
+QRectF CustomComboBox1::mapRectToScene(const QGraphicsProxyWidget *holder, const QRect &area) const
+{
+    return holder->mapRectToScene(QRectF(mapTo(parentWidget(), area.topLeft()), area.size()));
 }
 
 void CustomComboBox1::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 #include <QComboBox>
 
 class CustomListView;
+class QGraphicsProxyWidget;
 
 // The drop-down selector of every clock-tree page: one fixed look in three
 // states (normal, active, disabled) and a wheel that never changes the
@@ -24,6 +25,9 @@ public:
     static QString activeStyleSheet();
     static QString disabledStyleSheet();
 
+    void showPopup() override;
+    void hidePopup() override;
+
 signals:
     void clicked();
 
@@ -35,6 +39,12 @@ protected:
 
 private:
     void applyStyleSheet(const QString &sheet);
+    void placePopupInView();
+    QRectF mapRectToScene(const QGraphicsProxyWidget *holder, const QRect &area) const;
+
+    // The stacking order of the combo's holder before its list opened.
+    qreal zBeforePopup = 0;
+    bool raisedForPopup = false;
 };
 
 #endif // CUSTOMCOMBOBOX1_H

@@ -154,6 +154,10 @@ KytoMCUPLL::KytoMCUPLL(int seriesIndex, QWidget *parent)
     controlLayer->setObjectName(QStringLiteral("controlLayer"));
     controlLayer->setAttribute(Qt::WA_NoSystemBackground);
     controlLayer->setGeometry(0, 0, 1, 1);
+    // A caption or value on the drawing shows the drawing around its text:
+    // a background the window's sheet hands down to every widget put a
+    // white box over mux outlines and the PLL frame's fill.
+    controlLayer->setStyleSheet(QStringLiteral("QLabel{background: transparent;}"));
     controlLayerProxy = new ControlLayerProxy();
     controlLayerProxy->setWidget(controlLayer);
     scene->addItem(controlLayerProxy);

@@ -114,6 +114,11 @@ void PinGraphicsView::wheelEvent(QWheelEvent *event)
 
 void PinGraphicsView::keyPressEvent(QKeyEvent *event)
 {
+    // An open drop-down list takes the arrow keys as in any combo box.
+    if (controlFocused) {
+        QGraphicsView::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Plus:
         zoom(float(1 + zoomDelta));

@@ -13,7 +13,35 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
+
+double luminance(QRgb rgb)
+{
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+// Contrast of a label's text against its background as it paints: the
+// background is the corner pixel, the text the pixel that differs most.
+double contrastOf(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const double background = luminance(image.pixel(0, 0));
+    double text = background;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double l = luminance(image.pixel(x, y));
+            if (qAbs(l - background) > qAbs(text - background))
+                text = l;
+        }
+    }
+    return (qMax(text, background) + 0.05) / (qMin(text, background) + 0.05);
+}
 
 // A small C file with fold points; `lines` pads it to scroll.
 QString cSource(const QString &tag, int lines = 0)
@@ -152,7 +180,7 @@ private slots:
         view.TabWidgetTabBarClicked(2);
         for (int tab = 0; tab < 4; ++tab) {
             const QString sheet = view.findChild<QLabel *>(QString("tabLabel%1").arg(tab))->styleSheet();
-            QCOMPARE(sheet, tab == 2 ? QString("background:rgb(123, 199, 233); color:white; border: 0px;")
+            QCOMPARE(sheet, tab == 2 ? QString("background:rgb(123, 199, 233); color:rgb(0, 32, 82); border: 0px;")
                                      : QString("background:rgb(57, 169, 220); color:white; border: 0px;"));
         }
         view.TabWidgetTabBarClicked(-1);   // a click beside the tabs changes nothing
@@ -162,6 +190,23 @@ private slots:
         view.ShowCode("KytoR620", dir.path());
         QVERIFY(view.findChild<QLabel *>("tabLabel2")->styleSheet().startsWith("background:rgb(123, 199, 233)"));
         QVERIFY(!view.sizeHint().isValid());
+    }
+
+    // The selected tab's name reads at least as well as its neighbours':
+    // the contrast of text and background as painted, by the usual
+    // relative-luminance ratio.
+    void selectedTabReadsAsWellAsTheOthers()
+    {
+        QTemporaryDir dir;
+        writeGenerated(dir.path(), "kytor620");
+        FormCodeView view;
+        view.ShowCode("KytoR620", dir.path());
+        view.TabWidgetTabBarClicked(1);
+        const double selected = contrastOf(view.findChild<QLabel *>("tabLabel1"));
+        for (int tab : {0, 2, 3}) {
+            const double other = contrastOf(view.findChild<QLabel *>(QString("tabLabel%1").arg(tab)));
+            QVERIFY2(selected >= other, qPrintable(QString("selected %1, tab %2 %3").arg(selected).arg(tab).arg(other)));
+        }
     }
 
     void contextMenu()

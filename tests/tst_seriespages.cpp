@@ -315,6 +315,63 @@ private slots:
         }
     }
 
+    // A value on the drawing keeps off what is beside it: the PLL's output
+    // value, at its widest, covers no line of the drawing (a mux's outline,
+    // a divider's box) and is gone while the PLL is unused; a clock-out
+    // value leaves a blank after its source's name ("hick48") and stays
+    // clear of the pin combo.
+    void valuesClearTheirNeighbours_data() { pageRows(); }
+    void valuesClearTheirNeighbours()
+    {
+        QFETCH(QString, className);
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        QImage drawing;
+        for (QGraphicsItem *item : page->scene->items()) {
+            if (auto *pixmap = dynamic_cast<QGraphicsPixmapItem *>(item))
+                drawing = pixmap->pixmap().toImage();
+        }
+        QVERIFY(!drawing.isNull());
+        auto boxOf = [](const QWidget *control, const QString &widest = QString()) {
+            const QPointF at = control->parentWidget()->graphicsProxyWidget()->pos();
+            const int width = widest.isEmpty() ? control->width() : control->fontMetrics().horizontalAdvance(widest);
+            return QRectF(at, QSizeF(qMax(width, control->width()), control->height()));
+        };
+
+        if (auto *pll = page->findChild<QLabel *>(QStringLiteral("pll_Label"))) {
+            const QRect box = boxOf(pll, QStringLiteral("000.000MHz")).toRect();
+            QStringList ink;
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    if (qGray(drawing.pixel(x, y)) < 160)
+                        ink << QString("%1,%2").arg(x).arg(y);
+                }
+            }
+            QVERIFY2(ink.isEmpty(), qPrintable(ink.mid(0, 5).join(' ')));
+
+            for (const char *hick : {"sclkselect_RadioButton_hick", "sclkselect_RadioButton_2"}) {
+                if (auto *radio = page->findChild<QRadioButton *>(QLatin1String(hick)))
+                    radio->click();
+            }
+            if (pll->text().isEmpty())
+                QVERIFY(pll->isHidden());
+        }
+
+        for (QLabel *value : page->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^clkoutsrcfreq_Label_")))) {
+            const QString choice = value->objectName().section('_', 2);
+            auto *caption = page->findChild<QLabel *>(QStringLiteral("clkoutsrc_Label_") + choice);
+            QVERIFY(caption);
+            const QFontMetrics metrics = caption->fontMetrics();
+            QVERIFY2(boxOf(value).left() >= boxOf(caption).left() + metrics.horizontalAdvance(caption->text())
+                                                 + metrics.horizontalAdvance(' '),
+                     qPrintable(caption->text()));
+        }
+
+        auto *clkout = page->findChild<QLabel *>(QStringLiteral("clkoutFreq_Label"));
+        auto *pin = page->findChild<QComboBox *>(QStringLiteral("clockoutPinSelect_ComboBox"));
+        if (clkout && pin)
+            QVERIFY(!boxOf(clkout, QStringLiteral("(000.000 MHz)")).intersects(boxOf(pin).adjusted(-1, -1, 1, 1)));
+    }
+
     // The page shows its drawing at the size the drawing declares, the size
     // its control positions are measured in.
     void drawingAtDeclaredSize_data() { pageRows(); }

@@ -15,12 +15,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
+#include <QWindow>
 #include <QtTest>
 #include <functional>
 
@@ -459,6 +462,57 @@ private slots:
         english->trigger();
         QVERIFY(english->isChecked());
         QVERIFY(!chinese->isChecked());
+    }
+
+    // A switch of language leaves the page where it was: the view buttons
+    // keep their height and the container its place, in either direction.
+    void languageSwitchMovesNothing()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto placeOfPage = [this] {
+            window->layout()->activate();
+            return QRect(container()->mapTo(window, QPoint(0, 0)), container()->size());
+        };
+        const QRect english = placeOfPage();
+        const int buttonHeight = child<QPushButton>("clockConfigButton")->height();
+        child<QAction>("chineseAction")->trigger();
+        QCOMPARE(caption(), QString("时钟配置"));
+        QCOMPARE(placeOfPage(), english);
+        QCOMPARE(child<QPushButton>("clockConfigButton")->height(), buttonHeight);
+        QCOMPARE(child<QPushButton>("codeViewButton")->height(), buttonHeight);
+        child<QAction>("englishAction")->trigger();
+        QCOMPARE(placeOfPage(), english);
+    }
+
+    // 1000x800 where the screen has room, never more than its available
+    // area: on a smaller screen the bottom of the window and the view's
+    // scrollbar stayed out of reach.
+    void minimumSizeFitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("minimum");
+        QTest::newRow("1920x1080 less a panel") << QSize(1920, 1040) << QSize(1000, 800);
+        QTest::newRow("1366x768 less a panel") << QSize(1366, 728) << QSize(1000, 728);
+        QTest::newRow("1080 lines at scale 1.5") << QSize(1280, 690) << QSize(1000, 690);
+        QTest::newRow("smaller both ways") << QSize(800, 600) << QSize(800, 600);
+    }
+    void minimumSizeFitsTheScreen()
+    {
+        QFETCH(QSize, available);
+        QFETCH(QSize, minimum);
+        QCOMPARE(FormConfiguration::minimumSizeWithin(available), minimum);
+    }
+
+    void minimumSizeOfTheShownWindow()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QSize available = window->windowHandle()->screen()->availableGeometry().size();
+        QVERIFY2(available.width() < 1000 || available.height() < 800, "the test screen is large");
+        // The frame takes its share of the area too.
+        const QSize frame = window->frameGeometry().size() - window->size();
+        QCOMPARE(window->minimumSize(), FormConfiguration::preferredMinimumSize.boundedTo(available - frame));
     }
 
     // A start-up catalogue that failed to load was never installed: the

@@ -36,6 +36,40 @@ QPoint besideCaption(const QLabel *caption, const QPoint &at)
     return QPoint(qMax(at.x(), captionEnd + metrics.horizontalAdvance(QLatin1Char(' '))), at.y());
 }
 
+void fitBetween(QLabel *value, int left, int right, const QString &widestText)
+{
+    QGraphicsProxyWidget *proxy = value->parentWidget() ? value->parentWidget()->graphicsProxyWidget() : nullptr;
+    if (!proxy)
+        return;
+    const int gap = 3;
+    QFont font = value->font();
+    while (font.pointSize() > 7 && QFontMetrics(font).horizontalAdvance(widestText) > right - left - 2 * gap)
+        font.setPointSize(font.pointSize() - 1);
+    value->setFont(font);
+    const int width = QFontMetrics(font).horizontalAdvance(widestText) + 1;
+    value->setFixedWidth(width);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->parentWidget()->adjustSize();
+    proxy->setPos(right - gap - width, proxy->pos().y());
+}
+
+void keepClearOf(QLabel *value, const QString &widestText, const QWidget *neighbour)
+{
+    auto proxyOf = [](const QWidget *control) {
+        return control->parentWidget() ? control->parentWidget()->graphicsProxyWidget() : nullptr;
+    };
+    QGraphicsProxyWidget *valueProxy = proxyOf(value);
+    const QGraphicsProxyWidget *neighbourProxy = proxyOf(neighbour);
+    if (!valueProxy || !neighbourProxy)
+        return;
+    const int gap = 2;
+    const QFontMetrics metrics(value->font());
+    const QRectF valueBox(valueProxy->pos(), QSizeF(metrics.horizontalAdvance(widestText), value->sizeHint().height()));
+    const QRectF neighbourBox(neighbourProxy->pos(), QSizeF(neighbour->size()));
+    if (valueBox.intersects(neighbourBox.adjusted(-gap, -gap, gap, gap)))
+        valueProxy->setPos(valueProxy->pos().x(), neighbourBox.bottom() + gap + 1);
+}
+
 QButtonGroup *radioGroup(KytoMCUPLL *page, const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
                          const QString &name)
 {

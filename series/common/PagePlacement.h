@@ -11,6 +11,7 @@ class KytoMCUPLL;
 class QButtonGroup;
 class QLabel;
 class QRadioButton;
+class QWidget;
 
 // Placing the usual controls of a page on its drawing at scene points,
 // on top of the base's factories:
@@ -29,6 +30,15 @@ QLabel *label(KytoMCUPLL *page, const QString &text, const QPoint &at, int point
 // moved right as far as it takes to leave a blank's room after the
 // caption's text, so that the two never read as one ("apb1div144MHz max").
 QPoint besideCaption(const QLabel *caption, const QPoint &at);
+// A value's box between two elements of the drawing beside it (a frame's
+// border on the left, a mux's outline or a divider's box on the right): as
+// wide as the widest text it shows, its text ending a couple of pixels
+// before `right`. Where that text does not fit the room at the value's
+// font, the font is made smaller (down to 7 points), never the gap.
+void fitBetween(QLabel *value, int left, int right, const QString &widestText);
+// A value (its box as wide as widestText) that would reach into the box of
+// the control beside it moves down to leave a gap under that box.
+void keepClearOf(QLabel *value, const QString &widestText, const QWidget *neighbour);
 // Radios at the places, in one exclusive group owned by the page.
 QButtonGroup *radioGroup(KytoMCUPLL *page, const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
                          const QString &name);

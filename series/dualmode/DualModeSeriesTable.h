@@ -43,6 +43,9 @@ struct DualModePageLayout {
     QPoint pllrcsLabel{331, 290};
     QVector<QPoint> pllrcs{{342, 327}, {342, 380}};
     QPoint pllOutput{660, 335};
+    // The room of the PLL's output value: from the PLL frame's border to the
+    // SCLK mux.
+    int pllOutputLeft = 655, pllOutputRight = 730;
     QPoint sclkselectLabel{712, 237};
     QVector<QPoint> sclkselect{{738, 297}, {738, 355}, {738, 412}};
     QPoint ahbLabel{933, 327}, ahb{923, 347};

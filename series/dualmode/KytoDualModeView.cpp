@@ -5,6 +5,7 @@
 #include "PllConfigWord.h"
 #include "../common/DividerTable.h"
 #include "../common/FiniteNumber.h"
+#include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
 #include "../common/Readouts.h"
@@ -296,6 +297,8 @@ void KytoDualModeView::buildPllModeCombo()
     pllmode_ComboBox->setFixedHeight(25);
     pllmode_ComboBox->setObjectName(QStringLiteral("pllmode_ComboBox"));
     pll_Label = makeLabel(QString(), table.layout.pllOutput, 9, 75, QStringLiteral("pll_Label"));
+    PagePlacement::fitBetween(pll_Label, table.layout.pllOutputLeft, table.layout.pllOutputRight,
+                              QStringLiteral("000.000MHz"));
 }
 
 void KytoDualModeView::buildPllMultCombo()
@@ -482,14 +485,17 @@ void KytoDualModeView::buildClkoutSourceGroup()
     for (int i = 0; i < rows.size(); ++i) {
         const QString choice = choices[i];
         const int y = l.clkoutNameY[i];
+        QLabel *caption = makeLabel(QString::fromLatin1(rows[i].caption), {l.clkoutNameX, y}, 10, 0,
+                                    QStringLiteral("clkoutsrc_Label_") + choice);
         QLabel *freq = nullptr;
         if (i > 0) {
-            freq = makeLabel(QString(), {rows[i].code == AdcOut ? l.clkoutAdcFreqX : l.clkoutFreqX, y}, 10, 0,
+            // A longer caption ("hick48") pushes its value right.
+            const QPoint at(rows[i].code == AdcOut ? l.clkoutAdcFreqX : l.clkoutFreqX, y);
+            freq = makeLabel(QString(), PagePlacement::besideCaption(caption, at), 10, 0,
                              QStringLiteral("clkoutsrcfreq_Label_") + choice);
         }
         clkoutsrcfreqLabels << freq;
-        clkoutsrcLabels << makeLabel(QString::fromLatin1(rows[i].caption), {l.clkoutNameX, y}, 10, 0,
-                                     QStringLiteral("clkoutsrc_Label_") + choice);
+        clkoutsrcLabels << caption;
     }
     clkout_Label = makeLabel(QStringLiteral("clkout"), l.clkoutTitle, 10, 0, QStringLiteral("clkout_Label"));
 }
@@ -1056,6 +1062,7 @@ void KytoDualModeView::refreshFrequencies()
     } else {
         pll_Label->setText(QString());
     }
+    pll_Label->setVisible(pll_Label->isEnabled());
     const bool inUse = pllcfg_Label->isEnabled();
     PllCfgReadout::show(pllcfg_Label, pllcfg_ReadOut, inUse, inUse ? formatPllCfgValue() : QString(),
                         pllmode_ComboBox->currentIndex() == 1);

@@ -22,6 +22,8 @@ FlexiblePageLayout FlexiblePageLayout::frFamily()
     l.pllOutDivLabel = {530, 264};
     l.pllOutDiv = {515, 284};
     l.pllOutput = {590, 274};
+    l.pllOutputLeft = 575;
+    l.pllOutputRight = l.pllHalfBox.x();
     l.hickdivLabel = {500, 357};
     l.hickdiv = {490, 375};
     l.clockoutdiv1Label = {295, 644};

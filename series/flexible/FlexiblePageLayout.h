@@ -27,6 +27,9 @@ struct FlexiblePageLayout {
     QPoint pllOutDivLabel{582, 263}, pllOutDiv{567, 283};
     QPoint pllcfgLabel{420, 230}, pllcfg{510, 227};
     QPoint pllOutput{645, 274};
+    // The room of the PLL's output value on the drawing: from the PLL
+    // frame's border (or the output divider) to the SCLK mux (or the "/ 2").
+    int pllOutputLeft = 639, pllOutputRight = 733;
     QPoint sclkselectLabel{712, 171};
     QVector<QPoint> sclkselect{{738, 233}, {738, 291}, {738, 349}};
     QPoint ahbdivLabel{935, 265}, ahbdiv{925, 285};

@@ -349,6 +349,7 @@ void KytoFlexibleView::buildPllOutDivCombo()
         pllfp_ComboBox = makeCombo("pllfp_ComboBox", l.pllOutDiv, 60, 1, pllFp().items());
     }
     pll_Label = makeLabel("pll_Label", QString(), l.pllOutput, 10, 75);
+    PagePlacement::fitBetween(pll_Label, l.pllOutputLeft, l.pllOutputRight, QStringLiteral("000.000MHz"));
 }
 
 void KytoFlexibleView::buildPllCfgReadout()
@@ -508,7 +509,10 @@ void KytoFlexibleView::buildClkoutSourceGroup()
         *rows[i].captionLabel = makeLabel(nullptr, QString::fromLatin1(rows[i].caption),
                                           QPoint(l.clkoutCaptionX, l.clkoutCaptionY[i]), 10);
         (*rows[i].captionLabel)->setObjectName(QStringLiteral("clkoutsrc_Label_") + choice);
-        *rows[i].valueLabel = makeLabel(nullptr, QString(), QPoint(l.clkoutValueX, l.clkoutCaptionY[i]), 10);
+        // A longer caption ("adcclk") pushes its value right.
+        const QPoint valueAt = PagePlacement::besideCaption(*rows[i].captionLabel,
+                                                            QPoint(l.clkoutValueX, l.clkoutCaptionY[i]));
+        *rows[i].valueLabel = makeLabel(nullptr, QString(), valueAt, 10);
         (*rows[i].valueLabel)->setObjectName(QStringLiteral("clkoutsrcfreq_Label_") + choice);
         clkoutValueLabels << *rows[i].valueLabel;
     }
@@ -1053,6 +1057,7 @@ void KytoFlexibleView::refreshFrequencies()
     syncUsbDividerFromModel();
 
     pll_Label->setText(pll_Label->isEnabled() ? Readouts::mhz(model->pllMhz) + QStringLiteral("MHz") : QString());
+    pll_Label->setVisible(pll_Label->isEnabled());
     const bool inUse = pllcfg_Label->isEnabled();
     PllCfgReadout::show(pllcfg_Label, pllcfg_ReadOut, inUse, inUse ? formatPllCfgValue() : QString());
     if (pinSet())

@@ -28,6 +28,7 @@ void MultiplierClockOut::build(KytoMCUPLL *page, const MultiplierPageLayout &l, 
     pinCombo->setObjectName(QStringLiteral("clockoutPinSelect_ComboBox"));
     if (!frequencyLabel)
         addFrequencyLabel();
+    PagePlacement::keepClearOf(frequencyLabel, QStringLiteral("(000.000 MHz)"), pinCombo);
 
     QStringList names;
     if (tenSources) {
