@@ -199,6 +199,13 @@ void TestFactorQuestions::resetAsksNothing_data()
     // The /4 asked for a new pll_ns (answered Yes); the reset's own steps
     // pass /1 with that pll_ns on the way.
     QTest::newRow("R910 after /4, nothing typed") << "KytoR910PLL" << hextQuarter << "" << "";
+    // HEXT 4 asked for a new pll_ns; the reset's HEXT 8 meets it on the way.
+    const QStringList hext4{"hext=4"};
+    QTest::newRow("R810 after HEXT 4, pll_ms typed") << "KytoR810PLL" << hext4 << "pllms" << "6";
+    QTest::newRow("D525 after HEXT 4, pll_ns typed") << "KytoD525PLL" << hext4 << "pllns" << "40";
+    QTest::newRow("R720 flexible after HEXT 4, pll_ns typed") << "KytoR720PLL" << QStringList{"pllmode=1", "hext=4"}
+                                                              << "pllns" << "40";
+    QTest::newRow("R640 after HEXT 4, pll_ns typed") << "KytoR640PLL" << hext4 << "pllns" << "40";
     QTest::newRow("R810 all typed") << "KytoR810PLL" << QStringList() << all << "4,6,40,300";
     QTest::newRow("R820 out of range") << "KytoR820PLL" << QStringList() << all << "30,16,501,500";
     QTest::newRow("D515 all typed") << "KytoD515PLL" << QStringList() << all << "4,6,40,300";
