@@ -165,14 +165,16 @@ bool PllFactorEdits::checkTyped()
     }
     if (model->fixPllNs(ns, ms, suggested)) {
         store(Ns, ns);
-        return true;
+    } else {
+        if (messages.isQuiet() || !messages.askFactor(messages.text(nsQuestion()))) {
+            takeBackMs(msBefore);
+            return false;
+        }
+        store(Ns, suggested);
+        nsEdit->setText(factorText(suggested, Ns));
     }
-    if (messages.isQuiet() || !messages.askFactor(messages.text(nsQuestion()))) {
-        takeBackMs(msBefore);
-        return false;
-    }
-    store(Ns, suggested);
-    nsEdit->setText(factorText(suggested, Ns));
+    if (const std::shared_ptr<ActionFactors> confirming = action.lock())
+        confirming->taken = true;
     return true;
 }
 
@@ -184,11 +186,15 @@ void PllFactorEdits::takeBackMs(int msBefore)
 
 QVector<Readouts::TypedEdit> PllFactorEdits::typedEdits()
 {
+    const auto taken = std::make_shared<ActionFactors>();
+    action = taken;
     QVector<Readouts::TypedEdit> edits;
     for (Factor factor : {Ms, Ns}) {
         Readouts::TypedEdit typed;
         typed.edit = edit(factor);
         typed.pending = [this, factor] { return pending(factor); };
+        typed.settled = [taken] { return taken->taken; };
+        typed.showModel = [this, factor] { edit(factor)->setText(factorText(modelValue(factor), factor)); };
         // Confirming for an action, a refused pll_ns takes back the pll_ms
         // stored with it: the typed pll_ms stays pending, the action stops
         // there, and nothing after it asks the same question again.
@@ -199,6 +205,13 @@ QVector<Readouts::TypedEdit> PllFactorEdits::typedEdits()
         edits << typed;
     }
     return edits;
+}
+
+QVector<Readouts::TypedEdit> PllFactorEdits::pageEdits(QLineEdit *hextEdit, QLineEdit *sclkEdit)
+{
+    const ClockTreeModel *model = page->model;
+    return QVector<Readouts::TypedEdit>{Readouts::typedEdit(hextEdit, model->hextMhz, 5)}
+           << typedEdits() << Readouts::typedEdit(sclkEdit, model->sclkMhz, 3);
 }
 
 void PllFactorEdits::showModel()

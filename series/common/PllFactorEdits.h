@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 class KytoMCUPLL;
 class PageMessages;
 class QLineEdit;
@@ -42,8 +44,8 @@ class QLineEdit;
 //       ... the family's HEXT check ...
 //       return !pllInUse() || factors.checkTyped();
 //   }
-//   before an action: Readouts::confirmPendingEdits() over the family's HEXT edit,
-//                     factors.typedEdits(), then SCLK;
+//   before an action: Readouts::confirmPendingEdits(factors.pageEdits(hext, sclk));
+//   first in a reset:  Readouts::discardPendingEdits(factors.pageEdits(hext, sclk));
 //   showPllParams: factors.showModel(), then the family's post-divider combo;
 //   highlighting:  factors.setInUse(pllInUse()), with the family's captions.
 //
@@ -104,8 +106,15 @@ public:
     // View or Save: each factor left pending is confirmed as Return would
     // confirm it (its edit's returnPressed slot runs). When one is refused
     // the action stops, and neither factor was stored, so the typed pll_ms
-    // is still there to mend and no later check asks about it again.
+    // is still there to mend and no later check asks about it again. While
+    // the returned edits live, a checkTyped() that takes both factors (run
+    // by any slot of the action, the HEXT's too) settles them: the action
+    // neither confirms them again nor puts the typed text back over an
+    // answered question's value.
     QVector<Readouts::TypedEdit> typedEdits();
+    // The typed edits of a page with these factors in the order an action
+    // confirms them: HEXT, pll_ms, pll_ns, SCLK.
+    QVector<Readouts::TypedEdit> pageEdits(QLineEdit *hextEdit, QLineEdit *sclkEdit);
 
     // The model's factors back into the edits ("/" + pllMs, "*" + pllNs).
     void showModel();
@@ -122,11 +131,18 @@ private:
     const char *nsQuestion() const;
     void takeBackMs(int msBefore);
 
+    // Whether checkTyped() took both factors since an action began
+    // confirming its pending edits; shared by that action's edits.
+    struct ActionFactors {
+        bool taken = false;
+    };
+
     KytoMCUPLL *page;
     PageMessages &messages;
     QLineEdit *msEdit = nullptr;
     QLineEdit *nsEdit = nullptr;
     bool confirmingForAction = false;
+    std::weak_ptr<ActionFactors> action;
 };
 
 #endif // PLLFACTOREDITS_H

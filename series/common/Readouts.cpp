@@ -76,6 +76,7 @@ TypedEdit typedEdit(QLineEdit *edit, const double &applied, int decimals)
     typed.pending = [edit, &applied, decimals] {
         return typedState(edit->text(), applied, decimals) == EditState::Pending;
     };
+    typed.showModel = [edit, &applied] { edit->setText(typedValueText(applied)); };
     return typed;
 }
 
@@ -97,6 +98,8 @@ bool confirmPendingEdits(const QVector<TypedEdit> &edits)
         QLineEdit *edit = typed.edit;
         if (!edit->isEnabled() || edit->isHidden())
             continue;
+        if (typed.settled && typed.settled())
+            continue;
         if (wasTyped[i] && edit->text() != kept[i])
             edit->setText(kept[i]);
         if (!typed.pending())
@@ -109,6 +112,14 @@ bool confirmPendingEdits(const QVector<TypedEdit> &edits)
             return false;
     }
     return true;
+}
+
+void discardPendingEdits(const QVector<TypedEdit> &edits)
+{
+    for (const TypedEdit &typed : edits) {
+        if (typed.pending())
+            typed.showModel();
+    }
 }
 
 QString typedValueText(double value)

@@ -43,11 +43,17 @@ void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor 
 
 // One typed edit of a page, for confirming several in a row before an
 // action: pending tells whether its text differs from what the model holds;
-// confirm applies it as Return would (empty: the edit's returnPressed).
+// confirm applies it as Return would (empty: the edit's returnPressed);
+// settled (may be empty) turns true once an earlier edit's confirmation in
+// the same action took this edit's value too, as typed or as the answer to
+// its question, so that it is neither typed back nor asked about again;
+// showModel writes the model's value into the edit.
 struct TypedEdit {
     QLineEdit *edit = nullptr;
     std::function<bool()> pending;
     std::function<void()> confirm;
+    std::function<bool()> settled;
+    std::function<void()> showModel;
 };
 TypedEdit typedEdit(QLineEdit *edit, const double &applied, int decimals);
 // A typed value left pending is confirmed as Return would confirm it (its
@@ -57,8 +63,14 @@ TypedEdit typedEdit(QLineEdit *edit, const double &applied, int decimals);
 // hidden edit is not typed into and counts as confirmed. Applying one edit
 // refreshes the page, which may write the model's value over a text typed
 // into a later one; that text is put back before its turn, so a typed value
-// is applied or stays pending, never silently replaced.
+// is applied or stays pending, never silently replaced, unless the later
+// edit is settled: a question already answered decided its value.
 bool confirmPendingEdits(const QVector<TypedEdit> &edits);
+
+// A reset discards what was typed: every edit left pending, greyed or not,
+// shows the model's value again before the reset runs a slot that would
+// read it, check it or ask about it.
+void discardPendingEdits(const QVector<TypedEdit> &edits);
 
 // A value for a typed edit of eight characters: three decimals at least
 // ("16.000"), more when the value has them, never cut mid-number.

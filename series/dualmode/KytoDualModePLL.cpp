@@ -134,6 +134,8 @@ void KytoDualModePLL::connectSignals()
 
 void KytoDualModePLL::resetDefaults()
 {
+    // A reset throws typed values away unasked.
+    Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     const bool twin = table.twinResetOrder;
     rtcsel[0]->setChecked(true);
     model->rtcSource = 0;
@@ -797,9 +799,7 @@ bool KytoDualModePLL::confirmPendingEdits()
 {
     // The factor edits are hidden in normal mode and greyed while the PLL is
     // not in use; their Return takes the model's factors otherwise.
-    QVector<Readouts::TypedEdit> edits{Readouts::typedEdit(hext_LineEdit, model->hextMhz, 5)};
-    edits << factors.typedEdits() << Readouts::typedEdit(sclk_LineEdit, model->sclkMhz, 3);
-    return Readouts::confirmPendingEdits(edits);
+    return Readouts::confirmPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
 }
 
 bool KytoDualModePLL::generateCode()

@@ -46,6 +46,8 @@ KytoFlexiblePLL::~KytoFlexiblePLL() = default;
 
 void KytoFlexiblePLL::resetDefaults()
 {
+    // A reset throws typed values away unasked.
+    Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     const bool fr = table.fr();
     rtcsel_RadioButton_lick->setChecked(true);
     model->rtcSource = 0;
@@ -860,9 +862,7 @@ bool KytoFlexiblePLL::runLimitChecks()
 // SCLK; a greyed edit is not confirmed.
 bool KytoFlexiblePLL::confirmPendingEdits()
 {
-    QVector<Readouts::TypedEdit> edits{Readouts::typedEdit(hext_LineEdit, model->hextMhz, 5)};
-    edits << factors.typedEdits() << Readouts::typedEdit(sclk_LineEdit, model->sclkMhz, 3);
-    return Readouts::confirmPendingEdits(edits);
+    return Readouts::confirmPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
 }
 
 bool KytoFlexiblePLL::generateCode()

@@ -196,6 +196,7 @@ void KytoD5x5PLL::connectSignals()
 
 void KytoD5x5PLL::resetDefaults()
 {
+    discardTypedValues();
     // The slots that run on the way see half-reset pages; the check at the
     // end speaks about the defaults.
     {

@@ -814,9 +814,12 @@ bool KytoHighPerfControls::validateLineEdits()
 // confirmed.
 bool KytoHighPerfControls::confirmPendingEdits()
 {
-    QVector<Readouts::TypedEdit> edits{Readouts::typedEdit(hextLineEdit, model->hextMhz, 5)};
-    edits << factors.typedEdits() << Readouts::typedEdit(sclkLineEdit, model->sclkMhz, 3);
-    return Readouts::confirmPendingEdits(edits);
+    return Readouts::confirmPendingEdits(factors.pageEdits(hextLineEdit, sclkLineEdit));
+}
+
+void KytoHighPerfControls::discardTypedValues()
+{
+    Readouts::discardPendingEdits(factors.pageEdits(hextLineEdit, sclkLineEdit));
 }
 
 // ---------------------------------------------------------------- slot bodies

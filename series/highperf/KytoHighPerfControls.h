@@ -84,6 +84,9 @@ public:
     // A typed value left without Return is confirmed as Return would; false
     // when one was refused and Generate or Save must stop.
     bool confirmPendingEdits();
+    // Config Reset and New throw typed values away unasked: the edits show
+    // the model's values before the reset's steps run their slots.
+    void discardTypedValues();
 
 protected:
     KytoHighPerfControls(int seriesIndex, const HighPerfLayout &layout, QWidget *parent);

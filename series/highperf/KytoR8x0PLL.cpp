@@ -119,6 +119,7 @@ void KytoR8x0PLL::connectSignals()
 
 void KytoR8x0PLL::resetDefaults()
 {
+    discardTypedValues();
     resetClockSources();
     resetPllSource();
     pllmsLineEdit->setText(QStringLiteral("/1"));

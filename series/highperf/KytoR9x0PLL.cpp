@@ -62,6 +62,7 @@ bool &canEnabledField(ClockTreeModel *model, int can)
 
 void KytoR9x0PLL::resetDefaults()
 {
+    discardTypedValues();
     resetOscillators();
     pllmsLineEdit->setText(QStringLiteral("/1"));
     model->pllMs = 1;

@@ -439,6 +439,8 @@ void KytoMultiplierPLL::connectSignals()
 
 void KytoMultiplierPLL::resetDefaults()
 {
+    // A reset throws typed values away unasked.
+    Readouts::discardPendingEdits(typedEdits());
     rtcselRadios[0]->setChecked(true);
     model->rtcSource = 0;
     rtcswitchComboBox->setCurrentIndex(0);
@@ -1315,10 +1317,14 @@ bool KytoMultiplierPLL::runLimitChecks()
     return LimitChecks::pass(messages, limits, questions);
 }
 
+QVector<Readouts::TypedEdit> KytoMultiplierPLL::typedEdits()
+{
+    return {Readouts::typedEdit(hextLineEdit, model->hextMhz, 5), Readouts::typedEdit(sclkLineEdit, model->sclkMhz, 3)};
+}
+
 bool KytoMultiplierPLL::confirmPendingEdits()
 {
-    return Readouts::confirmPendingEdits({Readouts::typedEdit(hextLineEdit, model->hextMhz, 5),
-                                          Readouts::typedEdit(sclkLineEdit, model->sclkMhz, 3)});
+    return Readouts::confirmPendingEdits(typedEdits());
 }
 
 bool KytoMultiplierPLL::generateCode()

@@ -7,6 +7,7 @@
 #include "../common/DesignKeyTable.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
+#include "../common/Readouts.h"
 
 #include <QPoint>
 #include <QString>
@@ -140,6 +141,8 @@ private:
     // A HEXT or SCLK text typed without Return is applied now, as Return
     // would; false when it was refused.
     bool confirmPendingEdits();
+    // HEXT and SCLK, for confirming before an action or discarding in a reset.
+    QVector<Readouts::TypedEdit> typedEdits();
 
     // Branch predicates on the controls.
     bool usbOn() const;
