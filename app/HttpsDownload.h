@@ -32,7 +32,9 @@ public:
     // Downloads `address` into `folder`. The file is named after the last
     // path segment of the address; a non-empty `version` is inserted before
     // its suffix as "_V<version>". On success `folder` is overwritten with the
-    // full path of the written file.
+    // full path of the written file. An `expectedSize` above 0 is the size
+    // the file must come to: a transfer that passes it is stopped, and one
+    // that ends at another size fails and keeps nothing.
     bool downloadFile(QString address, QString &folder, QString version, qint64 expectedSize);
     void startRequest(const QUrl &requestedUrl, qint64 expectedSize);
     // Opens the partial file for `path`: a temporary file beside it that
