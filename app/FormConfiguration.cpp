@@ -4,6 +4,7 @@
 #include "HttpsDownload.h"
 #include "KytoPLLConfig.h"
 #include "MCUSelect_Form.h"
+#include "UpdateIndex.h"
 #include "UserDialogs.h"
 #include "VersionAbout.h"
 
@@ -13,7 +14,6 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -483,6 +483,9 @@ void FormConfiguration::NewVersionDownload_Slot()
     QFile::remove(QDir::currentPath() + QLatin1Char('/') + indexName);
     QString indexPath = QDir::currentPath();
     download.requestTimeoutMs = HttpsDownload::timeouts().indexRequestMs;
+    // An index past the cap is stopped there and ends the check as an
+    // unreadable one does.
+    download.sizeLimit = UpdateIndex::maximumSize;
     if (!download.downloadFile(indexAddress, indexPath, QString(), 0)) {
         // Silence here would read as "no update"; an index the server
         // answered without stays silent as before.
@@ -495,22 +498,22 @@ void FormConfiguration::NewVersionDownload_Slot()
         return;
     }
     download.requestTimeoutMs = 0;
+    download.sizeLimit = 0;
 
-    const QString version = readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Version"));
-    const qint64 size = qint64(readIndexValue(indexPath, toolGroup, toolName, QStringLiteral("Size")).toULong(nullptr, 10));
+    const UpdateIndex index(indexPath, toolGroup, toolName);
+    QFile::remove(indexPath);
+    const QString version = index.value(QStringLiteral("Version"));
+    const qint64 size = qint64(index.value(QStringLiteral("Size")).toULong(nullptr, 10));
     bool readable = false;
     const int published = versionNumber(version, &readable);
     // An index that cannot be read says nothing about the latest version.
-    if (!readable) {
-        QFile::remove(indexPath);
+    if (!readable)
         return;
-    }
     if (published <= ownVersion) {
         QMessageBox box(QMessageBox::Information, tr("Information"), tr("The current tool is the latest version."),
                         QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(tr("Ok"));
         UserDialogs::exec(box);
-        QFile::remove(indexPath);
         return;
     }
 
@@ -519,19 +522,13 @@ void FormConfiguration::NewVersionDownload_Slot()
                          QMessageBox::Ok | QMessageBox::Cancel);
     question.button(QMessageBox::Ok)->setText(tr("Ok"));
     question.button(QMessageBox::Cancel)->setText(tr("Cancel"));
-    if (UserDialogs::exec(question) == QMessageBox::Cancel) {
-        QFile::remove(indexPath);
+    if (UserDialogs::exec(question) == QMessageBox::Cancel)
         return;
-    }
     const QString folder = UserDialogs::getExistingDirectory(this, tr("Select directory"), QString(),
                                                              QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty()) {
-        QFile::remove(indexPath);
+    if (folder.isEmpty())
         return;
-    }
-    const QString address = readIndexValue(indexPath, toolGroup, toolName,
-                                           languageFlag != 0 ? QStringLiteral("URL") : QStringLiteral("URLEN"));
-    QFile::remove(indexPath);
+    const QString address = index.value(languageFlag != 0 ? QStringLiteral("URL") : QStringLiteral("URLEN"));
 
     // An address that already names the version keeps its own file name.
     const QRegExp versionedName(QStringLiteral("_V(\\d+).(\\d+).(\\d+)"));
@@ -563,25 +560,7 @@ void FormConfiguration::setDownloadBaseUrls(const QString &english, const QStrin
 QString FormConfiguration::readIndexValue(const QString &indexPath, const QString &group,
                                           const QString &toolName, const QString &key)
 {
-    QFile file(indexPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    file.close();
-    QDomDocument document;
-    if (!document.setContent(&file))
-        return QString();
-
-    const QDomElement toolGroup = document.documentElement().firstChildElement(group);
-    for (QDomElement entry = toolGroup.firstChildElement(); !entry.isNull(); entry = entry.nextSiblingElement()) {
-        bool isTool = false;
-        for (QDomElement value = entry.firstChildElement(); !value.isNull(); value = value.nextSiblingElement()) {
-            if (value.text() == toolName)
-                isTool = true;
-            if (isTool && value.tagName() == key)
-                return value.text();
-        }
-    }
-    return QString();
+    return UpdateIndex(indexPath, group, toolName).value(key);
 }
 
 int FormConfiguration::versionNumber(const QString &version, bool *ok)

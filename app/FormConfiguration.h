@@ -42,7 +42,8 @@ public:
 
     // The text of `key` in the update index at `indexPath`: in the first
     // `group` element, the entry with a child whose text is `toolName`, among
-    // the children from that one on. "" when the file, entry or key is missing.
+    // the children from that one on. "" when the file, entry or key is missing
+    // or the file is no index UpdateIndex can read.
     static QString readIndexValue(const QString &indexPath, const QString &group,
                                   const QString &toolName, const QString &key);
     // "a.b.c" with base-16 parts packed as a * 0x10000 + b * 0x100 + c; 0 when

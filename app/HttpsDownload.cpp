@@ -164,6 +164,7 @@ bool HttpsDownload::downloadFile(QString address, QString &folder, QString versi
     timeoutHit = false;
     unreachable = false;
     receivedAnything = false;
+    expectedBytes = qMax<qint64>(expectedSize, 0);
     redirectCount = 0;
     if (requestTimeoutMs > 0)
         requestTimer.start(requestTimeoutMs);
@@ -178,6 +179,8 @@ void HttpsDownload::startRequest(const QUrl &requestedUrl, qint64 expectedSize)
 {
     url = requestedUrl;
     requestAborted = false;
+    receivedBytes = 0;
+    overCap = false;
     request.setUrl(url);
     reply = manager.get(request);
     connect(reply, &QNetworkReply::finished, this, &HttpsDownload::httpFinished);
@@ -243,9 +246,18 @@ void HttpsDownload::timedOut()
 
 void HttpsDownload::writeReceivedData(QNetworkReply *from)
 {
-    if (!file || writeFailed || requestAborted)
+    if (!file || writeFailed || requestAborted || overCap)
         return;
     const QByteArray data = from->readAll();
+    receivedBytes += data.size();
+    const qint64 cap = byteCap();
+    if (cap > 0 && receivedBytes > cap) {
+        // Whatever follows cannot be the file: stop before the disk fills.
+        overCap = true;
+        if (from == reply)
+            reply->abort();
+        return;
+    }
     if (file->write(data) != data.size()) {
         writeFailed = true;
         // Nothing more can be kept, so a running transfer stops here.
@@ -280,6 +292,10 @@ void HttpsDownload::httpFinished()
         finishDownload(false, tr("Unable to save the file ") + targetPath);
         return;
     }
+    if (overCap) {
+        finishDownload(false, sizeMismatchError());
+        return;
+    }
     if (done->error() != QNetworkReply::NoError) {
         unreachable = isConnectionFailure(done->error(), receivedAnything);
         finishDownload(false, tr("Download failed: ") + done->errorString());
@@ -308,6 +324,12 @@ void HttpsDownload::httpFinished()
         return;
     }
 
+    // A body cut short without a length, or another file, ends without an
+    // error of its own; only its size tells.
+    if (expectedBytes > 0 && receivedBytes != expectedBytes) {
+        finishDownload(false, sizeMismatchError());
+        return;
+    }
     if (!file || !file->commit()) {
         finishDownload(false, tr("Unable to save the file ") + targetPath);
         return;
@@ -358,6 +380,18 @@ void HttpsDownload::finishDownload(bool success, const QString &error)
     succeeded = success;
     finished = true;
     eventLoop.exit();
+}
+
+qint64 HttpsDownload::byteCap() const
+{
+    if (sizeLimit > 0 && expectedBytes > 0)
+        return qMin(sizeLimit, expectedBytes);
+    return qMax(sizeLimit, expectedBytes);
+}
+
+QString HttpsDownload::sizeMismatchError() const
+{
+    return tr("Download failed: ") + tr("The file received is not the size expected.");
 }
 
 void HttpsDownload::showError(const QString &text)

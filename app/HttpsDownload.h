@@ -32,7 +32,9 @@ public:
     // Downloads `address` into `folder`. The file is named after the last
     // path segment of the address; a non-empty `version` is inserted before
     // its suffix as "_V<version>". On success `folder` is overwritten with the
-    // full path of the written file.
+    // full path of the written file. An `expectedSize` above 0 is the size
+    // the file must come to: a transfer that passes it is stopped, and one
+    // that ends at another size fails and keeps nothing.
     bool downloadFile(QString address, QString &folder, QString version, qint64 expectedSize);
     void startRequest(const QUrl &requestedUrl, qint64 expectedSize);
     // Opens the partial file for `path`: a temporary file beside it that
@@ -60,6 +62,9 @@ public:
 
     // Limit for the whole request, redirects included; 0 for none.
     int requestTimeoutMs = 0;
+    // A transfer that passes this many bytes is stopped and fails; 0 for no
+    // cap. An expected size given to downloadFile caps it as well.
+    qint64 sizeLimit = 0;
 
     // When true, an existing file is asked about before it is replaced,
     // failures are reported in message boxes and a progress dialog is shown.
@@ -81,6 +86,9 @@ public slots:
 private:
     void writeReceivedData(QNetworkReply *from);
     void finishDownload(bool success, const QString &error = QString());
+    // The smaller of sizeLimit and the expected size, of those set; 0 for none.
+    qint64 byteCap() const;
+    QString sizeMismatchError() const;
     void showError(const QString &text);
     void timedOut();
 
@@ -103,6 +111,10 @@ private:
     bool timeoutHit = false;
     bool unreachable = false;
     bool receivedAnything = false;
+    // What the index promised (0 for unknown) and what this request brought.
+    qint64 expectedBytes = 0;
+    qint64 receivedBytes = 0;
+    bool overCap = false;
     QTimer requestTimer;
     QTimer stallTimer;
 };

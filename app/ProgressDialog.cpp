@@ -20,12 +20,9 @@ ProgressDialog::ProgressDialog(const QUrl &url, QWidget *parent)
 
 void ProgressDialog::networkReplyProgress(qint64 bytesRead, qint64 totalBytes)
 {
-    if (totalBytes != -1)
-        expectedSize = totalBytes;
-
     // The bar counts in int; installers beyond 2 GiB are shown in coarser
     // units so that neither end of the range wraps.
-    qint64 maximum = qMax<qint64>(expectedSize, 0);
+    qint64 maximum = expectedSize > 0 ? expectedSize : qMax<qint64>(totalBytes, 0);
     qint64 value = qMax<qint64>(bytesRead, 0);
     while (maximum > std::numeric_limits<int>::max() || value > std::numeric_limits<int>::max()) {
         maximum >>= 1;

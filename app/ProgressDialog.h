@@ -12,7 +12,8 @@ class ProgressDialog : public QProgressDialog
 public:
     explicit ProgressDialog(const QUrl &url, QWidget *parent = nullptr);
 
-    // Used as the maximum while the server sends no total.
+    // The size the file must come to, which the bar counts against whatever
+    // total the server announces; when 0, the server's total is used.
     qint64 expectedSize = 0;
 
 public slots:

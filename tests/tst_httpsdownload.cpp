@@ -532,6 +532,8 @@ void TestHttpsDownload::progressBeyondIntRange_data()
     QTest::newRow("3 of 6 GiB") << qint64(0) << 3 * GiB << 6 * GiB << 0.5;
     QTest::newRow("1 of 5 GiB expected") << 5 * GiB << GiB << qint64(-1) << 0.2;
     QTest::newRow("just past 2 GiB") << qint64(0) << GiB << 2 * GiB + 2 << 0.5;
+    // The size the file must have, not what the server claims, is the whole.
+    QTest::newRow("expected size over the server's total") << qint64(4000) << qint64(1000) << qint64(50000000) << 0.25;
 }
 
 void TestHttpsDownload::progressBeyondIntRange()

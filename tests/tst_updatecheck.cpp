@@ -18,6 +18,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(LocalHttpsServer::Response)
+
 namespace {
 
 const QString tlsDir = QStringLiteral(KYTO_FIXTURES_DIR "/tls");
@@ -45,6 +47,14 @@ QByteArray indexFor(const QString &version, const QString &url = "/files/cn/Setu
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+LocalHttpsServer::Response answer(const QByteArray &body, LocalHttpsServer::Behaviour behaviour)
+{
+    LocalHttpsServer::Response response;
+    response.body = body;
+    response.behaviour = behaviour;
+    return response;
 }
 
 QStringList titles()
@@ -83,10 +93,16 @@ private slots:
     void unreachableServerIsReported_data();
     void unreachableServerIsReported();
     void stalledInstallerDownloadFails();
+    void hostileIndexEndsTheCheckSilently_data();
+    void hostileIndexEndsTheCheckSilently();
+    void installerOfAnotherSizeFails_data();
+    void installerOfAnotherSizeFails();
     void chineseCatalogue_data();
     void chineseCatalogue();
 
 private:
+    // One check in a fresh window with the English interface; its time in ms.
+    qint64 runEnglishCheck();
     // Server addresses are written with this placeholder for the port.
     QString local(const QString &path) const { return server->url(path).toString(); }
 
@@ -138,6 +154,17 @@ void TestUpdateCheck::cleanup()
     HttpsDownload::timeouts() = HttpsDownload::Timeouts();
     UserDialogs::reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+qint64 TestUpdateCheck::runEnglishCheck()
+{
+    FormConfiguration window;
+    window.setLanguageFlag(0);
+    window.setDownloadBaseUrls(local("/en/"), local("/cn/"));
+    QElapsedTimer clock;
+    clock.start();
+    window.NewVersionDownload_Slot();
+    return clock.elapsed();
 }
 
 void TestUpdateCheck::versionNumber_data()
@@ -196,6 +223,11 @@ void TestUpdateCheck::readIndexValue_data()
     QTest::newRow("only the first group")
         << indexWith("<Name>Kyto Other</Name>") << "Size" << "";
     QTest::newRow("not XML") << QByteArray("Version=3.0.17\n") << "Version" << "";
+    // An index never needs entities; one that declares them is not read.
+    QTest::newRow("entity declared")
+        << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE R [<!ENTITY v \"3.0.17\">]>"
+                      "<R><OrvaneTool><T><Name>Kyto Tessaly</Name><Version>&v;</Version></T></OrvaneTool></R>")
+        << "Version" << "";
 }
 
 void TestUpdateCheck::readIndexValue()
@@ -459,6 +491,85 @@ void TestUpdateCheck::stalledInstallerDownloadFails()
     QVERIFY(window.findChild<QAction *>(QStringLiteral("newVersionDownloadAction"))->isEnabled());
 }
 
+void TestUpdateCheck::hostileIndexEndsTheCheckSilently_data()
+{
+    QTest::addColumn<LocalHttpsServer::Response>("index");
+
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    QTest::newRow("nested 25,000 levels")
+        << answer(head + QByteArray("<a>").repeated(25000) + QByteArray("</a>").repeated(25000),
+                  LocalHttpsServer::Complete);
+    // Each expansion stays below Qt's own limit per entity; together they
+    // come to 160 million characters.
+    QTest::newRow("one entity used 40,000 times")
+        << answer(head + "<!DOCTYPE Resources [<!ENTITY e \"" + QByteArray(4000, '3') + "\">]>\n"
+                      + indexFor(QStringLiteral("&e;").repeated(40000)).mid(head.size()),
+                  LocalHttpsServer::Complete);
+    QByteArray oversized = indexFor("3.0.17");
+    oversized.insert(oversized.indexOf("</Resources>"), QByteArray("<Pad/>\n").repeated(300000));
+    QTest::newRow("2 MiB, a newer version first") << answer(oversized, LocalHttpsServer::Complete);
+    QTest::newRow("endless") << answer("<Pad>" + QByteArray(4000, 'p') + "</Pad>\n", LocalHttpsServer::Endless);
+}
+
+// Whatever the index answer, the program goes on, shows nothing, and leaves
+// nothing behind; a body past the cap is stopped, not waited for.
+void TestUpdateCheck::hostileIndexEndsTheCheckSilently()
+{
+    QFETCH(LocalHttpsServer::Response, index);
+    // Without the cap an endless index would run into this and be reported.
+    HttpsDownload::timeouts().indexRequestMs = 8000;
+    server->setResponse("/en/" + indexName, index);
+
+    const qint64 elapsed = runEnglishCheck();
+    QVERIFY2(elapsed < 8000, qPrintable(QString::number(elapsed)));
+    QCOMPARE(titles(), QStringList());
+    QCOMPARE(server->requestedPaths(), QStringList{"/en/" + indexName});
+    QCOMPARE(entries(work->path()), QStringList());
+    QCOMPARE(entries(downloads->path()), QStringList());
+}
+
+void TestUpdateCheck::installerOfAnotherSizeFails_data()
+{
+    QTest::addColumn<LocalHttpsServer::Response>("installer");   // the index says 4000 bytes
+
+    QTest::newRow("cut short without a length, 2000")
+        << answer(QByteArray(2000, 'i'), LocalHttpsServer::WithoutLength);
+    QTest::newRow("one byte short, with its length") << answer(QByteArray(3999, 'i'), LocalHttpsServer::Complete);
+    QTest::newRow("one byte over") << answer(QByteArray(4001, 'i'), LocalHttpsServer::Complete);
+    QTest::newRow("HTML page") << answer("<html><body>Not here</body></html>\n", LocalHttpsServer::Complete);
+    QTest::newRow("long, 4 MB") << answer(QByteArray(4000000, 'i'), LocalHttpsServer::Complete);
+    QTest::newRow("endless") << answer(QByteArray(16384, 'i'), LocalHttpsServer::Endless);
+}
+
+void TestUpdateCheck::installerOfAnotherSizeFails()
+{
+    QFETCH(LocalHttpsServer::Response, installer);
+    server->setResponse("/files/en/Setup.exe", installer);
+    QByteArray index = indexFor("3.0.17");
+    index.replace("<URLEN>/", QByteArray("<URLEN>") + local("/").toUtf8());
+    server->setResponse("/en/" + indexName, index);
+    // A file of the same name is only ever replaced by a complete one.
+    QFile existing(downloads->filePath("Setup_V3.0.17.exe"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("the user's own file");
+    existing.close();
+    UserDialogs::answerNextBox(QMessageBox::Ok);
+    UserDialogs::answerNextFileDialog(downloads->path());
+    UserDialogs::answerNextBox(QMessageBox::Ok);
+
+    const qint64 elapsed = runEnglishCheck();
+    QVERIFY2(elapsed < 8000, qPrintable(QString::number(elapsed)));
+    const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
+    QCOMPARE(titles(), (QStringList{"Information", "Overwrite Existing File", "Error"}));
+    QCOMPARE(boxes.at(2).icon, QMessageBox::Critical);
+    QCOMPARE(boxes.at(2).text, QStringLiteral("Download failed: The file received is not the size expected."));
+    QCOMPARE(boxes.at(2).buttons, QStringList{"Ok"});
+    QCOMPARE(entries(downloads->path()), QStringList{"Setup_V3.0.17.exe"});
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("the user's own file"));
+    QCOMPARE(entries(work->path()), QStringList());
+}
+
 void TestUpdateCheck::chineseCatalogue_data()
 {
     QTest::addColumn<QString>("context");
@@ -488,6 +599,7 @@ void TestUpdateCheck::chineseCatalogue_data()
         {"HttpsDownload", "Download failed: ", "下载失败： "},
         {"HttpsDownload", "Too many redirects", "重定向次数过多"},
         {"HttpsDownload", "Redirect to an address that is not HTTPS refused", "已拒绝重定向到非HTTPS地址"},
+        {"HttpsDownload", "The file received is not the size expected.", "收到的文件大小与预期不符。"},
         {"HttpsDownload", "One or more SSL errors has occurred: ", "发生SSL错误： "},
         {"HttpsDownload", "\n%1", "\n%1"},
         {"HttpsDownload", "SSL Errors", "SSL错误"},

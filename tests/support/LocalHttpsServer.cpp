@@ -138,7 +138,8 @@ void LocalHttpsServer::readRequest(QSslSocket *socket)
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
             + reasonPhrase(response.status) + "\r\n";
-    head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    if (response.behaviour != WithoutLength && response.behaviour != Endless)
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     head += "Content-Type: application/octet-stream\r\n";
     if (!response.location.isEmpty())
         head += "Location: " + response.location + "\r\n";
@@ -147,6 +148,7 @@ void LocalHttpsServer::readRequest(QSslSocket *socket)
 
     switch (response.behaviour) {
     case Complete:
+    case WithoutLength:
         socket->write(response.body);
         socket->disconnectFromHost();
         break;
@@ -158,5 +160,23 @@ void LocalHttpsServer::readRequest(QSslSocket *socket)
         socket->write(response.body.left(response.body.size() / 2));
         emit bodyStalled(path);
         break;
+    case Endless:
+        sendForEver(socket, response.body);
+        break;
     }
+}
+
+void LocalHttpsServer::sendForEver(QSslSocket *socket, const QByteArray &chunk)
+{
+    if (chunk.isEmpty())
+        return;
+    // Only a little is queued at a time, so the client's pace sets the rate
+    // and the server's memory stays small.
+    auto topUp = [socket, chunk] {
+        while (socket->state() == QAbstractSocket::ConnectedState
+               && socket->bytesToWrite() + socket->encryptedBytesToWrite() < 256 * 1024)
+            socket->write(chunk);
+    };
+    connect(socket, &QSslSocket::encryptedBytesWritten, socket, topUp);
+    topUp();
 }

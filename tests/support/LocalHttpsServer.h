@@ -26,7 +26,9 @@ public:
     enum Behaviour {
         Complete,        // the whole body, then close
         HalfThenClose,   // half the announced body, then close
-        HalfThenStall    // half the body, then nothing until the server stops
+        HalfThenStall,   // half the body, then nothing until the server stops
+        WithoutLength,   // no Content-Length: the whole body, then close
+        Endless          // no Content-Length: the body over and over until the client leaves
     };
     struct Response {
         int status = 200;
@@ -61,6 +63,7 @@ protected:
 
 private:
     void readRequest(QSslSocket *socket);
+    void sendForEver(QSslSocket *socket, const QByteArray &chunk);
 
     QSslCertificate certificate;
     QSslKey key;

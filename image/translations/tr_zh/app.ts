@@ -183,6 +183,10 @@
         <translation>已拒绝重定向到非HTTPS地址</translation>
     </message>
     <message>
+        <source>The file received is not the size expected.</source>
+        <translation>收到的文件大小与预期不符。</translation>
+    </message>
+    <message>
         <source>One or more SSL errors has occurred: </source>
         <translation>发生SSL错误： </translation>
     </message>
