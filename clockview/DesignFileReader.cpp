@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTextCodec>
 #include <QXmlStreamReader>
 
 namespace {
@@ -54,6 +55,23 @@ QHash<QString, QString> DesignFileReader::parse(const QString &path)
         return {};
     input.close();
 
+    QHash<QString, QString> found;
+    if (readKeys(content, found))
+        return found;
+    // A byte that is no UTF-8 (a comment written in a legacy code page, say)
+    // is read as the replacement character, as designs were always read: the
+    // file still opens, and a value holding one is invalid like any other.
+    QTextCodec::ConverterState state;
+    const QString text = QTextCodec::codecForMib(106)->toUnicode(content.constData(), content.size(), &state);
+    if (state.invalidChars == 0 || !readKeys(text, found))
+        return {};
+    return found;
+}
+
+template <typename Content>
+bool DesignFileReader::readKeys(const Content &content, QHash<QString, QString> &found)
+{
+    found.clear();
     // A stream reader, unlike a document parser, keeps no call per open
     // element, so deep nesting cannot exhaust the stack; the depth limit
     // ends such a file early all the same. Entity expansion is bounded by
@@ -61,7 +79,6 @@ QHash<QString, QString> DesignFileReader::parse(const QString &path)
     QXmlStreamReader xml(content);
     // Element names are taken as written, prefix and all.
     xml.setNamespaceProcessing(false);
-    QHash<QString, QString> found;
     QString key;
     QString text;
     int depth = 0;
@@ -69,7 +86,7 @@ QHash<QString, QString> DesignFileReader::parse(const QString &path)
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             if (++depth > maximumDepth)
-                return {};
+                return false;
             if (depth == 2) {
                 key = xml.qualifiedName().toString();
                 text = QLatin1String("");
@@ -93,7 +110,5 @@ QHash<QString, QString> DesignFileReader::parse(const QString &path)
             break;
         }
     }
-    if (xml.hasError())
-        return {};
-    return found;
+    return !xml.hasError();
 }

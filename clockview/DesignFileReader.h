@@ -9,7 +9,8 @@
 // it included; of two equal names the first counts). A file that is no
 // regular file, is larger than maximumFileSize, is no well-formed XML or
 // nests elements deeper than maximumDepth has no keys at all, so Open
-// refuses it before the open page is touched.
+// refuses it before the open page is touched. A byte that is no UTF-8 in a
+// file read as UTF-8 is read as U+FFFD, and the rest of the file still is.
 //
 // While a reader lives, every further read of the same file is answered
 // from it: the container holds one through Open, so the page's load gets
@@ -40,6 +41,9 @@ public:
 
 private:
     static QHash<QString, QString> parse(const QString &path);
+    // False when the content is no well-formed XML or nests too deep.
+    template <typename Content>
+    static bool readKeys(const Content &content, QHash<QString, QString> &found);
 
     QString absolutePath;
     QHash<QString, QString> keys;

@@ -3,6 +3,7 @@
 #include "ClockTreeModel.h"
 #include "DesignFileReader.h"
 #include "KytoMCUPLL.h"
+#include "StagedFileSet.h"
 #include "UserDialogs.h"
 
 #include <QAction>
@@ -213,6 +214,9 @@ bool KytoPLLConfig::generateCode(int mode)
 
 void KytoPLLConfig::openConfigFile(QString path, QString &outName)
 {
+    // A Save of this design that was cut off is completed or undone, so the
+    // design is read as it was last saved whole.
+    StagedFileSet::recoverFile(path);
     // Read once: the page's load below gets its keys from this reading.
     const DesignFileReader design(path);
     mcuName = design.value(QStringLiteral("MCU"));

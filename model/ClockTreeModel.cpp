@@ -1055,9 +1055,10 @@ QString ClockTreeModel::pinNameFromIndex(int index)
 // ---------------------------------------------------------------------------
 // Code generator
 
-bool ClockTreeModel::writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem)
+bool ClockTreeModel::writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem,
+                                      QString *failedPath)
 {
-    return SourceGenerator(*this).writeSourceFiles(incDir, srcDir, stem);
+    return SourceGenerator(*this).writeSourceFiles(incDir, srcDir, stem, failedPath);
 }
 
 bool ClockTreeModel::findUnwritableClock(QString *name, double *mhz) const

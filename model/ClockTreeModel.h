@@ -94,7 +94,9 @@ public:
     static QString pinNameFromIndex(int index);
 
     // ---- code generator (SourceGenerator) ----
-    bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem);
+    // failedPath: the target that could not be written, when one could not.
+    bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem,
+                          QString *failedPath = nullptr);
     // True, with its name and MHz, when a clock the generated files state is
     // no frequency they can hold (nan, inf, 0, negative, beyond 32 bits of
     // Hz); writeSourceFiles then writes nothing.

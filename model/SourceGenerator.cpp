@@ -111,7 +111,8 @@ void SourceGenerator::setTemplatePrefix(const QString &prefix)
 // ---------------------------------------------------------------------------
 // Files
 
-bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem)
+bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem,
+                                       QString *failedPath)
 {
     // Whatever the caller checked, no nan or inf reaches a file. (A zero
     // clock is refused by the pages' road, which names it; models that were
@@ -139,6 +140,10 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
         {confHeader, incDir, confHeader, [this](QString &t) { return fillHextValueDefine(t); }, {}},
     };
 
+    // A run that was cut off is completed or undone first, so the questions
+    // below see the files as they are meant to be.
+    StagedFileSet::recover({incDir, srcDir});
+
     // Everything is read and filled before the first file is touched, so a
     // broken template never leaves a mix of new and old files behind.
     for (Output &out : outputs) {
@@ -146,6 +151,17 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
             return false;
         if (out.fill && !out.fill(out.text))
             return false;
+    }
+
+    // A target that nothing can replace (a folder, a read-only file) is named
+    // instead of being offered for replacement.
+    for (const Output &out : outputs) {
+        const QString target = out.folder + QLatin1Char('/') + out.targetName;
+        if (!StagedFileSet::isReplaceable(target)) {
+            if (failedPath)
+                *failedPath = target;
+            return false;
+        }
     }
 
     // Every question comes before the first write, so a No leaves the folder
@@ -170,11 +186,17 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
     // together, so a target that cannot be written or a full disk leaves the
     // earlier generation whole, not a mix of new and old files.
     StagedFileSet files;
+    bool written = true;
     for (const Output &out : outputs) {
-        if (!files.stage(out.folder + QLatin1Char('/') + out.targetName, toCrLf(out.text)))
-            return false;
+        written = files.stage(out.folder + QLatin1Char('/') + out.targetName, toCrLf(out.text));
+        if (!written)
+            break;
     }
-    return files.commit();
+    if (written)
+        written = files.commit();
+    if (!written && failedPath)
+        *failedPath = files.failedPath();
+    return written;
 }
 
 bool SourceGenerator::readTemplate(const QString &name, QString &text) const

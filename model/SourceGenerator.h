@@ -24,9 +24,14 @@ public:
     // and, once all of them succeeded and every overwrite question was
     // answered Yes, writes stem_clock.c and main.c to srcDir and stem_clock.h
     // and stem_conf.h to incDir. True only when all four files were written;
-    // otherwise every target is as it was before. A clock that is nan or inf
-    // stops it before anything is read or asked.
-    bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem);
+    // otherwise every target is as it was before, and failedPath (when
+    // given) names the target that could not be written, if one could not.
+    // A target that is a folder or read-only is named before any question.
+    // A clock that is nan or inf stops it before anything is read or asked.
+    // What an earlier run that was cut off left in the two folders is
+    // completed or undone first.
+    bool writeSourceFiles(const QString &incDir, const QString &srcDir, const QString &stem,
+                          QString *failedPath = nullptr);
     // The overwrite question for one file name (no folder part).
     void askReplaceFile(const QString &fileName, bool &replace, bool &applyToAll);
 

@@ -447,14 +447,15 @@ private slots:
         for (const char *f : {"src/main.c", "src/kytod515_525_clock.c", "inc/kytod515_525_clock.h", "inc/kytod515_525_conf.h"})
             QVERIFY2(QFile::exists(folder + "/" + f), f);
 
-        // A generator failure still says so, with "OK": main.c cannot be
-        // written where a folder of that name stands.
+        // A generator failure still says so, with "OK", and names main.c,
+        // which cannot be written where a folder of that name stands.
         resetDialogs();
         QDir(folder).removeRecursively();
         QVERIFY(QDir().mkpath(folder + "/src/main.c"));
         QVERIFY(!page->generateCode());
         QDir(folder).removeRecursively();
-        QCOMPARE(boxTexts(), QStringList{"Error: Generate code failed!"});
+        QCOMPARE(boxTexts(), QStringList{"Error: Generate code failed!\nCannot write "
+                                         + QDir::toNativeSeparators(folder + "/src/main.c")});
         QCOMPARE(UserDialogs::shownBoxes().first().buttons, QStringList{"OK"});
     }
 

@@ -8,6 +8,7 @@
 #include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,6 +56,9 @@ QByteArray crafted(const QString &kind, const QByteArray &design)
         const int root = text.indexOf("<Configuration>");
         return text.left(root) + dtd + text.mid(root);
     }
+    // As an editor in a legacy code page writes an accented letter.
+    if (kind == "Latin-1 comment")
+        return afterMcu(design, "<!-- r\xE9vision 2 -->");
     if (kind == "truncated mid-element")
         return design.left(design.indexOf("<ahbdiv>") + 4);
     // Unknown elements up to just under the size limit.
@@ -126,6 +130,7 @@ private slots:
             {"billion laughs", false},
             {"truncated mid-element", false},
             {"1 MB of unknown elements", true},
+            {"Latin-1 comment", true},
         };
         for (const char *className : {"KytoR620PLL", "KytoR720PLL", "KytoR610PLL", "KytoR810PLL", "KytoR910PLL", "KytoD515PLL"}) {
             for (const auto &k : kinds)
@@ -178,6 +183,36 @@ private slots:
         // nothing, an opened one lost nothing.
         QVERIFY2(save(config, after), qPrintable(boxTexts().join('|')));
         QCOMPARE(readAll(after), design);
+    }
+
+    // A Save killed after it moved the design aside leaves it missing beside
+    // its hidden earlier copy: Open of it puts the design back and opens it,
+    // and the next Save leaves nothing but the design beside it.
+    void cutOffSaveIsTidiedByOpenAndSave()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("design.ZKCF"));
+        KytoPLLConfig config;
+        config.selectMcu(SeriesPages::indexOfClass(QStringLiteral("KytoR620PLL")));
+        QVERIFY2(save(config, path), qPrintable(boxTexts().join('|')));
+        const QByteArray design = readAll(path);
+        QVERIFY(QFile::rename(path, dir.filePath(QStringLiteral(".design.ZKCF.old-0badc0de"))));
+        QVERIFY(writeAll(dir.filePath(QStringLiteral(".design.ZKCF.new-0badc0de")), design.left(40)));
+
+        UserDialogs::reset();
+        QString name;
+        config.openConfigFile(path, name);
+        QCOMPARE(name, QStringLiteral("KytoR620"));
+        QCOMPARE(boxTexts(), QStringList());
+        QCOMPARE(readAll(path), design);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList(QStringLiteral("design.ZKCF")));
+
+        QVERIFY(writeAll(dir.filePath(QStringLiteral(".design.ZKCF.new-12345678")), "<Configu"));
+        QVERIFY2(save(config, path), qPrintable(boxTexts().join('|')));
+        QCOMPARE(readAll(path), design);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList(QStringLiteral("design.ZKCF")));
     }
 };
 

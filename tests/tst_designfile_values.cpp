@@ -48,11 +48,13 @@ QString replaceKey(QString design, const QString &key, const QString &text)
     return design;
 }
 
+// The designs are ASCII; a Latin-1 letter in a value is written as the one
+// byte an editor in a legacy code page writes, which is no UTF-8.
 void writeFile(const QString &path, const QString &text)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
+    file.write(text.toLatin1());
 }
 
 // What the page shows: every edit's text, combo's index and radio's state.
@@ -139,6 +141,7 @@ void TestDesignFileValues::badValueOpensAsFallback_data()
             QTest::addRow("%s hext \"%s\"", p.cls, qPrintable(bad)) << p.cls << "hext" << bad << "8.000000";
         QTest::addRow("%s hext out of range", p.cls) << p.cls << "hext" << "30" << "8.000000";
         QTest::addRow("%s hext below range", p.cls) << p.cls << "hext" << "3.999" << "8.000000";
+        QTest::addRow("%s hext \"12\" and byte E9", p.cls) << p.cls << "hext" << QStringLiteral("12\u00e9") << "8.000000";
         if (!p.usbdivFallback)
             continue;
         for (const QString &bad : badTexts)

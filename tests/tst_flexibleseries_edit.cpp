@@ -117,6 +117,8 @@ private slots:
     void generationAtDefaults_data();
     void generationAtDefaults();
     void generationStops();
+    void targetThatIsAFolderIsNamed_data();
+    void targetThatIsAFolderIsNamed();
     void usbQuestionInPreview();
     void previewAndCodeView_data();
     void previewAndCodeView();
@@ -662,6 +664,51 @@ void TestFlexibleSeriesEdit::resetEndsOnTheDefaults()
     QCOMPARE(config.currentSeriesWidget()->model->usbDiv, 6.0);
     QVERIFY(radio(p, "hicktousb", "pll")->isChecked());
     QVERIFY(UserDialogs::shownBoxes().isEmpty());
+}
+
+// A target that is a folder is not offered for replacement: the one box is
+// the failure, naming what could not be written, and nothing is written.
+void TestFlexibleSeriesEdit::targetThatIsAFolderIsNamed_data()
+{
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("English") << false << "Error" << "Generate code failed!\nCannot write %1" << "OK";
+    QTest::newRow("Chinese") << true << QStringLiteral("错误") << QStringLiteral("代码生成失败！\n无法写入 %1")
+                             << QStringLiteral("确定");
+}
+
+void TestFlexibleSeriesEdit::targetThatIsAFolderIsNamed()
+{
+    QFETCH(bool, chinese);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QString, button);
+    QTemporaryDir dir;
+    const QString main = dir.filePath(QStringLiteral("src/main.c"));
+    QVERIFY(QDir().mkpath(main));
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/image/tr_zh.qm")));
+    if (chinese)
+        QCoreApplication::installTranslator(&translator);
+    std::unique_ptr<KytoMCUPLL> page = newPage("KytoR610PLL");
+    page->model->interactiveGenerate = 1;
+    UserDialogs::answerNextFileDialog(dir.path());
+    const bool generated = opsOf(page.get()).generateCode(page.get());
+    QCoreApplication::removeTranslator(&translator);
+
+    QVERIFY(!generated);
+    const QList<UserDialogs::ShownBox> shown = UserDialogs::shownBoxes();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].title, title);
+    QCOMPARE(shown[0].text, text.arg(QDir::toNativeSeparators(main)));
+    QCOMPARE(shown[0].buttons, QStringList{button});
+    QVERIFY(QFileInfo(main).isDir());
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("src"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"main.c"});
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("inc"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void TestFlexibleSeriesEdit::boxInChinese()

@@ -4,6 +4,7 @@
 
 #include "ClockTreeModel.h"
 #include "SourceGenerator.h"
+#include "StagedFileSet.h"
 #include "UserDialogs.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -103,6 +105,41 @@ bool generate(ClockTreeModel &model, const Folder &f)
     return generator.writeSourceFiles(f.inc(), f.src(), Stem);
 }
 
+// The child process of the kill test: one preview Generate into root that
+// ends itself, as a kill would, right after its step-th change on disk.
+const char KilledRunArgument[] = "--generate-killed-after-step";
+#ifdef Q_OS_UNIX
+int killAfterStep = 0;
+int stepsDone = 0;
+
+void killAtChosenStep()
+{
+    if (++stepsDone == killAfterStep)
+        std::raise(SIGKILL);
+}
+#endif
+
+void prepareKilledRunModel(ClockTreeModel &model)
+{
+    model.interactiveGenerate = 0;
+    model.hextMhz = 12.0;
+}
+
+int generateKilledAfterStep(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+#ifdef Q_OS_UNIX
+    killAfterStep = QByteArray(argv[3]).toInt();
+    StagedFileSet::setStepObserver(killAtChosenStep);
+#endif
+    const QString root = QFile::decodeName(argv[2]);
+    ClockTreeModel model(NoSeries);
+    prepareKilledRunModel(model);
+    SourceGenerator generator(model);
+    generator.setTemplatePrefix(root + QStringLiteral("/templates/"));
+    return generator.writeSourceFiles(root + QStringLiteral("/inc"), root + QStringLiteral("/src"), Stem) ? 0 : 1;
+}
+
 } // namespace
 
 class TestSourceGeneratorFiles : public QObject
@@ -131,6 +168,8 @@ private slots:
     void diagnosticsOnlyWhenAskedFor();
     void nonFiniteClockWritesNothing_data();
     void nonFiniteClockWritesNothing();
+    void killedRunLeavesTheOldOrTheNewSet_data();
+    void killedRunLeavesTheOldOrTheNewSet();
 };
 
 void TestSourceGeneratorFiles::init()
@@ -379,22 +418,26 @@ void TestSourceGeneratorFiles::failedWriteKeepsTheOldFile()
 }
 
 // An earlier generation is in the folder and main.c, the third file,
-// cannot be written: the run fails and the folder holds exactly what it held,
-// the two files written before main.c included.
+// cannot be written: the run fails, names main.c, and the folder holds
+// exactly what it held, the two files written before main.c included. A
+// main.c that nothing can replace is not offered for replacement: no
+// question is asked at all.
 void TestSourceGeneratorFiles::laterTargetFailingKeepsTheEarlierGeneration_data()
 {
     QTest::addColumn<QString>("obstacle");
     QTest::addColumn<int>("mode");
-    QTest::newRow("main.c is a folder, after Yes for all") << "folder" << 1;
-    QTest::newRow("main.c is a folder, preview") << "folder" << 0;
-    QTest::newRow("main.c read-only") << "read-only" << 1;
-    QTest::newRow("disk full while writing main.c") << "full" << 0;
+    QTest::addColumn<int>("questions");
+    QTest::newRow("main.c is a folder, interactive") << "folder" << 1 << 0;
+    QTest::newRow("main.c is a folder, preview") << "folder" << 0 << 0;
+    QTest::newRow("main.c read-only") << "read-only" << 1 << 0;
+    QTest::newRow("disk full while writing main.c, after Yes for all") << "full" << 1 << 1;
 }
 
 void TestSourceGeneratorFiles::laterTargetFailingKeepsTheEarlierGeneration()
 {
     QFETCH(QString, obstacle);
     QFETCH(int, mode);
+    QFETCH(int, questions);
     Folder f;
     makeFolder(f);
     putOldFiles(f);
@@ -418,9 +461,13 @@ void TestSourceGeneratorFiles::laterTargetFailingKeepsTheEarlierGeneration()
     const QStringList before = snapshot(f);
     ClockTreeModel model(NoSeries);
     model.interactiveGenerate = mode;
-    if (mode == 1)
+    if (questions > 0)
         UserDialogs::answerNextBox(QMessageBox::Yes, UserDialogs::CheckIt);
 
+    SourceGenerator generator(model);
+    generator.setTemplatePrefix(f.templates() + QLatin1Char('/'));
+    QString failedPath;
+    auto generate = [&] { return generator.writeSourceFiles(f.inc(), f.src(), Stem, &failedPath); };
     bool ok = true;
     if (obstacle == "full") {
 #ifdef Q_OS_UNIX
@@ -431,15 +478,16 @@ void TestSourceGeneratorFiles::laterTargetFailingKeepsTheEarlierGeneration()
         small.rlim_cur = 4096;
         auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        ok = generate(model, f);
+        ok = generate();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
 #endif
     } else {
-        ok = generate(model, f);
+        ok = generate();
     }
     QVERIFY(!ok);
-    QCOMPARE(UserDialogs::shownBoxes().size(), mode == 1 ? 1 : 0);
+    QCOMPARE(UserDialogs::shownBoxes().size(), questions);
+    QCOMPARE(failedPath, main);
     QCOMPARE(snapshot(f), before);
 }
 
@@ -593,5 +641,72 @@ void TestSourceGeneratorFiles::nonFiniteClockWritesNothing()
     QCOMPARE(name, clock == QLatin1String("apb2") ? QStringLiteral("apb2clk") : clock);
 }
 
-QTEST_MAIN(TestSourceGeneratorFiles)
+// The earlier generation in the folder: all four files, none, or two.
+void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet_data()
+{
+    QTest::addColumn<QList<int>>("earlierFiles");
+    QTest::newRow("over a whole earlier generation") << QList<int>{0, 1, 2, 3};
+    QTest::newRow("into empty folders") << QList<int>{};
+    QTest::newRow("over part of one") << QList<int>{1, 2};
+}
+
+// A Generate killed right after each of its changes on disk, one run per
+// change: what the next run's recovery makes of the folders is exactly the
+// earlier set or the new one, with no file of the run left beside them, and
+// the next Generate then writes the new set as usual.
+void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QList<int>, earlierFiles);
+    ClockTreeModel model(NoSeries);
+    prepareKilledRunModel(model);
+    Folder clean;
+    makeFolder(clean);
+    QVERIFY(generate(model, clean));
+    const QStringList newSet = snapshot(clean);
+
+    int kills = 0;
+    for (int step = 1;; ++step) {
+        QVERIFY2(step < 100, "the run never finished");
+        Folder f;
+        makeFolder(f);
+        for (int file : earlierFiles)
+            writeBytes(f.targets().at(file), Old);
+        const QStringList oldSet = snapshot(f);
+
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(KilledRunArgument), f.root.path(), QString::number(step)});
+        QVERIFY(child.waitForFinished(30000));
+        if (child.exitStatus() == QProcess::NormalExit) {
+            // Past the last change: the run completed.
+            QCOMPARE(child.exitCode(), 0);
+            QCOMPARE(snapshot(f), newSet);
+            break;
+        }
+        ++kills;
+        StagedFileSet::recover({f.inc(), f.src()});
+        const QStringList recovered = snapshot(f);
+        QVERIFY2(recovered == oldSet || recovered == newSet,
+                 qPrintable(QStringLiteral("killed after step %1: %2").arg(step).arg(recovered.join(QStringLiteral(", ")))));
+        QVERIFY(generate(model, f));
+        QCOMPARE(snapshot(f), newSet);
+    }
+    // Each of the four files is written and put in place at the least.
+    QVERIFY(kills >= 8);
+#else
+    QSKIP("needs a process that can be killed at a chosen moment");
+#endif
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 4 && qstrcmp(argv[1], KilledRunArgument) == 0)
+        return generateKilledAfterStep(argc, argv);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestSourceGeneratorFiles test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_model_sourcegenerator_files.moc"

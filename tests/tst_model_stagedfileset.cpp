@@ -89,6 +89,46 @@ private slots:
         QVERIFY(QFileInfo(c).isDir());
         QCOMPARE(entries(dir), (QStringList{"a.c", "c.c"}));
     }
+
+    // What a Save killed at each point leaves beside a design, and what the
+    // next Save or Open of it makes of that: the design as last saved whole
+    // (the earlier one while the new one is still staged, the new one once
+    // it is in place), and nothing hidden left over. The work files of any
+    // other file's set are not its business.
+    void recoverFileTidiesOnlyItsOwnSets_data()
+    {
+        QTest::addColumn<QStringList>("left");     // name=content
+        QTest::addColumn<QByteArray>("design");
+        QTest::newRow("killed while staging")
+            << QStringList{"design.ZKCF=old", ".design.ZKCF.new-0badc0de=ne"} << QByteArray("old");
+        QTest::newRow("killed after moving the old design aside")
+            << QStringList{".design.ZKCF.old-0badc0de=old", ".design.ZKCF.new-0badc0de=new"} << QByteArray("old");
+        QTest::newRow("killed after putting the new design in place")
+            << QStringList{"design.ZKCF=new", ".design.ZKCF.old-0badc0de=old"} << QByteArray("new");
+        QTest::newRow("first save, killed before putting it in place")
+            << QStringList{".design.ZKCF.none-0badc0de=", ".design.ZKCF.new-0badc0de=new"} << QByteArray("<missing>");
+        QTest::newRow("first save, killed after putting it in place")
+            << QStringList{"design.ZKCF=new", ".design.ZKCF.none-0badc0de="} << QByteArray("new");
+    }
+    void recoverFileTidiesOnlyItsOwnSets()
+    {
+        QFETCH(QStringList, left);
+        QFETCH(QByteArray, design);
+        QTemporaryDir dir;
+        for (const QString &file : left)
+            writeBytes(dir.filePath(file.section('=', 0, 0)), file.section('=', 1).toLatin1());
+        const QStringList others{".main.c.new-12345678", ".other.ZKCF.old-0badc0de", "other.ZKCF"};
+        for (const QString &name : others)
+            writeBytes(dir.filePath(name), "other");
+
+        StagedFileSet::recoverFile(dir.filePath("design.ZKCF"));
+        QCOMPARE(readBytes(dir.filePath("design.ZKCF")), design);
+        QStringList expected = others;
+        if (design != "<missing>")
+            expected << "design.ZKCF";
+        expected.sort();
+        QCOMPARE(entries(dir), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStagedFileSet)

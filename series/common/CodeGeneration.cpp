@@ -54,9 +54,13 @@ bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *m
     if (!makeFolder(messages, srcDir, QT_TRANSLATE_NOOP("SeriesPage", "Creating \"src\" folder error!")))
         return false;
 
-    if (!model->writeSourceFiles(incDir, srcDir, stem)) {
-        QMessageBox box(QMessageBox::Critical, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Error")),
-                        messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Generate code failed!")));
+    QString failedPath;
+    if (!model->writeSourceFiles(incDir, srcDir, stem, &failedPath)) {
+        QString text = messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Generate code failed!"));
+        if (!failedPath.isEmpty())
+            text += QLatin1Char('\n') + messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Cannot write %1"))
+                                          .arg(QDir::toNativeSeparators(failedPath));
+        QMessageBox box(QMessageBox::Critical, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Error")), text);
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "OK")));
         UserDialogs::exec(box);

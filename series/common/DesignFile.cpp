@@ -1,21 +1,17 @@
 #include "DesignFile.h"
 
 #include "PageMessages.h"
+#include "StagedFileSet.h"
 #include "UserDialogs.h"
 
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace DesignFile {
 
 bool write(const QString &path, const QString &seriesName, const Values &values)
 {
-    // Written beside the old file and swapped in only when complete, so that
-    // a failed write never destroys the previous design.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QXmlStreamWriter writer(&file);
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
     writer.setAutoFormatting(true);
     writer.writeStartDocument();
     writer.writeStartElement(QStringLiteral("Configuration"));
@@ -23,11 +19,16 @@ bool write(const QString &path, const QString &seriesName, const Values &values)
     for (const auto &value : values)
         writer.writeTextElement(value.first, value.second);
     writer.writeEndElement();
-    if (writer.hasError() || !file.commit()) {
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+#ifdef Q_OS_WIN
+    bytes.replace("\n", "\r\n");   // as a text-mode file writes it
+#endif
+
+    // Written beside the old file and swapped in only when complete, so that
+    // a failed or cut-off write never destroys the previous design; what an
+    // earlier Save that was cut off left beside it goes first.
+    StagedFileSet::recoverFile(path);
+    StagedFileSet file;
+    return file.stage(path, bytes) && file.commit();
 }
 
 void save(QWidget *page, const PageMessages &messages, const QString &seriesName, const Values &values)

@@ -10,7 +10,8 @@ class QWidget;
 
 // The frame of a design file (".ZKCF"): root "Configuration", "MCU" first,
 // then one element per key in the order given. It is written through
-// QSaveFile, so the file on disk is complete or untouched.
+// StagedFileSet, so the file on disk is complete or untouched, also when the
+// program is killed while saving (the next Save or Open of it tidies up).
 //
 //   DesignFile::save(this, messages, seriesName, keyTable.values());
 namespace DesignFile {

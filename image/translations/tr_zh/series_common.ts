@@ -48,6 +48,10 @@
         <translation>代码生成失败！</translation>
     </message>
     <message>
+        <source>Cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
         <source>Generate code failed! The %1 clock of %2 MHz is not a valid frequency.</source>
         <translation>代码生成失败！%1 时钟 %2 MHz 不是有效频率。</translation>
     </message>
