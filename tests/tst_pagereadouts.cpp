@@ -38,6 +38,14 @@ QStringList readouts(QWidget *page, const QStringList &names)
     return shown;
 }
 
+// The RTC read-out: "ertc_ReadOut" or "rtc_ReadOut" as the family names it.
+QLineEdit *rtcReadout(QWidget *page)
+{
+    if (auto *rtc = page->findChild<QLineEdit *>(QStringLiteral("ertc_ReadOut")))
+        return rtc;
+    return page->findChild<QLineEdit *>(QStringLiteral("rtc_ReadOut"));
+}
+
 QString writeDesign(const QTemporaryDir &dir, const QString &series, const QString &keys)
 {
     const QString path = dir.filePath(QStringLiteral("design.ZKCF"));
@@ -140,9 +148,7 @@ void TestPageReadouts::newPageShowsTheRtcAsAnEditWould()
 
     auto page = newPage(cls);
     QVERIFY(page);
-    QLineEdit *rtc = page->findChild<QLineEdit *>(QStringLiteral("ertc_ReadOut"));
-    if (!rtc)
-        rtc = page->findChild<QLineEdit *>(QStringLiteral("rtc_ReadOut"));
+    QLineEdit *rtc = rtcReadout(page.get());
     auto *rtcSwitch = page->findChild<CustomComboBox1 *>(QStringLiteral("rtcswitch_ComboBox"));
     if (!rtc || !rtcSwitch)
         QSKIP("no RTC read-out on this page");
@@ -286,9 +292,7 @@ void TestPageReadouts::rtcReadoutFollowsTheModel()
     QVERIFY(page);
     PendingEdits::setUp(page.get(), steps);
     page->findChild<CustomComboBox1 *>(QStringLiteral("rtcswitch_ComboBox"))->setCurrentIndex(1);
-    QLineEdit *rtc = page->findChild<QLineEdit *>(QStringLiteral("ertc_ReadOut"));
-    if (!rtc)
-        rtc = page->findChild<QLineEdit *>(QStringLiteral("rtc_ReadOut"));
+    QLineEdit *rtc = rtcReadout(page.get());
     QVERIFY(rtc);
     auto *hextRadio = page->findChild<QRadioButton *>(QStringLiteral("rtcsel_RadioButton_hext"));
     if (!hextRadio)
