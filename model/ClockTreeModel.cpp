@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -64,6 +65,43 @@ int fitMultiplier(qint64 targetK, qint64 inK)
         return kMultMax;
     return static_cast<int>(ratio);
 }
+
+// The nearest PLL factors to a target, kept apart for outputs at or below
+// the series' limit and beyond it: a target within the limit takes the best
+// factors that stay within it, and only when none do the nearest beyond.
+// Strictly smaller errors replace, so the order of the offers settles ties.
+class LimitedFit
+{
+public:
+    struct Factors {
+        double error = kNoMatchError;
+        int ms = 0;
+        int ns = 0;
+        int div = 0;
+    };
+
+    LimitedFit(double target, double limit)
+        : m_target(target)
+        , m_limit(limit)
+    {
+    }
+
+    void offer(double output, int ms, int ns, int div)
+    {
+        Factors &slot = output <= m_limit ? m_within : m_beyond;
+        const double error = std::fabs(output - m_target);
+        if (error < slot.error)
+            slot = {error, ms, ns, div};
+    }
+
+    const Factors &best() const { return m_within.error < kNoMatchError ? m_within : m_beyond; }
+
+private:
+    double m_target;
+    double m_limit;
+    Factors m_within;
+    Factors m_beyond;
+};
 
 // The entry of a divider table whose number equals value (the names end in
 // "_<value>"); the first entry when there is none.
@@ -179,6 +217,12 @@ double ClockTreeModel::pllInputFrequency() const
 int ClockTreeModel::maxSclk() const
 {
     return SeriesGroups::maxSclkMhz(seriesIndex);
+}
+
+double ClockTreeModel::pllOutputLimit() const
+{
+    const double limit = maxSclk();
+    return SeriesGroups::HalfSclkGroup.contains(seriesIndex) ? 2 * limit : limit;
 }
 
 int ClockTreeModel::pllOutputDivider() const
@@ -448,11 +492,7 @@ void ClockTreeModel::searchPllForSclk(double in)
     double target = sclkMhz > maxSclk() ? maxSclk() : sclkMhz;
     if (half)
         target *= 2;
-
-    double bestError = kNoMatchError;
-    int bestMs = 0;
-    int bestNs = 0;
-    int bestDiv = 0;
+    LimitedFit fit(target, pllOutputLimit());
 
     int maxMs = 0;
     int minMs = 0;
@@ -465,23 +505,17 @@ void ClockTreeModel::searchPllForSclk(double in)
     for (int i = count - 1; i >= 0; --i) {
         const int d = dividers[i];
         for (int ms = minMs; ms <= maxMs; ++ms) {
-            for (int ns = windows[ms].minNs; ns <= windows[ms].maxNs; ++ns) {
-                const double error = std::fabs(ns * in / (ms * d) - target);
-                if (error < bestError) {
-                    bestError = error;
-                    bestMs = ms;
-                    bestNs = ns;
-                    bestDiv = d;
-                }
-            }
+            for (int ns = windows[ms].minNs; ns <= windows[ms].maxNs; ++ns)
+                fit.offer(ns * in / (ms * d), ms, ns, d);
         }
     }
 
-    pllMs = bestMs;
-    pllNs = bestNs;
-    pllFp = fpFu ? bestDiv : 0;
-    pllFr = fpFu ? 0 : bestDiv;
-    pllMhz = bestNs * in / (bestMs * bestDiv);
+    const LimitedFit::Factors &best = fit.best();
+    pllMs = best.ms;
+    pllNs = best.ns;
+    pllFp = fpFu ? best.div : 0;
+    pllFr = fpFu ? 0 : best.div;
+    pllMhz = best.ns * in / (best.ms * best.div);
     sclkMhz = half ? pllMhz * 0.5 : pllMhz;
 }
 
@@ -500,7 +534,6 @@ void ClockTreeModel::searchPllForUsb(double in)
     const double usbTarget = std::trunc(fpFu ? pllFu * 48.0 : usbDiv * 48.0);
 
     double bestUsbError = kNoMatchError;
-    double bestSclkError = kNoMatchError;
     int bestMs = 0;
     int bestNs = 0;
     int bestDiv = 0;
@@ -525,14 +558,14 @@ void ClockTreeModel::searchPllForUsb(double in)
             }
         }
         // Then the output divider nearest the SCLK target, largest first.
+        // When it makes SCLK, it stays within the series' limit wherever a
+        // divider can.
+        LimitedFit fit(sclkTarget, sclkSource == 1 ? pllOutputLimit() : std::numeric_limits<double>::infinity());
         for (int i = int(std::size(kFpDividers)) - 1; i >= 0; --i) {
             const int fp = kFpDividers[i];
-            const double error = std::fabs(bestNs * in / (bestMs * fp) - sclkTarget);
-            if (error < bestSclkError) {
-                bestSclkError = error;
-                bestDiv = fp;
-            }
+            fit.offer(bestNs * in / (bestMs * fp), bestMs, bestNs, fp);
         }
+        bestDiv = fit.best().div;
     } else {
         const NsWindows windows = nsWindows(in, minMs, maxMs);
         for (int i = int(std::size(kFrDividers)) - 1; i >= 0; --i) {

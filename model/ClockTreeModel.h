@@ -197,6 +197,8 @@ private:
     void computeBuses();
     bool isUsbSkipped() const;
     int pllOutputDivider() const;
+    // The highest PLL output whose SCLK stays within maxSclk.
+    double pllOutputLimit() const;
     bool pllInFlexibleUse() const;
 };
 

@@ -18,6 +18,7 @@
 #include <QObject>
 #include <QSpacerItem>
 
+#include <cmath>
 #include <functional>
 
 // The intermediate texts of a generation, whole files among them: silent
@@ -649,40 +650,35 @@ bool SourceGenerator::fillFlashPsr(QString &text)
 // ---------------------------------------------------------------------------
 // Clock source file: the comment block describing the configuration
 
-qint64 SourceGenerator::hextHz(double mhz)
+qint64 SourceGenerator::clockHz(double mhz)
 {
     if (!convertibleMhz(mhz))
         return 0;
     // The six-decimal text fixes the value to a whole Hz; rounding (instead
     // of truncating) keeps binary fractions such as 1.001 from losing a Hz.
+    // Whole Hz, not kHz: a legal slow bus (HEXT /32 /512 is under a kHz)
+    // keeps its frequency instead of turning into 0.
     const double fixed = QString::number(mhz, 'f', 6).toDouble();
     return qRound64(fixed * 1000.0 * 1000.0);
 }
 
-qint64 SourceGenerator::clockHz(double mhz)
-{
-    if (!convertibleMhz(mhz))
-        return 0;
-    const double fixed = QString::number(mhz, 'f', 3).toDouble();
-    return qRound64(fixed * 1000.0) * 1000;
-}
-
 bool SourceGenerator::findUnwritableClock(const ClockTreeModel &model, QString *name, double *mhz)
 {
-    const qint64 largestHz = 0xFFFFFFFFLL;
+    // The library keeps a clock in 32 bits of Hz.
+    const double largestHz = 4294967295.0;
     const struct {
         const char *name;
         double mhz;
-        qint64 hz;
     } clocks[] = {
-        {"hext", model.hextMhz, hextHz(model.hextMhz)},
-        {"sclk", model.sclkMhz, clockHz(model.sclkMhz)},
-        {"ahbclk", model.ahbMhz, clockHz(model.ahbMhz)},
-        {"apb1clk", model.apb1Mhz, clockHz(model.apb1Mhz)},
-        {"apb2clk", model.apb2Mhz, clockHz(model.apb2Mhz)},
+        {"hext", model.hextMhz},
+        {"sclk", model.sclkMhz},
+        {"ahbclk", model.ahbMhz},
+        {"apb1clk", model.apb1Mhz},
+        {"apb2clk", model.apb2Mhz},
     };
     for (const auto &clock : clocks) {
-        if (clock.hz >= 1 && clock.hz <= largestHz)
+        // Written rounded to the Hz, so half a Hz over the top still fits.
+        if (std::isfinite(clock.mhz) && clock.mhz > 0.0 && clock.mhz * 1.0e6 < largestHz + 0.5)
             continue;
         *name = QString::fromLatin1(clock.name);
         *mhz = clock.mhz;
@@ -820,7 +816,7 @@ bool SourceGenerator::fillClockConfigComment(QString &text)
                                      "  * @note   the system clock is configured as follow:\n");
     comment += formulaLines();
     if (m_model.isHextUsed())
-        comment += QStringLiteral("  *         - hext                = ") + QString::number(hextHz(m_model.hextMhz)) + QLatin1Char('\n');
+        comment += QStringLiteral("  *         - hext                = ") + QString::number(clockHz(m_model.hextMhz)) + QLatin1Char('\n');
     comment += QStringLiteral("  *         - sclk                = ") + hz(m_model.sclkMhz) + QLatin1Char('\n');
     comment += QStringLiteral("  *         - ahbdiv              = ") + QString::number(m_model.ahbDiv) + QLatin1Char('\n');
     comment += QStringLiteral("  *         - ahbclk              = ") + hz(m_model.ahbMhz) + QLatin1Char('\n');
@@ -1185,7 +1181,7 @@ bool SourceGenerator::fillHextValueDefine(QString &text)
     int at = rx.indexIn(text);
     if (at < 0)
         return false;
-    const QString value = QStringLiteral("((uint32_t)") + QString::number(hextHz(m_model.hextMhz)) + QLatin1Char(')');
+    const QString value = QStringLiteral("((uint32_t)") + QString::number(clockHz(m_model.hextMhz)) + QLatin1Char(')');
     while (at >= 0) {
         qCDebug(lcGenerator) << "HEXT_VALUE match:" << rx.cap(0) << "define:" << rx.cap(1);
         const QString replacement = rx.cap(1) + value;

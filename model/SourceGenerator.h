@@ -83,17 +83,17 @@ public:
     // ---- configuration header ----
     bool fillHextValueDefine(QString &text);
 
-    // Whole Hz from MHz, as the generated files state them: HEXT to the Hz
-    // (six decimals), the other clocks to the kHz (three decimals). 0 for a
-    // value that is no frequency (nan, inf, or so large that the Hz would
+    // Whole Hz from MHz, as the generated files state them (HEXT_VALUE and
+    // the clocks of the comment block), rounded at the sixth decimal. 0 for
+    // a value that is no frequency (nan, inf, or so large that the Hz would
     // overflow).
-    static qint64 hextHz(double mhz);
     static qint64 clockHz(double mhz);
 
     // The last guard before anything is written: the first clock the files
     // state (hext, sclk, ahbclk, apb1clk, apb2clk, named as the comment
-    // block names them) whose Hz is not from 1 to the 32 bits the library
-    // keeps a clock in, with its MHz. False when every clock can be written.
+    // block names them) that is not finite, not positive or beyond the 32
+    // bits of Hz the library keeps a clock in, with its MHz. False when
+    // every clock can be written, however slow.
     // writeSourceFiles itself refuses only nan and inf (it writes nothing).
     static bool findUnwritableClock(const ClockTreeModel &model, QString *name, double *mhz);
 

@@ -15,6 +15,7 @@
 #include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -127,6 +128,8 @@ private slots:
     void nonFiniteTypedValueIsRefused();
     void clockThatIsNoFrequencyIsNotGenerated_data();
     void clockThatIsNoFrequencyIsNotGenerated();
+    void slowClockIsGeneratedAndSaved_data();
+    void slowClockIsGeneratedAndSaved();
 };
 
 void TestDesignFileValues::badValueOpensAsFallback_data()
@@ -267,6 +270,72 @@ void TestDesignFileValues::clockThatIsNoFrequencyIsNotGenerated()
         QCOMPARE(boxTexts(), QStringList{box});
         QVERIFY(UserDialogs::fileQuestions().isEmpty());
     }
+}
+
+void TestDesignFileValues::slowClockIsGeneratedAndSaved_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("lines");
+
+    // HEXT 8 / 32 = 250 kHz, / 512 = 488.28 Hz.
+    QTest::newRow("R930 HEXT /32, AHB /512")
+        << "KytoR930PLL" << QStringList{"sclkselect=0", "hextdiv=/32", "ahbdiv=/512"}
+        << QStringList{"(hext / 32)", "- sclk                = 250000", "- ahbclk              = 488",
+                       "- apb1clk             = 488", "CRM_HEXT_SCLK_DIV_32", "CRM_AHB_DIV_512"};
+    // HICK 8 / 16 = 500 kHz, / 512 = 976.56 Hz, / 16 = 61.04 Hz.
+    QTest::newRow("R910 HICK /16, AHB /512, APB1 /16")
+        << "KytoR910PLL" << QStringList{"sclkselect=2", "hickdiv=/16", "ahbdiv=/512", "apb1div=/16"}
+        << QStringList{"- sclk                = 500000", "- ahbclk              = 977", "- apb1clk             = 61",
+                       "- apb2clk             = 977", "CRM_HICK_SCLK_DIV_16", "CRM_APB1_DIV_16"};
+    QTest::newRow("D515 HICK /16, AHB /512, APB1 /16")
+        << "KytoD515PLL" << QStringList{"sclkselect=2", "hickdiv=/16", "ahbdiv=/512", "apb1div=/16"}
+        << QStringList{"- ahbclk              = 977", "- apb1clk             = 61", "CRM_APB1_DIV_16"};
+    QTest::newRow("H740 HEXT /32, AHB /512, APB1 /16")
+        << "KytoH740PLL" << QStringList{"sclkselect=hext", "hextdiv=/32", "ahbdiv=/512", "apb1div=/16"}
+        << QStringList{"- ahbclk              = 488", "- apb1clk             = 31", "CRM_APB1_DIV_16"};
+}
+
+// Every divider the page offers makes a clock the code can hold, however
+// slow: Generate writes it to the Hz, and Save keeps the same design.
+void TestDesignFileValues::slowClockIsGeneratedAndSaved()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, lines);
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    for (const QString &step : steps) {
+        const QString name = step.section(QLatin1Char('='), 0, 0);
+        const QString value = step.section(QLatin1Char('='), 1);
+        if (CustomComboBox1 *c = page->findChild<CustomComboBox1 *>(name + QStringLiteral("_ComboBox"))) {
+            int index = c->count() - 1;
+            while (index >= 0 && c->itemText(index).trimmed() != value)
+                --index;
+            QVERIFY2(index >= 0 && c->isEnabled(), qPrintable(step));
+            c->setCurrentIndex(index);
+        } else {
+            QRadioButton *r = SeriesPages::radio(page.get(), name, value);
+            QVERIFY2(r && r->isEnabled(), qPrintable(step));
+            r->click();
+        }
+    }
+    QTemporaryDir dir;
+    UserDialogs::reset();
+    const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
+    QVERIFY(PendingEdits::runAction(page.get(), ops, QStringLiteral("generate"), dir.path(), QString()).generated);
+    QCOMPARE(boxTexts().size(), 1);
+    QVERIFY2(boxTexts().first().startsWith(QLatin1String("Information: Generate code finished!")),
+             qPrintable(boxTexts().join(QLatin1Char('\n'))));
+    const QStringList clockFiles = QDir(dir.filePath(QStringLiteral("src"))).entryList({QStringLiteral("*_clock.c")});
+    QCOMPARE(clockFiles.size(), 1);
+    const QString code = PendingEdits::readFile(dir.filePath(QStringLiteral("src/") + clockFiles.first()));
+    for (const QString &line : lines)
+        QVERIFY2(code.contains(line), qPrintable(line));
+
+    UserDialogs::reset();
+    PendingEdits::runAction(page.get(), ops, QStringLiteral("save"), dir.path(), QString());
+    QCOMPARE(boxTexts(), QStringList{QStringLiteral("Information: Save file succeed!")});
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("design.ZKCF"))));
 }
 
 QTEST_MAIN(TestDesignFileValues)

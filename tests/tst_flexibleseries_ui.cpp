@@ -88,8 +88,8 @@ private slots:
     void clockOutFrequencies();
     void clockOutOnUsbFallsBackToSclkWhenUsbGoesOff();
     void i2sf5External();
-    void usbHsPhyFollowsTypedHext_data();
-    void usbHsPhyFollowsTypedHext();
+    void usbHsPhyFollowsModelHext_data();
+    void usbHsPhyFollowsModelHext();
     void usartOnLextUsesLext();
 };
 
@@ -501,29 +501,38 @@ void TestFlexibleSeriesUi::i2sf5External()
     QCOMPARE(label(p, "i2sf5_Label")->text(), QStringLiteral("(MHz)"));
 }
 
-void TestFlexibleSeriesUi::usbHsPhyFollowsTypedHext_data()
+void TestFlexibleSeriesUi::usbHsPhyFollowsModelHext_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("confirmed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("12.5") << "12.5" << "12.500";
-    QTest::newRow("empty") << "" << "0.000";
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("12.5 pending") << "12.5" << false << "12.000" << QColor(Qt::darkGreen);
+    QTest::newRow("empty pending") << "" << false << "12.000" << QColor(Qt::darkGreen);
+    QTest::newRow("6 with Return") << "6" << true << "6.000" << QColor(Qt::red);
 }
 
-// The PHY read-out follows the typed text at the next refresh, not the
-// model (here HEXT feeds nothing else, so the text is not taken).
-void TestFlexibleSeriesUi::usbHsPhyFollowsTypedHext()
+// The PHY read-out shows the HEXT the model holds: a HEXT typed without
+// Return does not count while it is pending (here while pll_ms is typed
+// into next, which refreshes the read-outs), and counts once it is taken.
+void TestFlexibleSeriesUi::usbHsPhyFollowsModelHext()
 {
     QFETCH(QString, typed);
+    QFETCH(bool, confirmed);
     QFETCH(QString, shown);
+    QFETCH(QColor, colour);
     std::unique_ptr<KytoMCUPLL> page = newPage("KytoR640PLL");
     QWidget *p = page.get();
-    click(radio(p, "pllrcs", "hick"));
-    edit(p, "hext")->setText(typed);
-    combo(p, "ahbdiv")->setCurrentIndex(1);
+    for (int i = 0; i < 4; ++i)
+        UserDialogs::answerNextBox(QMessageBox::Yes);
+    if (confirmed)
+        typeAndReturn(edit(p, "hext"), typed);
+    else
+        edit(p, "hext")->setText(typed);
+    edit(p, "pllms")->setText(QStringLiteral("/2"));
     QCOMPARE(readout(p, "usbhsphy")->text(), shown);
-    QCOMPARE(textColour(readout(p, "usbhsphy")), QColor(Qt::red));
-    QCOMPARE(page->model->hextMhz, 12.0);
-    QVERIFY(UserDialogs::shownBoxes().isEmpty());
+    QCOMPARE(textColour(readout(p, "usbhsphy")), colour);
+    QCOMPARE(page->model->hextMhz, shown.toDouble());
 }
 
 // In the fr family a USART on LEXT takes LEXT into use, with the ERTC off.

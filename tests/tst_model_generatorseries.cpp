@@ -172,12 +172,12 @@ const QList<SeriesCase> &seriesCases()
          {"pll_fr"},
          {},
          {}},
-        {"191.9999 MHz is written in whole kHz", 21,
+        {"191.9999 MHz is written to the Hz", 21,
          [](ClockTreeModel &m) {
              pllSysclock(m);
              m.sclkMhz = 191.9999;
          },
-         {"  *         - sclk                = 192000000\n"},
+         {"  *         - sclk                = 191999900\n"},
          {},
          {},
          {}},

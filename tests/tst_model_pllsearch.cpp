@@ -20,6 +20,8 @@ private slots:
     void searchPllForUsb();
     void recomputeFromPll_data();
     void recomputeFromPll();
+    void fitStaysWithinLimit_data();
+    void fitStaysWithinLimit();
     void recomputeUsb_data();
     void recomputeUsb();
     void fixPllMs_data();
@@ -240,6 +242,72 @@ void TestPllSearch::recomputeFromPll()
     ClockTreeModel m(index);
     ModelFields::apply(m, setup);
     m.recomputeFromPll();
+    VERIFY_MODEL_FIELDS(m, expected);
+}
+
+// A wanted SCLK within the series' limit never gives more than the limit:
+// where the nearest factors overshoot it, the nearest at or below it are
+// taken. Each crystal here has a nearest fit just above the limit.
+void TestPllSearch::fitStaysWithinLimit_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("usbSearch");
+    QTest::addColumn<QString>("expected");
+
+    const QString fromPll = QStringLiteral("sclkSource=1 ");
+    QTest::newRow("index 5, 13 MHz, 150 (nearest 150.042)")
+        << 5 << fromPll + "hextMhz=13 sclkMhz=150" << false << "pllMs=1 pllNs=46 pllFr=4 sclkMhz=149.5";
+    QTest::newRow("index 5, 13 MHz, 149.99 (nearest 150.042)")
+        << 5 << fromPll + "hextMhz=13 sclkMhz=149.99" << false << "pllMs=1 pllNs=46 pllFr=4 sclkMhz=149.5";
+    QTest::newRow("index 17, 13 MHz, 150")
+        << 17 << fromPll + "hextMhz=13 sclkMhz=150" << false << "pllMs=1 pllNs=46 pllFr=4 sclkMhz=149.5";
+    QTest::newRow("index 9, 4.9 MHz, 120 (nearest 120.05)")
+        << 9 << fromPll + "hextMhz=4.9 sclkMhz=120" << false << "pllMs=2 pllNs=391 pllFr=8 sclkMhz=119.74375";
+    QTest::newRow("index 15, 4.6 MHz, 96 (nearest 96.025)")
+        << 15 << fromPll + "hextMhz=4.6 sclkMhz=96" << false << "pllMs=2 pllNs=333 pllFr=8 sclkMhz=95.7375";
+    QTest::newRow("index 16, 5.1 MHz, 80 (nearest 80.006)")
+        << 16 << fromPll + "hextMhz=5.1 sclkMhz=80" << false << "pllMs=1 pllNs=125 pllFr=8 sclkMhz=79.6875";
+    QTest::newRow("index 18 halves: 13 MHz, 150")
+        << 18 << fromPll + "hextMhz=13 sclkMhz=150" << false << "pllMs=1 pllNs=46 pllFr=2 pllMhz=299 sclkMhz=149.5";
+    QTest::newRow("index 29 halves: 4.5 MHz, 150 (nearest 150.188)")
+        << 29 << fromPll + "hextMhz=4.5 sclkMhz=150" << false << "pllMs=1 pllNs=133 pllFr=2 sclkMhz=149.625";
+    QTest::newRow("index 19, 5 MHz, 216 (nearest 216.25)")
+        << 19 << fromPll + "hextMhz=5 sclkMhz=216" << false << "pllMs=2 pllNs=345 pllFp=4 sclkMhz=215.625";
+    QTest::newRow("index 20, 5 MHz, 216")
+        << 20 << fromPll + "hextMhz=5 sclkMhz=216" << false << "pllMs=2 pllNs=345 pllFp=4 sclkMhz=215.625";
+    QTest::newRow("index 30, 5 MHz, typed 300 is fitted to 216")
+        << 30 << fromPll + "hextMhz=5 sclkMhz=300" << false << "pllMs=2 pllNs=345 pllFp=4 sclkMhz=215.625";
+    QTest::newRow("index 13, 5 MHz, 288 (nearest 288.125)")
+        << 13 << fromPll + "hextMhz=5 sclkMhz=288" << false << "pllMs=1 pllNs=230 pllFr=4 sclkMhz=287.5";
+    QTest::newRow("index 22, 4.6 MHz, 192 (nearest 192.05)")
+        << 22 << fromPll + "hextMhz=4.6 sclkMhz=192" << false << "pllMs=2 pllNs=333 pllFp=4 sclkMhz=191.475";
+    QTest::newRow("index 25, 5.2 MHz, 180 (nearest 180.05)")
+        << 25 << fromPll + "hextMhz=5.2 sclkMhz=180" << false << "pllMs=1 pllNs=138 pllFr=4 sclkMhz=179.4";
+    // The nearest fit stays the answer wherever it is within the limit.
+    QTest::newRow("index 5, 13 MHz, 100.03 keeps 100.1 above it")
+        << 5 << fromPll + "hextMhz=13 sclkMhz=100.03" << false << "pllMs=5 pllNs=308 pllFr=8 sclkMhz=100.1";
+    // The USB search fixes the VCO for 48 MHz and picks the output divider
+    // for SCLK: there too the divider that overshoots is passed over.
+    QTest::newRow("index 20, 5 MHz, USB VCO 865: fp 6, not 4 (216.25)")
+        << 20 << fromPll + "hextMhz=5 sclkMhz=216 pllFu=18" << true
+        << "pllMs=1 pllNs=173 pllFp=6 sclkMhz=144.166666666667";
+}
+
+void TestPllSearch::fitStaysWithinLimit()
+{
+    QFETCH(int, index);
+    QFETCH(QString, setup);
+    QFETCH(bool, usbSearch);
+    QFETCH(QString, expected);
+
+    ClockTreeModel m(index);
+    ModelFields::apply(m, setup);
+    if (usbSearch)
+        m.searchPllForUsb(m.pllInputFrequency());
+    else
+        m.recomputeFromPll();
+    QVERIFY2(m.sclkMhz <= m.maxSclk(), qPrintable(QString::number(m.sclkMhz, 'f', 6)));
     VERIFY_MODEL_FIELDS(m, expected);
 }
 

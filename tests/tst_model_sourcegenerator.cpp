@@ -252,8 +252,8 @@ private slots:
     void processors();
     void sectionPatternIsGreedyAcrossLines();
     void lastCallRewriteKeepsEarlierShapes();
-    void clockValuesInWholeKilohertz_data();
-    void clockValuesInWholeKilohertz();
+    void clockValuesInWholeHertz_data();
+    void clockValuesInWholeHertz();
 };
 
 void TestSourceGeneratorMarkup::processors_data()
@@ -307,14 +307,19 @@ void TestSourceGeneratorMarkup::lastCallRewriteKeepsEarlierShapes()
     QCOMPARE(text, QStringLiteral("f(A);\nf(B)\nf(Z);\n"));
 }
 
-void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz_data()
+void TestSourceGeneratorMarkup::clockValuesInWholeHertz_data()
 {
     QTest::addColumn<double>("mhz");
     QTest::addColumn<qint64>("hz");
-    QTest::newRow("191.9999 MHz") << 191.9999 << qint64(192000000);
+    QTest::newRow("191.9999 MHz") << 191.9999 << qint64(191999900);
     QTest::newRow("37.5 MHz") << 37.5 << qint64(37500000);
-    QTest::newRow("33.3333 MHz") << 33.3333 << qint64(33333000);
-    QTest::newRow("1.001 MHz") << 1.001 << qint64(1001000);
+    QTest::newRow("33.3333 MHz") << 33.3333 << qint64(33333300);
+    QTest::newRow("1.001 MHz, no Hz lost") << 1.001 << qint64(1001000);
+    QTest::newRow("12.3456789 MHz, rounded") << 12.3456789 << qint64(12345679);
+    QTest::newRow("191.99999999997 MHz") << 191.99999999997 << qint64(192000000);
+    // HEXT 8 /32 /512 and HICK 8 /16 /512 /16: under a kHz, still a clock.
+    QTest::newRow("8 MHz / 32 / 512") << 8.0 / 32 / 512 << qint64(488);
+    QTest::newRow("0.5 MHz / 512 / 16") << 0.5 / 512 / 16 << qint64(61);
     QTest::newRow("0") << 0.0 << qint64(0);
     // No frequency, and no overflow on the way to Hz.
     QTest::newRow("nan") << qQNaN() << qint64(0);
@@ -323,13 +328,11 @@ void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz_data()
     QTest::newRow("1e308") << 1e308 << qint64(0);
 }
 
-void TestSourceGeneratorMarkup::clockValuesInWholeKilohertz()
+void TestSourceGeneratorMarkup::clockValuesInWholeHertz()
 {
     QFETCH(double, mhz);
     QFETCH(qint64, hz);
     QCOMPARE(SourceGenerator::clockHz(mhz), hz);
-    if (hz == 0)
-        QCOMPARE(SourceGenerator::hextHz(mhz), qint64(0));
 }
 
 QTEST_MAIN(TestSourceGeneratorMarkup)

@@ -1,7 +1,8 @@
 // Read-outs that follow the model on every road: a USB clock that re-tunes
 // the PLL moves the buses with it, a new page shows the RTC as any edit
-// would, a refused check still shows what the page holds, and a clock-out
-// that falls back from a stopped clock holds the clock it shows.
+// would, a refused check still shows what the page holds, a clock-out
+// that falls back from a stopped clock holds the clock it shows, and the
+// RTC shows the HEXT the model holds, never a HEXT typed and not taken.
 #include "PendingEdits.h"
 #include "SeriesPages.h"
 
@@ -35,6 +36,14 @@ QStringList readouts(QWidget *page, const QStringList &names)
         shown << node + QLatin1Char('=') + (box ? box->text() : QStringLiteral("<none>"));
     }
     return shown;
+}
+
+// The RTC read-out: "ertc_ReadOut" or "rtc_ReadOut" as the family names it.
+QLineEdit *rtcReadout(QWidget *page)
+{
+    if (auto *rtc = page->findChild<QLineEdit *>(QStringLiteral("ertc_ReadOut")))
+        return rtc;
+    return page->findChild<QLineEdit *>(QStringLiteral("rtc_ReadOut"));
 }
 
 QString writeDesign(const QTemporaryDir &dir, const QString &series, const QString &keys)
@@ -73,6 +82,8 @@ private slots:
     void refusedCheckStillShowsTheModel();
     void clockOutFallsBackWithTheModel_data();
     void clockOutFallsBackWithTheModel();
+    void rtcReadoutFollowsTheModel_data();
+    void rtcReadoutFollowsTheModel();
 };
 
 void TestPageReadouts::usbRetuneMovesTheBuses_data()
@@ -137,9 +148,7 @@ void TestPageReadouts::newPageShowsTheRtcAsAnEditWould()
 
     auto page = newPage(cls);
     QVERIFY(page);
-    QLineEdit *rtc = page->findChild<QLineEdit *>(QStringLiteral("ertc_ReadOut"));
-    if (!rtc)
-        rtc = page->findChild<QLineEdit *>(QStringLiteral("rtc_ReadOut"));
+    QLineEdit *rtc = rtcReadout(page.get());
     auto *rtcSwitch = page->findChild<CustomComboBox1 *>(QStringLiteral("rtcswitch_ComboBox"));
     if (!rtc || !rtcSwitch)
         QSKIP("no RTC read-out on this page");
@@ -244,6 +253,62 @@ void TestPageReadouts::clockOutFallsBackWithTheModel()
     ops.saveConfig(page.get(), KytoPLLConfig::seriesName(page->model->seriesIndex));
     const QString saved = PendingEdits::readFile(dir.filePath(QStringLiteral("saved.ZKCF")));
     QVERIFY2(saved.contains(QLatin1String("<clkout>5</clkout>")), qPrintable(saved + SeriesPages::boxTexts().join(QLatin1Char('\n'))));
+}
+
+void TestPageReadouts::rtcReadoutFollowsTheModel_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("steps");   // before the RTC goes on (PendingEdits::setUp)
+    QTest::addColumn<QString>("typed");       // into HEXT, without Return
+    QTest::addColumn<QString>("expected");    // the RTC read-out of the model's 8 MHz HEXT
+
+    // 25 MHz is a crystal, but no pll_ms takes it to the PLL's 2-16 MHz: the
+    // question is answered Cancel and the click taken back. 30 MHz is no
+    // crystal: the HEXT is refused.
+    QTest::newRow("R720 flexible, 25 cancelled") << "KytoR720PLL" << QStringList{"pllmode=1"} << "25" << "62.500";
+    QTest::newRow("R750 flexible, 25 cancelled") << "KytoR750PLL" << QStringList{"pllmode=1"} << "25" << "62.500";
+    QTest::newRow("E105 flexible, 30 refused") << "KytoE105PLL" << QStringList{"pllmode=1"} << "30" << "250.000";
+    QTest::newRow("R610, 25 cancelled") << "KytoR610PLL" << QStringList() << "25" << "4000.000";
+    QTest::newRow("R740, 25 cancelled") << "KytoR740PLL" << QStringList() << "25" << "4000.000";
+    QTest::newRow("R960, 30 refused") << "KytoR960PLL" << QStringList() << "30" << "4000.000";
+    QTest::newRow("R810, 25 cancelled") << "KytoR810PLL" << QStringList() << "25" << "4000.000";
+    QTest::newRow("R910, 30 refused") << "KytoR910PLL" << QStringList() << "30" << "4000.000";
+    QTest::newRow("D515, 25 cancelled") << "KytoD515PLL" << QStringList() << "25" << "4000.000";
+    QTest::newRow("R620, 30 refused") << "KytoR620PLL" << QStringList() << "30" << "62.500";
+    QTest::newRow("R650, 30 refused") << "KytoR650PLL" << QStringList() << "30" << "62.500";
+}
+
+// The RTC on: a HEXT typed without Return, then a click on the RTC's HEXT
+// radio, stopped by a check (a question answered Cancel, or the HEXT's
+// own error). The model keeps its HEXT, and so does the RTC read-out.
+void TestPageReadouts::rtcReadoutFollowsTheModel()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+
+    auto page = newPage(cls);
+    QVERIFY(page);
+    PendingEdits::setUp(page.get(), steps);
+    page->findChild<CustomComboBox1 *>(QStringLiteral("rtcswitch_ComboBox"))->setCurrentIndex(1);
+    QLineEdit *rtc = rtcReadout(page.get());
+    QVERIFY(rtc);
+    auto *hextRadio = page->findChild<QRadioButton *>(QStringLiteral("rtcsel_RadioButton_hext"));
+    if (!hextRadio)
+        hextRadio = page->findChild<QRadioButton *>(QStringLiteral("rtcsel_RadioButton_2"));
+    QVERIFY(hextRadio && hextRadio->isEnabled());
+    const double hext = page->model->hextMhz;
+
+    PendingEdits::typeOnly(SeriesPages::edit(page.get(), QStringLiteral("hext")), typed);
+    UserDialogs::reset();
+    for (int i = 0; i < 4; ++i)
+        UserDialogs::answerNextBox(QMessageBox::Cancel);
+    hextRadio->click();
+
+    QCOMPARE(SeriesPages::boxTexts().size(), 1);
+    QCOMPARE(page->model->hextMhz, hext);
+    QCOMPARE(rtc->text(), expected);
 }
 
 QTEST_MAIN(TestPageReadouts)

@@ -25,7 +25,7 @@ static bool makeFolder(const PageMessages &messages, const QString &dir, const c
 
 bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *model, const QString &stem)
 {
-    // The last guard: a clock that is no frequency (nan, inf, 0) never
+    // The last guard: a clock that is no frequency (nan, inf, 0 or below) never
     // reaches the code, and no folder is asked for in vain.
     QString clock;
     double mhz = 0.0;

@@ -12,6 +12,21 @@ QString mhz(double value)
     return QString::number(value, 'f', 3);
 }
 
+QString rtcKhz(bool on, RtcSource source, double hextMhz, double hextDivider)
+{
+    if (!on)
+        return QStringLiteral("0");
+    switch (source) {
+    case RtcSource::Lick:
+        return QStringLiteral("40");
+    case RtcSource::Lext:
+        return QStringLiteral("32.768");
+    case RtcSource::Hext:
+        break;
+    }
+    return mhz(hextMhz * 1000.0 / hextDivider);
+}
+
 QColor limitColour(double value, double limit)
 {
     return value > limit ? QColor(Qt::red) : QColor(Qt::darkGreen);

@@ -19,6 +19,14 @@ class QWidget;
 //   Readouts::show(adcReadout, model->adcMhz, 28.0, adcSwitchedOn);
 //   pllLabel->setText(Readouts::mhz(model->pllMhz) + "MHz");
 //
+// The RTC read-out, in kHz, for the source the page has chosen: "0" while
+// the RTC is off, the LICK's "40", the LEXT's "32.768", or the HEXT the
+// model holds through its divider. A HEXT typed but not applied (or taken
+// back after a Cancel) is not the RTC's clock, so the edit's text never
+// counts.
+//
+//   rtcReadout->setText(Readouts::rtcKhz(on, Readouts::RtcSource::Hext, model->hextMhz, 128));
+//
 // Typed edits (hext, sclk, ...): "applied" while the text equals the model's
 // value at the shown precision, "pending" while it differs, "idle" when the
 // edit is disabled but its text is applied; red text when out of range.
@@ -35,6 +43,9 @@ void setLabelColour(QWidget *label, const QColor &colour);
 void setEditColour(QWidget *edit, const QColor &colour);
 
 void show(QLineEdit *box, double value, double limit, bool on = true);
+
+enum class RtcSource { Lick, Lext, Hext };
+QString rtcKhz(bool on, RtcSource source, double hextMhz, double hextDivider);
 
 enum class EditState { Applied, Pending, Idle };
 EditState typedState(const QString &typed, double applied, int decimals, bool enabled = true);

@@ -1146,19 +1146,12 @@ void KytoDualModeView::updateSourceLabels()
 
 void KytoDualModeView::updateErtcDisplay()
 {
-    if (rtcswitch_ComboBox->currentIndex() == 0) {
-        ertc_ReadOut->setText(QStringLiteral("0"));
-    } else if (rtcsel[0]->isChecked()) {
-        ertc_ReadOut->setText(QStringLiteral("40"));
-    } else if (rtcsel[1]->isChecked()) {
-        ertc_ReadOut->setText(QStringLiteral("32.768"));
-    } else {
-        double value = 0;
-        if (validateHextLineEdit(&value))
-            ertc_ReadOut->setText(QString::number(value * 1000 * table.rtcHextFactor, 'f', 3));
-        else
-            ertc_ReadOut->setText(QStringLiteral("0"));
-    }
+    using Readouts::RtcSource;
+    const RtcSource source = rtcsel[0]->isChecked() ? RtcSource::Lick
+                             : rtcsel[1]->isChecked() ? RtcSource::Lext
+                                                      : RtcSource::Hext;
+    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, source, model->hextMhz,
+                                           1.0 / table.rtcHextFactor));
 }
 
 void KytoDualModeView::syncApbDividersFromModel()

@@ -184,19 +184,12 @@ void KytoFlexiblePLL::resetDefaults()
 
 void KytoFlexiblePLL::updateErtcDisplay()
 {
-    if (rtcswitch_ComboBox->currentIndex() == 0) {
-        ertc_ReadOut->setText(QStringLiteral("0"));
-    } else if (rtcsel_RadioButton_lick->isChecked()) {
-        ertc_ReadOut->setText(QStringLiteral("40"));
-    } else if (rtcsel_RadioButton_lext->isChecked()) {
-        ertc_ReadOut->setText(QStringLiteral("32.768"));
-    } else {
-        double hext = 0.0;
-        if (validateHextLineEdit(hext))
-            ertc_ReadOut->setText(QString::number(hext * 1000.0 / model->rtcHextDiv, 'f', 3));
-        else
-            ertc_ReadOut->setText(QStringLiteral("0"));
-    }
+    using Readouts::RtcSource;
+    const RtcSource source = rtcsel_RadioButton_lick->isChecked()   ? RtcSource::Lick
+                             : rtcsel_RadioButton_lext->isChecked() ? RtcSource::Lext
+                                                                    : RtcSource::Hext;
+    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, source, model->hextMhz,
+                                           model->rtcHextDiv));
 }
 
 // ---------------------------------------------------------------- messages

@@ -5,7 +5,6 @@
 #include "FlexibleTables.h"
 #include "PllConfigWord.h"
 #include "../common/DividerTable.h"
-#include "../common/FiniteNumber.h"
 #include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
@@ -1139,10 +1138,11 @@ void KytoFlexibleView::refreshKernelClocks()
     }
 }
 
-// The PHY read-out follows the typed HEXT text, as the PHY takes the crystal.
+// The PHY takes the crystal: the HEXT the model holds, whatever else HEXT
+// feeds. A typed HEXT counts once it is applied.
 void KytoFlexibleView::refreshUsbHsPhy()
 {
-    const double value = FiniteNumber::orZero(hext_LineEdit->text());
+    const double value = model->hextMhz;
     setEditTextColor(usbhsphy_ReadOut, value == 12.0 ? Qt::darkGreen : Qt::red);
     usbhsphy_ReadOut->setText(Readouts::mhz(value));
 }

@@ -664,18 +664,11 @@ void KytoHighPerfControls::updateClkoutStyle(bool flag)
 
 void KytoHighPerfControls::updateErtcDisplay()
 {
-    QString text;
-    if (!rtcOn()) {
-        text = QStringLiteral("0");
-    } else if (rtcselRadios[0]->isChecked()) {
-        text = QStringLiteral("40");
-    } else if (rtcselRadios[1]->isChecked()) {
-        text = QStringLiteral("32.768");
-    } else {
-        double hext = 0.0;
-        text = validateHextLineEdit(hext) ? Readouts::mhz(hext * 1000.0 / model->rtcHextDiv) : QStringLiteral("0");
-    }
-    rtcReadout->setText(text);
+    using Readouts::RtcSource;
+    const RtcSource source = rtcselRadios[0]->isChecked()   ? RtcSource::Lick
+                             : rtcselRadios[1]->isChecked() ? RtcSource::Lext
+                                                            : RtcSource::Hext;
+    rtcReadout->setText(Readouts::rtcKhz(rtcOn(), source, model->hextMhz, model->rtcHextDiv));
 }
 
 void KytoHighPerfControls::syncApbFieldsFromModel()

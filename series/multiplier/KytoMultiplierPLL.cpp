@@ -852,19 +852,11 @@ void KytoMultiplierPLL::recomputeAndRefresh()
 
 void KytoMultiplierPLL::updateErtcDisplay()
 {
-    if (rtcswitchComboBox->currentIndex() == 0) {
-        rtcReadout->setText(QStringLiteral("0"));
-    } else if (rtcselRadios[0]->isChecked()) {
-        rtcReadout->setText(QStringLiteral("40"));
-    } else if (rtcselRadios[1]->isChecked()) {
-        rtcReadout->setText(QStringLiteral("32.768"));
-    } else {
-        double value = 0;
-        if (validateHextLineEdit(&value))
-            rtcReadout->setText(QString::number(value * 1000 * 0.0078125, 'f', 3));
-        else
-            rtcReadout->setText(QStringLiteral("0"));
-    }
+    using Readouts::RtcSource;
+    const RtcSource source = rtcselRadios[0]->isChecked() ? RtcSource::Lick
+                             : rtcselRadios[1]->isChecked() ? RtcSource::Lext
+                                                            : RtcSource::Hext;
+    rtcReadout->setText(Readouts::rtcKhz(rtcswitchComboBox->currentIndex() != 0, source, model->hextMhz, 128));
 }
 
 void KytoMultiplierPLL::mousePressEvent(QMouseEvent *event)
