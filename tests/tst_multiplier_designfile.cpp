@@ -153,7 +153,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void fallbacks();
-    void pllInputRepairedOnceAfterLoading();
+    void pllInputBroughtInRangeOnceAfterLoading();
     void onlyMcu_data();
     void onlyMcu();
     void failedSaveKeepsOldFile();
@@ -372,7 +372,7 @@ void TestMultiplierSeriesDesignFile::fallbacks()
     QCOMPARE(r620a.model->pllMult, 30);
 }
 
-void TestMultiplierSeriesDesignFile::pllInputRepairedOnceAfterLoading()
+void TestMultiplierSeriesDesignFile::pllInputBroughtInRangeOnceAfterLoading()
 {
     QTemporaryDir dir;
     const QString path = writeDesign(dir, "hext20.ZKCF", QStringLiteral(
@@ -381,10 +381,14 @@ void TestMultiplierSeriesDesignFile::pllInputRepairedOnceAfterLoading()
     KytoR620PLL page(nullptr);
     page.loadConfig(path);
     QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
-    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QStringLiteral("16.000"));
-    QCOMPARE(page.model->hextMhz, 16.0);
-    QCOMPARE(page.model->pllMult, 10);
-    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("160.000"));
+    // The crystal stays; the HEXT divider's /2 brings the PLL input to
+    // 10 MHz, and the design's 200 MHz system clock is kept.
+    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QStringLiteral("20.000"));
+    QCOMPARE(page.model->hextMhz, 20.0);
+    QCOMPARE(page.model->pllHextDivEnabled, 1);
+    QVERIFY(radio(&page, "pllhextdiv", 1)->isChecked());
+    QCOMPARE(page.model->pllMult, 20);
+    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("200.000"));
 }
 
 void TestMultiplierSeriesDesignFile::onlyMcu_data()
