@@ -370,6 +370,17 @@ void TestMultiplierSeriesDesignFile::fallbacks()
     QVERIFY(radio(&r620a, "hicktousb", 0)->isChecked());
     QCOMPARE(r620a.model->hextDiv, 2);
     QCOMPARE(r620a.model->pllMult, 30);
+
+    // A clock-out whose source is off gives way to "no clk", in the model too.
+    for (const char *keys : {"<tousbswitch>1</tousbswitch><clkout>6</clkout>", "<adcswitch>0</adcswitch><clkout>7</clkout>"}) {
+        const QString stopped = writeDesign(dir, "stopped.ZKCF", QStringLiteral(
+            "<Configuration><MCU>KytoR620</MCU><hext>8</hext><clkoutpinselect>1</clkoutpinselect>%1</Configuration>")
+            .arg(QLatin1String(keys)));
+        KytoR620PLL r620(nullptr);
+        r620.loadConfig(stopped);
+        QVERIFY2(radio(&r620, "clkout", 0)->isChecked(), keys);
+        QCOMPARE(r620.model->clkoutSource, 0);
+    }
 }
 
 void TestMultiplierSeriesDesignFile::pllInputBroughtInRangeOnceAfterLoading()
