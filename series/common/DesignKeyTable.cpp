@@ -88,8 +88,7 @@ DesignKeyTable::Row DesignKeyTable::number(const QString &key, std::function<dou
 
 QString DesignKeyTable::shownText(const QString &text, double low, double high, const QString &fallbackText)
 {
-    double v = 0;
-    const QString taken = FiniteNumber::inRange(text, low, high, &v) ? text : fallbackText;
+    const QString taken = FiniteNumber::inRange(text, low, high) ? text : fallbackText;
     // The edit holds eight characters: a longer text would be cut mid-number,
     // so it is rounded to what fits, and the model holds what is shown.
     if (taken.length() <= kEditLength)
