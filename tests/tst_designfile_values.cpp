@@ -1,8 +1,10 @@
 // A design file value that is no valid number for its key (nan, inf, -inf,
 // 1e308, out of range, empty, a word) opens exactly as the key's fallback
-// would: the same controls, the same boxes, the same saved file and the same
-// generated code. A non-finite typed value gets the edit's error box, and a
-// clock that is no frequency never reaches the code.
+// would: the same controls, the same saved file and the same generated
+// code; a typed value (HEXT, a PLL factor) replaced so is told once. A
+// crystal longer than its edit is shown whole, as the model holds it. A
+// non-finite typed value gets the edit's error box, and a clock that is no
+// frequency never reaches the code.
 #include "PendingEdits.h"
 #include "SeriesPages.h"
 
@@ -36,10 +38,11 @@ namespace {
 struct FamilyPage {
     const char *cls;
     const char *usbdivFallback;
+    bool factors;   // typed PLL factors pllms and pllns
 };
 const FamilyPage kPages[] = {
-    {"KytoR620APLL", "1.0"}, {"KytoR750PLL", "1.0"}, {"KytoR740PLL", "2.0"},
-    {"KytoR810PLL", "1.0"},  {"KytoR910PLL", nullptr}, {"KytoD515PLL", nullptr},
+    {"KytoR620APLL", "1.0", false}, {"KytoR750PLL", "1.0", true}, {"KytoR740PLL", "2.0", true},
+    {"KytoR810PLL", "1.0", true},   {"KytoR910PLL", nullptr, true}, {"KytoD515PLL", nullptr, true},
 };
 
 QString replaceKey(QString design, const QString &key, const QString &text)
@@ -124,6 +127,8 @@ private slots:
 
     void badValueOpensAsFallback_data();
     void badValueOpensAsFallback();
+    void longHextIsShownWhole_data();
+    void longHextIsShownWhole();
     void nonFiniteTypedValueIsRefused_data();
     void nonFiniteTypedValueIsRefused();
     void clockThatIsNoFrequencyIsNotGenerated_data();
@@ -138,18 +143,30 @@ void TestDesignFileValues::badValueOpensAsFallback_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("bad");
     QTest::addColumn<QString>("fallback");
+    QTest::addColumn<QStringList>("told");   // before the fallback's own boxes
     const QStringList badTexts{"nan", "inf", "-inf", "1e308", "", "abc"};
+    const QStringList hextError{"Error: hext input error!"};
     for (const FamilyPage &p : kPages) {
         for (const QString &bad : badTexts)
-            QTest::addRow("%s hext \"%s\"", p.cls, qPrintable(bad)) << p.cls << "hext" << bad << "8.000000";
-        QTest::addRow("%s hext out of range", p.cls) << p.cls << "hext" << "30" << "8.000000";
-        QTest::addRow("%s hext below range", p.cls) << p.cls << "hext" << "3.999" << "8.000000";
-        QTest::addRow("%s hext \"12\" and byte E9", p.cls) << p.cls << "hext" << QStringLiteral("12\u00e9") << "8.000000";
+            QTest::addRow("%s hext \"%s\"", p.cls, qPrintable(bad)) << p.cls << "hext" << bad << "8.000000" << hextError;
+        QTest::addRow("%s hext out of range", p.cls) << p.cls << "hext" << "30" << "8.000000" << hextError;
+        QTest::addRow("%s hext below range", p.cls) << p.cls << "hext" << "3.999" << "8.000000" << hextError;
+        QTest::addRow("%s hext \"12\" and byte E9", p.cls) << p.cls << "hext" << QStringLiteral("12\u00e9") << "8.000000" << hextError;
+        // (pll_ns falls back to 31, which the closing check questions, so
+        // its rows are in the families' tests.)
+        if (p.factors) {
+            for (const char *bad : {"0", "16", "x"})
+                QTest::addRow("%s pllms \"%s\"", p.cls, bad) << p.cls << "pllms" << bad << "1"
+                                                             << QStringList{"Error: pll_ms input error!"};
+        }
         if (!p.usbdivFallback)
             continue;
+        // A divider no combo offers is replaced without a word.
         for (const QString &bad : badTexts)
-            QTest::addRow("%s usbdiv \"%s\"", p.cls, qPrintable(bad)) << p.cls << "usbdiv" << bad << p.usbdivFallback;
-        QTest::addRow("%s usbdiv not offered", p.cls) << p.cls << "usbdiv" << "2.25" << p.usbdivFallback;
+            QTest::addRow("%s usbdiv \"%s\"", p.cls, qPrintable(bad)) << p.cls << "usbdiv" << bad << p.usbdivFallback
+                                                                      << QStringList();
+        QTest::addRow("%s usbdiv not offered", p.cls) << p.cls << "usbdiv" << "2.25" << p.usbdivFallback
+                                                      << QStringList();
     }
 }
 
@@ -159,6 +176,7 @@ void TestDesignFileValues::badValueOpensAsFallback()
     QFETCH(QString, key);
     QFETCH(QString, bad);
     QFETCH(QString, fallback);
+    QFETCH(QStringList, told);
     QTemporaryDir dir;
     const KytoPLLConfig::SeriesOperations ops = SeriesPages::operationsOf(cls);
 
@@ -172,7 +190,9 @@ void TestDesignFileValues::badValueOpensAsFallback()
     const Opened expected = openSaveGenerate(cls, dir.filePath("fallback.ZKCF"), dir.path(), QStringLiteral("a"));
     const Opened opened = openSaveGenerate(cls, dir.filePath("bad.ZKCF"), dir.path(), QStringLiteral("b"));
 
-    QCOMPARE(opened.boxes, expected.boxes);
+    // The user is told once which value Open replaced; the fallback's
+    // design then opens with its own boxes.
+    QCOMPARE(opened.boxes, told + expected.boxes);
     QCOMPARE(shown(opened.page.get()), shown(expected.page.get()));
     QVERIFY(qIsFinite(opened.page->model->hextMhz) && qIsFinite(opened.page->model->usbDiv));
     QCOMPARE(opened.page->model->hextMhz, expected.page->model->hextMhz);
@@ -186,6 +206,39 @@ void TestDesignFileValues::badValueOpensAsFallback()
              qPrintable(opened.generateBoxes.join(" | ")));
     QCOMPARE(opened.generated, expected.generated);
     QVERIFY(opened.generated.contains(QStringLiteral("HEXT_VALUE")));
+}
+
+void TestDesignFileValues::longHextIsShownWhole_data()
+{
+    QTest::addColumn<QString>("cls");
+    for (const FamilyPage &p : kPages)
+        QTest::newRow(p.cls) << p.cls;
+}
+
+// More decimals than the edit's eight characters hold: the edit shows the
+// value rounded to fit, applied, and the model, the saved file and the code
+// hold what it shows.
+void TestDesignFileValues::longHextIsShownWhole()
+{
+    QFETCH(QString, cls);
+    QTemporaryDir dir;
+    std::unique_ptr<KytoMCUPLL> fresh(SeriesPages::create(cls));
+    PendingEdits::runAction(fresh.get(), SeriesPages::operationsOf(cls), QStringLiteral("save"), dir.path(),
+                            QString(), QStringLiteral("base.ZKCF"));
+    const QString base = PendingEdits::readFile(dir.filePath("base.ZKCF"));
+    // The system clock on HEXT, so no PLL window or limit gets in the way.
+    writeFile(dir.filePath("long.ZKCF"), replaceKey(replaceKey(base, QStringLiteral("hext"), QStringLiteral("12.3456789")),
+                                                    QStringLiteral("sclkselect"), QStringLiteral("0")));
+
+    const Opened opened = openSaveGenerate(cls, dir.filePath("long.ZKCF"), dir.path(), QStringLiteral("again"));
+    QLineEdit *hext = SeriesPages::edit(opened.page.get(), QStringLiteral("hext"));
+    QCOMPARE(hext->text(), QStringLiteral("12.34568"));
+    QVERIFY2(!hext->styleSheet().contains(QStringLiteral("rgb(255, 255, 225)")), qPrintable(hext->styleSheet()));
+    QCOMPARE(opened.page->model->hextMhz, 12.34568);
+    QVERIFY2(!opened.boxes.join(' ').contains(QStringLiteral("hext")), qPrintable(opened.boxes.join(" | ")));
+    QVERIFY2(opened.saved.contains(QStringLiteral("<hext>12.345680</hext>")), qPrintable(opened.saved));
+    QVERIFY2(opened.generated.contains(QStringLiteral("((uint32_t)12345680)")),
+             qPrintable(opened.generateBoxes.join(" | ")));
 }
 
 void TestDesignFileValues::nonFiniteTypedValueIsRefused_data()

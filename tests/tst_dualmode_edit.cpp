@@ -675,6 +675,25 @@ private slots:
             QVERIFY(radio(p, "clkout_RadioButton_noclk")->isChecked());
             QCOMPARE(clkout(*p->model), 0);
         });
+        // A clock-out whose source is off opens on "no clk", and the model
+        // (so Save and the code) holds that too.
+        const struct { const char *row; int index; const char *keys; const char *checked; int code; } clkoutRows[] = {
+            {"R720 clkout 6, USB off", 5, "<tousbswitch>1</tousbswitch><clkout>6</clkout>", "noclk", 0},
+            {"NS720 clkout 6, USB off", 17, "<tousbswitch>1</tousbswitch><clkout>6</clkout>", "noclk", 0},
+            {"R750 clkout 6, USB off", 15, "<tousbswitch>1</tousbswitch><clkout>6</clkout>", "noclk", 0},
+            {"R730 clkout 7, ADC off", 9, "<adcswitch>0</adcswitch><clkout>7</clkout>", "noclk", 0},
+            {"E105 clkout 7, ADC off", 16, "<adcswitch>0</adcswitch><clkout>7</clkout>", "noclk", 0},
+            {"R720 clkout 7, ADC on", 5, "<adcswitch>1</adcswitch><clkout>7</clkout>", "adc", 7},
+        };
+        for (const auto &r : clkoutRows) {
+            const QString radioName = QStringLiteral("clkout_RadioButton_") + QLatin1String(r.checked);
+            const int code = r.code;
+            QTest::newRow(r.row) << r.index << hext + "<clkoutpinselect>1</clkoutpinselect>" + QLatin1String(r.keys)
+                                 << Action([radioName, code](KytoDualModePLL *p) {
+                QVERIFY(radio(p, radioName)->isChecked());
+                QCOMPARE(p->model->clkoutSource, code);
+            });
+        }
         QTest::newRow("E105 usart1clocksel 4") << 16 << hext + "<usart1clocksel>4</usart1clocksel>"
                                                << Action([](KytoDualModePLL *p) {
             QVERIFY(radio(p, "usart1clocksel_RadioButton_lext")->isChecked());
@@ -853,10 +872,13 @@ private slots:
                                 "<tousbswitch>1</tousbswitch></Configuration>")
                             .arg(KytoPLLConfig::seriesName(index)).toUtf8());
         page->loadConfig(path);
-        // No crystal: the edit shows the 8 MHz the model keeps.
+        // No crystal: the user is told once, and the edit shows the 8 MHz
+        // the model keeps.
+        QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
         QCOMPARE(text(page.get(), "hext_LineEdit"), QString("8.000000"));
         QCOMPARE(page->model->hextMhz, 8.0);
         // HEXT feeds nothing here: edits elsewhere recompute without a box.
+        UserDialogs::reset();
         combo(page.get(), "ahbdiv_ComboBox")->setCurrentIndex(1);
         QCOMPARE(text(page.get(), "systick_ReadOut"), QString("0.500"));
         QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));

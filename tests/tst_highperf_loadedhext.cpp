@@ -68,7 +68,7 @@ void TestHighPerfLoadedHext::pendingSclkStopsAtOneHextBox()
     std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
     UserDialogs::reset();
     ops.loadConfig(page.get(), path);
-    QCOMPARE(boxTexts(), QStringList());
+    QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
     QCOMPARE(SeriesPages::edit(page.get(), "hext")->text(), QStringLiteral("8.000"));
     QCOMPARE(page->model->hextMhz, 8.0);
     PendingEdits::typeOnly(SeriesPages::edit(page.get(), "hext"), "30");

@@ -153,7 +153,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void fallbacks();
-    void pllInputRepairedOnceAfterLoading();
+    void pllInputBroughtInRangeOnceAfterLoading();
     void onlyMcu_data();
     void onlyMcu();
     void failedSaveKeepsOldFile();
@@ -370,9 +370,20 @@ void TestMultiplierSeriesDesignFile::fallbacks()
     QVERIFY(radio(&r620a, "hicktousb", 0)->isChecked());
     QCOMPARE(r620a.model->hextDiv, 2);
     QCOMPARE(r620a.model->pllMult, 30);
+
+    // A clock-out whose source is off gives way to "no clk", in the model too.
+    for (const char *keys : {"<tousbswitch>1</tousbswitch><clkout>6</clkout>", "<adcswitch>0</adcswitch><clkout>7</clkout>"}) {
+        const QString stopped = writeDesign(dir, "stopped.ZKCF", QStringLiteral(
+            "<Configuration><MCU>KytoR620</MCU><hext>8</hext><clkoutpinselect>1</clkoutpinselect>%1</Configuration>")
+            .arg(QLatin1String(keys)));
+        KytoR620PLL r620(nullptr);
+        r620.loadConfig(stopped);
+        QVERIFY2(radio(&r620, "clkout", 0)->isChecked(), keys);
+        QCOMPARE(r620.model->clkoutSource, 0);
+    }
 }
 
-void TestMultiplierSeriesDesignFile::pllInputRepairedOnceAfterLoading()
+void TestMultiplierSeriesDesignFile::pllInputBroughtInRangeOnceAfterLoading()
 {
     QTemporaryDir dir;
     const QString path = writeDesign(dir, "hext20.ZKCF", QStringLiteral(
@@ -381,10 +392,14 @@ void TestMultiplierSeriesDesignFile::pllInputRepairedOnceAfterLoading()
     KytoR620PLL page(nullptr);
     page.loadConfig(path);
     QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
-    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QStringLiteral("16.000"));
-    QCOMPARE(page.model->hextMhz, 16.0);
-    QCOMPARE(page.model->pllMult, 10);
-    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("160.000"));
+    // The crystal stays; the HEXT divider's /2 brings the PLL input to
+    // 10 MHz, and the design's 200 MHz system clock is kept.
+    QCOMPARE(page.findChild<QLineEdit *>("hext_LineEdit")->text(), QStringLiteral("20.000"));
+    QCOMPARE(page.model->hextMhz, 20.0);
+    QCOMPARE(page.model->pllHextDivEnabled, 1);
+    QVERIFY(radio(&page, "pllhextdiv", 1)->isChecked());
+    QCOMPARE(page.model->pllMult, 20);
+    QCOMPARE(page.findChild<QLineEdit *>("sclk_LineEdit")->text(), QStringLiteral("200.000"));
 }
 
 void TestMultiplierSeriesDesignFile::onlyMcu_data()

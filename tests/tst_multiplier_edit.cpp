@@ -5,6 +5,7 @@
 #include "series/multiplier/KytoR620PLL.h"
 #include "series/multiplier/KytoR650PLL.h"
 #include "series/multiplier/KytoR710PLL.h"
+#include "PendingEdits.h"
 #include "SeriesPages.h"
 
 #include "ClockTreeModel.h"
@@ -59,6 +60,9 @@ QString readFile(const QString &path)
 
 } // namespace
 
+using PageSteps = std::function<void(QWidget *page)>;
+Q_DECLARE_METATYPE(PageSteps)
+
 class TestMultiplierSeriesEdit : public QObject
 {
     Q_OBJECT
@@ -75,7 +79,8 @@ private slots:
     void sclkTyped();
     void hextTyped_data();
     void hextTyped();
-    void hextAboveSixteenIsRepaired();
+    void pllInputKeepsTheCrystal_data();
+    void pllInputKeepsTheCrystal();
     void usbOnR620();
     void usbOnR620ARetunes();
     void pllFactorStoredDespiteBadHext();
@@ -174,27 +179,73 @@ void TestMultiplierSeriesEdit::hextTyped()
     }
 }
 
-void TestMultiplierSeriesEdit::hextAboveSixteenIsRepaired()
+void TestMultiplierSeriesEdit::pllInputKeepsTheCrystal_data()
 {
-    KytoR620PLL page(nullptr);
-    typeAndReturn(edit(&page, "hext"), "20");
-    QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
-    QCOMPARE(edit(&page, "hext")->text(), QStringLiteral("16.000"));
-    QCOMPARE(page.model->hextMhz, 16.0);
-    // 16 MHz x 24 is over the limit and shown red.
-    QCOMPARE(edit(&page, "sclk")->text(), QStringLiteral("384.000"));
-    QCOMPARE(edit(&page, "sclk")->palette().color(QPalette::Text), QColor(Qt::red));
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<PageSteps>("setUp");
+    QTest::addColumn<PageSteps>("click");
+    QTest::addColumn<QString>("hextShown");
+    QTest::addColumn<double>("hextMhz");
+    QTest::addColumn<int>("pllHextDiv");   // the radio checked and the model's switch
+    QTest::addColumn<int>("hextDivIndex");  // -1: no combo
+    QTest::addColumn<double>("sclkMhz");    // 0: as before the click
+    const PageSteps nothing = [](QWidget *) {};
+    // 20 MHz inside the edit's 4-25 MHz: /2 brings the PLL input to 10 MHz
+    // and the page keeps the system clock it showed.
+    QTest::newRow("R620 HEXT 20 + Return") << "KytoR620PLL" << nothing << PageSteps([](QWidget *p) {
+        typeAndReturn(edit(p, "hext"), "20");
+    }) << "20" << 20.0 << 1 << -1 << 190.0;
+    // HEXT 25 with /2 gives exactly 200.
+    QTest::newRow("R650 HEXT 25 pending, SCLK 200 + Return") << "KytoR650PLL" << nothing << PageSteps([](QWidget *p) {
+        PendingEdits::typeOnly(edit(p, "hext"), "25");
+        typeAndReturn(edit(p, "sclk"), "200");
+    }) << "25" << 25.0 << 1 << -1 << 200.0;
+    // Below 2 MHz no divider helps: the click is taken back, and a HEXT
+    // typed without Return gives way to the one held.
+    const PageSteps halved = [](QWidget *p) { radio(p, "pllhextdiv", 1)->click(); };
+    const PageSteps thirds = [](QWidget *p) { combo(p, "hextdiv")->setCurrentIndex(1); };
+    QTest::newRow("R620A HEXT 5, /3") << "KytoR620APLL" << PageSteps([halved](QWidget *p) {
+        typeAndReturn(edit(p, "hext"), "5");
+        halved(p);
+    }) << thirds << "5.000" << 5.0 << 1 << 0 << 0.0;
+    QTest::newRow("H620A HEXT 4 pending, /3") << "KytoH620APLL" << halved << PageSteps([thirds](QWidget *p) {
+        PendingEdits::typeOnly(edit(p, "hext"), "4");
+        thirds(p);
+    }) << "8.000" << 8.0 << 1 << 0 << 0.0;
+}
 
-    // Below 2 MHz behind the pre-divider: HEXT becomes 2 x the divider.
-    KytoR620APLL r620a(nullptr);
-    typeAndReturn(edit(&r620a, "hext"), "5");
-    UserDialogs::reset();
-    UserDialogs::setTestMode(true);
-    radio(&r620a, "pllhextdiv", 1)->click();
-    combo(&r620a, "hextdiv")->setCurrentIndex(1);
-    QVERIFY(boxTexts().contains("Error: pll input clock source range 2-16MHz!"));
-    QCOMPARE(edit(&r620a, "hext")->text(), QStringLiteral("6.000"));
-    QCOMPARE(r620a.model->pllInputFrequency(), 2.0);
+// The box stays, but the crystal on the board is never replaced by another
+// number: the HEXT divider's /2 takes the PLL input back into 2-16 MHz, or
+// the click is taken back.
+void TestMultiplierSeriesEdit::pllInputKeepsTheCrystal()
+{
+    QFETCH(QString, cls);
+    QFETCH(PageSteps, setUp);
+    QFETCH(PageSteps, click);
+    QFETCH(QString, hextShown);
+    QFETCH(double, hextMhz);
+    QFETCH(int, pllHextDiv);
+    QFETCH(int, hextDivIndex);
+    QFETCH(double, sclkMhz);
+    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
+    setUp(page.get());
+    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+    const double sclkBefore = page->model->sclkMhz;
+    click(page.get());
+    QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
+    const ClockTreeModel &m = *page->model;
+    QCOMPARE(edit(page.get(), "hext")->text(), hextShown);
+    QCOMPARE(m.hextMhz, hextMhz);
+    QVERIFY(edit(page.get(), "hext")->styleSheet().contains("rgb(152, 251, 152)"));
+    QVERIFY(radio(page.get(), "pllhextdiv", pllHextDiv)->isChecked());
+    QCOMPARE(m.pllHextDivEnabled, pllHextDiv);
+    if (hextDivIndex >= 0) {
+        QCOMPARE(combo(page.get(), "hextdiv")->currentIndex(), hextDivIndex);
+        QCOMPARE(m.hextDiv, 2 + hextDivIndex);
+    }
+    QVERIFY(m.pllInputFrequency() >= 2 && m.pllInputFrequency() <= 16);
+    QCOMPARE(m.sclkMhz, sclkMhz > 0 ? sclkMhz : sclkBefore);
+    QCOMPARE(edit(page.get(), "sclk")->text(), QString::number(m.sclkMhz, 'f', 3));
 }
 
 void TestMultiplierSeriesEdit::usbOnR620()
@@ -338,7 +389,7 @@ void TestMultiplierSeriesEdit::limitErrorsStopGeneration()
 {
     // HEXT 16 x 24 = 384 MHz: the SCLK limit error, with the limit as a whole number.
     KytoR620PLL page(nullptr);
-    typeAndReturn(edit(&page, "hext"), "20");
+    typeAndReturn(edit(&page, "hext"), "16");
     UserDialogs::reset();
     UserDialogs::setTestMode(true);
     page.model->interactiveGenerate = 0;

@@ -181,7 +181,7 @@ void TestPageReadouts::refusedCheckStillShowsTheModel_data()
     QTest::newRow("R810 file with pll_ns 501, question cancelled")
         << "KytoR810PLL"
         << "    <hext>8</hext>\n    <pllms>1</pllms>\n    <pllns>501</pllns>\n    <pllfr>32</pllfr>\n    <sclkselect>1</sclkselect>\n"
-        << QStringList() << "Cancel" << QStringList{nsQuestion1200}
+        << QStringList() << "Cancel" << QStringList{"Error: pll_ns input error!", nsQuestion1200}
         << QStringList{"sclk_LineEdit=7.750", "gpio_ReadOut=7.750", "pllns_LineEdit=*31"};
     // /3 *144 /4 from 8 MHz: a 384 MHz VCO, so pll_ns is questioned.
     QTest::newRow("R810 pll_ms 3 with the pll_ns question cancelled")

@@ -241,14 +241,17 @@ void TestR9x0SeriesDesignFile::loadingFallbacks_data()
     QTest::newRow("pllms 16") << "pllms=16" << PageStep([](KytoR9x0PLL *p) {
         QCOMPARE(edit(p, "pllms")->text(), QStringLiteral("/1"));
         QCOMPARE(p->model->pllMs, 1);
+        QCOMPARE(boxTexts(), QStringList{"Error: pll_ms input error!"});
     });
-    // 31 is a valid factor that the closing check questions (8 x 31 MHz is
-    // below the VCO window): the question comes once, after loading.
+    // The replaced factor is told first; 31 is a valid factor that the
+    // closing check then questions (8 x 31 MHz is below the VCO window),
+    // once, after loading.
     QTest::newRow("pllns 30") << "pllns=30" << PageStep([](KytoR9x0PLL *p) {
         QCOMPARE(edit(p, "pllns")->text(), QStringLiteral("*31"));
         QCOMPARE(p->model->pllNs, 31);
-        QCOMPARE(UserDialogs::shownBoxes().size(), 1);
-        QVERIFY(UserDialogs::shownBoxes().first().text.startsWith("pll_ns input error, is it adjusted"));
+        QCOMPARE(UserDialogs::shownBoxes().size(), 2);
+        QCOMPARE(UserDialogs::shownBoxes().first().text, QStringLiteral("pll_ns input error!"));
+        QVERIFY(UserDialogs::shownBoxes().last().text.startsWith("pll_ns input error, is it adjusted"));
     });
     QTest::newRow("clkoutpinselect 5") << "clkoutpinselect=5" << PageStep([](KytoR9x0PLL *p) {
         QCOMPARE(combo(p, "clockoutPinSelect")->currentIndex(), 0);

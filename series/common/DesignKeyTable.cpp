@@ -3,6 +3,9 @@
 #include "FiniteNumber.h"
 #include "KytoMCUPLL.h"
 #include "PageMessages.h"
+#include "Readouts.h"
+
+#include <QRadioButton>
 
 DesignKeyTable::Row DesignKeyTable::code(const QString &key, std::function<int()> value,
                                          std::function<void(int)> read, const QVector<int> &codes, int fallback)
@@ -13,6 +16,35 @@ DesignKeyTable::Row DesignKeyTable::code(const QString &key, std::function<int()
     row.readCode = std::move(read);
     row.codes = codes;
     row.fallback = fallback;
+    row.accepts = [codes](const QString &text) {
+        bool ok = false;
+        const int v = text.toInt(&ok, 10);
+        return ok && (codes.isEmpty() || codes.contains(v));
+    };
+    return row;
+}
+
+DesignKeyTable::Row DesignKeyTable::radios(const QString &key, std::function<int()> value,
+                                           std::function<void(int)> store, const QVector<int> &codes,
+                                           std::function<QRadioButton *(int)> radioOf, int fallback)
+{
+    return code(key, std::move(value), [store, codes, radioOf](int v) {
+        radioOf(v)->setChecked(true);
+        int checked = v;
+        for (int c : codes) {
+            QRadioButton *radio = radioOf(c);
+            if (radio && radio->isChecked())
+                checked = c;
+        }
+        store(checked);
+    }, codes, fallback);
+}
+
+DesignKeyTable::Row DesignKeyTable::told(Row row, const char *inputError, std::function<bool(const QString &)> accepts)
+{
+    row.inputError = inputError;
+    if (accepts)
+        row.accepts = std::move(accepts);
     return row;
 }
 
@@ -46,14 +78,22 @@ DesignKeyTable::Row DesignKeyTable::number(const QString &key, std::function<dou
     Row row;
     row.key = key;
     row.write = [value, format] { return format(value()); };
-    row.readText = [format, read, low, high, fallback](const QString &text) {
-        double v = fallback;
-        if (FiniteNumber::inRange(text, low, high, &v))
-            read(v, text);
-        else
-            read(fallback, format(fallback));
+    row.readText = [read, low, high, fallback, format](const QString &text) {
+        const QString shown = shownText(text, low, high, format(fallback));
+        read(shown.toDouble(), shown);
     };
+    row.accepts = [low, high](const QString &text) { return FiniteNumber::inRange(text, low, high); };
     return row;
+}
+
+QString DesignKeyTable::shownText(const QString &text, double low, double high, const QString &fallbackText)
+{
+    const QString taken = FiniteNumber::inRange(text, low, high) ? text : fallbackText;
+    // The edit holds eight characters: a longer text would be cut mid-number,
+    // so it is rounded to what fits, and the model holds what is shown.
+    if (taken.length() <= kEditLength)
+        return taken;
+    return Readouts::typedValueText(taken.toDouble());
 }
 
 void DesignKeyTable::add(const Row &row)
@@ -91,28 +131,48 @@ int DesignKeyTable::codeOf(const Row &row, const QString &text)
     return v;
 }
 
-void DesignKeyTable::apply(const QString &key, const QString &text) const
+const DesignKeyTable::Row *DesignKeyTable::rowOf(const QString &key) const
 {
     for (const Row &row : rows) {
-        if (row.key != key)
-            continue;
-        if (row.readText)
-            row.readText(text);
-        else if (row.readCode)
-            row.readCode(codeOf(row, text));
-        return;
+        if (row.key == key)
+            return &row;
     }
+    return nullptr;
 }
 
-QHash<QString, QString> DesignKeyTable::load(const QString &path, const QStringList &order, PageMessages &messages) const
+void DesignKeyTable::apply(const QString &key, const QString &text) const
+{
+    const Row *row = rowOf(key);
+    if (!row)
+        return;
+    if (row->readText)
+        row->readText(text);
+    else if (row->readCode)
+        row->readCode(codeOf(*row, text));
+}
+
+QHash<QString, QString> DesignKeyTable::load(const QString &path, const QStringList &order, PageMessages &messages)
 {
     const QHash<QString, QString> values = KytoMCUPLL::readConfigValues(path);
     QHash<QString, QString> texts;
+    replacedOnLoad.clear();
     const PageMessages::QuietScope quiet(messages);
     for (const QString &key : order) {
         const QString text = values.value(key);
         texts.insert(key, text);
         apply(key, text);
+        const Row *row = rowOf(key);
+        if (row && row->inputError && row->accepts && values.contains(key) && !row->accepts(text)
+            && !replacedOnLoad.contains(row->inputError))
+            replacedOnLoad << row->inputError;
     }
     return texts;
+}
+
+void DesignKeyTable::tellReplacedValues(const PageMessages &messages)
+{
+    const QVector<const char *> told = replacedOnLoad;
+    replacedOnLoad.clear();
+    for (const char *text : told)
+        messages.showError(messages.text(text));
 }

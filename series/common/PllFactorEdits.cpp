@@ -89,6 +89,23 @@ bool PllFactorEdits::inRange(int value, Factor factor)
     return factor == Ms ? value >= kMsFirst && value <= kMsLast : value >= kNsFirst && value <= kNsLast;
 }
 
+DesignKeyTable::Row PllFactorEdits::designKey(const QString &key, Factor factor, int *field) const
+{
+    const int lowest = factor == Ms ? kMsFirst : kNsFirst;
+    auto accepts = [factor](const QString &text) {
+        bool ok = false;
+        const int value = text.toInt(&ok, 10);
+        return ok && inRange(value, factor);
+    };
+    const DesignKeyTable::Row row = DesignKeyTable::text(key, [field] { return QString::number(*field); },
+                                                         [this, factor, field, lowest, accepts](const QString &text) {
+        const bool valid = accepts(text);
+        *field = valid ? text.toInt(nullptr, 10) : lowest;
+        edit(factor)->setText(QString(prefixOf(factor)) + (valid ? text : QString::number(lowest)));
+    });
+    return DesignKeyTable::told(row, factor == Ms ? msInputError : nsInputError, accepts);
+}
+
 int PllFactorEdits::typed(Factor factor) const
 {
     return readFactor(edit(factor)->text(), factor);

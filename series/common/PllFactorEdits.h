@@ -1,6 +1,7 @@
 #ifndef PLLFACTOREDITS_H
 #define PLLFACTOREDITS_H
 
+#include "DesignKeyTable.h"
 #include "Readouts.h"
 
 #include <QString>
@@ -80,6 +81,11 @@ public:
     static int readFactor(const QString &text, Factor factor);
     static QString factorText(int value, Factor factor);
     static bool inRange(int value, Factor factor);
+    // The design-file key of a factor stored in *field: the edit shows the
+    // number as the file writes it ("05" as "/05"); a text that is no factor
+    // within range opens as the lowest factor, and Open tells the factor's
+    // input-error text.
+    DesignKeyTable::Row designKey(const QString &key, Factor factor, int *field) const;
     int typed(Factor factor) const;
     // True while the typed number differs from the model's factor.
     bool pending(Factor factor) const { return typed(factor) != modelValue(factor); }

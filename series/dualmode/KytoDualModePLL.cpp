@@ -830,11 +830,9 @@ void KytoDualModePLL::buildDesignKeys()
     };
     auto radioRow = [this](const char *key, int ClockTreeModel::*field, QVector<QRadioButton *> KytoDualModeView::*radios,
                            const QVector<int> &codes, int fallback) {
-        designKeys.add(Keys::code(QString::fromLatin1(key), [this, field] { return model->*field; },
-                                  [this, field, radios](int v) {
-            (this->*radios)[v]->setChecked(true);
-            model->*field = v;
-        }, codes, fallback));
+        designKeys.add(Keys::radios(QString::fromLatin1(key), [this, field] { return model->*field; },
+                                    [this, field](int v) { model->*field = v; }, codes,
+                                    [this, radios](int v) { return (this->*radios)[v]; }, fallback));
     };
     auto dividerRow = [this](const char *key, const DividerTable &dividers, int ClockTreeModel::*field,
                              CustomComboBox1 *KytoDualModeView::*combo) {
@@ -850,12 +848,12 @@ void KytoDualModePLL::buildDesignKeys()
     onOffCombo("rtcswitch", &ClockTreeModel::rtcEnabled, &KytoDualModePLL::rtcswitch_ComboBox);
     // A HEXT that is no crystal opens as the default would, so the edit
     // never shows a value the model does not hold.
-    designKeys.add(Keys::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
-                                [](double mhz) { return QString::number(mhz, 'f', 6); },
-                                [this](double mhz, const QString &text) {
+    designKeys.add(Keys::told(Keys::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                                           [](double mhz) { return QString::number(mhz, 'f', 6); },
+                                           [this](double mhz, const QString &text) {
         hext_LineEdit->setText(text);
         model->hextMhz = mhz;
-    }, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, kHextDefaultMhz));
+    }, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, kHextDefaultMhz), kHextInputError));
     onOffCombo("hextbypass", &ClockTreeModel::hextBypass, &KytoDualModePLL::hextbypass_ComboBox);
     radioRow("pllhextdiv", &ClockTreeModel::pllHextDivEnabled, &KytoDualModePLL::pllhextdiv, {0, 1}, 0);
     radioRow("pllrcs", &ClockTreeModel::pllSource, &KytoDualModePLL::pllrcs, {0, 1}, 0);
@@ -872,20 +870,8 @@ void KytoDualModePLL::buildDesignKeys()
         pllmult_ComboBox->setCurrentIndex(v - 2);
         model->pllMult = v;
     }, multipliers, 2));
-    // The factor edits show the number as the file writes it ("/05").
-    auto factorRow = [this](const char *key, PllFactorEdits::Factor factor, int ClockTreeModel::*field, int fallback) {
-        designKeys.add(Keys::text(QString::fromLatin1(key), [this, field] { return QString::number(model->*field); },
-                                  [this, factor, field, fallback](const QString &text) {
-            bool ok = false;
-            const int v = text.toInt(&ok, 10);
-            const bool valid = ok && PllFactorEdits::inRange(v, factor);
-            const QString prefix = factor == PllFactorEdits::Ms ? QStringLiteral("/") : QStringLiteral("*");
-            factors.edit(factor)->setText(valid ? prefix + text : PllFactorEdits::factorText(fallback, factor));
-            model->*field = valid ? v : fallback;
-        }));
-    };
-    factorRow("pllms", PllFactorEdits::Ms, &ClockTreeModel::pllMs, 1);
-    factorRow("pllns", PllFactorEdits::Ns, &ClockTreeModel::pllNs, 31);
+    designKeys.add(factors.designKey(QStringLiteral("pllms"), PllFactorEdits::Ms, &model->pllMs));
+    designKeys.add(factors.designKey(QStringLiteral("pllns"), PllFactorEdits::Ns, &model->pllNs));
     dividerRow("pllfr", pllFrDividers(), &ClockTreeModel::pllFr, &KytoDualModePLL::pllfr_ComboBox);
     radioRow("sclkselect", &ClockTreeModel::sclkSource, &KytoDualModePLL::sclkselect, {0, 1, 2}, 0);
     dividerRow("ahbdiv", DividerTable::ahb(), &ClockTreeModel::ahbDiv, &KytoDualModePLL::ahbdiv_ComboBox);
@@ -913,10 +899,11 @@ void KytoDualModePLL::buildDesignKeys()
     QVector<int> clkoutSources{NoClk, 1, 2, 3, 4, 5, UsbOut, 7, PllHalfOut, PllQuarterOut};
     if (table.usb == DualModeUsb::None)
         clkoutSources.removeAll(UsbOut);
-    designKeys.add(Keys::code(QStringLiteral("clkout"), [this] { return model->clkoutSource; }, [this](int v) {
-        clkoutRadio(v)->setChecked(true);
-        model->clkoutSource = v;
-    }, clkoutSources, NoClk));
+    // A source that is off (USB, ADC) moves the check to "no clk" as it
+    // arrives, and the model holds that.
+    designKeys.add(Keys::radios(QStringLiteral("clkout"), [this] { return model->clkoutSource; },
+                                [this](int v) { model->clkoutSource = v; }, clkoutSources,
+                                [this](int v) { return clkoutRadio(v); }, NoClk));
     dividerRow("clkoutdiv", DividerTable::clockOut(), &ClockTreeModel::clkoutDiv, &KytoDualModePLL::clockoutdiv_ComboBox);
     // Only the pins the page offers; an unknown pin means no clock-out.
     QVector<int> pins;
@@ -1011,6 +998,7 @@ void KytoDualModePLL::loadConfig(QString path)
 
     highlightClockPaths();
     updateErtcDisplay();
+    designKeys.tellReplacedValues(messages);
     // A refused check (a bad value, a question answered Cancel) still leaves
     // the page showing the design it holds.
     checkPllSettings();

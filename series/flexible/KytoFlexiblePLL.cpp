@@ -884,6 +884,7 @@ void KytoFlexiblePLL::loadConfig(QString path)
     putBackLoadedFactors(texts);
     highlightClockPaths();
     updateErtcDisplay();
+    designKeys.tellReplacedValues(messages);
     // A refused check (a bad value, a question answered Cancel) still leaves
     // the page showing the design it holds.
     checkPllSettings();
@@ -924,8 +925,9 @@ void KytoFlexiblePLL::putBackLoadedFactors(const QHash<QString, QString> &texts)
     }
     // HEXT: the file's value when it is a crystal, else the page's own, as
     // its edit shows.
-    model->hextMhz = FiniteNumber::inRangeOr(texts.value(QStringLiteral("hext")), FiniteNumber::hextMinMhz,
-                                             FiniteNumber::hextMaxMhz, table.hextDefault);
+    model->hextMhz = DesignKeyTable::shownText(texts.value(QStringLiteral("hext")), FiniteNumber::hextMinMhz,
+                                               FiniteNumber::hextMaxMhz, QString::number(table.hextDefault, 'f', 6))
+                         .toDouble();
 }
 
 void KytoFlexiblePLL::buildDesignKeys()
@@ -950,32 +952,18 @@ void KytoFlexiblePLL::buildDesignKeys()
         QVector<int> codes;
         for (const auto &c : choices)
             codes << c.first;
-        k.add(Row::code(QString::fromLatin1(key), [field] { return *field; },
-                        [field, choices](int v) {
-                            for (const auto &c : choices) {
-                                if (c.first == v)
-                                    c.second->setChecked(true);
-                            }
-                            // The slots may move the choice on at once (a
-                            // clock-out on a USB that is off goes to SCLK);
-                            // the model holds the radio that ends checked.
-                            *field = v;
-                            for (const auto &c : choices) {
-                                if (c.second->isChecked())
-                                    *field = c.first;
-                            }
-                        },
-                        codes, fallback));
+        k.add(Row::radios(QString::fromLatin1(key), [field] { return *field; }, [field](int v) { *field = v; }, codes,
+                          [choices](int v) {
+                              for (const auto &c : choices) {
+                                  if (c.first == v)
+                                      return c.second;
+                              }
+                              return static_cast<QRadioButton *>(nullptr);
+                          },
+                          fallback));
     };
-    // A factor edit shows the number as the file wrote it.
-    auto factor = [&](const char *key, QLineEdit *edit, QChar prefix, int *field, int low, int high) {
-        k.add(Row::text(QString::fromLatin1(key), [field] { return QString::number(*field); },
-                        [edit, prefix, field, low, high](const QString &text) {
-                            const int v = text.toInt();
-                            const bool valid = v >= low && v <= high;
-                            edit->setText(prefix + (valid ? text : QString::number(low)));
-                            *field = valid ? v : low;
-                        }));
+    auto factor = [&](const char *key, PllFactorEdits::Factor f, int *field) {
+        k.add(factors.designKey(QString::fromLatin1(key), f, field));
     };
     // A source whose unknown codes change nothing; several codes may share a radio.
     auto source = [&](const char *key, int *field, QVector<QPair<int, QRadioButton *>> choices) {
@@ -1000,10 +988,11 @@ void KytoFlexiblePLL::buildDesignKeys()
     // The edit shows the text as read, or the page's own HEXT for a text that
     // is no crystal; the model follows once every key is in
     // (putBackLoadedFactors).
-    k.add(Row::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
-                      [](double mhz) { return QString::number(mhz, 'f', 6); },
-                      [this](double, const QString &text) { hext_LineEdit->setText(text); }, FiniteNumber::hextMinMhz,
-                      FiniteNumber::hextMaxMhz, table.hextDefault));
+    k.add(Row::told(Row::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                                [](double mhz) { return QString::number(mhz, 'f', 6); },
+                                [this](double, const QString &text) { hext_LineEdit->setText(text); },
+                                FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, table.hextDefault),
+                    QT_TRANSLATE_NOOP("KytoFlexiblePLL", "hext input error!")));
     onOff("hextbypass", hextbypass_ComboBox, &model->hextBypass);
     divider("hextdiv", hextdiv_ComboBox, &model->hextDiv, hextDiv());
     divider("hickdiv", hickdiv_ComboBox, &model->hickDiv, hickDiv());
@@ -1011,8 +1000,8 @@ void KytoFlexiblePLL::buildDesignKeys()
         (hick ? pllrcs_RadioButton_hick : pllrcs_RadioButton_hext)->setChecked(true);
         model->pllSource = hick ? 1 : 0;
     }));
-    factor("pllms", pllms_LineEdit, QLatin1Char('/'), &model->pllMs, 1, 15);
-    factor("pllns", pllns_LineEdit, QLatin1Char('*'), &model->pllNs, 31, 500);
+    factor("pllms", PllFactorEdits::Ms, &model->pllMs);
+    factor("pllns", PllFactorEdits::Ns, &model->pllNs);
     if (table.fr())
         divider("pllfr", pllfr_ComboBox, &model->pllFr, pllFr());
     else

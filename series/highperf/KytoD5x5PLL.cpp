@@ -541,6 +541,7 @@ void KytoD5x5PLL::loadConfig(QString path)
 
     highlightClockPaths();
     updateErtcDisplay();
+    designKeys.tellReplacedValues(messages);
     // A refused check (a bad value, a question answered Cancel) still leaves
     // the page showing the design it holds.
     checkPllSettings();

@@ -380,13 +380,14 @@ void KytoHighPerfControls::addFactorKey(const QString &key, int *field, PllFacto
     QVector<int> codes;
     for (int v = first; v <= last; ++v)
         codes << v;
-    const DesignKeyTable::Row row = DesignKeyTable::code(key, [field] { return *field; },
-                                                         [this, field, factor](int v) {
-                                                             *field = v;
-                                                             factors.edit(factor)->setText(
-                                                                 PllFactorEdits::factorText(v, factor));
-                                                         },
-                                                         codes, first);
+    const DesignKeyTable::Row row = DesignKeyTable::told(
+        DesignKeyTable::code(key, [field] { return *field; },
+                             [this, field, factor](int v) {
+                                 *field = v;
+                                 factors.edit(factor)->setText(PllFactorEdits::factorText(v, factor));
+                             },
+                             codes, first),
+        factor == PllFactorEdits::Ms ? PllFactorEdits::msInputError : PllFactorEdits::nsInputError);
     designKeys.add(row);
     factorRows << row;
 }
@@ -408,15 +409,17 @@ void KytoHighPerfControls::addClockSourceKeys()
     addOnOffKey(QStringLiteral("rtcswitch"), rtcswitchComboBox, &model->rtcEnabled);
     addDividerKey(QStringLiteral("rtcdiv"), rtcdivComboBox, &model->rtcHextDiv, rtcDividers(), 2);
     // A HEXT that is no crystal opens as the default would, so the edit never
-    // shows a value the model does not hold; the file's six decimals would
-    // not fit its eight characters, so it shows as after New.
-    designKeys.add(DesignKeyTable::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
-                                          [](double mhz) { return QString::number(mhz, 'f', 6); },
-                                          [this](double mhz, const QString &) {
-                                              model->hextMhz = mhz;
-                                              hextLineEdit->setText(Readouts::typedValueText(mhz));
-                                          },
-                                          kHextMin, kHextMax, kHextDefaultMhz));
+    // shows a value the model does not hold.
+    // The edit shows the held crystal as after New ("8.000", not the file's
+    // "8.000000").
+    designKeys.add(DesignKeyTable::told(DesignKeyTable::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                                                               [](double mhz) { return QString::number(mhz, 'f', 6); },
+                                                               [this](double mhz, const QString &) {
+                                                                   model->hextMhz = mhz;
+                                                                   hextLineEdit->setText(Readouts::typedValueText(mhz));
+                                                               },
+                                                               kHextMin, kHextMax, kHextDefaultMhz),
+                                        layout.hextError));
     addOnOffKey(QStringLiteral("hextbypass"), hextbypassComboBox, &model->hextBypass);
 }
 

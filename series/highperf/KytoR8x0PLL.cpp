@@ -663,27 +663,10 @@ void KytoR8x0PLL::saveConfig(QString seriesName)
 void KytoR8x0PLL::buildDesignKeys()
 {
     using Keys = DesignKeyTable;
-    // A factor as the file has it: "07" shows as "/07"; out of range, the
-    // lowest factor.
-    auto factorRow = [this](const QString &key, PllFactorEdits::Factor factor, int *field, int fallback) {
-        return Keys::text(key, [field] { return QString::number(*field); },
-                          [this, factor, field, fallback](const QString &text) {
-            bool ok = false;
-            int value = text.toInt(&ok, 10);
-            QString shown = text;
-            if (!ok || !PllFactorEdits::inRange(value, factor)) {
-                value = fallback;
-                shown = QString::number(fallback);
-            }
-            *field = value;
-            factors.edit(factor)->setText(PllFactorEdits::factorText(0, factor).left(1) + shown);
-        });
-    };
-
     addClockSourceKeys();
     addPllSourceKey();
-    designKeys.add(factorRow(QStringLiteral("pllms"), PllFactorEdits::Ms, &model->pllMs, 1));
-    designKeys.add(factorRow(QStringLiteral("pllns"), PllFactorEdits::Ns, &model->pllNs, 31));
+    designKeys.add(factors.designKey(QStringLiteral("pllms"), PllFactorEdits::Ms, &model->pllMs));
+    designKeys.add(factors.designKey(QStringLiteral("pllns"), PllFactorEdits::Ns, &model->pllNs));
     addDividerKey(QStringLiteral("pllfr"), ui.pllfrComboBox, &model->pllFr, pllFrDividers(), 1);
     addBusKeys();
     designKeys.add(Keys::text(QStringLiteral("usbdiv"), [this] { return QString::number(model->usbDiv, 'f', 1); },
@@ -735,6 +718,7 @@ void KytoR8x0PLL::loadConfig(QString path)
 
     highlightClockPaths();
     updateErtcDisplay();
+    designKeys.tellReplacedValues(messages);
     // A refused check (a bad value, a question answered Cancel) still leaves
     // the page showing the design it holds.
     checkPllSettings();

@@ -646,6 +646,7 @@ void KytoR9x0PLL::loadConfig(QString path)
     restorePllFactors(factor(0), factor(1), factor(2), factor(3));
     highlightClockPaths();
     updateErtcDisplay();
+    designKeys.tellReplacedValues(messages);
     // A refused check (a bad value, a question answered Cancel) still leaves
     // the page showing the design it holds.
     checkPllSettings();

@@ -22,6 +22,9 @@
 #include <QRegExpValidator>
 #include <QSignalBlocker>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 const DividerTable &hextDividers()
@@ -923,28 +926,95 @@ bool KytoMultiplierPLL::checkHextInput()
     return true;
 }
 
+bool KytoMultiplierPLL::pllInputInRange(const ClockTreeModel &design) const
+{
+    if (!design.isPllUsed() || design.pllSource != 0)
+        return true;
+    const double in = design.pllInputFrequency();
+    return in >= 2 && in <= 16;
+}
+
+// HEXT is the crystal on the board: a click that takes the PLL input out of
+// 2..16 MHz never stores another crystal in its place. The HEXT divider's
+// /2 is used where it brings the input back; otherwise the click is taken
+// back. Returns false when it took over the refresh.
 bool KytoMultiplierPLL::checkPllInput()
 {
     // Half-applied designs pass through states the file never held (SCLK still
-    // on the PLL while its HEXT is 20 MHz); only the complete design is checked
-    // and, if need be, repaired.
+    // on the PLL while its HEXT is 20 MHz); only the complete design is checked.
     if (messages.isQuiet())
         return true;
-    if (!model->isPllUsed() || !pllrcsRadios[0]->isChecked())
-        return true;
-    const double in = model->pllInputFrequency();
-    if (in < 2) {
-        messages.showError(messages.text(kPllInputError));
-        model->hextMhz = 2.0 * model->hextDiv;
-    } else if (in > 16) {
-        messages.showError(messages.text(kPllInputError));
-        model->hextMhz = 16.0;
-    } else {
+    if (pllInputInRange(*model)) {
+        heldDesign = *model;
         return true;
     }
-    hextLineEdit->setText(QString::number(model->hextMhz, 'f', 3));
-    onHextReturnPressed();
+    messages.showError(messages.text(kPllInputError));
+    if (takeHextDivider())
+        return false;
+    // An opened design has nothing earlier to go back to: it shows as the
+    // file holds it, after the box.
+    if (!heldDesign || !pllInputInRange(*heldDesign))
+        return true;
+    showHeldDesign();
     return false;
+}
+
+bool KytoMultiplierPLL::takeHextDivider()
+{
+    ClockTreeModel divided = *model;
+    divided.pllHextDivEnabled = 1;
+    if (model->pllHextDivEnabled != 0 || !pllInputInRange(divided))
+        return false;
+    {
+        const QSignalBlocker held(pllhextdivRadios[1]);
+        pllhextdivRadios[1]->setChecked(true);
+    }
+    model->pllHextDivEnabled = 1;
+    // Aimed at the system clock the page shows (or the one just typed).
+    double target = 0;
+    if (FiniteNumber::inRange(sclkLineEdit->text(), 4, model->maxSclk(), &target))
+        model->sclkMhz = target;
+    highlightClockPaths();
+    recomputeAndRefresh();
+    return true;
+}
+
+void KytoMultiplierPLL::showHeldDesign()
+{
+    *model = *heldDesign;
+    {
+        std::vector<std::unique_ptr<QSignalBlocker>> held;
+        auto block = [&held](QObject *object) {
+            if (object)
+                held.push_back(std::make_unique<QSignalBlocker>(object));
+        };
+        QVector<QRadioButton *> radios = pllhextdivRadios + pllrcsRadios + sclkselectRadios + hicktousbRadios
+                                         + clockOut.radios;
+        for (QRadioButton *radio : radios)
+            block(radio);
+        for (QObject *combo : {static_cast<QObject *>(hextdivComboBox), static_cast<QObject *>(pllmultComboBox),
+                               static_cast<QObject *>(usbswitchComboBox), static_cast<QObject *>(clockOut.pinCombo)})
+            block(combo);
+        if (hextdivComboBox)
+            hextdivComboBox->setCurrentIndex(hextDividers().indexOrFirst(model->hextDiv));
+        pllhextdivRadios[model->pllHextDivEnabled != 0 ? 1 : 0]->setChecked(true);
+        pllrcsRadios[model->pllSource != 0 ? 1 : 0]->setChecked(true);
+        sclkselectRadios[qBound(0, model->sclkSource, 2)]->setChecked(true);
+        if (table.hasHick48Branches)
+            hicktousbRadios[model->usbFromHick != 0 ? 1 : 0]->setChecked(true);
+        usbswitchComboBox->setCurrentIndex(model->usbDisabled != 0 ? 1 : 0);
+        if (QRadioButton *radio = clockOut.radio(model->clkoutSource))
+            radio->setChecked(true);
+        clockOut.pinCombo->setCurrentIndex(model->clkoutPin);
+        syncPllMultFromModel();
+    }
+    const bool sclkTyped = model->sclkSource == 1;
+    sclkLineEdit->setEnabled(sclkTyped);
+    sclkLineEdit->setStyleSheet(sclkTyped ? PageStyles::editApplied() : PageStyles::editIdle());
+    hextLineEdit->setText(Readouts::typedValueText(model->hextMhz));
+    highlightClockPaths();
+    updateErtcDisplay();
+    refreshFrequencies();
 }
 
 bool KytoMultiplierPLL::validateLineEdits()
@@ -1360,14 +1430,14 @@ void KytoMultiplierPLL::buildDesignKeys()
         rtcswitchComboBox->setCurrentIndex(on ? 1 : 0);
         model->rtcEnabled = on;
     }));
-    // The edit shows what the model holds: the file's six decimals would not
-    // fit its eight characters.
-    designKeys.add(Keys::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
-                                [](double mhz) { return QString::number(mhz, 'f', 6); },
-                                [this](double mhz, const QString &) {
+    // The edit shows the held crystal as after New ("8.000", not the file's
+    // "8.000000").
+    designKeys.add(Keys::told(Keys::number(QStringLiteral("hext"), [this] { return model->hextMhz; },
+                                           [](double mhz) { return QString::number(mhz, 'f', 6); },
+                                           [this](double mhz, const QString &) {
         model->hextMhz = mhz;
         hextLineEdit->setText(Readouts::typedValueText(mhz));
-    }, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, kHextDefaultMhz));
+    }, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz, kHextDefaultMhz), kHextInputError));
     designKeys.add(Keys::onOff(QStringLiteral("hextbypass"), [this] { return model->hextBypass; }, [this](bool on) {
         hextbypassComboBox->setCurrentIndex(on ? 1 : 0);
         model->hextBypass = on;
@@ -1430,10 +1500,11 @@ void KytoMultiplierPLL::buildDesignKeys()
             model->sclkHick48 = v;
         }, {0, 1}, 0));
     }
-    designKeys.add(Keys::code(QStringLiteral("clkout"), [this] { return model->clkoutSource; }, [this](int v) {
-        clockOut.radio(v)->setChecked(true);
-        model->clkoutSource = v;
-    }, clockOut.codes(), MultiplierClockOut::NoClk));
+    // A source that is off (USB, ADC) gives way to "no clk" as it arrives,
+    // and the model holds that.
+    designKeys.add(Keys::radios(QStringLiteral("clkout"), [this] { return model->clkoutSource; },
+                                [this](int v) { model->clkoutSource = v; }, clockOut.codes(),
+                                [this](int v) { return clockOut.radio(v); }, MultiplierClockOut::NoClk));
     if (four)
         dividerRow(QStringLiteral("clkoutdiv"), DividerTable::clockOut(), &ClockTreeModel::clkoutDiv,
                    clockOut.divCombo);
@@ -1462,6 +1533,10 @@ void KytoMultiplierPLL::loadConfig(QString path)
 
     highlightClockPaths();
     updateErtcDisplay();
+    designKeys.tellReplacedValues(messages);
+    // An opened design that breaks the PLL input has no earlier one to go
+    // back to.
+    heldDesign.reset();
     if (checkHextInput()) {
         model->recompute();
         refreshFrequencies();

@@ -1,6 +1,7 @@
 #ifndef KYTOMULTIPLIERPLL_H
 #define KYTOMULTIPLIERPLL_H
 
+#include "ClockTreeModel.h"
 #include "KytoMCUPLL.h"
 #include "MultiplierClockOut.h"
 #include "MultiplierSeriesTable.h"
@@ -13,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <optional>
 
 class QButtonGroup;
 class QLabel;
@@ -79,6 +82,9 @@ protected:
     bool checkSclkInput(double *value);
     bool checkHextInput();
     bool checkPllInput();
+    bool pllInputInRange(const ClockTreeModel &design) const;
+    bool takeHextDivider();
+    void showHeldDesign();
 
     // Slot bodies; each series class forwards its slots here.
     void onRtcSelClicked(bool flag);
@@ -161,6 +167,8 @@ private:
     void syncDesignFromFile(const QHash<QString, QString> &texts);
 
     DesignKeyTable designKeys;
+    // The last design whose PLL input passed, for a click that breaks it.
+    std::optional<ClockTreeModel> heldDesign;
 
 protected:
     const MultiplierSeriesTable table;
