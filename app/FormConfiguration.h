@@ -10,6 +10,7 @@ class FormCodeView;
 class KytoPLLConfig;
 class QAction;
 class QCloseEvent;
+class QMoveEvent;
 class QShowEvent;
 class QGroupBox;
 class QHBoxLayout;
@@ -75,6 +76,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void showClockView();
@@ -89,6 +91,8 @@ private:
 
     QTranslator *translator;
     bool screenWatched = false;
+    // The frame the minimum size was last fitted with.
+    QSize fittedFrame;
     int languageFlag;
     QString mcuName;
     QVBoxLayout *mainLayout;
