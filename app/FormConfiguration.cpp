@@ -199,7 +199,19 @@ void FormConfiguration::fitMinimumSizeToScreen()
     }
     // Once shown, the title bar and frame take their share of the area too.
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    fittedFrame = frame;
     setMinimumSize(minimumSizeWithin(screen->availableGeometry().size() - frame));
+}
+
+void FormConfiguration::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // A window manager puts its frame round the window only after the window
+    // is shown: fitted without it, a maximised window asked for the screen's
+    // whole height and its bottom, with the view's scrollbar, lay off the
+    // screen. The client moves inside the frame as it arrives.
+    if (isVisible() && frameGeometry().size() - size() != fittedFrame)
+        fitMinimumSizeToScreen();
 }
 
 void FormConfiguration::showEvent(QShowEvent *event)

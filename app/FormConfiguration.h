@@ -10,6 +10,7 @@ class FormCodeView;
 class KytoPLLConfig;
 class QAction;
 class QCloseEvent;
+class QMoveEvent;
 class QShowEvent;
 class QGroupBox;
 class QHBoxLayout;
@@ -76,6 +77,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void showClockView();
@@ -90,6 +92,8 @@ private:
 
     QTranslator *translator;
     bool screenWatched = false;
+    // The frame the minimum size was last fitted with.
+    QSize fittedFrame;
     int languageFlag;
     QString mcuName;
     QVBoxLayout *mainLayout;

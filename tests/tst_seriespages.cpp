@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -370,6 +372,66 @@ private slots:
         auto *pin = page->findChild<QComboBox *>(QStringLiteral("clockoutPinSelect_ComboBox"));
         if (clkout && pin)
             QVERIFY(!boxOf(clkout, QStringLiteral("(000.000 MHz)")).intersects(boxOf(pin).adjusted(-1, -1, 1, 1)));
+    }
+
+    // The I2SF5 read-out shows "Actual value" for an external clock with
+    // air between the text and the border on both sides (the "A" sat on the
+    // border), and back on a number it leaves its unit in view.
+    void readoutTextHasRoom_data()
+    {
+        QTest::addColumn<QString>("className");
+        for (const char *name : {"KytoR610PLL", "KytoR640PLL", "KytoR960PLL", "KytoR910PLL", "KytoR920PLL",
+                                 "KytoR930PLL"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void readoutTextHasRoom()
+    {
+        QFETCH(QString, className);
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        auto *readout = page->findChild<QLineEdit *>(QStringLiteral("i2sf5_ReadOut"));
+        auto *onOff = page->findChild<QComboBox *>(QStringLiteral("i2sf5switch_ComboBox"));
+        const QList<QRadioButton *> sources = page->findChildren<QRadioButton *>(
+            QRegularExpression(QStringLiteral("^i2sf5clocksel_RadioButton_")));
+        QVERIFY(readout && onOff && sources.size() == 4);
+        auto radio = [&](const QStringList &names) {
+            for (QRadioButton *r : sources) {
+                if (names.contains(r->objectName().section('_', 2)))
+                    return r;
+            }
+            return static_cast<QRadioButton *>(nullptr);
+        };
+        onOff->setCurrentIndex(1);
+        radio({"external", "3"})->click();
+        QCOMPARE(readout->text(), QString("Actual value"));
+
+        // The text's ink, as the box paints it, against the frame's inside.
+        const QImage image = readout->grab().toImage();
+        int left = image.width(), right = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qGreen(p) > qRed(p) + 40 && qGreen(p) > qBlue(p) + 40) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+            }
+        }
+        QStyleOptionFrame option;
+        option.initFrom(readout);
+        const int frame = readout->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, readout);
+        QVERIFY(right > left);
+        QVERIFY2(left - frame >= 3 && image.width() - frame - 1 - right >= 3,
+                 qPrintable(QString("ink %1..%2 in %3").arg(left).arg(right).arg(image.width())));
+
+        radio({"pllp", "0"})->click();
+        QVERIFY(readout->text().contains('.'));
+        auto sceneBox = [](const QWidget *control) {
+            return QRectF(control->parentWidget()->graphicsProxyWidget()->pos(), QSizeF(control->size()));
+        };
+        const QList<QLabel *> units = page->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^i2sf5(Unit)?_Label$")));
+        QCOMPARE(units.size(), 1);
+        QCOMPARE(units.first()->text(), QString("(MHz)"));
+        QVERIFY(sceneBox(readout).right() < sceneBox(units.first()).left());
     }
 
     // The page shows its drawing at the size the drawing declares, the size

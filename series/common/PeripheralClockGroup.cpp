@@ -41,6 +41,7 @@ void PeripheralClockGroup::placeReadout(KytoMCUPLL *page, const QString &name, c
     readout = page->addReadOnlyLineEdit(at.x(), at.y(), 9);
     readout->setText(QStringLiteral("0"));
     readout->setObjectName(name + QStringLiteral("_ReadOut"));
+    Readouts::fitToText(readout);
     unit = page->addLabel(QStringLiteral("(MHz)"), at.x() + 85, at.y() + 3, 9, 0);
     unit->setObjectName(name + QStringLiteral("Unit_Label"));
 }

@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace Readouts {
 
@@ -55,6 +57,30 @@ void show(QLineEdit *box, double value, double limit, bool on)
     // the limit colour has the last word.
     box->setText(mhz(value));
     setEditColour(box, on ? limitColour(value, limit) : QColor(Qt::gray));
+}
+
+void fitToText(QLineEdit *box)
+{
+    const int ownWidth = box->minimumWidth();
+    auto fit = [box, ownWidth] {
+        // The frame, the edit's own two-pixel margin inside it and the air
+        // beyond, on either side of the text.
+        const int air = 4;
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        const QMargins margins = box->textMargins();
+        const int needed = box->fontMetrics().horizontalAdvance(box->text()) + margins.left() + margins.right()
+                           + 2 * (frame + 2 + air);
+        const int width = qMax(ownWidth, needed);
+        if (width == box->width() && width == box->minimumWidth())
+            return;
+        box->setFixedWidth(width);
+        if (QWidget *holder = box->parentWidget())
+            holder->adjustSize();
+    };
+    QObject::connect(box, &QLineEdit::textChanged, box, fit);
+    fit();
 }
 
 EditState typedState(const QString &typed, double applied, int decimals, bool enabled)

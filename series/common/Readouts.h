@@ -47,6 +47,12 @@ void show(QLineEdit *box, double value, double limit, bool on = true);
 enum class RtcSource { Lick, Lext, Hext };
 QString rtcKhz(bool on, RtcSource source, double hextMhz, double hextDivider);
 
+// A read-out that may show a word in place of a number ("Actual value")
+// keeps a few pixels of air between its text and its border: from now on
+// it widens to the right as far as each text needs and returns to its own
+// width for a shorter one (a number, with its unit beside it again).
+void fitToText(QLineEdit *box);
+
 enum class EditState { Applied, Pending, Idle };
 EditState typedState(const QString &typed, double applied, int decimals, bool enabled = true);
 // Sets the style of the state and the text colour: inRangeColour, or red.

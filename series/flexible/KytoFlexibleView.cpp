@@ -571,6 +571,7 @@ void KytoFlexibleView::buildPeripheralReadouts()
         member = addReadOnlyLineEdit(at.x(), at.y(), 9);
         member->setObjectName(QString::fromLatin1(name));
         member->setText(QStringLiteral("0"));
+        Readouts::fitToText(member);
     };
     if (!table.fr()) {
         kernelReadout(i2sf5_ReadOut, "i2sf5_ReadOut", {1182, 591});
