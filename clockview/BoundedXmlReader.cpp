@@ -24,6 +24,22 @@ BoundedXmlReader::BoundedXmlReader(const QString &path, qint64 maximumSize, int 
     xml.setNamespaceProcessing(false);
 }
 
+BoundedXmlReader::BoundedXmlReader(const QByteArray &content, int maximumDepth, int textDepth)
+    : maximumDepth(maximumDepth)
+    , textDepth(textDepth)
+{
+    xml.addData(content);
+    xml.setNamespaceProcessing(false);
+}
+
+BoundedXmlReader::BoundedXmlReader(const QString &content, int maximumDepth, int textDepth)
+    : maximumDepth(maximumDepth)
+    , textDepth(textDepth)
+{
+    xml.addData(content);
+    xml.setNamespaceProcessing(false);
+}
+
 bool BoundedXmlReader::readNextElement()
 {
     if (failed())

@@ -22,6 +22,9 @@ class BoundedXmlReader
 public:
     // Elements at `textDepth` (the root is 1) collect their text.
     BoundedXmlReader(const QString &path, qint64 maximumSize, int maximumDepth, int textDepth);
+    // Content already read (and size-checked) by the caller.
+    BoundedXmlReader(const QByteArray &content, int maximumDepth, int textDepth);
+    BoundedXmlReader(const QString &content, int maximumDepth, int textDepth);
 
     // Moves to the next start or end of an element. False at the end of the
     // document and at the first fault, which failed() then tells.

@@ -1,9 +1,10 @@
 #include "DesignFileReader.h"
 
+#include "BoundedXmlReader.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTextCodec>
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -72,43 +73,10 @@ template <typename Content>
 bool DesignFileReader::readKeys(const Content &content, QHash<QString, QString> &found)
 {
     found.clear();
-    // A stream reader, unlike a document parser, keeps no call per open
-    // element, so deep nesting cannot exhaust the stack; the depth limit
-    // ends such a file early all the same. Entity expansion is bounded by
-    // the reader itself.
-    QXmlStreamReader xml(content);
-    // Element names are taken as written, prefix and all.
-    xml.setNamespaceProcessing(false);
-    QString key;
-    QString text;
-    int depth = 0;
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++depth > maximumDepth)
-                return false;
-            if (depth == 2) {
-                key = xml.qualifiedName().toString();
-                text = QLatin1String("");
-            }
-            break;
-        case QXmlStreamReader::EndElement:
-            if (depth == 2 && !found.contains(key))
-                found.insert(key, text);
-            --depth;
-            break;
-        case QXmlStreamReader::Characters:
-            // Indentation between nested elements is no part of the value.
-            if (depth >= 2 && !xml.isWhitespace())
-                text += xml.text();
-            break;
-        case QXmlStreamReader::EntityReference:
-            if (depth >= 2)
-                text += xml.text();
-            break;
-        default:
-            break;
-        }
+    BoundedXmlReader xml(content, maximumDepth, 2);
+    while (xml.readNextElement()) {
+        if (!xml.isStartElement() && xml.depth() == 2 && !found.contains(xml.name()))
+            found.insert(xml.name(), xml.text());
     }
-    return !xml.hasError();
+    return !xml.failed();
 }

@@ -7,8 +7,10 @@
 // The keys of one design file, read in one pass: for each direct child of
 // the root element, its name and its text (the text of anything nested in
 // it included; of two equal names the first counts). A file that is no
-// regular file, is larger than maximumFileSize, is no well-formed XML or
-// nests elements deeper than maximumDepth has no keys at all, so Open
+// regular file, is larger than maximumFileSize, is no well-formed XML,
+// nests elements deeper than maximumDepth or declares entities (a design
+// never needs one, and a few used often would expand without bound) has no
+// keys at all, so Open
 // refuses it before the open page is touched. A byte that is no UTF-8 in a
 // file read as UTF-8 is read as U+FFFD, and the rest of the file still is.
 //
@@ -41,7 +43,8 @@ public:
 
 private:
     static QHash<QString, QString> parse(const QString &path);
-    // False when the content is no well-formed XML or nests too deep.
+    // False when the content is no well-formed XML, nests too deep or
+    // declares entities.
     template <typename Content>
     static bool readKeys(const Content &content, QHash<QString, QString> &found);
 

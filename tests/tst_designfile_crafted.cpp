@@ -56,6 +56,14 @@ QByteArray crafted(const QString &kind, const QByteArray &design)
         const int root = text.indexOf("<Configuration>");
         return text.left(root) + dtd + text.mid(root);
     }
+    // Each expansion stays under the stream reader's own limit per entity;
+    // together they would be hundreds of megabytes.
+    if (kind == "one entity used 100,000 times") {
+        const QByteArray dtd = "<!DOCTYPE Configuration [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]>\n";
+        const QByteArray text = afterMcu(design, "<flood>" + QByteArray("&e;").repeated(100000) + "</flood>");
+        const int root = text.indexOf("<Configuration>");
+        return text.left(root) + dtd + text.mid(root);
+    }
     // As an editor in a legacy code page writes an accented letter.
     if (kind == "Latin-1 comment")
         return afterMcu(design, "<!-- r\xE9vision 2 -->");
@@ -128,6 +136,7 @@ private slots:
             {"deep nesting", false},
             {"unclosed deep nesting", false},
             {"billion laughs", false},
+            {"one entity used 100,000 times", false},
             {"truncated mid-element", false},
             {"1 MB of unknown elements", true},
             {"Latin-1 comment", true},
