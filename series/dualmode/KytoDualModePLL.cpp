@@ -58,6 +58,14 @@ KytoDualModePLL::KytoDualModePLL(const DualModeSeriesTable &seriesTable, QWidget
     : KytoDualModeView(seriesTable, parent)
 {
     buildDesignKeys();
+    undo.keep(hextEnabled);
+    // A HEXT typed without Return that the click put into use is applied now.
+    undo.setAfterClick([this] {
+        if (hextEnabled)
+            styleHextEdit(hext_LineEdit->text());
+        factors.restyle(PllFactorEdits::Ms);
+        factors.restyle(PllFactorEdits::Ns);
+    });
 }
 
 KytoDualModePLL::~KytoDualModePLL() = default;
@@ -134,6 +142,7 @@ void KytoDualModePLL::connectSignals()
 
 void KytoDualModePLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     const bool twin = table.twinResetOrder;
     rtcsel[0]->setChecked(true);
     model->rtcSource = 0;
@@ -347,23 +356,18 @@ bool KytoDualModePLL::takeOverHext()
     return true;
 }
 
-ClickUndo KytoDualModePLL::clickUndo() const
-{
-    return ClickUndo(model, messages, {pllms_LineEdit, pllns_LineEdit, sclk_LineEdit});
-}
-
 // The check and recompute of a system-clock radio. A factor question it
-// raises answered Cancel takes the whole click back, radio included, so the
-// PLL is not re-solved for a target nobody confirmed.
-bool KytoDualModePLL::checkSclkSelect(const ClickUndo &undo)
+// raises answered Cancel stops the click, which is then taken back whole,
+// radio included, so the PLL is not re-solved for a target nobody confirmed.
+// A design being applied goes on as before.
+bool KytoDualModePLL::checkSclkSelect()
 {
     if (checkPllSettings()) {
         model->recompute();
         refreshFrequencies();
         return true;
     }
-    // A design being applied goes on as before.
-    return !undo.takeBack(sclkselect.value(undo.before().sclkSource), [this] { highlightClockPaths(); });
+    return messages.isQuiet();
 }
 
 void KytoDualModePLL::checkAndRecompute()
@@ -397,6 +401,7 @@ void KytoDualModePLL::setSclkEditStyle(bool enabled)
 
 void KytoDualModePLL::onPllModeChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->pllFlexibleMode = index != 0 ? 1 : 0;
     applyPllLayout(index != 0, true);
     if (!takeOverHext())
@@ -410,6 +415,7 @@ void KytoDualModePLL::onPllModeChanged(int index)
 
 void KytoDualModePLL::onPllMultChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     // The factor is stored before the HEXT check, so that the combo box and
     // the model never disagree.
     model->pllMult = index + 2;
@@ -420,6 +426,7 @@ void KytoDualModePLL::onPllMultChanged(int index)
 
 void KytoDualModePLL::onPllFrChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->pllFr = pllFrDividers().intAt(index);
     if (!takeOverHext())
         return;
@@ -428,6 +435,7 @@ void KytoDualModePLL::onPllFrChanged(int index)
 
 void KytoDualModePLL::onPllMsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeOverHext())
         return;
     // A pll_ns question answered Cancel leaves the pll_ms just taken in the
@@ -440,6 +448,7 @@ void KytoDualModePLL::onPllMsReturnPressed()
 
 void KytoDualModePLL::onPllNsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeOverHext())
         return;
     checkPllSettings();
@@ -460,6 +469,7 @@ void KytoDualModePLL::onPllNsTextChanged(const QString &text)
 
 void KytoDualModePLL::onPllRcsClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllSource = pllrcs[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -473,6 +483,7 @@ void KytoDualModePLL::onPllRcsClicked(bool)
 
 void KytoDualModePLL::onPllHextDivClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllHextDivEnabled = pllhextdiv[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -486,7 +497,7 @@ void KytoDualModePLL::onPllHextDivClicked(bool)
 
 void KytoDualModePLL::onHextReturnPressed()
 {
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     double value = 0;
     if (!validateHextLineEdit(&value))
         return;
@@ -499,7 +510,7 @@ void KytoDualModePLL::onHextReturnPressed()
     // A factor question about the new HEXT answered Cancel takes the HEXT
     // back: it stays pending, and the read-outs keep the HEXT they show.
     const bool checked = checkPllSettings();
-    if (!checked && undo.takeBack())
+    if (!checked && !messages.isQuiet())
         return;
     if (checked) {
         model->recompute();
@@ -516,6 +527,7 @@ void KytoDualModePLL::onHextTextChanged(const QString &text)
 
 void KytoDualModePLL::onSclkReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!sclkselect[1]->isChecked())
         return;
     double target = 0;
@@ -545,7 +557,7 @@ void KytoDualModePLL::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect[0]->isChecked()) {
         model->sclkSource = 0;
@@ -554,7 +566,7 @@ void KytoDualModePLL::onSclkSelectHextToggled(bool checked)
         if (!validateHextLineEdit(&value))
             return;
         model->hextMhz = value;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -564,14 +576,14 @@ void KytoDualModePLL::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect[1]->isChecked()) {
         model->sclkSource = 1;
         setSclkEditStyle(true);
         if (!takeOverHext())
             return;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -581,12 +593,12 @@ void KytoDualModePLL::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect[2]->isChecked()) {
         model->sclkSource = 2;
         setSclkEditStyle(false);
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -594,36 +606,42 @@ void KytoDualModePLL::onSclkSelectHickToggled(bool checked)
 
 void KytoDualModePLL::onAhbDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->ahbDiv = DividerTable::ahb().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onApb1DivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb1Div = DividerTable::apb().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onApb2DivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb2Div = DividerTable::apb().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onClockoutDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv = DividerTable::clockOut().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onToAdcDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcDiv = index >= 0 && index < table.adcDivisors.size() ? table.adcDivisors[index] : 2;
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onToAdcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcEnabled = index != 0;
     updateAdcEnables();
     checkAndRecompute();
@@ -633,12 +651,14 @@ void KytoDualModePLL::onHickToSclkToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     model->sclkHick48 = hicktosclk[0]->isChecked() ? 0 : 1;
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onClockoutPinChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkoutPin = index;
     checkAndRecompute();
@@ -646,15 +666,17 @@ void KytoDualModePLL::onClockoutPinChanged(int index)
 
 void KytoDualModePLL::onClkoutToggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     model->clkoutSource = checkedClkoutCode();
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onRtcSelClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcSource = rtcsel[0]->isChecked() ? 0 : rtcsel[1]->isChecked() ? 1 : 2;
     if (model->rtcSource == 2)
@@ -665,6 +687,7 @@ void KytoDualModePLL::onRtcSelClicked(bool)
 
 void KytoDualModePLL::onRtcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcEnabled = index != 0;
     if (model->rtcEnabled && rtcsel[2]->isChecked())
@@ -675,6 +698,7 @@ void KytoDualModePLL::onRtcSwitchChanged(int index)
 
 void KytoDualModePLL::onLextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->lextBypass = index != 0;
     lextbypassout_Label->setStyleSheet(PageStyles::pinText(index == 0));
     lextbypassout_Label->setEnabled(index == 0);
@@ -682,6 +706,7 @@ void KytoDualModePLL::onLextBypassChanged(int index)
 
 void KytoDualModePLL::onHextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hextBypass = index != 0;
     hextbypassout_Label->setStyleSheet(PageStyles::pinText(index == 0));
     hextbypassout_Label->setEnabled(index == 0);
@@ -689,6 +714,7 @@ void KytoDualModePLL::onHextBypassChanged(int index)
 
 void KytoDualModePLL::onUsbSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDisabled = index;
     highlightClockPaths();
     if (index != 0) {
@@ -705,6 +731,7 @@ void KytoDualModePLL::onUsbSwitchChanged(int index)
 
 void KytoDualModePLL::onUsbDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDiv = index >= 0 && index <= 12 ? 1.0 + 0.5 * index : 1.0;
     if (sclkselect[1]->isChecked() || !usbTakesPll()) {
         // With the system clock on the PLL the divider only divides.
@@ -721,6 +748,7 @@ void KytoDualModePLL::onHickToUsbToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (hicktousb[0]->isChecked()) {
         model->usbFromHick = 0;
@@ -739,6 +767,7 @@ void KytoDualModePLL::onKernelClockToggled(int block, bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     const int source = qMax(0, checkedIndex(kernelClocks[block].radios));
     int *fields[3] = {&model->usart1ClockSource, &model->usart2ClockSource, &model->i2c1ClockSource};
@@ -748,6 +777,7 @@ void KytoDualModePLL::onKernelClockToggled(int block, bool checked)
 
 void KytoDualModePLL::onKernelSwitchChanged(int block, int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     bool *fields[3] = {&model->usart1Enabled, &model->usart2Enabled, &model->i2c1Enabled};
     *fields[block] = index != 0;
     highlightClockPaths();
@@ -756,6 +786,7 @@ void KytoDualModePLL::onKernelSwitchChanged(int block, int index)
 
 void KytoDualModePLL::onListButtonClicked(int list)
 {
+    const ClickUndo::Guard click(undo, sender());
     lists.toggle(list);
 }
 
@@ -1002,6 +1033,7 @@ void KytoDualModePLL::restoreDesignValues(const QHash<QString, QString> &texts)
 
 void KytoDualModePLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     resetDefaults();
     const QHash<QString, QString> texts = designKeys.load(path, loadOrder(), messages);
     // The USB switch and the PLL source re-tune the PLL for the USB clock

@@ -736,6 +736,7 @@ void KytoFlexibleView::connectSignals()
 
 void KytoFlexibleView::onListButtonClicked(int list)
 {
+    const ClickUndo::Guard click(undo, sender());
     peripheralLists.toggle(list);
 }
 

@@ -1,5 +1,6 @@
 #include "KytoMultiplierPLL.h"
 
+#include "../common/ClickUndo.h"
 #include "../common/CodeGeneration.h"
 #include "../common/DividerTable.h"
 #include "../common/FiniteNumber.h"
@@ -51,6 +52,12 @@ KytoMultiplierPLL::KytoMultiplierPLL(const MultiplierSeriesTable &seriesTable, Q
     : KytoMCUPLL(seriesTable.seriesIndex, parent)
     , table(seriesTable)
 {
+    undo.keep(hextEnabled);
+    // A HEXT typed without Return that the click put into use is applied now.
+    undo.setAfterClick([this] {
+        if (hextEnabled)
+            onHextTextChanged(hextLineEdit->text());
+    });
 }
 
 KytoMultiplierPLL::~KytoMultiplierPLL() = default;
@@ -439,6 +446,7 @@ void KytoMultiplierPLL::connectSignals()
 
 void KytoMultiplierPLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     rtcselRadios[0]->setChecked(true);
     model->rtcSource = 0;
     rtcswitchComboBox->setCurrentIndex(0);
@@ -1008,6 +1016,7 @@ void KytoMultiplierPLL::usbTuning()
 
 void KytoMultiplierPLL::onRtcSelClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcSource = rtcselRadios[0]->isChecked() ? 0 : rtcselRadios[1]->isChecked() ? 1 : 2;
     if (model->rtcSource == 2)
@@ -1019,6 +1028,7 @@ void KytoMultiplierPLL::onRtcSelClicked(bool)
 
 void KytoMultiplierPLL::onRtcSwitchChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (rtcswitchComboBox->currentIndex() != 0) {
         model->rtcEnabled = true;
@@ -1034,18 +1044,21 @@ void KytoMultiplierPLL::onRtcSwitchChanged(int)
 
 void KytoMultiplierPLL::onLextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     PageStyles::applyPin(lextOutLabel, index == 0);
     model->lextBypass = index != 0;
 }
 
 void KytoMultiplierPLL::onHextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     PageStyles::applyPin(hextOutLabel, index == 0);
     model->hextBypass = index != 0;
 }
 
 void KytoMultiplierPLL::onHextReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     double value = 0;
     if (!validateHextLineEdit(&value))
         return;
@@ -1065,6 +1078,7 @@ void KytoMultiplierPLL::onHextTextChanged(const QString &text)
 
 void KytoMultiplierPLL::onHextDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hextDiv = hextDividers().intAt(index);
     if (!takeOverHext())
         return;
@@ -1073,6 +1087,7 @@ void KytoMultiplierPLL::onHextDivChanged(int index)
 
 void KytoMultiplierPLL::onPllHextDivClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllHextDivEnabled = pllhextdivRadios[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -1082,6 +1097,7 @@ void KytoMultiplierPLL::onPllHextDivClicked(bool)
 
 void KytoMultiplierPLL::onPllMultChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     // The factor is stored before the HEXT check, so that the combo box and
     // the model never disagree.
     model->pllMult = pllmultComboBox->currentIndex() + 2;
@@ -1092,6 +1108,7 @@ void KytoMultiplierPLL::onPllMultChanged(int)
 
 void KytoMultiplierPLL::onPllRcsClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllSource = pllrcsRadios[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -1106,6 +1123,7 @@ void KytoMultiplierPLL::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselectRadios[0]->isChecked()) {
         model->sclkSource = 0;
@@ -1124,6 +1142,7 @@ void KytoMultiplierPLL::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselectRadios[1]->isChecked()) {
         model->sclkSource = 1;
@@ -1140,6 +1159,7 @@ void KytoMultiplierPLL::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselectRadios[2]->isChecked()) {
         model->sclkSource = 2;
@@ -1152,30 +1172,35 @@ void KytoMultiplierPLL::onSclkSelectHickToggled(bool checked)
 
 void KytoMultiplierPLL::onAhbDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->ahbDiv = DividerTable::ahb().intAt(ahbdivComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onApb1DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb1Div = DividerTable::apb().intAt(apb1divComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onApb2DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb2Div = DividerTable::apb().intAt(apb2divComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClockoutDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv = DividerTable::clockOut().intAt(clockOut.divCombo->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onToAdcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcEnabled = index != 0;
     updateAdcEnables();
     plainRecompute();
@@ -1183,12 +1208,14 @@ void KytoMultiplierPLL::onToAdcSwitchChanged(int index)
 
 void KytoMultiplierPLL::onToAdcDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcDiv = DividerTable::adc().intAt(index);
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onUsbDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     const int index = usbdivComboBox->currentIndex();
     model->usbDiv = index >= 0 && index <= 12 ? 1.0 + 0.5 * index : 1.0;
     if (sclkselectRadios[1]->isChecked() || !usbFromPll()) {
@@ -1205,6 +1232,7 @@ void KytoMultiplierPLL::onUsbDivChanged(int)
 
 void KytoMultiplierPLL::onUsbSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDisabled = index;
     highlightClockPaths();
     if (index != 0) {
@@ -1229,6 +1257,7 @@ void KytoMultiplierPLL::onHickToUsbToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (hicktousbRadios[0]->isChecked()) {
         model->usbFromHick = 0;
@@ -1247,21 +1276,24 @@ void KytoMultiplierPLL::onHickToSclkToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClkoutToggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     model->clkoutSource = clockOut.checkedCode();
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClockoutPinChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkoutPin = clockOut.pinCombo->currentIndex();
     plainRecompute();
@@ -1269,6 +1301,7 @@ void KytoMultiplierPLL::onClockoutPinChanged(int)
 
 void KytoMultiplierPLL::onSclkReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!sclkselectRadios[1]->isChecked())
         return;
     double value = 0;
@@ -1291,6 +1324,7 @@ void KytoMultiplierPLL::onSclkTextChanged(const QString &text)
 
 void KytoMultiplierPLL::onListButtonClicked(int list)
 {
+    const ClickUndo::Guard click(undo, sender());
     lists.toggle(list);
 }
 
@@ -1453,6 +1487,7 @@ void KytoMultiplierPLL::buildDesignKeys()
 
 void KytoMultiplierPLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     resetDefaults();
     const QHash<QString, QString> texts = designKeys.load(path, table.designLoadOrder(), messages);
 

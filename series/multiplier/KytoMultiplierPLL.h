@@ -4,6 +4,7 @@
 #include "KytoMCUPLL.h"
 #include "MultiplierClockOut.h"
 #include "MultiplierSeriesTable.h"
+#include "../common/ClickUndo.h"
 #include "../common/DesignKeyTable.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
@@ -164,6 +165,8 @@ protected:
     // Boxes translated in the context of the concrete class; quiet while a
     // design file is applied.
     PageMessages messages{this};
+    // Every click applied whole or taken back whole.
+    ClickUndo undo{this, messages};
 
     // Controls, as the page's drawing names them.
     QLabel *lickLabel = nullptr;
