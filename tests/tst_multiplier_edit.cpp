@@ -75,10 +75,10 @@ private slots:
     void sclkTyped();
     void hextTyped_data();
     void hextTyped();
-    void hextAboveSixteenIsRepaired();
+    void pllInputOutOfRangeIsTakenBack();
     void usbOnR620();
     void usbOnR620ARetunes();
-    void pllFactorStoredDespiteBadHext();
+    void pllFactorTakenBackWithBadHext();
     void greyedHextNeverBlocks_data();
     void greyedHextNeverBlocks();
     void generateR620Defaults();
@@ -174,27 +174,31 @@ void TestMultiplierSeriesEdit::hextTyped()
     }
 }
 
-void TestMultiplierSeriesEdit::hextAboveSixteenIsRepaired()
+// A PLL input outside 2-16 MHz is refused, and the crystal typed is never
+// replaced by another number: the click is taken back.
+void TestMultiplierSeriesEdit::pllInputOutOfRangeIsTakenBack()
 {
     KytoR620PLL page(nullptr);
     typeAndReturn(edit(&page, "hext"), "20");
     QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
-    QCOMPARE(edit(&page, "hext")->text(), QStringLiteral("16.000"));
-    QCOMPARE(page.model->hextMhz, 16.0);
-    // 16 MHz x 24 is over the limit and shown red.
-    QCOMPARE(edit(&page, "sclk")->text(), QStringLiteral("384.000"));
-    QCOMPARE(edit(&page, "sclk")->palette().color(QPalette::Text), QColor(Qt::red));
+    QCOMPARE(edit(&page, "hext")->text(), QStringLiteral("20"));
+    QVERIFY(edit(&page, "hext")->styleSheet().contains("rgb(255, 255, 225)"));
+    QCOMPARE(page.model->hextMhz, 8.0);
+    QCOMPARE(edit(&page, "sclk")->text(), QStringLiteral("192.000"));
+    QCOMPARE(edit(&page, "sclk")->palette().color(QPalette::Text), QColor(Qt::darkGreen));
 
-    // Below 2 MHz behind the pre-divider: HEXT becomes 2 x the divider.
+    // Below 2 MHz behind the pre-divider: the divider goes back.
     KytoR620APLL r620a(nullptr);
     typeAndReturn(edit(&r620a, "hext"), "5");
     UserDialogs::reset();
     UserDialogs::setTestMode(true);
     radio(&r620a, "pllhextdiv", 1)->click();
+    QCOMPARE(r620a.model->pllInputFrequency(), 2.5);
     combo(&r620a, "hextdiv")->setCurrentIndex(1);
-    QVERIFY(boxTexts().contains("Error: pll input clock source range 2-16MHz!"));
-    QCOMPARE(edit(&r620a, "hext")->text(), QStringLiteral("6.000"));
-    QCOMPARE(r620a.model->pllInputFrequency(), 2.0);
+    QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
+    QCOMPARE(combo(&r620a, "hextdiv")->currentIndex(), 0);
+    QCOMPARE(edit(&r620a, "hext")->text(), QStringLiteral("5"));
+    QCOMPARE(r620a.model->pllInputFrequency(), 2.5);
 }
 
 void TestMultiplierSeriesEdit::usbOnR620()
@@ -244,7 +248,7 @@ void TestMultiplierSeriesEdit::usbOnR620ARetunes()
     QVERIFY(UserDialogs::shownBoxes().isEmpty());
 }
 
-void TestMultiplierSeriesEdit::pllFactorStoredDespiteBadHext()
+void TestMultiplierSeriesEdit::pllFactorTakenBackWithBadHext()
 {
     KytoR620PLL page(nullptr);
     QLineEdit *hext = edit(&page, "hext");
@@ -252,9 +256,11 @@ void TestMultiplierSeriesEdit::pllFactorStoredDespiteBadHext()
     QTest::keyClicks(hext, "30");
     combo(&page, "pllmult")->setCurrentIndex(10);
     QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
-    // The combo and the model agree, whatever the HEXT text.
-    QCOMPARE(page.model->pllMult, 12);
+    // The combo goes back with the model, and the HEXT typed stays typed.
+    QCOMPARE(combo(&page, "pllmult")->currentIndex(), 22);
+    QCOMPARE(page.model->pllMult, 24);
     QCOMPARE(page.model->hextMhz, 8.0);
+    QCOMPARE(hext->text(), QStringLiteral("30"));
 }
 
 void TestMultiplierSeriesEdit::greyedHextNeverBlocks_data()
@@ -338,7 +344,7 @@ void TestMultiplierSeriesEdit::limitErrorsStopGeneration()
 {
     // HEXT 16 x 24 = 384 MHz: the SCLK limit error, with the limit as a whole number.
     KytoR620PLL page(nullptr);
-    typeAndReturn(edit(&page, "hext"), "20");
+    typeAndReturn(edit(&page, "hext"), "16");
     UserDialogs::reset();
     UserDialogs::setTestMode(true);
     page.model->interactiveGenerate = 0;
