@@ -138,15 +138,8 @@ void TestClickTakeBack::refusedClickKeepsPageDesignAndCodeAgreeing_data()
         QTest::newRow(QByteArray(cls + 4).append(" pll_fp /6").constData())
             << cls << QStringList{"type:hext=30", "combo:pllfp=/6", "type:hext=8"} << hextError
             << (QByteArray(cls) == "KytoR640PLL" ? 1 : 0);   // R640: the USBHS PHY clock
-    QTest::newRow("R720 * 7") << "KytoR720PLL" << QStringList{"type:hext=30", "combo:pllmult=* 7", "type:hext=8"}
-                              << hextError << 0;
     QTest::newRow("D515 pll_fr") << "KytoD515PLL" << QStringList{"type:hext=3", "combo:pllfr=/2", "type:hext=8"}
                                  << hextError << 0;
-    QTest::newRow("R910 system clock from HEXT")
-        << "KytoR910PLL" << QStringList{"type:hext=30", "radio:sclkselect=0", "type:hext=8"} << hextError << 0;
-    // A question answered Cancel: nothing of the refused factor is in use.
-    QTest::newRow("R810 pll_ms 3, Cancel") << "KytoR810PLL" << QStringList{"return:pllms=3", "type:pllms=1"}
-                                           << QStringList{PendingEdits::nsQuestion(1200)} << 0;
 }
 
 // After the refused click the page equals a fresh page opening the design
