@@ -295,9 +295,10 @@ private slots:
             // The tag's bytes are returned, not a pointer into a string that
             // dies with the lambda; newRow copies them.
             auto row = [&](const char *what) { return QString("%1 %2").arg(cls, what).toUtf8(); };
-            // 8 MHz / 4 is taken; the VCO of 8 * 90 / 4 then asks about pll_ns
-            // (left unanswered: Cancel).
-            QTest::newRow(row("ms 5, Yes").constData()) << make << "pllms" << "5" << yes << QStringList{msQuestion, nsQuestion} << "/4" << 4 << 90;
+            // 8 MHz / 4 is offered; the VCO of 8 * 90 / 4 then asks about
+            // pll_ns, and Cancel (no answer queued) takes the whole Return
+            // back: the typed /5 stays, the model keeps /1.
+            QTest::newRow(row("ms 5, Yes").constData()) << make << "pllms" << "5" << yes << QStringList{msQuestion, nsQuestion} << "/5" << 1 << 90;
             QTest::newRow(row("ms 5, Cancel").constData()) << make << "pllms" << "5" << cancel << QStringList{msQuestion} << "/5" << 1 << 90;
             QTest::newRow(row("ms 0").constData()) << make << "pllms" << "0" << 0 << QStringList{"Error: pll_ms input error!"} << "/0" << 1 << 90;
             QTest::newRow(row("ns 130, Yes").constData()) << make << "pllns" << "130" << yes << QStringList{nsQuestion} << "*125" << 1 << 125;
@@ -475,20 +476,24 @@ private slots:
 
     // The post-divider is stored even when a pending HEXT text stops the
     // check: the combo and the model never disagree.
-    void postDividerStoredWithBadPendingHext_data()
+    void postDividerTakenBackWithBadPendingHext_data()
     {
         addClassColumns();
         addClassRows();
     }
-    void postDividerStoredWithBadPendingHext()
+    void postDividerTakenBackWithBadPendingHext()
     {
         QFETCH(PageFactory, make);
         build(make);
+        const int before = combo(page.get(), "pllfr")->currentIndex();
+        const int frBefore = page->model->pllFr;
         edit(page.get(), "hext")->setText("3");
-        combo(page.get(), "pllfr")->setCurrentIndex(1);
+        combo(page.get(), "pllfr")->setCurrentIndex(before == 1 ? 2 : 1);
         QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
-        QCOMPARE(page->model->pllFr, 2);
+        QCOMPARE(combo(page.get(), "pllfr")->currentIndex(), before);
+        QCOMPARE(page->model->pllFr, frBefore);
         QCOMPARE(page->model->hextMhz, 8.0);
+        QCOMPARE(edit(page.get(), "hext")->text(), QStringLiteral("3"));
     }
 
     void listsOpenOneAtATime()

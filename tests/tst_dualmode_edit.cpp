@@ -262,9 +262,11 @@ private slots:
             UserDialogs::answerNextBox(QMessageBox::Yes);
             typeAndReturn(lineEdit(p, "pllms_LineEdit"), "5");
         }) << QStringList{msQuestion, nsQuestion} << Action([](KytoDualModePLL *p) {
-            QCOMPARE(text(p, "pllms_LineEdit"), QString("/4"));
-            QCOMPARE(p->model->pllMs, 4);
-            QCOMPARE(p->model->pllNs, 72);   // the ns question was cancelled
+            // The ns question cancelled takes the whole Return back, the
+            // pll_ms taken on Yes included; the typed text stays to mend.
+            QCOMPARE(text(p, "pllms_LineEdit"), QString("/5"));
+            QCOMPARE(p->model->pllMs, 1);
+            QCOMPARE(p->model->pllNs, 72);
         });
         QTest::newRow("ms 5, Cancel") << true << Action(typeIn("pllms_LineEdit", "5")) << QStringList{msQuestion}
                                       << Action([](KytoDualModePLL *p) { QCOMPARE(p->model->pllMs, 1); });
@@ -408,9 +410,11 @@ private slots:
         combo(page.get(), "rtcswitch_ComboBox")->setCurrentIndex(1);
         lineEdit(page.get(), "hext_LineEdit")->setText("30");
         radio(page.get(), "rtcsel_RadioButton_hext")->click();
-        // Said once; the RTC shows the HEXT the model still holds.
         QCOMPARE(boxTexts(), QStringList({"Error: hext input error!"}));
-        QCOMPARE(text(page.get(), "ertc_ReadOut"), QString("62.500"));
+        // The click is taken back: the RTC stays on LICK.
+        QVERIFY(radio(page.get(), "rtcsel_RadioButton_lick")->isChecked());
+        QCOMPARE(page->model->rtcSource, 0);
+        QCOMPARE(text(page.get(), "ertc_ReadOut"), QString("40"));
     }
 
     void configResetGivesANewPage_data()
@@ -419,6 +423,7 @@ private slots:
         QTest::addColumn<Action>("act");
         QTest::newRow("flexible with /3") << 5 << Action([](KytoDualModePLL *p) {
             combo(p, "pllmode_ComboBox")->setCurrentIndex(1);
+            UserDialogs::answerNextBox(QMessageBox::Yes);   // the pll_ns the /3 needs
             typeAndReturn(lineEdit(p, "pllms_LineEdit"), "3");
             QCOMPARE(p->model->pllMs, 3);
         });

@@ -112,7 +112,7 @@ private slots:
     void sclkToHextWithBadHext();
     void i2sf5OnPllpNeedsThePll();
     void unusedHextIsNotChecked();
-    void pendingFactorIsCheckedBeforeGeneration();
+    void choiceWithACancelledFactorIsTakenBack();
 
     void generationAtDefaults_data();
     void generationAtDefaults();
@@ -459,7 +459,9 @@ void TestFlexibleSeriesEdit::sclkToHextWithBadHext()
     edit(p, "hext")->setText("30");
     click(radio(p, "sclkselect", "hext"));
     QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
-    QCOMPARE(page->model->sclkSource, 0);
+    // The click is taken back: the system clock stays on the PLL.
+    QVERIFY(radio(p, "sclkselect", "pll")->isChecked());
+    QCOMPARE(page->model->sclkSource, 1);
     QCOMPARE(page->model->hextMhz, 8.0);
 }
 
@@ -495,23 +497,28 @@ void TestFlexibleSeriesEdit::unusedHextIsNotChecked()
     QVERIFY(generateInto(page.get(), dir.path()));
 }
 
-// A choice whose factor check was cancelled is checked again before
-// generation, so the checks see the frequencies it gives: here an SCLK
-// above its limit, which the system-clock edit then shows.
-void TestFlexibleSeriesEdit::pendingFactorIsCheckedBeforeGeneration()
+// A choice whose factor question was cancelled is taken back whole: the
+// combo shows the divider the model holds, and the typed factor stays
+// pending, to be asked about once more before generation.
+void TestFlexibleSeriesEdit::choiceWithACancelledFactorIsTakenBack()
 {
     std::unique_ptr<KytoMCUPLL> page = newPage("KytoR610PLL");
     QWidget *p = page.get();
+    const double sclkBefore = page->model->sclkMhz;
+    const int fpBefore = combo(p, "pllfp")->currentIndex();
     edit(p, "pllns")->setText("*50");
     combo(p, "pllfp")->setCurrentIndex(1);
-    QCOMPARE(page->model->pllFp, 2);
-    QCOMPARE(page->model->sclkMhz, 216.0);
+    QCOMPARE(boxTexts(), QStringList{QStringLiteral("Warning: ") + kNsQuestion});
+    QCOMPARE(combo(p, "pllfp")->currentIndex(), fpBefore);
+    QCOMPARE(page->model->pllFp, 4);
+    QCOMPARE(page->model->sclkMhz, sclkBefore);
+    QCOMPARE(edit(p, "sclk")->text(), QString::number(sclkBefore, 'f', 3));
+    QCOMPARE(edit(p, "pllns")->text(), QStringLiteral("*50"));
     UserDialogs::reset();
-    UserDialogs::answerNextBox(QMessageBox::Yes);
     page->model->interactiveGenerate = 1;
     QVERIFY(!opsOf(page.get()).generateCode(page.get()));
-    QCOMPARE(boxTexts(), (QStringList{QStringLiteral("Warning: ") + kNsQuestion,
-                                      "Error: sclk input error!"}));
+    QCOMPARE(boxTexts(), QStringList{QStringLiteral("Warning: ") + kNsQuestion});
+    QCOMPARE(page->model->pllFp, 4);
 }
 
 void TestFlexibleSeriesEdit::generationAtDefaults_data()

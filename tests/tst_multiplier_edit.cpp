@@ -79,11 +79,10 @@ private slots:
     void sclkTyped();
     void hextTyped_data();
     void hextTyped();
-    void pllInputKeepsTheCrystal_data();
-    void pllInputKeepsTheCrystal();
+    void pllInputOutOfRangeIsTakenBack();
     void usbOnR620();
     void usbOnR620ARetunes();
-    void pllFactorStoredDespiteBadHext();
+    void pllFactorTakenBackWithBadHext();
     void greyedHextNeverBlocks_data();
     void greyedHextNeverBlocks();
     void generateR620Defaults();
@@ -179,73 +178,31 @@ void TestMultiplierSeriesEdit::hextTyped()
     }
 }
 
-void TestMultiplierSeriesEdit::pllInputKeepsTheCrystal_data()
+// A PLL input outside 2-16 MHz is refused, and the crystal typed is never
+// replaced by another number: the click is taken back.
+void TestMultiplierSeriesEdit::pllInputOutOfRangeIsTakenBack()
 {
-    QTest::addColumn<QString>("cls");
-    QTest::addColumn<PageSteps>("setUp");
-    QTest::addColumn<PageSteps>("click");
-    QTest::addColumn<QString>("hextShown");
-    QTest::addColumn<double>("hextMhz");
-    QTest::addColumn<int>("pllHextDiv");   // the radio checked and the model's switch
-    QTest::addColumn<int>("hextDivIndex");  // -1: no combo
-    QTest::addColumn<double>("sclkMhz");    // 0: as before the click
-    const PageSteps nothing = [](QWidget *) {};
-    // 20 MHz inside the edit's 4-25 MHz: /2 brings the PLL input to 10 MHz
-    // and the page keeps the system clock it showed.
-    QTest::newRow("R620 HEXT 20 + Return") << "KytoR620PLL" << nothing << PageSteps([](QWidget *p) {
-        typeAndReturn(edit(p, "hext"), "20");
-    }) << "20" << 20.0 << 1 << -1 << 190.0;
-    // HEXT 25 with /2 gives exactly 200.
-    QTest::newRow("R650 HEXT 25 pending, SCLK 200 + Return") << "KytoR650PLL" << nothing << PageSteps([](QWidget *p) {
-        PendingEdits::typeOnly(edit(p, "hext"), "25");
-        typeAndReturn(edit(p, "sclk"), "200");
-    }) << "25" << 25.0 << 1 << -1 << 200.0;
-    // Below 2 MHz no divider helps: the click is taken back, and a HEXT
-    // typed without Return gives way to the one held.
-    const PageSteps halved = [](QWidget *p) { radio(p, "pllhextdiv", 1)->click(); };
-    const PageSteps thirds = [](QWidget *p) { combo(p, "hextdiv")->setCurrentIndex(1); };
-    QTest::newRow("R620A HEXT 5, /3") << "KytoR620APLL" << PageSteps([halved](QWidget *p) {
-        typeAndReturn(edit(p, "hext"), "5");
-        halved(p);
-    }) << thirds << "5.000" << 5.0 << 1 << 0 << 0.0;
-    QTest::newRow("H620A HEXT 4 pending, /3") << "KytoH620APLL" << halved << PageSteps([thirds](QWidget *p) {
-        PendingEdits::typeOnly(edit(p, "hext"), "4");
-        thirds(p);
-    }) << "8.000" << 8.0 << 1 << 0 << 0.0;
-}
-
-// The box stays, but the crystal on the board is never replaced by another
-// number: the HEXT divider's /2 takes the PLL input back into 2-16 MHz, or
-// the click is taken back.
-void TestMultiplierSeriesEdit::pllInputKeepsTheCrystal()
-{
-    QFETCH(QString, cls);
-    QFETCH(PageSteps, setUp);
-    QFETCH(PageSteps, click);
-    QFETCH(QString, hextShown);
-    QFETCH(double, hextMhz);
-    QFETCH(int, pllHextDiv);
-    QFETCH(int, hextDivIndex);
-    QFETCH(double, sclkMhz);
-    std::unique_ptr<KytoMCUPLL> page(SeriesPages::create(cls));
-    setUp(page.get());
-    QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
-    const double sclkBefore = page->model->sclkMhz;
-    click(page.get());
+    KytoR620PLL page(nullptr);
+    typeAndReturn(edit(&page, "hext"), "20");
     QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
-    const ClockTreeModel &m = *page->model;
-    QCOMPARE(edit(page.get(), "hext")->text(), hextShown);
-    QCOMPARE(m.hextMhz, hextMhz);
-    QVERIFY(edit(page.get(), "hext")->styleSheet().contains("rgb(152, 251, 152)"));
-    QVERIFY(radio(page.get(), "pllhextdiv", pllHextDiv)->isChecked());
-    QCOMPARE(m.pllHextDivEnabled, pllHextDiv);
-    if (hextDivIndex >= 0) {
-        QCOMPARE(combo(page.get(), "hextdiv")->currentIndex(), hextDivIndex);
-        QCOMPARE(m.hextDiv, 2 + hextDivIndex);
-    }
-    QVERIFY(m.pllInputFrequency() >= 2 && m.pllInputFrequency() <= 16);
-    QCOMPARE(m.sclkMhz, sclkMhz > 0 ? sclkMhz : sclkBefore);
-    QCOMPARE(edit(page.get(), "sclk")->text(), QString::number(m.sclkMhz, 'f', 3));
+    QCOMPARE(edit(&page, "hext")->text(), QStringLiteral("20"));
+    QVERIFY(edit(&page, "hext")->styleSheet().contains("rgb(255, 255, 225)"));
+    QCOMPARE(page.model->hextMhz, 8.0);
+    QCOMPARE(edit(&page, "sclk")->text(), QStringLiteral("192.000"));
+    QCOMPARE(edit(&page, "sclk")->palette().color(QPalette::Text), QColor(Qt::darkGreen));
+
+    // Below 2 MHz behind the pre-divider: the divider goes back.
+    KytoR620APLL r620a(nullptr);
+    typeAndReturn(edit(&r620a, "hext"), "5");
+    UserDialogs::reset();
+    UserDialogs::setTestMode(true);
+    radio(&r620a, "pllhextdiv", 1)->click();
+    QCOMPARE(r620a.model->pllInputFrequency(), 2.5);
+    combo(&r620a, "hextdiv")->setCurrentIndex(1);
+    QCOMPARE(boxTexts(), QStringList{"Error: pll input clock source range 2-16MHz!"});
+    QCOMPARE(combo(&r620a, "hextdiv")->currentIndex(), 0);
+    QCOMPARE(edit(&r620a, "hext")->text(), QStringLiteral("5"));
+    QCOMPARE(r620a.model->pllInputFrequency(), 2.5);
 }
 
 void TestMultiplierSeriesEdit::usbOnR620()
@@ -295,7 +252,7 @@ void TestMultiplierSeriesEdit::usbOnR620ARetunes()
     QVERIFY(UserDialogs::shownBoxes().isEmpty());
 }
 
-void TestMultiplierSeriesEdit::pllFactorStoredDespiteBadHext()
+void TestMultiplierSeriesEdit::pllFactorTakenBackWithBadHext()
 {
     KytoR620PLL page(nullptr);
     QLineEdit *hext = edit(&page, "hext");
@@ -303,9 +260,11 @@ void TestMultiplierSeriesEdit::pllFactorStoredDespiteBadHext()
     QTest::keyClicks(hext, "30");
     combo(&page, "pllmult")->setCurrentIndex(10);
     QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
-    // The combo and the model agree, whatever the HEXT text.
-    QCOMPARE(page.model->pllMult, 12);
+    // The combo goes back with the model, and the HEXT typed stays typed.
+    QCOMPARE(combo(&page, "pllmult")->currentIndex(), 22);
+    QCOMPARE(page.model->pllMult, 24);
     QCOMPARE(page.model->hextMhz, 8.0);
+    QCOMPARE(hext->text(), QStringLiteral("30"));
 }
 
 void TestMultiplierSeriesEdit::greyedHextNeverBlocks_data()

@@ -183,14 +183,15 @@ void TestPageReadouts::refusedCheckStillShowsTheModel_data()
         << "    <hext>8</hext>\n    <pllms>1</pllms>\n    <pllns>501</pllns>\n    <pllfr>32</pllfr>\n    <sclkselect>1</sclkselect>\n"
         << QStringList() << "Cancel" << QStringList{"Error: pll_ns input error!", nsQuestion1200}
         << QStringList{"sclk_LineEdit=7.750", "gpio_ReadOut=7.750", "pllns_LineEdit=*31"};
-    // /3 *144 /4 from 8 MHz: a 384 MHz VCO, so pll_ns is questioned.
+    // /3 *144 /4 from 8 MHz: a 384 MHz VCO, so pll_ns is questioned. Cancel
+    // takes the Return back: the typed pll_ms stays, nothing of /3 is in use.
     QTest::newRow("R810 pll_ms 3 with the pll_ns question cancelled")
         << "KytoR810PLL" << QString() << QStringList{"pllms=3"} << "Cancel" << QStringList{nsQuestion1200}
-        << QStringList{"pllms_LineEdit=/3", "sclk_LineEdit=96.000", "gpio_ReadOut=96.000"};
+        << QStringList{"pllms_LineEdit=/3", "sclk_LineEdit=288.000", "gpio_ReadOut=288.000"};
     QTest::newRow("R740 pll_ms 2 with the pll_ns question cancelled")
         << "KytoR740PLL" << QString() << QStringList{"pllms=2"} << "Cancel"
         << QStringList{nsQuestion1000}
-        << QStringList{"pllms_LineEdit=/2", "sclk_LineEdit=75.000", "gpio_ReadOut=75.000"};
+        << QStringList{"pllms_LineEdit=/2", "sclk_LineEdit=150.000", "gpio_ReadOut=150.000"};
 }
 
 void TestPageReadouts::refusedCheckStillShowsTheModel()

@@ -156,7 +156,9 @@ void TestR9x0SeriesEdit::factorQuestions_data()
 
     const PageStep defaults = [](KytoR9x0PLL *) {};
     // 8 MHz / 5 is below the 2 MHz the PLL needs.
-    rowsForEveryClass("pll_ms 5, Yes", defaults, QString("pllms"), QString("5"), true, QString("/4"), 4);
+    // /4 taken on Yes leaves a VCO of 288 MHz; the pll_ns question that
+    // follows, cancelled, takes the whole Return back.
+    rowsForEveryClass("pll_ms 5, Yes", defaults, QString("pllms"), QString("5"), true, QString("/5"), 1);
     rowsForEveryClass("pll_ms 5, Cancel", defaults, QString("pllms"), QString("5"), false, QString("/5"), 1);
     rowsForEveryClass("pll_ns 160, Yes", defaults, QString("pllns"), QString("160"), true, QString("*150"), 150);
     rowsForEveryClass("pll_ns 62, Yes", defaults, QString("pllns"), QString("62"), true, QString("*63"), 63);
@@ -167,7 +169,7 @@ void TestR9x0SeriesEdit::factorQuestions_data()
                           radio(p, "can1clocksel", 1)->setChecked(true);
                           combo(p, "can1switch")->setCurrentIndex(1);
                       }),
-                      QString("pllms"), QString("5"), true, QString("/4"), 4);
+                      QString("pllms"), QString("5"), true, QString("/5"), 1);
 }
 
 void TestR9x0SeriesEdit::factorQuestions()
@@ -300,14 +302,17 @@ void TestR9x0SeriesEdit::generatedFiles()
 }
 
 // What a control shows is what the model holds and what gets generated,
-// also when a pending HEXT text stops the recompute.
+// also when a pending HEXT text stops the click: the combo goes back.
 void TestR9x0SeriesEdit::editsApplyWhatTheyShow()
 {
     std::unique_ptr<KytoR9x0PLL> page(R9x0Pages::forClass("KytoR910PLL")());
     KytoR9x0PLL *p = page.get();
+    const int fpIndex = combo(p, "pllfp")->currentIndex();
+    const int fp = p->model->pllFp;
     edit(p, "hext")->setText("3");
     combo(p, "pllfp")->setCurrentIndex(4);
-    QCOMPARE(p->model->pllFp, 8);
+    QCOMPARE(combo(p, "pllfp")->currentIndex(), fpIndex);
+    QCOMPARE(p->model->pllFp, fp);
     QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
 
     // USB off: HEXT feeds nothing once SCLK runs from HICK, whatever the

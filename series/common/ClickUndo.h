@@ -3,54 +3,139 @@
 
 #include "ClockTreeModel.h"
 
+#include <QHash>
+#include <QPalette>
+#include <QPointer>
+#include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <functional>
 
+class KytoMCUPLL;
 class PageMessages;
-class QLineEdit;
-class QRadioButton;
+class QObject;
+class QWidget;
 
-// What a page held before one click, so that the click can be taken back
-// whole when a check it runs stops it (a question answered Cancel, a typed
-// factor refused): the model returns to its earlier state, a radio that
-// the click checked gives way to the one checked before without running any
-// slot, the page redraws its paths from the controls, and the edits named
-// show their earlier text, enabled state and style again.
+// One click on a page is applied whole or taken back whole. Every slot that
+// acts on a click (a combo, a radio, a List button, Return in an edit)
+// opens a Guard first; the outermost guard of a nesting (slots that change
+// other controls run theirs inside it) keeps what the page held before the
+// click: the model, every control's text, index, items, check, enabled and
+// hidden state, style sheet and colours, and the page's own members named
+// with keep(). When a check during the click stops it (an error box shown,
+// a question answered Cancel: PageMessages counts them), the guard puts all
+// of that back as it was, with signals held, so no slot runs; the paths
+// drawn are control styles and come back with them. A click that stands
+// ends with the page's after-click step (a typed edit's style follows
+// whether its text is what the model now holds).
 //
-//   const ClickUndo undo(model, messages, {pllmsEdit, pllnsEdit, sclkEdit});
-//   ... store the choice, take HEXT ...
-//   if (!checkPllSettings()) {
-//       undo.takeBack(radioOfSource(undo.before().sclkSource), [this] { highlightClockPaths(); });
-//       return;
+//   ClickUndo undo{this, messages};                      // a member of the page
+//   undo.keep(hextEnabled);
+//   undo.setAfterClick([this] { restyleTypedEdits(); });
+//
+//   void Page::onPllMultChanged(int)
+//   {
+//       const ClickUndo::Guard click(undo, sender());
+//       model->pllMult = ...;
+//       if (!takeOverHext())      // "hext input error!": the combo goes back too
+//           return;
+//       ...
 //   }
 //
-// A design file applied key by key passes through states it never holds
-// and is checked once at its end; while the page's messages are quiet
-// nothing is taken back.
+// A combo's index and a radio's check have changed before their slot runs;
+// the guard takes the clicked control's earlier state from the page as it
+// stood after the last click (settle()). Reset and Open run in a Batch, a
+// scope that takes nothing back and ends settled. While the messages are
+// quiet (a design file applied key by key) nothing is kept or taken back.
 class ClickUndo
 {
 public:
-    ClickUndo(ClockTreeModel *model, const PageMessages &messages, const QVector<QLineEdit *> &edits = {});
+    ClickUndo(KytoMCUPLL *page, PageMessages &messages);
+    ClickUndo(const ClickUndo &) = delete;
+    ClickUndo &operator=(const ClickUndo &) = delete;
 
-    const ClockTreeModel &before() const { return saved; }
+    // A member of the page, not a widget, that a click may change.
+    template <class T>
+    void keep(T &member)
+    {
+        keepers.append([&member] {
+            const T value = member;
+            return std::function<void()>([&member, value] { member = value; });
+        });
+    }
+    void setAfterClick(const std::function<void()> &step) { afterClick = step; }
 
-    // False, with nothing changed, while the messages are quiet.
-    bool takeBack(QRadioButton *previous = nullptr, const std::function<void()> &redraw = {}) const;
+    // The combos' indexes and the radios' checks as they stand now are where
+    // the next click starts from.
+    void settle();
 
-private:
-    struct EditLook {
-        QLineEdit *edit;
-        QString text;
-        bool enabled;
-        QString style;
+    // A click is under way: a refusal now takes it back whole.
+    bool inClick() const { return clicking; }
+
+    class Guard
+    {
+    public:
+        // trigger: the control whose signal runs the slot (the slot's
+        // sender()); nullptr for a slot called directly.
+        Guard(ClickUndo &undo, QObject *trigger);
+        ~Guard();
+        Guard(const Guard &) = delete;
+        Guard &operator=(const Guard &) = delete;
+
+    private:
+        ClickUndo &undo;
+        bool outermost = false;
     };
 
-    ClockTreeModel *model;
-    const PageMessages &messages;
-    ClockTreeModel saved;
-    QVector<EditLook> edits;
+    class Batch
+    {
+    public:
+        explicit Batch(ClickUndo &undo);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        ClickUndo &undo;
+    };
+
+private:
+    struct Look {
+        QPointer<QWidget> widget;
+        bool enabled = true;
+        bool hidden = false;
+        bool ownPalette = false;
+        QString style;
+        QPalette palette;
+        QString text;
+        QStringList items;
+        int index = -1;
+        bool checked = false;
+    };
+
+    QVector<QWidget *> controls() const;
+    QVector<Look> capture() const;
+    void takeTriggerFromSettled(QVector<Look> &looks, QObject *trigger) const;
+    void restore(const QVector<Look> &looks) const;
+    void begin(QObject *trigger);
+    void end();
+
+    KytoMCUPLL *page;
+    PageMessages &messages;
+    QVector<std::function<std::function<void()>()>> keepers;
+    std::function<void()> afterClick;
+
+    int depth = 0;
+    QObject *trigger = nullptr;
+    bool clicking = false;
+    int refusalsBefore = 0;
+    ClockTreeModel modelBefore;
+    QVector<Look> looksBefore;
+    QVector<std::function<void()>> keptBefore;
+
+    // What the last click left: combo index or radio check by control.
+    QHash<const QObject *, int> settled;
 };
 
 #endif // CLICKUNDO_H

@@ -21,6 +21,7 @@ void PageMessages::showError(const QString &message) const
 {
     if (quiet)
         return;
+    ++refused;
     QMessageBox box(QMessageBox::Critical, text(QT_TRANSLATE_NOOP("SeriesPage", "Error")), message);
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(text(QT_TRANSLATE_NOOP("SeriesPage", "Ok")));
@@ -38,12 +39,16 @@ static bool askWithIcon(const PageMessages &messages, QMessageBox::Icon icon, co
 
 bool PageMessages::askYesCancel(const QString &message) const
 {
-    return askWithIcon(*this, QMessageBox::Warning, message);
+    const bool yes = askWithIcon(*this, QMessageBox::Warning, message);
+    refused += yes ? 0 : 1;
+    return yes;
 }
 
 bool PageMessages::askFactor(const QString &message) const
 {
-    return askWithIcon(*this, QMessageBox::Question, message);
+    const bool yes = askWithIcon(*this, QMessageBox::Question, message);
+    refused += yes ? 0 : 1;
+    return yes;
 }
 
 void PageMessages::showInformation(const QString &message) const

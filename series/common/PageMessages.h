@@ -38,6 +38,10 @@ public:
 
     bool isQuiet() const { return quiet; }
 
+    // Error boxes shown and questions answered Cancel so far: a click
+    // during which this grows was stopped by a check (see ClickUndo).
+    int refusals() const { return refused; }
+
     class QuietScope
     {
     public:
@@ -54,6 +58,7 @@ public:
 private:
     const QObject *page;
     bool quiet = false;
+    mutable int refused = 0;
 };
 
 #endif // PAGEMESSAGES_H

@@ -58,6 +58,14 @@ KytoDualModePLL::KytoDualModePLL(const DualModeSeriesTable &seriesTable, QWidget
     : KytoDualModeView(seriesTable, parent)
 {
     buildDesignKeys();
+    undo.keep(hextEnabled);
+    // A HEXT typed without Return that the click put into use is applied now.
+    undo.setAfterClick([this] {
+        if (hextEnabled)
+            styleHextEdit(hext_LineEdit->text());
+        factors.restyle(PllFactorEdits::Ms);
+        factors.restyle(PllFactorEdits::Ns);
+    });
 }
 
 KytoDualModePLL::~KytoDualModePLL() = default;
@@ -134,6 +142,7 @@ void KytoDualModePLL::connectSignals()
 
 void KytoDualModePLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     // A reset throws typed values away unasked.
     Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     const bool twin = table.twinResetOrder;
@@ -349,23 +358,18 @@ bool KytoDualModePLL::takeOverHext()
     return true;
 }
 
-ClickUndo KytoDualModePLL::clickUndo() const
-{
-    return ClickUndo(model, messages, {pllms_LineEdit, pllns_LineEdit, sclk_LineEdit});
-}
-
 // The check and recompute of a system-clock radio. A factor question it
-// raises answered Cancel takes the whole click back, radio included, so the
-// PLL is not re-solved for a target nobody confirmed.
-bool KytoDualModePLL::checkSclkSelect(const ClickUndo &undo)
+// raises answered Cancel stops the click, which is then taken back whole,
+// radio included, so the PLL is not re-solved for a target nobody confirmed.
+// A design being applied goes on as before.
+bool KytoDualModePLL::checkSclkSelect()
 {
     if (checkPllSettings()) {
         model->recompute();
         refreshFrequencies();
         return true;
     }
-    // A design being applied goes on as before.
-    return !undo.takeBack(sclkselect.value(undo.before().sclkSource), [this] { highlightClockPaths(); });
+    return messages.isQuiet();
 }
 
 void KytoDualModePLL::checkAndRecompute()
@@ -399,6 +403,7 @@ void KytoDualModePLL::setSclkEditStyle(bool enabled)
 
 void KytoDualModePLL::onPllModeChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->pllFlexibleMode = index != 0 ? 1 : 0;
     applyPllLayout(index != 0, true);
     if (!takeOverHext())
@@ -412,6 +417,7 @@ void KytoDualModePLL::onPllModeChanged(int index)
 
 void KytoDualModePLL::onPllMultChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     // The factor is stored before the HEXT check, so that the combo box and
     // the model never disagree.
     model->pllMult = index + 2;
@@ -422,6 +428,7 @@ void KytoDualModePLL::onPllMultChanged(int index)
 
 void KytoDualModePLL::onPllFrChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->pllFr = pllFrDividers().intAt(index);
     if (!takeOverHext())
         return;
@@ -430,6 +437,7 @@ void KytoDualModePLL::onPllFrChanged(int index)
 
 void KytoDualModePLL::onPllMsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeOverHext())
         return;
     // A pll_ns question answered Cancel leaves the pll_ms just taken in the
@@ -442,6 +450,7 @@ void KytoDualModePLL::onPllMsReturnPressed()
 
 void KytoDualModePLL::onPllNsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeOverHext())
         return;
     checkPllSettings();
@@ -462,6 +471,7 @@ void KytoDualModePLL::onPllNsTextChanged(const QString &text)
 
 void KytoDualModePLL::onPllRcsClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllSource = pllrcs[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -475,6 +485,7 @@ void KytoDualModePLL::onPllRcsClicked(bool)
 
 void KytoDualModePLL::onPllHextDivClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllHextDivEnabled = pllhextdiv[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -488,7 +499,7 @@ void KytoDualModePLL::onPllHextDivClicked(bool)
 
 void KytoDualModePLL::onHextReturnPressed()
 {
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     double value = 0;
     if (!validateHextLineEdit(&value))
         return;
@@ -501,7 +512,7 @@ void KytoDualModePLL::onHextReturnPressed()
     // A factor question about the new HEXT answered Cancel takes the HEXT
     // back: it stays pending, and the read-outs keep the HEXT they show.
     const bool checked = checkPllSettings();
-    if (!checked && undo.takeBack())
+    if (!checked && !messages.isQuiet())
         return;
     if (checked) {
         model->recompute();
@@ -518,6 +529,7 @@ void KytoDualModePLL::onHextTextChanged(const QString &text)
 
 void KytoDualModePLL::onSclkReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!sclkselect[1]->isChecked())
         return;
     double target = 0;
@@ -547,7 +559,7 @@ void KytoDualModePLL::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect[0]->isChecked()) {
         model->sclkSource = 0;
@@ -556,7 +568,7 @@ void KytoDualModePLL::onSclkSelectHextToggled(bool checked)
         if (!validateHextLineEdit(&value))
             return;
         model->hextMhz = value;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -566,14 +578,14 @@ void KytoDualModePLL::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect[1]->isChecked()) {
         model->sclkSource = 1;
         setSclkEditStyle(true);
         if (!takeOverHext())
             return;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -583,12 +595,12 @@ void KytoDualModePLL::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect[2]->isChecked()) {
         model->sclkSource = 2;
         setSclkEditStyle(false);
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -596,36 +608,42 @@ void KytoDualModePLL::onSclkSelectHickToggled(bool checked)
 
 void KytoDualModePLL::onAhbDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->ahbDiv = DividerTable::ahb().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onApb1DivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb1Div = DividerTable::apb().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onApb2DivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb2Div = DividerTable::apb().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onClockoutDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv = DividerTable::clockOut().intAt(index);
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onToAdcDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcDiv = index >= 0 && index < table.adcDivisors.size() ? table.adcDivisors[index] : 2;
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onToAdcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcEnabled = index != 0;
     updateAdcEnables();
     checkAndRecompute();
@@ -635,12 +653,14 @@ void KytoDualModePLL::onHickToSclkToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     model->sclkHick48 = hicktosclk[0]->isChecked() ? 0 : 1;
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onClockoutPinChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkoutPin = index;
     checkAndRecompute();
@@ -648,15 +668,17 @@ void KytoDualModePLL::onClockoutPinChanged(int index)
 
 void KytoDualModePLL::onClkoutToggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     model->clkoutSource = checkedClkoutCode();
     checkAndRecompute();
 }
 
 void KytoDualModePLL::onRtcSelClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcSource = rtcsel[0]->isChecked() ? 0 : rtcsel[1]->isChecked() ? 1 : 2;
     if (model->rtcSource == 2)
@@ -667,6 +689,7 @@ void KytoDualModePLL::onRtcSelClicked(bool)
 
 void KytoDualModePLL::onRtcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcEnabled = index != 0;
     if (model->rtcEnabled && rtcsel[2]->isChecked())
@@ -677,6 +700,7 @@ void KytoDualModePLL::onRtcSwitchChanged(int index)
 
 void KytoDualModePLL::onLextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->lextBypass = index != 0;
     lextbypassout_Label->setStyleSheet(PageStyles::pinText(index == 0));
     lextbypassout_Label->setEnabled(index == 0);
@@ -684,6 +708,7 @@ void KytoDualModePLL::onLextBypassChanged(int index)
 
 void KytoDualModePLL::onHextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hextBypass = index != 0;
     hextbypassout_Label->setStyleSheet(PageStyles::pinText(index == 0));
     hextbypassout_Label->setEnabled(index == 0);
@@ -691,6 +716,7 @@ void KytoDualModePLL::onHextBypassChanged(int index)
 
 void KytoDualModePLL::onUsbSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDisabled = index;
     highlightClockPaths();
     if (index != 0) {
@@ -707,6 +733,7 @@ void KytoDualModePLL::onUsbSwitchChanged(int index)
 
 void KytoDualModePLL::onUsbDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDiv = index >= 0 && index <= 12 ? 1.0 + 0.5 * index : 1.0;
     if (sclkselect[1]->isChecked() || !usbTakesPll()) {
         // With the system clock on the PLL the divider only divides.
@@ -723,6 +750,7 @@ void KytoDualModePLL::onHickToUsbToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (hicktousb[0]->isChecked()) {
         model->usbFromHick = 0;
@@ -741,6 +769,7 @@ void KytoDualModePLL::onKernelClockToggled(int block, bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     const int source = qMax(0, checkedIndex(kernelClocks[block].radios));
     int *fields[3] = {&model->usart1ClockSource, &model->usart2ClockSource, &model->i2c1ClockSource};
@@ -750,6 +779,7 @@ void KytoDualModePLL::onKernelClockToggled(int block, bool checked)
 
 void KytoDualModePLL::onKernelSwitchChanged(int block, int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     bool *fields[3] = {&model->usart1Enabled, &model->usart2Enabled, &model->i2c1Enabled};
     *fields[block] = index != 0;
     highlightClockPaths();
@@ -758,6 +788,7 @@ void KytoDualModePLL::onKernelSwitchChanged(int block, int index)
 
 void KytoDualModePLL::onListButtonClicked(int list)
 {
+    const ClickUndo::Guard click(undo, sender());
     lists.toggle(list);
 }
 
@@ -989,6 +1020,7 @@ void KytoDualModePLL::restoreDesignValues(const QHash<QString, QString> &texts)
 
 void KytoDualModePLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     resetDefaults();
     const QHash<QString, QString> texts = designKeys.load(path, loadOrder(), messages);
     // The USB switch and the PLL source re-tune the PLL for the USB clock

@@ -2,11 +2,11 @@
 #define KYTODUALMODEPLL_H
 
 #include "KytoDualModeView.h"
+#include "../common/ClickUndo.h"
 #include "../common/DesignKeyTable.h"
 
 #include <QHash>
 
-class ClickUndo;
 
 // The page of a series whose PLL runs either as a multiplier ("normal") or
 // on the pll_ms / pll_ns / pll_fr factors ("flexible"). The series classes
@@ -78,9 +78,7 @@ private:
     bool takeOverHext();
     // checkPllSettings, then recompute and refresh when it passes.
     void checkAndRecompute();
-    // The page as it stands, for taking back a click that a check stopped.
-    ClickUndo clickUndo() const;
-    bool checkSclkSelect(const ClickUndo &undo);
+    bool checkSclkSelect();
     // Re-tunes the PLL for a 48 MHz USB clock; false when the HEXT text
     // stopped it.
     bool usbFromPll();
@@ -102,6 +100,8 @@ private:
     void restoreDesignValues(const QHash<QString, QString> &texts);
 
     DesignKeyTable designKeys;
+    // Every click applied whole or taken back whole.
+    ClickUndo undo{this, messages};
 };
 
 #endif // KYTODUALMODEPLL_H

@@ -38,6 +38,14 @@ const char *const kIdleThick =
 KytoFlexiblePLL::KytoFlexiblePLL(const FlexibleSeriesTable &seriesTable, QWidget *parent)
     : KytoFlexibleView(seriesTable, parent)
 {
+    undo.keep(hextEnabled);
+    // A HEXT typed without Return that the click put into use is applied now.
+    undo.setAfterClick([this] {
+        if (hextEnabled)
+            onHextTextChanged(hext_LineEdit->text());
+        factors.restyle(PllFactorEdits::Ms);
+        factors.restyle(PllFactorEdits::Ns);
+    });
 }
 
 KytoFlexiblePLL::~KytoFlexiblePLL() = default;
@@ -46,6 +54,7 @@ KytoFlexiblePLL::~KytoFlexiblePLL() = default;
 
 void KytoFlexiblePLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     // A reset throws typed values away unasked.
     Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     const bool fr = table.fr();
@@ -247,26 +256,18 @@ void KytoFlexiblePLL::checkAndRecompute()
     }
 }
 
-ClickUndo KytoFlexiblePLL::clickUndo() const
-{
-    return ClickUndo(model, messages, {pllms_LineEdit, pllns_LineEdit, sclk_LineEdit});
-}
-
 // The check and recompute of a system-clock radio. A factor question it
-// raises answered Cancel takes the whole click back, radio included, so the
-// PLL is not re-solved for a target nobody confirmed.
-bool KytoFlexiblePLL::checkSclkSelect(const ClickUndo &undo)
+// raises answered Cancel stops the click, which is then taken back whole,
+// radio included, so the PLL is not re-solved for a target nobody confirmed.
+// A design being applied goes on as before.
+bool KytoFlexiblePLL::checkSclkSelect()
 {
     if (checkPllSettings()) {
         model->recompute();
         refreshFrequencies();
         return true;
     }
-    QRadioButton *const previous[] = {sclkselect_RadioButton_hext, sclkselect_RadioButton_pll,
-                                      sclkselect_RadioButton_hick};
-    const int source = undo.before().sclkSource;
-    // A design being applied goes on as before.
-    return !undo.takeBack(source >= 0 && source < 3 ? previous[source] : nullptr, [this] { highlightClockPaths(); });
+    return messages.isQuiet();
 }
 
 bool KytoFlexiblePLL::takeOverHextIfReference()
@@ -313,7 +314,7 @@ bool KytoFlexiblePLL::validateLineEdits()
 
 void KytoFlexiblePLL::onHextReturnPressed()
 {
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     double hext = 0.0;
     if (!validateHextLineEdit(hext))
         return;
@@ -326,7 +327,7 @@ void KytoFlexiblePLL::onHextReturnPressed()
     // A factor question about the new HEXT answered Cancel takes the HEXT
     // back: it stays pending, and the read-outs keep the HEXT they show.
     const bool checked = checkPllSettings();
-    if (!checked && undo.takeBack())
+    if (!checked && !messages.isQuiet())
         return;
     if (checked) {
         model->recompute();
@@ -347,6 +348,7 @@ void KytoFlexiblePLL::onHextTextChanged(const QString &text)
 
 void KytoFlexiblePLL::onPllMsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeOverHextIfReference())
         return;
     // A pll_ns question answered Cancel leaves the pll_ms just taken in the
@@ -364,6 +366,7 @@ void KytoFlexiblePLL::onPllMsTextChanged(const QString &text)
 
 void KytoFlexiblePLL::onPllNsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeOverHextIfReference())
         return;
     checkPllSettings();
@@ -379,6 +382,7 @@ void KytoFlexiblePLL::onPllNsTextChanged(const QString &text)
 
 void KytoFlexiblePLL::onSclkReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!sclkselect_RadioButton_pll->isChecked())
         return;
     double sclk = 0.0;
@@ -410,6 +414,7 @@ void KytoFlexiblePLL::onSclkTextChanged(const QString &text)
 
 void KytoFlexiblePLL::onPllOutDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!takeOverHextIfReference())
         return;
     if (table.fr())
@@ -421,6 +426,7 @@ void KytoFlexiblePLL::onPllOutDivChanged(int)
 
 void KytoFlexiblePLL::onPllFuChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->pllFu = pllFu().intAt(pllfu_ComboBox->currentIndex());
     if (sclkselect_RadioButton_pll->isChecked() || !usbFromPll()) {
         if (!checkPllSettings())
@@ -438,6 +444,7 @@ void KytoFlexiblePLL::onPllFuChanged(int)
 
 void KytoFlexiblePLL::onUsbDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDiv = usbdiv_ComboBox->currentIndex() + 2.0;
     if (sclkselect_RadioButton_pll->isChecked() || !usbFromPll()) {
         if (!checkPllSettings())
@@ -455,6 +462,7 @@ void KytoFlexiblePLL::onUsbDivChanged(int)
 
 void KytoFlexiblePLL::onPllRcsClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllSource = pllrcs_RadioButton_hext->isChecked() ? 0 : 1;
     if (!takeOverHextIfReference())
@@ -475,7 +483,7 @@ void KytoFlexiblePLL::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect_RadioButton_hext->isChecked()) {
         model->sclkSource = 0;
@@ -485,7 +493,7 @@ void KytoFlexiblePLL::onSclkSelectHextToggled(bool checked)
         if (!validateHextLineEdit(hext))
             return;
         model->hextMhz = hext;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -495,7 +503,7 @@ void KytoFlexiblePLL::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect_RadioButton_pll->isChecked()) {
         model->sclkSource = 1;
@@ -503,7 +511,7 @@ void KytoFlexiblePLL::onSclkSelectPllToggled(bool checked)
         sclk_LineEdit->setStyleSheet(QString::fromLatin1(kAppliedThick));
         if (!takeOverHextIfReference())
             return;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -513,13 +521,13 @@ void KytoFlexiblePLL::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselect_RadioButton_hick->isChecked()) {
         model->sclkSource = 2;
         sclk_LineEdit->setEnabled(false);
         sclk_LineEdit->setStyleSheet(QString::fromLatin1(kIdleThick));
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     recomputeAndRefresh();
@@ -529,6 +537,7 @@ void KytoFlexiblePLL::onHickToSclkToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     model->sclkHick48 = hicktosclk_RadioButton_8m->isChecked() ? 0 : 1;
     checkAndRecompute();
 }
@@ -537,30 +546,35 @@ void KytoFlexiblePLL::onHickToSclkToggled(bool checked)
 
 void KytoFlexiblePLL::onHextDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hextDiv = hextDiv().intAt(hextdiv_ComboBox->currentIndex());
     checkAndRecompute();
 }
 
 void KytoFlexiblePLL::onHickDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hickDiv = hickDiv().intAt(hickdiv_ComboBox->currentIndex());
     checkAndRecompute();
 }
 
 void KytoFlexiblePLL::onAhbDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->ahbDiv = DividerTable::ahb().intAt(ahbdiv_ComboBox->currentIndex());
     checkAndRecompute();
 }
 
 void KytoFlexiblePLL::onApb1DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb1Div = DividerTable::apb().intAt(apb1div_ComboBox->currentIndex());
     checkAndRecompute();
 }
 
 void KytoFlexiblePLL::onApb2DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb2Div = DividerTable::apb().intAt(apb2div_ComboBox->currentIndex());
     checkAndRecompute();
 }
@@ -569,6 +583,7 @@ void KytoFlexiblePLL::onApb2DivChanged(int)
 
 void KytoFlexiblePLL::onRtcSelClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     int code = 2;
     if (rtcsel_RadioButton_lick->isChecked())
@@ -584,6 +599,7 @@ void KytoFlexiblePLL::onRtcSelClicked(bool)
 
 void KytoFlexiblePLL::onRtcSwitchChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcEnabled = rtcswitch_ComboBox->currentIndex() != 0;
     if (model->rtcEnabled && rtcsel_RadioButton_hext->isChecked())
@@ -594,17 +610,20 @@ void KytoFlexiblePLL::onRtcSwitchChanged(int)
 
 void KytoFlexiblePLL::onRtcDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->rtcHextDiv = rtcdiv_ComboBox->currentIndex() + 2;
     updateErtcDisplay();
 }
 
 void KytoFlexiblePLL::onLextBypassChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     setBypass(lextbypassout_Label, model->lextBypass, lextbypass_ComboBox->currentIndex());
 }
 
 void KytoFlexiblePLL::onHextBypassChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     setBypass(hextbypassout_Label, model->hextBypass, hextbypass_ComboBox->currentIndex());
 }
 
@@ -612,6 +631,7 @@ void KytoFlexiblePLL::onHextBypassChanged(int)
 
 void KytoFlexiblePLL::onUsbSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDisabled = index;
     highlightClockPaths();
     if (index != 0) {
@@ -634,6 +654,7 @@ void KytoFlexiblePLL::onHickToUsbToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (hicktousb_RadioButton_pll->isChecked()) {
         model->usbFromHick = 0;
@@ -670,27 +691,31 @@ int KytoFlexiblePLL::clkoutCode() const
 
 void KytoFlexiblePLL::onClkoutToggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     model->clkoutSource = clkoutCode();
     checkAndRecompute();
 }
 
 void KytoFlexiblePLL::onClockoutDiv1Changed(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv1 = clkoutDiv1().intAt(clockoutdiv1_ComboBox->currentIndex());
     checkAndRecompute();
 }
 
 void KytoFlexiblePLL::onClockoutDiv2Changed(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv2 = DividerTable::ahb().intAt(clockoutdiv2_ComboBox->currentIndex());
     checkAndRecompute();
 }
 
 void KytoFlexiblePLL::onClockoutPinChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkoutPin = index;
     checkAndRecompute();
@@ -716,6 +741,7 @@ void KytoFlexiblePLL::onI2sf5ClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->i2sf5ClockSource = checkedCode({{i2sf5clocksel_RadioButton_pllp, 0}, {i2sf5clocksel_RadioButton_sclk, 1},
                                            {i2sf5clocksel_RadioButton_hick, 2},
@@ -726,6 +752,7 @@ void KytoFlexiblePLL::onI2sf5ClockSelToggled(bool checked)
 
 void KytoFlexiblePLL::onI2sf5SwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->i2sf5Enabled = index != 0;
     highlightClockPaths();
     onI2sf5ClockSelToggled(true);
@@ -735,6 +762,7 @@ void KytoFlexiblePLL::onUsart1ClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->usart1ClockSource = checkedCode({{usart1clocksel_RadioButton_pclk, 0}, {usart1clocksel_RadioButton_sclk, 1},
                                             {usart1clocksel_RadioButton_hick, 4}, {usart1clocksel_RadioButton_lext, 3}},
@@ -744,6 +772,7 @@ void KytoFlexiblePLL::onUsart1ClockSelToggled(bool checked)
 
 void KytoFlexiblePLL::onUsart1SwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usart1Enabled = index != 0;
     highlightClockPaths();
     onUsart1ClockSelToggled(true);
@@ -753,6 +782,7 @@ void KytoFlexiblePLL::onUsart2ClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->usart2ClockSource = checkedCode({{usart2clocksel_RadioButton_pclk, 0}, {usart2clocksel_RadioButton_sclk, 1},
                                             {usart2clocksel_RadioButton_hick, 4}, {usart2clocksel_RadioButton_lext, 3}},
@@ -762,6 +792,7 @@ void KytoFlexiblePLL::onUsart2ClockSelToggled(bool checked)
 
 void KytoFlexiblePLL::onUsart2SwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usart2Enabled = index != 0;
     highlightClockPaths();
     onUsart2ClockSelToggled(true);
@@ -771,6 +802,7 @@ void KytoFlexiblePLL::onUsart3ClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->usart3ClockSource = checkedCode({{usart3clocksel_RadioButton_pclk, 0}, {usart3clocksel_RadioButton_sclk, 1},
                                             {usart3clocksel_RadioButton_hick, 4}, {usart3clocksel_RadioButton_lext, 3}},
@@ -780,6 +812,7 @@ void KytoFlexiblePLL::onUsart3ClockSelToggled(bool checked)
 
 void KytoFlexiblePLL::onUsart3SwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usart3Enabled = index != 0;
     highlightClockPaths();
     onUsart3ClockSelToggled(true);
@@ -789,6 +822,7 @@ void KytoFlexiblePLL::onI2c1ClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->i2c1ClockSource = checkedCode({{i2c1clocksel_RadioButton_pclk, 0}, {i2c1clocksel_RadioButton_sclk, 1},
                                           {i2c1clocksel_RadioButton_hick, 3}},
@@ -798,6 +832,7 @@ void KytoFlexiblePLL::onI2c1ClockSelToggled(bool checked)
 
 void KytoFlexiblePLL::onI2c1SwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->i2c1Enabled = index != 0;
     highlightClockPaths();
     onI2c1ClockSelToggled(true);
@@ -807,6 +842,7 @@ void KytoFlexiblePLL::onAdcClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->adcClockSource = checkedCode({{adcclocksel_RadioButton_hclk, 0}, {adcclocksel_RadioButton_pllclk, 1}}, 0);
     checkAndRecompute();
@@ -814,6 +850,7 @@ void KytoFlexiblePLL::onAdcClockSelToggled(bool checked)
 
 void KytoFlexiblePLL::onAdcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcEnabled = index != 0;
     highlightClockPaths();
     onAdcClockSelToggled(true);
@@ -878,6 +915,7 @@ void KytoFlexiblePLL::saveConfig(QString seriesName)
 
 void KytoFlexiblePLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     if (!designKeys.contains(QStringLiteral("hext")))
         buildDesignKeys();
     const QHash<QString, QString> texts = designKeys.load(path, loadOrder(), messages);

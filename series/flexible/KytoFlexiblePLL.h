@@ -6,7 +6,6 @@
 
 #include <QHash>
 
-class ClickUndo;
 
 // The page of a series whose PLL runs on pll_ms, pll_ns and an output
 // divider only. The series classes derive from it, declare their own slots
@@ -82,9 +81,7 @@ private:
     // Shared steps of the slots.
     bool takeOverHextIfReference();
     void checkAndRecompute();
-    // The page as it stands, for taking back a click that a check stopped.
-    ClickUndo clickUndo() const;
-    bool checkSclkSelect(const ClickUndo &undo);
+    bool checkSclkSelect();
     int clkoutCode() const;
 
     // Messages, translated in the context of the concrete series class.

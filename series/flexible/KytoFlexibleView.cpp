@@ -740,6 +740,7 @@ void KytoFlexibleView::connectSignals()
 
 void KytoFlexibleView::onListButtonClicked(int list)
 {
+    const ClickUndo::Guard click(undo, sender());
     peripheralLists.toggle(list);
 }
 

@@ -3,6 +3,7 @@
 
 #include "KytoMCUPLL.h"
 #include "FlexibleSeriesTable.h"
+#include "../common/ClickUndo.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
 #include "../common/PllFactorEdits.h"
@@ -162,6 +163,8 @@ protected:
     // file is applied key by key.
     PageMessages messages{this};
     PllFactorEdits factors{this, messages};
+    // Every click applied whole or taken back whole.
+    ClickUndo undo{this, messages};
 
     // Controls, named after their clock-tree node; each object name equals
     // its member name. A name of only one family stays null in the other.

@@ -196,6 +196,7 @@ void KytoD5x5PLL::connectSignals()
 
 void KytoD5x5PLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     discardTypedValues();
     // The slots that run on the way see half-reset pages; the check at the
     // end speaks about the defaults.
@@ -291,6 +292,7 @@ bool KytoD5x5PLL::pllInUse() const
 
 void KytoD5x5PLL::onPllFrChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     // Stored first, so that the page and the model never disagree about the
     // divider the combo shows.
     model->pllFr = pllFrDividers().intAt(index);
@@ -303,6 +305,7 @@ void KytoD5x5PLL::onCanClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->can1ClockSource = CanFromHext;
     for (int i = 0; i < canclockselRadios.size(); ++i) {
@@ -314,6 +317,7 @@ void KytoD5x5PLL::onCanClockSelToggled(bool checked)
 
 void KytoD5x5PLL::onCanSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->can1Enabled = index != 0;
     highlightClockPaths();
     onCanClockSelToggled(true);
@@ -524,6 +528,7 @@ void KytoD5x5PLL::buildDesignKeys()
 
 void KytoD5x5PLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     // Write order, but the pin before the clock-out source.
     QStringList order;
     for (const auto &value : designKeys.values())

@@ -39,6 +39,14 @@ KytoHighPerfControls::KytoHighPerfControls(int seriesIndex, const HighPerfLayout
     : KytoMCUPLL(seriesIndex, parent)
     , layout(pageLayout)
 {
+    undo.keep(hextEnabled);
+    // A HEXT typed without Return that the click put into use is applied now.
+    undo.setAfterClick([this] {
+        if (hextEnabled)
+            onHextTextChanged(hextLineEdit->text());
+        factors.restyle(PllFactorEdits::Ms);
+        factors.restyle(PllFactorEdits::Ns);
+    });
 }
 
 KytoHighPerfControls::~KytoHighPerfControls() = default;
@@ -716,24 +724,18 @@ bool KytoHighPerfControls::takeOverHext()
     return true;
 }
 
-ClickUndo KytoHighPerfControls::clickUndo() const
-{
-    return ClickUndo(model, messages,
-                     {factors.edit(PllFactorEdits::Ms), factors.edit(PllFactorEdits::Ns), sclkLineEdit});
-}
-
 // The check and recompute of a system-clock radio. A factor question it
-// raises answered Cancel takes the whole click back, radio included, so the
-// PLL is not re-solved for a target nobody confirmed.
-bool KytoHighPerfControls::checkSclkSelect(const ClickUndo &undo)
+// raises answered Cancel stops the click, which is then taken back whole,
+// radio included, so the PLL is not re-solved for a target nobody confirmed.
+// A design being applied goes on as before.
+bool KytoHighPerfControls::checkSclkSelect()
 {
     if (checkPllSettings()) {
         model->recompute();
         refreshFrequencies();
         return true;
     }
-    // A design being applied goes on as before.
-    return !undo.takeBack(sclkselectRadios.value(undo.before().sclkSource), [this] { highlightClockPaths(); });
+    return messages.isQuiet();
 }
 
 bool KytoHighPerfControls::takeHextForPll()
@@ -822,6 +824,7 @@ void KytoHighPerfControls::discardTypedValues()
 
 void KytoHighPerfControls::onRtcSelClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (rtcselRadios[0]->isChecked()) {
         model->rtcSource = 0;
@@ -837,6 +840,7 @@ void KytoHighPerfControls::onRtcSelClicked(bool)
 
 void KytoHighPerfControls::onRtcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcEnabled = index != 0;
     if (model->rtcEnabled && rtcselRadios[2]->isChecked())
@@ -847,42 +851,47 @@ void KytoHighPerfControls::onRtcSwitchChanged(int index)
 
 void KytoHighPerfControls::onRtcDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->rtcHextDiv = valueOr(rtcDividers(), rtcdivComboBox->currentIndex(), 2);
     updateErtcDisplay();
 }
 
 void KytoHighPerfControls::onLextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     setBypass(lextOutLabel, index, model->lextBypass);
 }
 
 void KytoHighPerfControls::onHextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     setBypass(hextOutLabel, index, model->hextBypass);
 }
 
 void KytoHighPerfControls::onHextDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hextDiv = valueOr(hextDividers(), index, 1);
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onHickDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hickDiv = valueOr(hickDividers(), index, 1);
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onHextReturnPressed()
 {
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     if (!takeOverHext())
         return;
     hextTaken();
     // A factor question about the new HEXT answered Cancel takes the HEXT
     // back: it stays pending, and the read-outs keep the HEXT they show.
     const bool checked = checkPllSettings();
-    if (!checked && undo.takeBack())
+    if (!checked && !messages.isQuiet())
         return;
     if (checked) {
         model->recompute();
@@ -900,6 +909,7 @@ void KytoHighPerfControls::onHextTextChanged(const QString &text)
 
 void KytoHighPerfControls::onPllMsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ms) || !takeHextForPll())
         return;
     // A pll_ns question answered Cancel leaves the pll_ms just taken in the
@@ -917,6 +927,7 @@ void KytoHighPerfControls::onPllMsTextChanged(const QString &text)
 
 void KytoHighPerfControls::onPllNsReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!factors.acceptTyped(PllFactorEdits::Ns) || !takeHextForPll())
         return;
     checkPllSettings();
@@ -932,6 +943,7 @@ void KytoHighPerfControls::onPllNsTextChanged(const QString &text)
 
 void KytoHighPerfControls::onPllRcsClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllSource = pllFromHext() ? 0 : 1;
     if (!takeHextForPll())
@@ -950,7 +962,7 @@ void KytoHighPerfControls::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkFromHext()) {
         model->sclkSource = 0;
@@ -958,7 +970,7 @@ void KytoHighPerfControls::onSclkSelectHextToggled(bool checked)
         sclkLineEdit->setStyleSheet(PageStyles::editIdle());
         if (!takeOverHext())
             return;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     resolvePll();
@@ -968,7 +980,7 @@ void KytoHighPerfControls::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkFromPll()) {
         model->sclkSource = 1;
@@ -976,7 +988,7 @@ void KytoHighPerfControls::onSclkSelectPllToggled(bool checked)
         sclkLineEdit->setStyleSheet(PageStyles::editApplied());
         if (!takeHextForPll())
             return;
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     resolvePll();
@@ -986,13 +998,13 @@ void KytoHighPerfControls::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
-    const ClickUndo undo = clickUndo();
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkFromHick()) {
         model->sclkSource = 2;
         sclkLineEdit->setEnabled(false);
         sclkLineEdit->setStyleSheet(PageStyles::editIdle());
-        if (!checkSclkSelect(undo))
+        if (!checkSclkSelect())
             return;
     }
     resolvePll();
@@ -1000,24 +1012,28 @@ void KytoHighPerfControls::onSclkSelectHickToggled(bool checked)
 
 void KytoHighPerfControls::onAhbDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->ahbDiv = valueOr(DividerTable::ahb(), ahbdivComboBox->currentIndex(), 1);
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onApb1DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb1Div = valueOr(DividerTable::apb(), apb1divComboBox->currentIndex(), 1);
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onApb2DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb2Div = valueOr(DividerTable::apb(), apb2divComboBox->currentIndex(), 1);
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onApb3DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     // /4 is the fall-back, as in the design file.
     model->apb3Div = valueOr(DividerTable::apb(), apb3divComboBox->currentIndex(), 4);
     checkAndRefresh();
@@ -1027,15 +1043,17 @@ void KytoHighPerfControls::onHickToSclkToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onClkoutToggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     int code = layout.clkoutCodes[0];
     for (int k = 0; k < clkoutRadios.size(); ++k) {
         if (clkoutRadios[k]->isChecked()) {
@@ -1049,18 +1067,21 @@ void KytoHighPerfControls::onClkoutToggled(bool flag)
 
 void KytoHighPerfControls::onClockoutDiv1Changed(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv1 = valueOr(clockOutDiv1(), clockoutdiv1ComboBox->currentIndex(), 1);
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onClockoutDiv2Changed(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv2 = valueOr(DividerTable::clockOut(), clockoutdiv2ComboBox->currentIndex(), 1);
     checkAndRefresh();
 }
 
 void KytoHighPerfControls::onClockoutPinChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkoutPin = ClockTreeModel::pinIndexFromName(clockoutPinSelectComboBox->currentText());
     checkAndRefresh();
@@ -1068,6 +1089,7 @@ void KytoHighPerfControls::onClockoutPinChanged(int)
 
 void KytoHighPerfControls::onSclkReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!sclkFromPll())
         return;
     double sclk = 0.0;
@@ -1093,5 +1115,6 @@ void KytoHighPerfControls::onSclkTextChanged(const QString &text)
 
 void KytoHighPerfControls::onListButtonClicked(int list)
 {
+    const ClickUndo::Guard click(undo, sender());
     lists.toggle(list);
 }

@@ -2,6 +2,7 @@
 #define KYTOHIGHPERFCONTROLS_H
 
 #include "KytoMCUPLL.h"
+#include "../common/ClickUndo.h"
 #include "../common/DesignKeyTable.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
@@ -12,7 +13,6 @@
 #include <QStringList>
 #include <QVector>
 
-class ClickUndo;
 class DividerTable;
 class QButtonGroup;
 class QLabel;
@@ -201,9 +201,8 @@ protected:
     bool takeOverHext();
     // The same while the PLL runs from HEXT; true otherwise.
     bool takeHextForPll();
-    // The page as it stands, for taking back a click that a check stopped.
-    ClickUndo clickUndo() const;
-    bool checkSclkSelect(const ClickUndo &undo);
+    // The check and recompute of a system-clock radio; false when it stops the click.
+    bool checkSclkSelect();
     bool apb3WithinLimit();
 
     // The divisor of an item; `other` while the combo box has no current item.
@@ -222,6 +221,8 @@ protected:
     const HighPerfLayout layout;
     PageMessages messages{this};
     PllFactorEdits factors{this, messages};
+    // Every click applied whole or taken back whole.
+    ClickUndo undo{this, messages};
     PeripheralLists lists{true};
     DesignKeyTable designKeys;
     // pllms, pllns and the family's PLL dividers, which a loaded design puts

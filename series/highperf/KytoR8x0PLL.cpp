@@ -119,6 +119,7 @@ void KytoR8x0PLL::connectSignals()
 
 void KytoR8x0PLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     discardTypedValues();
     resetClockSources();
     resetPllSource();
@@ -234,6 +235,7 @@ void KytoR8x0PLL::hextTaken()
 
 void KytoR8x0PLL::onPllFrChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     // The choice is stored before the HEXT check, so that a bad HEXT text
     // cannot leave the combo showing a divider the model does not hold.
     model->pllFr = pllFrDividers().intAt(index);
@@ -244,6 +246,7 @@ void KytoR8x0PLL::onPllFrChanged(int index)
 
 void KytoR8x0PLL::onUsbDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDiv = usbDividers().valueAt(index);
     if (sclkFromPll() || !usbOn() || !usbFromPllRadio()) {
         if (!checkPllSettings())
@@ -261,6 +264,7 @@ void KytoR8x0PLL::onUsbDivChanged(int index)
 
 void KytoR8x0PLL::onUsbSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDisabled = index;
     highlightClockPaths();
     if (index != 0) {
@@ -283,6 +287,7 @@ void KytoR8x0PLL::onHickToUsbToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (usbFromPllRadio()) {
         model->usbFromHick = 0;
@@ -301,36 +306,41 @@ void KytoR8x0PLL::onHickToUsbToggled(bool checked)
 
 void KytoR8x0PLL::onClkout1Toggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     model->clkout1Source = qMax(0, firstChecked(ui.clkout1Radios));
     checkAndRefresh();
 }
 
 void KytoR8x0PLL::onClkout2Toggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     model->clkout2Source = qMax(0, firstChecked(ui.clkout2Radios));
     checkAndRefresh();
 }
 
 void KytoR8x0PLL::onClockout1Div1Changed(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkout1Div1 = clockOutDiv1().intAt(index);
     checkAndRefresh();
 }
 
 void KytoR8x0PLL::onClockout1Div2Changed(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkout1Div2 = DividerTable::clockOut().intAt(index);
     checkAndRefresh();
 }
 
 void KytoR8x0PLL::onClockout1PinChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkout1Pin = index;
     checkAndRefresh();
@@ -338,18 +348,21 @@ void KytoR8x0PLL::onClockout1PinChanged(int index)
 
 void KytoR8x0PLL::onClockout2Div1Changed(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkout2Div1 = clockOutDiv1().intAt(index);
     checkAndRefresh();
 }
 
 void KytoR8x0PLL::onClockout2Div2Changed(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkout2Div2 = DividerTable::clockOut().intAt(index);
     checkAndRefresh();
 }
 
 void KytoR8x0PLL::onClockout2PinChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkout2Pin = index;
     checkAndRefresh();
@@ -703,6 +716,7 @@ void KytoR8x0PLL::buildDesignKeys()
 
 void KytoR8x0PLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     // Read in another order than written: each key's slot runs as it is
     // applied, and the pin decides what its source slot highlights.
     static const QStringList order{

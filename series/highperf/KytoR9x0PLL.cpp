@@ -62,6 +62,7 @@ bool &canEnabledField(ClockTreeModel *model, int can)
 
 void KytoR9x0PLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     discardTypedValues();
     resetOscillators();
     pllmsLineEdit->setText(QStringLiteral("/1"));
@@ -429,6 +430,7 @@ void KytoR9x0PLL::onHickToUsbToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (usbFromPll()) {
         model->usbFromHick = 0;
@@ -447,6 +449,7 @@ void KytoR9x0PLL::onCanClockSelToggled(int can, bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     const int source = canGroups[can].checkedSource();
     canSourceField(model, can) = source < 0 ? CanHext : source;
@@ -457,6 +460,7 @@ void KytoR9x0PLL::onI2sf5ClockSelToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     const int source = i2sf5Group.checkedSource();
     model->i2sf5ClockSource = source < 0 ? I2sPllp : source;
@@ -465,6 +469,7 @@ void KytoR9x0PLL::onI2sf5ClockSelToggled(bool checked)
 
 void KytoR9x0PLL::onPllFpChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     // Stored first, so the model never keeps an older divider than the
     // combo box shows when the HEXT text stops the slot.
     model->pllFp = valueOr(pllFpDividers(), pllfpComboBox->currentIndex(), 1);
@@ -475,6 +480,7 @@ void KytoR9x0PLL::onPllFpChanged(int)
 
 void KytoR9x0PLL::onPllFuChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->pllFu = valueOr(pllFuDividers(), pllfuComboBox->currentIndex(), 1);
     if (usbFromPllInUse()) {
         if (!takeHextForPll())
@@ -487,6 +493,7 @@ void KytoR9x0PLL::onPllFuChanged(int)
 
 void KytoR9x0PLL::onUsbSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDisabled = index;
     highlightClockPaths();
     if (index == 0 && usbFromPll()) {
@@ -503,6 +510,7 @@ void KytoR9x0PLL::onUsbSwitchChanged(int index)
 
 void KytoR9x0PLL::onCanSwitchChanged(int can, int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     canEnabledField(model, can) = index != 0;
     highlightClockPaths();
     onCanClockSelToggled(can, true);
@@ -510,6 +518,7 @@ void KytoR9x0PLL::onCanSwitchChanged(int can, int index)
 
 void KytoR9x0PLL::onI2sf5SwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->i2sf5Enabled = index != 0;
     highlightClockPaths();
     onI2sf5ClockSelToggled(true);
@@ -637,6 +646,7 @@ void KytoR9x0PLL::saveConfig(QString seriesName)
 
 void KytoR9x0PLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     const QHash<QString, QString> texts = designKeys.load(path, loadOrder, messages);
     // The slots run on the way may have searched factors for a half-loaded
     // design; the design's own factors are what it was saved with.

@@ -1,5 +1,6 @@
 #include "KytoMultiplierPLL.h"
 
+#include "../common/ClickUndo.h"
 #include "../common/CodeGeneration.h"
 #include "../common/DividerTable.h"
 #include "../common/FiniteNumber.h"
@@ -54,6 +55,12 @@ KytoMultiplierPLL::KytoMultiplierPLL(const MultiplierSeriesTable &seriesTable, Q
     : KytoMCUPLL(seriesTable.seriesIndex, parent)
     , table(seriesTable)
 {
+    undo.keep(hextEnabled);
+    // A HEXT typed without Return that the click put into use is applied now.
+    undo.setAfterClick([this] {
+        if (hextEnabled)
+            onHextTextChanged(hextLineEdit->text());
+    });
 }
 
 KytoMultiplierPLL::~KytoMultiplierPLL() = default;
@@ -442,6 +449,7 @@ void KytoMultiplierPLL::connectSignals()
 
 void KytoMultiplierPLL::resetDefaults()
 {
+    const ClickUndo::Batch batch(undo);
     // A reset throws typed values away unasked.
     Readouts::discardPendingEdits(typedEdits());
     rtcselRadios[0]->setChecked(true);
@@ -934,29 +942,22 @@ bool KytoMultiplierPLL::pllInputInRange(const ClockTreeModel &design) const
     return in >= 2 && in <= 16;
 }
 
-// HEXT is the crystal on the board: a click that takes the PLL input out of
-// 2..16 MHz never stores another crystal in its place. The HEXT divider's
-// /2 is used where it brings the input back; otherwise the click is taken
-// back. Returns false when it took over the refresh.
+// HEXT is the crystal on the board: nothing that takes the PLL input out of
+// 2..16 MHz stores another crystal in its place. In a click the box takes
+// the click back whole; an opened design has nothing earlier to go back to,
+// so the HEXT divider's /2 is used where it brings the input back, and
+// otherwise the design shows as the file holds it, after the box. Returns
+// false when it took over the refresh.
 bool KytoMultiplierPLL::checkPllInput()
 {
     // Half-applied designs pass through states the file never held (SCLK still
     // on the PLL while its HEXT is 20 MHz); only the complete design is checked.
-    if (messages.isQuiet())
+    if (messages.isQuiet() || pllInputInRange(*model))
         return true;
-    if (pllInputInRange(*model)) {
-        heldDesign = *model;
-        return true;
-    }
     messages.showError(messages.text(kPllInputError));
-    if (takeHextDivider())
+    if (undo.inClick())
         return false;
-    // An opened design has nothing earlier to go back to: it shows as the
-    // file holds it, after the box.
-    if (!heldDesign || !pllInputInRange(*heldDesign))
-        return true;
-    showHeldDesign();
-    return false;
+    return !takeHextDivider();
 }
 
 bool KytoMultiplierPLL::takeHextDivider()
@@ -977,44 +978,6 @@ bool KytoMultiplierPLL::takeHextDivider()
     highlightClockPaths();
     recomputeAndRefresh();
     return true;
-}
-
-void KytoMultiplierPLL::showHeldDesign()
-{
-    *model = *heldDesign;
-    {
-        std::vector<std::unique_ptr<QSignalBlocker>> held;
-        auto block = [&held](QObject *object) {
-            if (object)
-                held.push_back(std::make_unique<QSignalBlocker>(object));
-        };
-        QVector<QRadioButton *> radios = pllhextdivRadios + pllrcsRadios + sclkselectRadios + hicktousbRadios
-                                         + clockOut.radios;
-        for (QRadioButton *radio : radios)
-            block(radio);
-        for (QObject *combo : {static_cast<QObject *>(hextdivComboBox), static_cast<QObject *>(pllmultComboBox),
-                               static_cast<QObject *>(usbswitchComboBox), static_cast<QObject *>(clockOut.pinCombo)})
-            block(combo);
-        if (hextdivComboBox)
-            hextdivComboBox->setCurrentIndex(hextDividers().indexOrFirst(model->hextDiv));
-        pllhextdivRadios[model->pllHextDivEnabled != 0 ? 1 : 0]->setChecked(true);
-        pllrcsRadios[model->pllSource != 0 ? 1 : 0]->setChecked(true);
-        sclkselectRadios[qBound(0, model->sclkSource, 2)]->setChecked(true);
-        if (table.hasHick48Branches)
-            hicktousbRadios[model->usbFromHick != 0 ? 1 : 0]->setChecked(true);
-        usbswitchComboBox->setCurrentIndex(model->usbDisabled != 0 ? 1 : 0);
-        if (QRadioButton *radio = clockOut.radio(model->clkoutSource))
-            radio->setChecked(true);
-        clockOut.pinCombo->setCurrentIndex(model->clkoutPin);
-        syncPllMultFromModel();
-    }
-    const bool sclkTyped = model->sclkSource == 1;
-    sclkLineEdit->setEnabled(sclkTyped);
-    sclkLineEdit->setStyleSheet(sclkTyped ? PageStyles::editApplied() : PageStyles::editIdle());
-    hextLineEdit->setText(Readouts::typedValueText(model->hextMhz));
-    highlightClockPaths();
-    updateErtcDisplay();
-    refreshFrequencies();
 }
 
 bool KytoMultiplierPLL::validateLineEdits()
@@ -1072,6 +1035,7 @@ void KytoMultiplierPLL::usbTuning()
 
 void KytoMultiplierPLL::onRtcSelClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->rtcSource = rtcselRadios[0]->isChecked() ? 0 : rtcselRadios[1]->isChecked() ? 1 : 2;
     if (model->rtcSource == 2)
@@ -1083,6 +1047,7 @@ void KytoMultiplierPLL::onRtcSelClicked(bool)
 
 void KytoMultiplierPLL::onRtcSwitchChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (rtcswitchComboBox->currentIndex() != 0) {
         model->rtcEnabled = true;
@@ -1098,18 +1063,21 @@ void KytoMultiplierPLL::onRtcSwitchChanged(int)
 
 void KytoMultiplierPLL::onLextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     PageStyles::applyPin(lextOutLabel, index == 0);
     model->lextBypass = index != 0;
 }
 
 void KytoMultiplierPLL::onHextBypassChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     PageStyles::applyPin(hextOutLabel, index == 0);
     model->hextBypass = index != 0;
 }
 
 void KytoMultiplierPLL::onHextReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     double value = 0;
     if (!validateHextLineEdit(&value))
         return;
@@ -1129,6 +1097,7 @@ void KytoMultiplierPLL::onHextTextChanged(const QString &text)
 
 void KytoMultiplierPLL::onHextDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->hextDiv = hextDividers().intAt(index);
     if (!takeOverHext())
         return;
@@ -1137,6 +1106,7 @@ void KytoMultiplierPLL::onHextDivChanged(int index)
 
 void KytoMultiplierPLL::onPllHextDivClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllHextDivEnabled = pllhextdivRadios[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -1146,6 +1116,7 @@ void KytoMultiplierPLL::onPllHextDivClicked(bool)
 
 void KytoMultiplierPLL::onPllMultChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     // The factor is stored before the HEXT check, so that the combo box and
     // the model never disagree.
     model->pllMult = pllmultComboBox->currentIndex() + 2;
@@ -1156,6 +1127,7 @@ void KytoMultiplierPLL::onPllMultChanged(int)
 
 void KytoMultiplierPLL::onPllRcsClicked(bool)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->pllSource = pllrcsRadios[0]->isChecked() ? 0 : 1;
     if (!takeOverHext())
@@ -1170,6 +1142,7 @@ void KytoMultiplierPLL::onSclkSelectHextToggled(bool checked)
     // most one box.
     if (!checked)
         return;
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselectRadios[0]->isChecked()) {
         model->sclkSource = 0;
@@ -1188,6 +1161,7 @@ void KytoMultiplierPLL::onSclkSelectPllToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselectRadios[1]->isChecked()) {
         model->sclkSource = 1;
@@ -1204,6 +1178,7 @@ void KytoMultiplierPLL::onSclkSelectHickToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (sclkselectRadios[2]->isChecked()) {
         model->sclkSource = 2;
@@ -1216,30 +1191,35 @@ void KytoMultiplierPLL::onSclkSelectHickToggled(bool checked)
 
 void KytoMultiplierPLL::onAhbDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->ahbDiv = DividerTable::ahb().intAt(ahbdivComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onApb1DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb1Div = DividerTable::apb().intAt(apb1divComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onApb2DivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->apb2Div = DividerTable::apb().intAt(apb2divComboBox->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClockoutDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->clkoutDiv = DividerTable::clockOut().intAt(clockOut.divCombo->currentIndex());
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onToAdcSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcEnabled = index != 0;
     updateAdcEnables();
     plainRecompute();
@@ -1247,12 +1227,14 @@ void KytoMultiplierPLL::onToAdcSwitchChanged(int index)
 
 void KytoMultiplierPLL::onToAdcDivChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->adcDiv = DividerTable::adc().intAt(index);
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onUsbDivChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     const int index = usbdivComboBox->currentIndex();
     model->usbDiv = index >= 0 && index <= 12 ? 1.0 + 0.5 * index : 1.0;
     if (sclkselectRadios[1]->isChecked() || !usbFromPll()) {
@@ -1269,6 +1251,7 @@ void KytoMultiplierPLL::onUsbDivChanged(int)
 
 void KytoMultiplierPLL::onUsbSwitchChanged(int index)
 {
+    const ClickUndo::Guard click(undo, sender());
     model->usbDisabled = index;
     highlightClockPaths();
     if (index != 0) {
@@ -1293,6 +1276,7 @@ void KytoMultiplierPLL::onHickToUsbToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     if (hicktousbRadios[0]->isChecked()) {
         model->usbFromHick = 0;
@@ -1311,21 +1295,24 @@ void KytoMultiplierPLL::onHickToSclkToggled(bool checked)
 {
     if (!checked)
         return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
     model->sclkHick48 = hicktosclkRadios[0]->isChecked() ? 0 : 1;
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClkoutToggled(bool flag)
 {
-    highlightClockPaths();
     if (!flag)
-        return;
+        return;   // the radio left; the chosen one follows
+    const ClickUndo::Guard click(undo, sender());
+    highlightClockPaths();
     model->clkoutSource = clockOut.checkedCode();
     plainRecompute();
 }
 
 void KytoMultiplierPLL::onClockoutPinChanged(int)
 {
+    const ClickUndo::Guard click(undo, sender());
     highlightClockPaths();
     model->clkoutPin = clockOut.pinCombo->currentIndex();
     plainRecompute();
@@ -1333,6 +1320,7 @@ void KytoMultiplierPLL::onClockoutPinChanged(int)
 
 void KytoMultiplierPLL::onSclkReturnPressed()
 {
+    const ClickUndo::Guard click(undo, sender());
     if (!sclkselectRadios[1]->isChecked())
         return;
     double value = 0;
@@ -1355,6 +1343,7 @@ void KytoMultiplierPLL::onSclkTextChanged(const QString &text)
 
 void KytoMultiplierPLL::onListButtonClicked(int list)
 {
+    const ClickUndo::Guard click(undo, sender());
     lists.toggle(list);
 }
 
@@ -1522,6 +1511,7 @@ void KytoMultiplierPLL::buildDesignKeys()
 
 void KytoMultiplierPLL::loadConfig(QString path)
 {
+    const ClickUndo::Batch batch(undo);
     resetDefaults();
     const QHash<QString, QString> texts = designKeys.load(path, table.designLoadOrder(), messages);
 
@@ -1536,7 +1526,6 @@ void KytoMultiplierPLL::loadConfig(QString path)
     designKeys.tellReplacedValues(messages);
     // An opened design that breaks the PLL input has no earlier one to go
     // back to.
-    heldDesign.reset();
     if (checkHextInput()) {
         model->recompute();
         refreshFrequencies();

@@ -5,6 +5,7 @@
 #include "KytoMCUPLL.h"
 #include "MultiplierClockOut.h"
 #include "MultiplierSeriesTable.h"
+#include "../common/ClickUndo.h"
 #include "../common/DesignKeyTable.h"
 #include "../common/PageMessages.h"
 #include "../common/PeripheralLists.h"
@@ -15,7 +16,6 @@
 #include <QStringList>
 #include <QVector>
 
-#include <optional>
 
 class QButtonGroup;
 class QLabel;
@@ -84,7 +84,6 @@ protected:
     bool checkPllInput();
     bool pllInputInRange(const ClockTreeModel &design) const;
     bool takeHextDivider();
-    void showHeldDesign();
 
     // Slot bodies; each series class forwards its slots here.
     void onRtcSelClicked(bool flag);
@@ -168,13 +167,14 @@ private:
 
     DesignKeyTable designKeys;
     // The last design whose PLL input passed, for a click that breaks it.
-    std::optional<ClockTreeModel> heldDesign;
 
 protected:
     const MultiplierSeriesTable table;
     // Boxes translated in the context of the concrete class; quiet while a
     // design file is applied.
     PageMessages messages{this};
+    // Every click applied whole or taken back whole.
+    ClickUndo undo{this, messages};
 
     // Controls, as the page's drawing names them.
     QLabel *lickLabel = nullptr;

@@ -125,13 +125,22 @@ QString oneBoxPerClickFault(QWidget *page, const QString &group, const QStringLi
     int boxes = 0;
     for (const QString &choice : choices) {
         QRadioButton *r = SeriesPages::radio(page, group, choice);
-        if (!r || !r->isEnabled() || r->isChecked())
-            return choice + QStringLiteral(": not an enabled, unchecked radio");
+        if (!r || !r->isEnabled())
+            return choice + QStringLiteral(": not an enabled radio");
+        if (r->isChecked())
+            continue;   // a refused click before left it checked
+        QRadioButton *before = nullptr;
+        for (QRadioButton *other : page->findChildren<QRadioButton *>()) {
+            if (other->group() && other->group() == r->group() && other->isChecked())
+                before = other;
+        }
         UserDialogs::reset();
         r->click();
         const int shown = UserDialogs::shownBoxes().size();
         if (shown > 1)
             return choice + QStringLiteral(": ") + SeriesPages::boxTexts().join(QStringLiteral(" | "));
+        if (shown == 1 && (r->isChecked() || (before && !before->isChecked())))
+            return choice + QStringLiteral(": the refused click was not taken back");
         boxes += shown;
     }
     return boxes > 0 ? QString() : QStringLiteral("the bad text was never reported");
@@ -141,7 +150,8 @@ QStringList pageState(QWidget *page)
 {
     QStringList lines;
     for (QLineEdit *e : page->findChildren<QLineEdit *>())
-        lines << QStringLiteral("%1 '%2' %3 %4").arg(e->objectName(), e->text()).arg(e->isEnabled()).arg(e->styleSheet());
+        lines << QStringLiteral("%1 '%2' %3 %4 %5").arg(e->objectName(), e->text()).arg(e->isEnabled())
+                     .arg(e->styleSheet(), e->palette().color(QPalette::Text).name());
     for (QRadioButton *r : page->findChildren<QRadioButton *>())
         lines << QStringLiteral("%1 %2 %3").arg(r->objectName()).arg(r->isChecked()).arg(r->isEnabled());
     for (CustomComboBox1 *c : page->findChildren<CustomComboBox1 *>())

@@ -53,13 +53,14 @@ Outcome runAction(KytoMCUPLL *page, const KytoPLLConfig::SeriesOperations &ops, 
 QString outputFault(QWidget *page, const Outcome &outcome, const QString &file, const QString &expected,
                     const QString &nodes, const QString &texts);
 
-// Clicks the choices of a radio group in turn, each enabled and unchecked
-// before its click; empty when no click showed more than one box and some
-// click showed one, else what went wrong.
+// Clicks the choices of a radio group in turn (each enabled; one still
+// checked is passed over); empty when no click showed more than one box,
+// some click showed one and each click that did was taken back (the radio
+// checked before it is checked again), else what went wrong.
 QString oneBoxPerClickFault(QWidget *page, const QString &group, const QStringList &choices);
 
 // What a user sees of the page and what its model holds, one line per
-// control (text, check, index, enabled state, style) and for the model's
+// control (text, check, index, enabled state, style, text colour) and for the model's
 // sources, factors and clocks, for comparing the page before and after an
 // action that must leave it as it was.
 QStringList pageState(QWidget *page);
