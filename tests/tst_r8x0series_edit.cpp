@@ -393,14 +393,15 @@ private slots:
         combo(&page, "rtcswitch")->setCurrentIndex(1);
         radio(&page, "rtcsel", 2)->click();
         QCOMPARE(readout(&page, "ertc"), QStringLiteral("4000.000"));
-        // A bad HEXT text: the confirmation says so once, and the display
-        // keeps the HEXT the model holds.
+        // A bad HEXT text: the confirmation says so once, and the click is
+        // taken back: the RTC stays off, and so does its read-out.
         combo(&page, "rtcswitch")->setCurrentIndex(0);
         edit(&page, "hext")->setText("30");
         UserDialogs::reset();
         combo(&page, "rtcswitch")->setCurrentIndex(1);
         QCOMPARE(boxTexts(), (QStringList{"Error: hext input error!"}));
-        QCOMPARE(readout(&page, "ertc"), QStringLiteral("4000.000"));
+        QCOMPARE(combo(&page, "rtcswitch")->currentIndex(), 0);
+        QCOMPARE(readout(&page, "ertc"), QStringLiteral("0"));
     }
 
     void clockOutputLabels()

@@ -178,6 +178,11 @@ void ClickUndo::restore(const QVector<Look> &looks) const
     }
 }
 
+bool ClickUndo::refused() const
+{
+    return clicking && messages.refusals() != refusalsBefore;
+}
+
 void ClickUndo::begin(QObject *clicked)
 {
     trigger = clicked;

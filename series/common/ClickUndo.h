@@ -72,6 +72,9 @@ public:
 
     // A click is under way: a refusal now takes it back whole.
     bool inClick() const { return clicking; }
+    // A check has already stopped the click under way: it is taken back
+    // whole, and a later check of it need not say so again.
+    bool refused() const;
 
     class Guard
     {

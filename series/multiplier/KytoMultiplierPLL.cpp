@@ -954,6 +954,8 @@ bool KytoMultiplierPLL::checkPllInput()
     // on the PLL while its HEXT is 20 MHz); only the complete design is checked.
     if (messages.isQuiet() || pllInputInRange(*model))
         return true;
+    if (undo.refused())
+        return false;
     messages.showError(messages.text(kPllInputError));
     if (undo.inClick())
         return false;
