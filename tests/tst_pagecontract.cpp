@@ -471,7 +471,9 @@ private:
         typed.insert(e, e->text());   // as far as the edit lets it in
         if (confirm)
             QTest::keyClick(e, Qt::Key_Return);
-        if (confirm && UserDialogs::shownBoxes().isEmpty())
+        // An edit's validator may hold Return back (an emptied edit): the
+        // text then stays typed, not applied, as Generate and Save find it.
+        if (confirm && e->hasAcceptableInput() && UserDialogs::shownBoxes().isEmpty())
             unsettled.remove(e);
         else
             unsettled.insert(e);
