@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <optional>
 
 using namespace FlexibleTables;
 
@@ -55,6 +56,10 @@ KytoFlexiblePLL::~KytoFlexiblePLL() = default;
 void KytoFlexiblePLL::resetDefaults()
 {
     const ClickUndo::Batch batch(undo);
+    // The controls go back one at a time, and the slots they run see designs
+    // that are neither the old one nor the defaults: what those slots check
+    // is not asked about; the defaults are checked once at the end.
+    std::optional<PageMessages::QuietScope> quiet(std::in_place, messages);
     // A reset throws typed values away unasked.
     Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     const bool fr = table.fr();
@@ -183,6 +188,7 @@ void KytoFlexiblePLL::resetDefaults()
     model->apb1Div = 1;
     model->apb2Div = 1;
 
+    quiet.reset();
     highlightClockPaths();
     updateErtcDisplay();
     if (checkPllSettings()) {

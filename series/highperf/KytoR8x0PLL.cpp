@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <optional>
 
 using namespace R8x0;
 
@@ -120,6 +121,10 @@ void KytoR8x0PLL::connectSignals()
 void KytoR8x0PLL::resetDefaults()
 {
     const ClickUndo::Batch batch(undo);
+    // The controls go back one at a time, and the slots they run see designs
+    // that are neither the old one nor the defaults: what those slots check
+    // is not asked about; the defaults are checked once at the end.
+    std::optional<PageMessages::QuietScope> quiet(std::in_place, messages);
     discardTypedValues();
     resetClockSources();
     resetPllSource();
@@ -159,6 +164,7 @@ void KytoR8x0PLL::resetDefaults()
     // the PLL for the previous design's clocks.
     restorePllSettings(defaultPllTexts());
 
+    quiet.reset();
     highlightClockPaths();
     updateErtcDisplay();
     checkAndRefresh();

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <optional>
 
 namespace {
 
@@ -63,6 +64,10 @@ bool &canEnabledField(ClockTreeModel *model, int can)
 void KytoR9x0PLL::resetDefaults()
 {
     const ClickUndo::Batch batch(undo);
+    // The controls go back one at a time, and the slots they run see designs
+    // that are neither the old one nor the defaults: what those slots check
+    // is not asked about; the defaults are checked once at the end.
+    std::optional<PageMessages::QuietScope> quiet(std::in_place, messages);
     discardTypedValues();
     resetOscillators();
     pllmsLineEdit->setText(QStringLiteral("/1"));
@@ -93,6 +98,7 @@ void KytoR9x0PLL::resetDefaults()
     // With the slots live (New, Config Reset) the steps above may search
     // PLL factors for the previous design's system clock on the way.
     restorePllFactors(1, 144, 6, 16);
+    quiet.reset();
     highlightClockPaths();
     updateErtcDisplay();
     if (checkPllSettings()) {
