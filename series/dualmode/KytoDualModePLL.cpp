@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <optional>
+
 namespace {
 
 // The sclk edit of the series that frame it with a plain solid border.
@@ -145,6 +147,11 @@ void KytoDualModePLL::resetDefaults()
     const ClickUndo::Batch batch(undo);
     // A reset throws typed values away unasked.
     Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
+    // The rows below run their slots, which check what the page showed
+    // before (a system clock out of range, say) against values the reset is
+    // replacing: only the defaults it ends on are checked aloud.
+    std::optional<PageMessages::QuietScope> quiet;
+    quiet.emplace(messages);
     const bool twin = table.twinResetOrder;
     rtcsel[0]->setChecked(true);
     model->rtcSource = 0;
@@ -262,6 +269,7 @@ void KytoDualModePLL::resetDefaults()
     model->hextMhz = kHextDefaultMhz;
     model->apb1Div = 1;
     model->apb2Div = 1;
+    quiet.reset();
 
     highlightClockPaths();
     // The RTC is off now, so its read-out shows "0" whatever it showed before.
