@@ -743,12 +743,23 @@ bool KytoHighPerfControls::takeHextForPll()
     return !pllFromHext() || takeOverHext();
 }
 
+// A PLL that keeps its factors while its input moves (a new PLL source, a
+// new HEXT) may leave its range though it drives no system clock: the
+// factors are checked as for a typed factor, and a Cancel stops the click.
+bool KytoHighPerfControls::checkFactorsInUse()
+{
+    return !pllInUse() || checkPllSettings();
+}
+
 void KytoHighPerfControls::resolvePll()
 {
-    if (sclkFromPll())
+    if (sclkFromPll()) {
         model->recomputeFromPll();
-    else
+    } else {
+        if (!checkFactorsInUse())
+            return;
         model->recompute();
+    }
     showPllParams();
     refreshFrequencies();
 }

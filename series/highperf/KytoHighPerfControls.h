@@ -196,6 +196,7 @@ protected:
 
     // Editing steps shared by the slots.
     bool checkPllSettings();
+    bool checkFactorsInUse();
     void checkAndRefresh();
     // Takes the HEXT text as the model's HEXT; false after its box.
     bool takeOverHext();

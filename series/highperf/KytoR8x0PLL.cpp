@@ -460,10 +460,13 @@ void KytoR8x0PLL::resolvePll()
 {
     if (sclkFromPll()) {
         model->recomputeFromPll();
-    } else {
+    } else if (usbFromPllRadio()) {
         // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        if (usbFromPllRadio())
-            model->recomputeUsb();
+        model->recomputeUsb();
+        model->recompute();
+    } else {
+        if (!checkFactorsInUse())
+            return;
         model->recompute();
     }
     showPllParams();

@@ -316,10 +316,13 @@ void KytoR9x0PLL::resolvePll()
 {
     if (sclkFromPll()) {
         model->recomputeFromPll();
-    } else {
+    } else if (usbFromPll() && usbOn()) {
         // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        if (usbFromPll() && usbOn())
-            model->recomputeUsb();
+        model->recomputeUsb();
+        model->recompute();
+    } else {
+        if (!checkFactorsInUse())
+            return;
         model->recompute();
     }
     showPllParams();
