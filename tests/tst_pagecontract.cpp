@@ -569,6 +569,7 @@ private:
 
         // The page as each output left it, and what it showed.
         QString shownBoxes;
+        bool apb3StoppedGenerate = false;
         auto run = [&](Output kind, bool *wrote) {
             outputFault.clear();
             queueYes();
@@ -576,6 +577,10 @@ private:
             const QList<UserDialogs::ShownBox> boxes = UserDialogs::shownBoxes();
             UserDialogs::reset();
             shownBoxes += QStringLiteral("\n%1 showed: %2").arg(outputName(kind), boxesText(boxes));
+            // Questions answered Yes may come before the APB3 box.
+            if (kind == Output::Generate && !*wrote
+                && boxesText(boxes).endsWith(QLatin1String("Error: apb3div input error!")))
+                apb3StoppedGenerate = true;
             QString fault = outputFault;
             if (fault.isEmpty())
                 fault = repeatedQuestion(boxes);
@@ -595,9 +600,7 @@ private:
             fault = run(second, &wroteSecond);
         // The APB3 divider is checked by Generate alone: a design over its
         // limit still saves, and no code is compared for it.
-        const bool apb3StopsGenerateOnly
-            = wroteFirst != wroteSecond
-              && shownBoxes.contains(QLatin1String("Generate showed: Error: apb3div input error!"));
+        const bool apb3StopsGenerateOnly = wroteFirst != wroteSecond && apb3StoppedGenerate;
         if (fault.isEmpty() && wroteFirst != wroteSecond && !apb3StopsGenerateOnly)
             fault = QStringLiteral("%1 %2 but %3 %4").arg(outputName(first), wroteFirst ? "wrote" : "refused",
                                                            outputName(second), wroteSecond ? "wrote" : "refused");

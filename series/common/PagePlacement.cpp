@@ -2,11 +2,13 @@
 
 #include "CustomComboBox1.h"
 #include "KytoMCUPLL.h"
+#include "PageStyles.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QGraphicsProxyWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 namespace PagePlacement {
@@ -68,6 +70,18 @@ void keepClearOf(QLabel *value, const QString &widestText, const QWidget *neighb
     const QRectF neighbourBox(neighbourProxy->pos(), QSizeF(neighbour->size()));
     if (valueBox.intersects(neighbourBox.adjusted(-gap, -gap, gap, gap)))
         valueProxy->setPos(valueProxy->pos().x(), neighbourBox.bottom() + gap + 1);
+}
+
+QLineEdit *factorBox(KytoMCUPLL *page, const QPoint &at, const QString &name)
+{
+    QLineEdit *box = page->addLineEdit(QString(), at.x(), at.y(), 30);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFixedSize(30, 30);
+    box->setStyleSheet(PageStyles::fixedBox());
+    // The holder was sized for the box's maximum width; fit it to the box.
+    box->parentWidget()->adjustSize();
+    return box;
 }
 
 QButtonGroup *radioGroup(KytoMCUPLL *page, const QVector<QPoint> &places, QVector<QRadioButton *> &radios,

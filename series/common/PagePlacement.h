@@ -10,6 +10,7 @@ class CustomComboBox1;
 class KytoMCUPLL;
 class QButtonGroup;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QWidget;
 
@@ -39,6 +40,9 @@ void fitBetween(QLabel *value, int left, int right, const QString &widestText);
 // A value (its box as wide as widestText) that would reach into the box of
 // the control beside it moves down to leave a gap under that box.
 void keepClearOf(QLabel *value, const QString &widestText, const QWidget *neighbour);
+// A read-only 30 x 30 box for a fixed factor of the drawing (the SysTick
+// divider, a timer multiplier), named as given.
+QLineEdit *factorBox(KytoMCUPLL *page, const QPoint &at, const QString &name);
 // Radios at the places, in one exclusive group owned by the page.
 QButtonGroup *radioGroup(KytoMCUPLL *page, const QVector<QPoint> &places, QVector<QRadioButton *> &radios,
                          const QString &name);

@@ -538,20 +538,9 @@ void KytoDualModeView::buildPeripheralReadouts()
 void KytoDualModeView::buildReadOnlyFreqEdits()
 {
     const DualModePageLayout &l = table.layout;
-    auto makeBox = [this](const QPoint &at, int maxWidth, const char *name) {
-        QLineEdit *box = addLineEdit(QString(), at.x(), at.y(), maxWidth);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setReadOnly(true);
-        box->setFixedHeight(30);
-        box->setFixedWidth(30);
-        box->setStyleSheet(PageStyles::fixedBox());
-        // The holder was sized for the wider maximum; fit it to the box.
-        box->parentWidget()->adjustSize();
-        return box;
-    };
-    systickdiv_ReadOut = makeBox(l.systickBox, 30, "systickdiv_ReadOut");
-    apb1tmrmult_ReadOut = makeBox(l.apb1TimerBox, 60, "apb1tmrmult_ReadOut");
-    apb2tmrmult_ReadOut = makeBox(l.apb2TimerBox, 60, "apb2tmrmult_ReadOut");
+    systickdiv_ReadOut = PagePlacement::factorBox(this, l.systickBox, QStringLiteral("systickdiv_ReadOut"));
+    apb1tmrmult_ReadOut = PagePlacement::factorBox(this, l.apb1TimerBox, QStringLiteral("apb1tmrmult_ReadOut"));
+    apb2tmrmult_ReadOut = PagePlacement::factorBox(this, l.apb2TimerBox, QStringLiteral("apb2tmrmult_ReadOut"));
 }
 
 void KytoDualModeView::buildAdcDivCombo()

@@ -273,18 +273,9 @@ void KytoHighPerfControls::buildClockOut()
 
 void KytoHighPerfControls::buildFactorBoxes()
 {
-    auto makeBox = [this](const QPoint &at, const char *name) {
-        QLineEdit *box = addLineEdit(QString(), at.x(), at.y(), 30);
-        box->setReadOnly(true);
-        box->setFixedSize(30, 30);
-        box->setStyleSheet(PageStyles::fixedBox());
-        box->setObjectName(QString::fromLatin1(name));
-        box->parentWidget()->adjustSize();
-        return box;
-    };
-    systickBox = makeBox(layout.systickBox, "systickDiv_Box");
-    apb1TimerBox = makeBox(layout.apb1TimerBox, "apb1TimerMult_Box");
-    apb2TimerBox = makeBox(layout.apb2TimerBox, "apb2TimerMult_Box");
+    systickBox = PagePlacement::factorBox(this, layout.systickBox, QStringLiteral("systickDiv_Box"));
+    apb1TimerBox = PagePlacement::factorBox(this, layout.apb1TimerBox, QStringLiteral("apb1TimerMult_Box"));
+    apb2TimerBox = PagePlacement::factorBox(this, layout.apb2TimerBox, QStringLiteral("apb2TimerMult_Box"));
 }
 
 // The slots named here are the concrete class's; its meta-object finds them.

@@ -476,15 +476,7 @@ void R8x0Controls::buildPeripheralReadouts()
 void R8x0Controls::buildFactorBoxes()
 {
     const R8x0PageLayout &l = *layout;
-    auto box = [this](const QPoint &at, const char *name) {
-        QLineEdit *e = page->addLineEdit(QString(), at.x(), at.y(), 30);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setFixedSize(30, 30);
-        e->setStyleSheet(PageStyles::fixedBox());
-        e->setReadOnly(true);
-        return e;
-    };
-    page->systickBox = box(l.systickBox, "systickdiv_ReadOut");
-    page->apb1TimerBox = box(l.apb1TimerBox, "apb1tmrmult_ReadOut");
-    page->apb2TimerBox = box(l.apb2TimerBox, "apb2tmrmult_ReadOut");
+    page->systickBox = PagePlacement::factorBox(page, l.systickBox, QStringLiteral("systickdiv_ReadOut"));
+    page->apb1TimerBox = PagePlacement::factorBox(page, l.apb1TimerBox, QStringLiteral("apb1tmrmult_ReadOut"));
+    page->apb2TimerBox = PagePlacement::factorBox(page, l.apb2TimerBox, QStringLiteral("apb2tmrmult_ReadOut"));
 }

@@ -331,20 +331,9 @@ void KytoMultiplierView::buildPeripheralReadouts()
 void KytoMultiplierView::buildReadOnlyFreqEdits()
 {
     const MultiplierPageLayout &l = table.layout;
-    auto makeBox = [this](const QPoint &at, int maxWidth, const char *name) {
-        QLineEdit *box = addLineEdit(QString(), at.x(), at.y(), maxWidth);
-        box->setReadOnly(true);
-        box->setFixedHeight(30);
-        box->setFixedWidth(30);
-        box->setStyleSheet(PageStyles::fixedBox());
-        box->setObjectName(QString::fromLatin1(name));
-        // The holder was sized for the wider maximum; fit it to the box.
-        box->parentWidget()->adjustSize();
-        return box;
-    };
-    systickBox = makeBox(l.systickBox, 30, "systickDiv_Box");
-    apb1TimerBox = makeBox(l.apb1TimerBox, 60, "apb1TimerMult_Box");
-    apb2TimerBox = makeBox(l.apb2TimerBox, 60, "apb2TimerMult_Box");
+    systickBox = PagePlacement::factorBox(this, l.systickBox, QStringLiteral("systickDiv_Box"));
+    apb1TimerBox = PagePlacement::factorBox(this, l.apb1TimerBox, QStringLiteral("apb1TimerMult_Box"));
+    apb2TimerBox = PagePlacement::factorBox(this, l.apb2TimerBox, QStringLiteral("apb2TimerMult_Box"));
 }
 
 void KytoMultiplierView::buildAdcDivCombo()
