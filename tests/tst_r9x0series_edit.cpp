@@ -75,6 +75,8 @@ private slots:
     void generateChecks();
     void generatedFiles();
     void editsApplyWhatTheyShow();
+    void pllSourceMovesAPllKeptForCan_data();
+    void pllSourceMovesAPllKeptForCan();
 };
 
 void TestR9x0SeriesEdit::typedSystemClock_data()
@@ -325,6 +327,53 @@ void TestR9x0SeriesEdit::editsApplyWhatTheyShow()
     combo(p, "ahbdiv")->setCurrentIndex(1);
     QVERIFY(boxTexts().isEmpty());
     QCOMPARE(readout(p, "sdio"), QStringLiteral("4.000"));
+}
+
+void TestR9x0SeriesEdit::pllSourceMovesAPllKeptForCan_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<bool>("yes");
+    rowsForEveryClass("Cancel", false);
+    rowsForEveryClass("Yes", true);
+}
+
+// SCLK from HICK, the PLL kept running for a CAN: moving the PLL from a
+// 24 MHz crystal (/2) to HICK/6 leaves the VCO under its range. The click
+// asks; Cancel takes it back whole, Yes keeps it with a VCO in range.
+void TestR9x0SeriesEdit::pllSourceMovesAPllKeptForCan()
+{
+    QFETCH(QString, cls);
+    QFETCH(bool, yes);
+    std::unique_ptr<KytoR9x0PLL> page(R9x0Pages::forClass(cls)());
+    KytoR9x0PLL *p = page.get();
+    UserDialogs::answerNextBox(QMessageBox::Yes);
+    UserDialogs::answerNextBox(QMessageBox::Yes);
+    typeAndReturn(edit(p, "hext"), "24");
+    radio(p, "sclkselect", 2)->click();
+    radio(p, "can1clocksel", 1)->setChecked(true);
+    combo(p, "can1switch")->setCurrentIndex(1);
+    QCOMPARE(p->model->hextMhz, 24.0);
+    const int ms = p->model->pllMs;
+    const int ns = p->model->pllNs;
+    const QString nsShown = edit(p, "pllns")->text();
+
+    UserDialogs::reset();
+    UserDialogs::answerNextBox(yes ? QMessageBox::Yes : QMessageBox::Cancel);
+    radio(p, "pllrcs", 1)->click();
+    QCOMPARE(boxTexts().size(), 1);
+    QVERIFY(boxTexts().first().startsWith("Warning: pll_ns input error, is it adjusted automatically?"));
+    if (!yes) {
+        QVERIFY(radio(p, "pllrcs", 0)->isChecked());
+        QCOMPARE(p->model->pllSource, 0);
+        QCOMPARE(p->model->pllNs, ns);
+        QCOMPARE(edit(p, "pllns")->text(), nsShown);
+        return;
+    }
+    QVERIFY(radio(p, "pllrcs", 1)->isChecked());
+    QCOMPARE(p->model->pllSource, 1);
+    const double vco = p->model->hickMhz / 6 / ms * p->model->pllNs;
+    QVERIFY2(vco >= 500 && vco <= 1200, qPrintable(QString::number(vco)));
+    QCOMPARE(edit(p, "pllns")->text(), QStringLiteral("*%1").arg(p->model->pllNs));
 }
 
 QTEST_MAIN(TestR9x0SeriesEdit)

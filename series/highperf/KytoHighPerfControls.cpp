@@ -737,9 +737,10 @@ bool KytoHighPerfControls::takeHextForPll()
 // A PLL that keeps its factors while its input moves (a new PLL source, a
 // new HEXT) may leave its range though it drives no system clock: the
 // factors are checked as for a typed factor, and a Cancel stops the click.
+// A design being applied goes on; its closing check asks once.
 bool KytoHighPerfControls::checkFactorsInUse()
 {
-    return !pllInUse() || checkPllSettings();
+    return !pllInUse() || checkPllSettings() || messages.isQuiet();
 }
 
 void KytoHighPerfControls::resolvePll()
