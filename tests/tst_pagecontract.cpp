@@ -702,9 +702,10 @@ void TestPageContract::pageShowsWhatItSaves_data()
     // with the later actions; a Return an emptied SCLK held back (R910); a
     // Config Reset that asked about the half-reset design (R930, R610); a
     // PLL-source click that moved the input of a PLL driving only I2S out of
-    // range without a question (R910).
+    // range without a question (R910, R640); an RTC read-out left on an old
+    // HEXT and an ADC read-out turned green over its limit by a switch (R620).
     for (const char *run : {"8:8012:saves", "30:30022:saves", "8:8012", "30:30022", "21:21001", "23:23030", "20:20052",
-                            "21:21005"})
+                            "21:21005", "19:19134", "2:2195", "2:2158"})
         QTest::newRow(run) << QStringList{QString::fromLatin1(run)};
 
     // "<n>" runs the first n sequences of every page, "<first>-<end>" the

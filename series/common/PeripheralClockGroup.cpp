@@ -81,8 +81,7 @@ void PeripheralClockGroup::setInUse(bool on)
     for (QLabel *caption : captions)
         caption->setEnabled(on);
     if (readout) {
-        readout->setEnabled(on);
-        Readouts::setEditColour(readout, on ? QColor(Qt::darkGreen) : QColor(Qt::gray));
+        Readouts::setReadoutInUse(readout, on);
         unit->setEnabled(on);
     }
 }

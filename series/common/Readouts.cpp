@@ -51,6 +51,16 @@ void setEditColour(QWidget *edit, const QColor &colour)
     setColour(edit, QPalette::Text, colour);
 }
 
+void setReadoutInUse(QWidget *readout, bool on)
+{
+    readout->setEnabled(on);
+    const QColor grey(Qt::gray);
+    if (!on)
+        setEditColour(readout, grey);
+    else if (readout->palette().color(QPalette::Active, QPalette::Text) == grey)
+        setEditColour(readout, QColor(Qt::darkGreen));
+}
+
 void show(QLineEdit *box, double value, double limit, bool on)
 {
     // Text first: an edit's own textChanged handling may colour it too, and

@@ -41,6 +41,10 @@ QColor limitColour(double value, double limit);
 // Text colour of a label (WindowText) or of an edit (Text).
 void setLabelColour(QWidget *label, const QColor &colour);
 void setEditColour(QWidget *edit, const QColor &colour);
+// A read-out greyed or lit with its group: grey while off; lit, it keeps
+// the colour its value was last shown in (red over a limit), and a
+// read-out coming from grey is green until its value is shown.
+void setReadoutInUse(QWidget *readout, bool on);
 
 void show(QLineEdit *box, double value, double limit, bool on = true);
 

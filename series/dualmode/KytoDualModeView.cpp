@@ -821,7 +821,8 @@ void KytoDualModeView::updateAdcEnables()
     toadcdiv_ComboBox->setComboBoxEnabled(on);
     adc_Label->setEnabled(on);
     adc_ReadOut->setEnabled(on);
-    setEditTextColor(adc_ReadOut, on ? Qt::darkGreen : Qt::gray);
+    // Red over the ADC limit, whichever step greys or lights the read-out.
+    setEditTextColor(adc_ReadOut, on ? Readouts::limitColour(model->adcMhz, 28.0) : QColor(Qt::gray));
     updateToAdcSwitchStyle(on && pinSet());
 }
 
@@ -948,6 +949,8 @@ void KytoDualModeView::updateKernelClockStyle(int block, bool flag)
 
 void KytoDualModeView::refreshFrequencies()
 {
+    // The RTC read-out follows the model's HEXT, whichever step stored it.
+    updateErtcDisplay();
     const double sclkLimit = table.sclkMax;
     const double apbLimit = table.apbMax;
     const QColor sclkColour = Readouts::limitColour(model->sclkMhz, sclkLimit);

@@ -197,16 +197,6 @@ void KytoFlexiblePLL::resetDefaults()
     }
 }
 
-void KytoFlexiblePLL::updateErtcDisplay()
-{
-    using Readouts::RtcSource;
-    const RtcSource source = rtcsel_RadioButton_lick->isChecked()   ? RtcSource::Lick
-                             : rtcsel_RadioButton_lext->isChecked() ? RtcSource::Lext
-                                                                    : RtcSource::Hext;
-    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, source, model->hextMhz,
-                                           model->rtcHextDiv));
-}
-
 // ---------------------------------------------------------------- messages
 
 void KytoFlexiblePLL::showError(const char *text)
@@ -291,10 +281,16 @@ void KytoFlexiblePLL::recomputeAndRefresh()
 {
     if (sclkselect_RadioButton_pll->isChecked()) {
         model->recomputeFromPll();
-    } else {
+    } else if (usbFromPll()) {
         // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        if (usbFromPll())
-            model->recomputeUsb();
+        model->recomputeUsb();
+        model->recompute();
+    } else {
+        // A PLL kept for another clock keeps its factors while its input
+        // moves: they are checked as typed factors are, and a Cancel stops
+        // the click. A design being applied goes on; its closing check asks.
+        if (pllInUse() && !checkPllSettings() && !messages.isQuiet())
+            return;
         model->recompute();
     }
     showPllParams();

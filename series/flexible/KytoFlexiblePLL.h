@@ -24,7 +24,6 @@ public:
 protected:
     KytoFlexiblePLL(const FlexibleSeriesTable &table, QWidget *parent);
 
-    void updateErtcDisplay();
     bool validateHextLineEdit(double &hext);
     bool checkSclkInput(double &sclk);
     bool checkPllSettings();

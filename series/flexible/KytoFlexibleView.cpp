@@ -1026,8 +1026,7 @@ void KytoFlexibleView::updateKernelGroupStyle(bool on, QLabel *caption, const QV
         label->setEnabled(on);
     styleRadios(radios, on);
     unit->setEnabled(on);
-    readout->setEnabled(on);
-    setEditTextColor(readout, on ? Qt::darkGreen : Qt::gray);
+    Readouts::setReadoutInUse(readout, on);
 }
 
 // ---------------------------------------------------------------- read-outs
@@ -1037,8 +1036,20 @@ void KytoFlexibleView::showFrequency(QLineEdit *readout, double value, double li
     Readouts::show(readout, value, limit);
 }
 
+void KytoFlexibleView::updateErtcDisplay()
+{
+    using Readouts::RtcSource;
+    const RtcSource source = rtcsel_RadioButton_lick->isChecked()   ? RtcSource::Lick
+                             : rtcsel_RadioButton_lext->isChecked() ? RtcSource::Lext
+                                                                    : RtcSource::Hext;
+    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, source, model->hextMhz,
+                                           model->rtcHextDiv));
+}
+
 void KytoFlexibleView::refreshFrequencies()
 {
+    // The RTC read-out follows the model's HEXT, whichever step stored it.
+    updateErtcDisplay();
     const double sclkLimit = table.sclkMax;
     showFrequency(sclk_LineEdit, model->sclkMhz, sclkLimit);
     showFrequency(i2s_ReadOut, model->sclkMhz, sclkLimit);

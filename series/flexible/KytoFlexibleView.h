@@ -50,6 +50,7 @@ protected:
 
     void highlightClockPaths();
     void refreshFrequencies();
+    void updateErtcDisplay();
     void setHextEditEnabled(bool on);
     void updateSourceLabels();
     void setGroupVisible(bool visible);

@@ -371,6 +371,8 @@ void KytoD5x5PLL::updateCanClockSelStyle(bool flag)
 
 void KytoD5x5PLL::refreshFrequencies()
 {
+    // The RTC read-out follows the model's HEXT, whichever step stored it.
+    updateErtcDisplay();
     // The edit's new text restyles it through its text slot first.
     Readouts::show(sclkLineEdit, model->sclkMhz, layout.sclkMax);
     Readouts::show(i2sReadout, model->sclkMhz, layout.sclkMax);

@@ -481,6 +481,8 @@ void KytoR8x0PLL::showPllParams()
 
 void KytoR8x0PLL::refreshFrequencies()
 {
+    // The RTC read-out follows the model's HEXT, whichever step stored it.
+    updateErtcDisplay();
     const double sclk = model->sclkMhz;
     sclkLineEdit->setText(Readouts::mhz(sclk));
     setEditTextColor(sclkLineEdit, Readouts::limitColour(sclk, sclkMax));

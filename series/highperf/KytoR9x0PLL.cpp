@@ -342,6 +342,8 @@ QString KytoR9x0PLL::formatPllCfgValue() const
 
 void KytoR9x0PLL::refreshFrequencies()
 {
+    // The RTC read-out follows the model's HEXT, whichever step stored it.
+    updateErtcDisplay();
     Readouts::show(sclkLineEdit, model->sclkMhz, sclkMax);
     for (int i = 0; i < readouts.size(); ++i) {
         QLineEdit *box = readouts[i];

@@ -328,7 +328,8 @@ void KytoMultiplierPLL::updateAdcEnables()
     toadcdivComboBox->setComboBoxEnabled(on);
     adcLabel->setEnabled(on);
     adcReadout->setEnabled(on);
-    Readouts::setEditColour(adcReadout, on ? Qt::darkGreen : Qt::gray);
+    // Red over the ADC limit, whichever step greys or lights the read-out.
+    Readouts::setEditColour(adcReadout, on ? Readouts::limitColour(model->adcMhz, 28.0) : QColor(Qt::gray));
     updateToAdcSwitchStyle(on && clockOut.inUse());
 }
 
@@ -440,6 +441,8 @@ double KytoMultiplierPLL::hickClockOutMhz() const
 
 void KytoMultiplierPLL::refreshFrequencies()
 {
+    // The RTC read-out follows the model's HEXT, whichever step stored it.
+    updateErtcDisplay();
     if (!checkPllInput())
         return;
     const double sclkLimit = model->maxSclk();
