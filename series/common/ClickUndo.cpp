@@ -244,3 +244,10 @@ ClickUndo::Batch::~Batch()
     if (--undo.depth == 0)
         undo.settle();
 }
+
+ClickUndo::Reset::Reset(ClickUndo &pageUndo, PageMessages &messages, const QVector<Readouts::TypedEdit> &typed)
+    : batch(pageUndo)
+    , quiet(std::in_place, messages)
+{
+    Readouts::discardPendingEdits(typed);
+}

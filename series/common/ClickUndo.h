@@ -2,6 +2,8 @@
 #define CLICKUNDO_H
 
 #include "ClockTreeModel.h"
+#include "PageMessages.h"
+#include "Readouts.h"
 
 #include <QHash>
 #include <QPalette>
@@ -11,9 +13,9 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 
 class KytoMCUPLL;
-class PageMessages;
 class QObject;
 class QWidget;
 
@@ -46,7 +48,8 @@ class QWidget;
 // A combo's index and a radio's check have changed before their slot runs;
 // the guard takes the clicked control's earlier state from the page as it
 // stood after the last click (settle()). Reset and Open run in a Batch, a
-// scope that takes nothing back and ends settled. While the messages are
+// scope that takes nothing back and ends settled (a Reset is one with what a
+// reset needs besides). While the messages are
 // quiet (a design file applied key by key) nothing is kept or taken back.
 class ClickUndo
 {
@@ -101,6 +104,22 @@ public:
 
     private:
         ClickUndo &undo;
+    };
+
+    // New and Config Reset: a Batch that throws the typed values away
+    // unasked and keeps the page's messages quiet while the controls go back
+    // one at a time, since the slots they run see designs that are neither
+    // the old one nor the defaults. speak() before the one check of the
+    // defaults the reset ends on.
+    class Reset
+    {
+    public:
+        Reset(ClickUndo &undo, PageMessages &messages, const QVector<Readouts::TypedEdit> &typed);
+        void speak() { quiet.reset(); }
+
+    private:
+        Batch batch;
+        std::optional<PageMessages::QuietScope> quiet;
     };
 
 private:

@@ -2,6 +2,7 @@
 
 #include "PageStyles.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPalette>
 #include <QStyle>
@@ -14,18 +15,15 @@ QString mhz(double value)
     return QString::number(value, 'f', 3);
 }
 
-QString rtcKhz(bool on, RtcSource source, double hextMhz, double hextDivider)
+QString rtcKhz(bool on, const QAbstractButton *lickRadio, const QAbstractButton *lextRadio, double hextMhz,
+               double hextDivider)
 {
     if (!on)
         return QStringLiteral("0");
-    switch (source) {
-    case RtcSource::Lick:
+    if (lickRadio->isChecked())
         return QStringLiteral("40");
-    case RtcSource::Lext:
+    if (lextRadio->isChecked())
         return QStringLiteral("32.768");
-    case RtcSource::Hext:
-        break;
-    }
     return mhz(hextMhz * 1000.0 / hextDivider);
 }
 

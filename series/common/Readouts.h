@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLineEdit;
+class QAbstractButton;
 class QWidget;
 
 // How a page shows frequencies and typed values.
@@ -19,13 +20,13 @@ class QWidget;
 //   Readouts::show(adcReadout, model->adcMhz, 28.0, adcSwitchedOn);
 //   pllLabel->setText(Readouts::mhz(model->pllMhz) + "MHz");
 //
-// The RTC read-out, in kHz, for the source the page has chosen: "0" while
-// the RTC is off, the LICK's "40", the LEXT's "32.768", or the HEXT the
-// model holds through its divider. A HEXT typed but not applied (or taken
-// back after a Cancel) is not the RTC's clock, so the edit's text never
-// counts.
+// The RTC read-out, in kHz, for the source radio the page has checked: "0"
+// while the RTC is off, the LICK's "40", the LEXT's "32.768", or else the
+// HEXT the model holds through its divider. A HEXT typed but not applied
+// (or taken back after a Cancel) is not the RTC's clock, so the edit's text
+// never counts.
 //
-//   rtcReadout->setText(Readouts::rtcKhz(on, Readouts::RtcSource::Hext, model->hextMhz, 128));
+//   rtcReadout->setText(Readouts::rtcKhz(on, rtcselRadios[0], rtcselRadios[1], model->hextMhz, 128));
 //
 // Typed edits (hext, sclk, ...): "applied" while the text equals the model's
 // value at the shown precision, "pending" while it differs, "idle" when the
@@ -48,8 +49,8 @@ void setReadoutInUse(QWidget *readout, bool on);
 
 void show(QLineEdit *box, double value, double limit, bool on = true);
 
-enum class RtcSource { Lick, Lext, Hext };
-QString rtcKhz(bool on, RtcSource source, double hextMhz, double hextDivider);
+QString rtcKhz(bool on, const QAbstractButton *lickRadio, const QAbstractButton *lextRadio, double hextMhz,
+               double hextDivider);
 
 // A read-out that may show a word in place of a number ("Actual value")
 // keeps a few pixels of air between its text and its border: from now on

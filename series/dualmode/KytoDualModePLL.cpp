@@ -18,8 +18,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include <optional>
-
 namespace {
 
 // The sclk edit of the series that frame it with a plain solid border.
@@ -144,14 +142,10 @@ void KytoDualModePLL::connectSignals()
 
 void KytoDualModePLL::resetDefaults()
 {
-    const ClickUndo::Batch batch(undo);
-    // A reset throws typed values away unasked.
-    Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     // The rows below run their slots, which check what the page showed
     // before (a system clock out of range, say) against values the reset is
     // replacing: only the defaults it ends on are checked aloud.
-    std::optional<PageMessages::QuietScope> quiet;
-    quiet.emplace(messages);
+    ClickUndo::Reset reset(undo, messages, factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     const bool twin = table.twinResetOrder;
     rtcsel[0]->setChecked(true);
     model->rtcSource = 0;
@@ -269,7 +263,7 @@ void KytoDualModePLL::resetDefaults()
     model->hextMhz = kHextDefaultMhz;
     model->apb1Div = 1;
     model->apb2Div = 1;
-    quiet.reset();
+    reset.speak();
 
     highlightClockPaths();
     // The RTC is off now, so its read-out shows "0" whatever it showed before.

@@ -820,9 +820,7 @@ void KytoDualModeView::updateAdcEnables()
     toadcdiv_Label->setEnabled(on);
     toadcdiv_ComboBox->setComboBoxEnabled(on);
     adc_Label->setEnabled(on);
-    adc_ReadOut->setEnabled(on);
-    // Red over the ADC limit, whichever step greys or lights the read-out.
-    setEditTextColor(adc_ReadOut, on ? Readouts::limitColour(model->adcMhz, 28.0) : QColor(Qt::gray));
+    Readouts::setReadoutInUse(adc_ReadOut, on);
     updateToAdcSwitchStyle(on && pinSet());
 }
 
@@ -1138,12 +1136,8 @@ void KytoDualModeView::updateSourceLabels()
 
 void KytoDualModeView::updateErtcDisplay()
 {
-    using Readouts::RtcSource;
-    const RtcSource source = rtcsel[0]->isChecked() ? RtcSource::Lick
-                             : rtcsel[1]->isChecked() ? RtcSource::Lext
-                                                      : RtcSource::Hext;
-    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, source, model->hextMhz,
-                                           1.0 / table.rtcHextFactor));
+    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, rtcsel[0], rtcsel[1],
+                                           model->hextMhz, 1.0 / table.rtcHextFactor));
 }
 
 void KytoDualModeView::syncApbDividersFromModel()

@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <optional>
 
 using namespace FlexibleTables;
 
@@ -55,13 +54,7 @@ KytoFlexiblePLL::~KytoFlexiblePLL() = default;
 
 void KytoFlexiblePLL::resetDefaults()
 {
-    const ClickUndo::Batch batch(undo);
-    // The controls go back one at a time, and the slots they run see designs
-    // that are neither the old one nor the defaults: what those slots check
-    // is not asked about; the defaults are checked once at the end.
-    std::optional<PageMessages::QuietScope> quiet(std::in_place, messages);
-    // A reset throws typed values away unasked.
-    Readouts::discardPendingEdits(factors.pageEdits(hext_LineEdit, sclk_LineEdit));
+    ClickUndo::Reset reset(undo, messages, factors.pageEdits(hext_LineEdit, sclk_LineEdit));
     const bool fr = table.fr();
     rtcsel_RadioButton_lick->setChecked(true);
     model->rtcSource = 0;
@@ -188,7 +181,7 @@ void KytoFlexiblePLL::resetDefaults()
     model->apb1Div = 1;
     model->apb2Div = 1;
 
-    quiet.reset();
+    reset.speak();
     highlightClockPaths();
     updateErtcDisplay();
     if (checkPllSettings()) {

@@ -1038,12 +1038,8 @@ void KytoFlexibleView::showFrequency(QLineEdit *readout, double value, double li
 
 void KytoFlexibleView::updateErtcDisplay()
 {
-    using Readouts::RtcSource;
-    const RtcSource source = rtcsel_RadioButton_lick->isChecked()   ? RtcSource::Lick
-                             : rtcsel_RadioButton_lext->isChecked() ? RtcSource::Lext
-                                                                    : RtcSource::Hext;
-    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, source, model->hextMhz,
-                                           model->rtcHextDiv));
+    ertc_ReadOut->setText(Readouts::rtcKhz(rtcswitch_ComboBox->currentIndex() != 0, rtcsel_RadioButton_lick,
+                                           rtcsel_RadioButton_lext, model->hextMhz, model->rtcHextDiv));
 }
 
 void KytoFlexibleView::refreshFrequencies()

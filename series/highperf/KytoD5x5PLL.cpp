@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <optional>
 
 namespace {
 
@@ -197,16 +196,7 @@ void KytoD5x5PLL::connectSignals()
 
 void KytoD5x5PLL::resetDefaults()
 {
-    const ClickUndo::Batch batch(undo);
-    // The controls go back one at a time, and the slots they run see designs
-    // that are neither the old one nor the defaults: what those slots check
-    // is not asked about; the defaults are checked once at the end.
-    std::optional<PageMessages::QuietScope> quiet(std::in_place, messages);
-    discardTypedValues();
-    // The slots that run on the way see half-reset pages; the check at the
-    // end speaks about the defaults.
-    {
-    const PageMessages::QuietScope quiet(messages);
+    ClickUndo::Reset reset(undo, messages, factors.pageEdits(hextLineEdit, sclkLineEdit));
     resetOscillators();
     auto resetPll = [this]() {
         pllmsLineEdit->setText(QStringLiteral("/1"));
@@ -229,9 +219,8 @@ void KytoD5x5PLL::resetDefaults()
     // ends on the series' factors and their 180 MHz.
     resetPll();
     model->sclkMhz = layout.sclkMax;
-    }
 
-    quiet.reset();
+    reset.speak();
     highlightClockPaths();
     updateErtcDisplay();
     checkAndRefresh();

@@ -666,11 +666,7 @@ void KytoHighPerfControls::updateClkoutStyle(bool flag)
 
 void KytoHighPerfControls::updateErtcDisplay()
 {
-    using Readouts::RtcSource;
-    const RtcSource source = rtcselRadios[0]->isChecked()   ? RtcSource::Lick
-                             : rtcselRadios[1]->isChecked() ? RtcSource::Lext
-                                                            : RtcSource::Hext;
-    rtcReadout->setText(Readouts::rtcKhz(rtcOn(), source, model->hextMhz, model->rtcHextDiv));
+    rtcReadout->setText(Readouts::rtcKhz(rtcOn(), rtcselRadios[0], rtcselRadios[1], model->hextMhz, model->rtcHextDiv));
 }
 
 void KytoHighPerfControls::syncApbFieldsFromModel()
@@ -747,6 +743,10 @@ void KytoHighPerfControls::resolvePll()
 {
     if (sclkFromPll()) {
         model->recomputeFromPll();
+    } else if (usbRetunesPll()) {
+        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
+        model->recomputeUsb();
+        model->recompute();
     } else {
         if (!checkFactorsInUse())
             return;
@@ -816,11 +816,6 @@ bool KytoHighPerfControls::validateLineEdits()
 bool KytoHighPerfControls::confirmPendingEdits()
 {
     return Readouts::confirmPendingEdits(factors.pageEdits(hextLineEdit, sclkLineEdit));
-}
-
-void KytoHighPerfControls::discardTypedValues()
-{
-    Readouts::discardPendingEdits(factors.pageEdits(hextLineEdit, sclkLineEdit));
 }
 
 // ---------------------------------------------------------------- slot bodies

@@ -84,9 +84,6 @@ public:
     // A typed value left without Return is confirmed as Return would; false
     // when one was refused and Generate or Save must stop.
     bool confirmPendingEdits();
-    // Config Reset and New throw typed values away unasked: the edits show
-    // the model's values before the reset's steps run their slots.
-    void discardTypedValues();
 
 protected:
     KytoHighPerfControls(int seriesIndex, const HighPerfLayout &layout, QWidget *parent);
@@ -140,7 +137,10 @@ protected:
     virtual bool hextInUse() const = 0;
     virtual bool pllInUse() const = 0;
     // The PLL solved for what the selection asks of it, then shown.
-    virtual void resolvePll();
+    void resolvePll();
+    // Whether the USB clock, running from the PLL while SCLK does not, has
+    // the PLL searched for it (families with a USB divider on the PLL).
+    virtual bool usbRetunesPll() const { return false; }
     // A newly taken HEXT value, before the clocks are derived from it.
     virtual void hextTaken() {}
 

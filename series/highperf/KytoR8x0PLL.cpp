@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <optional>
 
 using namespace R8x0;
 
@@ -120,12 +119,7 @@ void KytoR8x0PLL::connectSignals()
 
 void KytoR8x0PLL::resetDefaults()
 {
-    const ClickUndo::Batch batch(undo);
-    // The controls go back one at a time, and the slots they run see designs
-    // that are neither the old one nor the defaults: what those slots check
-    // is not asked about; the defaults are checked once at the end.
-    std::optional<PageMessages::QuietScope> quiet(std::in_place, messages);
-    discardTypedValues();
+    ClickUndo::Reset reset(undo, messages, factors.pageEdits(hextLineEdit, sclkLineEdit));
     resetClockSources();
     resetPllSource();
     pllmsLineEdit->setText(QStringLiteral("/1"));
@@ -164,7 +158,7 @@ void KytoR8x0PLL::resetDefaults()
     // the PLL for the previous design's clocks.
     restorePllSettings(defaultPllTexts());
 
-    quiet.reset();
+    reset.speak();
     highlightClockPaths();
     updateErtcDisplay();
     checkAndRefresh();
@@ -456,21 +450,9 @@ void KytoR8x0PLL::updateUsbSwitchEnables()
 
 // ---------------------------------------------------------------- read-outs
 
-void KytoR8x0PLL::resolvePll()
+bool KytoR8x0PLL::usbRetunesPll() const
 {
-    if (sclkFromPll()) {
-        model->recomputeFromPll();
-    } else if (usbFromPllRadio()) {
-        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        model->recomputeUsb();
-        model->recompute();
-    } else {
-        if (!checkFactorsInUse())
-            return;
-        model->recompute();
-    }
-    showPllParams();
-    refreshFrequencies();
+    return usbFromPllRadio();
 }
 
 void KytoR8x0PLL::showPllParams()

@@ -72,7 +72,7 @@ private:
     void updateUsbSwitchEnables();
 
     // Recompute and read-outs.
-    void resolvePll() override;
+    bool usbRetunesPll() const override;
     void hextTaken() override;
     void refreshFrequencies() override;
     void showPllParams() override;

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <optional>
 
 namespace {
 
@@ -63,12 +62,7 @@ bool &canEnabledField(ClockTreeModel *model, int can)
 
 void KytoR9x0PLL::resetDefaults()
 {
-    const ClickUndo::Batch batch(undo);
-    // The controls go back one at a time, and the slots they run see designs
-    // that are neither the old one nor the defaults: what those slots check
-    // is not asked about; the defaults are checked once at the end.
-    std::optional<PageMessages::QuietScope> quiet(std::in_place, messages);
-    discardTypedValues();
+    ClickUndo::Reset reset(undo, messages, factors.pageEdits(hextLineEdit, sclkLineEdit));
     resetOscillators();
     pllmsLineEdit->setText(QStringLiteral("/1"));
     model->pllMs = 1;
@@ -98,7 +92,7 @@ void KytoR9x0PLL::resetDefaults()
     // With the slots live (New, Config Reset) the steps above may search
     // PLL factors for the previous design's system clock on the way.
     restorePllFactors(1, 144, 6, 16);
-    quiet.reset();
+    reset.speak();
     highlightClockPaths();
     updateErtcDisplay();
     if (checkPllSettings()) {
@@ -312,21 +306,9 @@ void KytoR9x0PLL::usbSearch()
     refreshFrequencies();
 }
 
-void KytoR9x0PLL::resolvePll()
+bool KytoR9x0PLL::usbRetunesPll() const
 {
-    if (sclkFromPll()) {
-        model->recomputeFromPll();
-    } else if (usbFromPll() && usbOn()) {
-        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        model->recomputeUsb();
-        model->recompute();
-    } else {
-        if (!checkFactorsInUse())
-            return;
-        model->recompute();
-    }
-    showPllParams();
-    refreshFrequencies();
+    return usbFromPll() && usbOn();
 }
 
 void KytoR9x0PLL::showPllParams()

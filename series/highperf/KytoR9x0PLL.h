@@ -73,7 +73,7 @@ private:
 
     // Editing steps shared by the slots.
     void usbSearch();
-    void resolvePll() override;
+    bool usbRetunesPll() const override;
     void hextTaken() override;
     void refreshFrequencies() override;
     void showPllParams() override;

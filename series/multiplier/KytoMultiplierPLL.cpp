@@ -18,9 +18,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include <memory>
-#include <vector>
-
 namespace {
 
 // The family's own messages, translated in the context of each page class.
@@ -327,9 +324,7 @@ void KytoMultiplierPLL::updateAdcEnables()
     adcdivLabel->setEnabled(on);
     toadcdivComboBox->setComboBoxEnabled(on);
     adcLabel->setEnabled(on);
-    adcReadout->setEnabled(on);
-    // Red over the ADC limit, whichever step greys or lights the read-out.
-    Readouts::setEditColour(adcReadout, on ? Readouts::limitColour(model->adcMhz, 28.0) : QColor(Qt::gray));
+    Readouts::setReadoutInUse(adcReadout, on);
     updateToAdcSwitchStyle(on && clockOut.inUse());
 }
 
@@ -530,11 +525,8 @@ void KytoMultiplierPLL::recomputeAndRefresh()
 
 void KytoMultiplierPLL::updateErtcDisplay()
 {
-    using Readouts::RtcSource;
-    const RtcSource source = rtcselRadios[0]->isChecked() ? RtcSource::Lick
-                             : rtcselRadios[1]->isChecked() ? RtcSource::Lext
-                                                            : RtcSource::Hext;
-    rtcReadout->setText(Readouts::rtcKhz(rtcswitchComboBox->currentIndex() != 0, source, model->hextMhz, 128));
+    rtcReadout->setText(Readouts::rtcKhz(rtcswitchComboBox->currentIndex() != 0, rtcselRadios[0], rtcselRadios[1],
+                                         model->hextMhz, 128));
 }
 
 void KytoMultiplierPLL::mousePressEvent(QMouseEvent *event)
