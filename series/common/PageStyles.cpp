@@ -82,10 +82,16 @@ int comboWidthFor(const QStringList &items, int minimum)
     return qMax(minimum, widest + 20 + 2 * (1 + 2) + 8);
 }
 
+void set(QWidget *control, const QString &styleSheet)
+{
+    if (control->styleSheet() != styleSheet)
+        control->setStyleSheet(styleSheet);
+}
+
 void applyRadioGroup(QLabel *caption, const QVector<QRadioButton *> &radios, bool inUse)
 {
     for (QRadioButton *button : radios) {
-        button->setStyleSheet(radio(inUse));
+        set(button, radio(inUse));
         button->setEnabled(inUse);
     }
     if (caption)
@@ -95,7 +101,7 @@ void applyRadioGroup(QLabel *caption, const QVector<QRadioButton *> &radios, boo
 void applyPin(QLabel *pin, bool on)
 {
     pin->setEnabled(on);
-    pin->setStyleSheet(pinText(on));
+    set(pin, pinText(on));
 }
 
 } // namespace PageStyles

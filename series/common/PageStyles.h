@@ -6,6 +6,7 @@
 
 class QLabel;
 class QRadioButton;
+class QWidget;
 #include <QStringList>
 
 // Every style sheet a series page sets on its controls, once. A page asks
@@ -46,6 +47,11 @@ QString listOpenIcon();
 // Width of a combo on the drawing that shows its longest item uncut
 // (text, frame and drop-down arrow), never below `minimum`.
 int comboWidthFor(const QStringList &items, int minimum);
+
+// Sets a style sheet unless the control has it already: setting one
+// re-polishes the control even when it is the same, and a click restyles
+// every typed edit and the radios of every path.
+void set(QWidget *control, const QString &styleSheet);
 
 // Two looks made of several controls: a radio group with its caption in
 // use or greyed, and an "IN"/"OUT" pin label lit (blue, enabled) or not.

@@ -74,7 +74,7 @@ bool PeripheralClockGroup::switchOn() const
 void PeripheralClockGroup::setInUse(bool on)
 {
     for (QRadioButton *radio : radios) {
-        radio->setStyleSheet(PageStyles::radio(on));
+        PageStyles::set(radio, PageStyles::radio(on));
         radio->setEnabled(on);
     }
     title->setEnabled(on);

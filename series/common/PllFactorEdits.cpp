@@ -3,6 +3,7 @@
 #include "ClockTreeModel.h"
 #include "KytoMCUPLL.h"
 #include "PageMessages.h"
+#include "PageStyles.h"
 #include "Readouts.h"
 #include "SeriesGroups.h"
 
@@ -133,7 +134,7 @@ void PllFactorEdits::restyle(Factor factor, const QString &text)
         e->setText(QString(prefixOf(factor)) + text);
     const int n = readFactor(text, factor);
     const bool applied = QString::number(n) == QString::number(modelValue(factor));
-    e->setStyleSheet(QString::fromLatin1(applied ? kAppliedStyle : kPendingStyle));
+    PageStyles::set(e, QString::fromLatin1(applied ? kAppliedStyle : kPendingStyle));
     page->setEditTextColor(e, inRange(n, factor) ? QColor(Qt::black) : QColor(Qt::red));
 }
 
@@ -240,7 +241,7 @@ void PllFactorEdits::showModel()
 void PllFactorEdits::setInUse(bool on)
 {
     for (QLineEdit *e : {msEdit, nsEdit}) {
-        e->setStyleSheet(QString::fromLatin1(on ? kInUseStyle : kUnusedStyle));
+        PageStyles::set(e, QString::fromLatin1(on ? kInUseStyle : kUnusedStyle));
         e->setEnabled(on);
     }
 }

@@ -106,13 +106,13 @@ void showTypedEdit(QLineEdit *edit, EditState state, bool inRange, const QColor 
 {
     switch (state) {
     case EditState::Applied:
-        edit->setStyleSheet(PageStyles::editApplied());
+        PageStyles::set(edit, PageStyles::editApplied());
         break;
     case EditState::Pending:
-        edit->setStyleSheet(PageStyles::editPending());
+        PageStyles::set(edit, PageStyles::editPending());
         break;
     case EditState::Idle:
-        edit->setStyleSheet(PageStyles::editIdle());
+        PageStyles::set(edit, PageStyles::editIdle());
         break;
     }
     setEditColour(edit, inRange ? inRangeColour : QColor(Qt::red));
