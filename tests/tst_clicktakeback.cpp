@@ -39,7 +39,11 @@ void run(KytoMCUPLL *page, const QStringList &steps)
         } else if (verb == QLatin1String("return")) {
             typeAndReturn(edit(page, name), value);
         } else if (verb == QLatin1String("combo")) {
-            CustomComboBox1 *c = combo(page, name);
+            // A node's combo, or one named in full (the clock-out pin).
+            auto *c = page->findChild<CustomComboBox1 *>(name);
+            if (!c)
+                c = combo(page, name);
+            QVERIFY2(c, qPrintable(step));
             int item = -1;
             for (int i = 0; i < c->count() && item < 0; ++i) {
                 if (c->itemText(i).simplified() == value)
@@ -115,6 +119,10 @@ private slots:
     void hextPutIntoUseLooksApplied_data();
     void hextPutIntoUseLooksApplied();
     void limitColourSurvivesACancelledAction();
+    void greyedTextRefusesNoLaterClick_data();
+    void greyedTextRefusesNoLaterClick();
+    void oneRefusalShowsOneBox_data();
+    void oneRefusalShowsOneBox();
 };
 
 void TestClickTakeBack::refusedClickKeepsPageDesignAndCodeAgreeing_data()
@@ -232,6 +240,78 @@ void TestClickTakeBack::limitColourSurvivesACancelledAction()
     QCOMPARE(sclk->palette().color(QPalette::Text), QColor(Qt::red));
     QCOMPARE(page->model->hextMhz, 12.0);
     PendingEdits::typeOnly(edit(page.get(), "hext"), "12");
+    QCOMPARE(PendingEdits::pageState(page.get()), before);
+}
+
+void TestClickTakeBack::greyedTextRefusesNoLaterClick_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("steps");   // the last is a radio click that must stand
+    QTest::addColumn<QStringList>("boxes");   // shown by all the steps
+
+    const QStringList hextError{"Error: hext input error!"};
+    // A HEXT refused on Return, then greyed by a system clock from the HICK:
+    // the clicks that bring the HEXT back may not be refused for that text.
+    QTest::newRow("R720 HEXT") << "KytoR720PLL"
+                               << QStringList{"return:hext=30", "radio:sclkselect=hick", "radio:sclkselect=hext"}
+                               << hextError;
+    QTest::newRow("R720 PLL") << "KytoR720PLL"
+                              << QStringList{"return:hext=30", "radio:sclkselect=hick", "radio:sclkselect=pll"}
+                              << hextError;
+    QTest::newRow("R620 HEXT") << "KytoR620PLL"
+                               << QStringList{"return:hext=30", "radio:sclkselect=2", "radio:sclkselect=0"} << hextError;
+    QTest::newRow("R610 PLL") << "KytoR610PLL"
+                              << QStringList{"return:hext=30", "radio:sclkselect=hick", "radio:sclkselect=pll"}
+                              << hextError;
+    QTest::newRow("R810 HEXT") << "KytoR810PLL"
+                               << QStringList{"return:hext=30", "radio:sclkselect=2", "radio:sclkselect=0"} << hextError;
+    QTest::newRow("R910 PLL") << "KytoR910PLL"
+                              << QStringList{"return:hext=30", "radio:sclkselect=2", "radio:sclkselect=1"} << hextError;
+    QTest::newRow("D515 HEXT") << "KytoD515PLL"
+                               << QStringList{"return:hext=3", "radio:sclkselect=2", "radio:sclkselect=0"} << hextError;
+}
+
+// Once a click greys an edit, the edit shows what the model holds again,
+// so a later click is decided by the design, not by a text nobody can mend.
+void TestClickTakeBack::greyedTextRefusesNoLaterClick()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, boxes);
+
+    std::unique_ptr<KytoMCUPLL> page(createPage(cls));
+    QVERIFY(page);
+    run(page.get(), steps);
+    QCOMPARE(boxTexts(), boxes);
+    const QString last = steps.last().section(QLatin1Char(':'), 1);
+    QVERIFY2(radio(page.get(), last.section('=', 0, 0), last.section('=', 1))->isChecked(), qPrintable(last));
+    QCOMPARE(edit(page.get(), "hext")->text().toDouble(), page->model->hextMhz);
+}
+
+void TestClickTakeBack::oneRefusalShowsOneBox_data()
+{
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QStringList>("steps");   // the last is refused with one box
+
+    // The USB switch reaches the HEXT check by two roads.
+    QTest::newRow("R610 USB off") << "KytoR610PLL"
+                                  << QStringList{"combo:clockoutPinSelectComboBox=PB13", "combo:i2sf5switch=enable",
+                                                 "combo:usbswitch=enable", "radio:clkout=usb", "radio:sclkselect=hick",
+                                                 "type:hext=2.5", "combo:usbswitch=disable"};
+}
+
+void TestClickTakeBack::oneRefusalShowsOneBox()
+{
+    QFETCH(QString, cls);
+    QFETCH(QStringList, steps);
+
+    std::unique_ptr<KytoMCUPLL> page(createPage(cls));
+    QVERIFY(page);
+    run(page.get(), steps.mid(0, steps.size() - 1));
+    QCOMPARE(boxTexts(), QStringList{});
+    const QStringList before = PendingEdits::pageState(page.get());
+    run(page.get(), {steps.last()});
+    QCOMPARE(boxTexts(), QStringList{"Error: hext input error!"});
     QCOMPARE(PendingEdits::pageState(page.get()), before);
 }
 

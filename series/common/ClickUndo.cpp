@@ -187,6 +187,7 @@ void ClickUndo::begin(QObject *clicked)
 {
     trigger = clicked;
     clicking = true;
+    messages.beginClick();
     refusalsBefore = messages.refusals();
     modelBefore = *page->model;
     looksBefore = capture();
@@ -196,6 +197,16 @@ void ClickUndo::begin(QObject *clicked)
         keptBefore << keeper();
 }
 
+void ClickUndo::dropTextOfUnreachableEdits() const
+{
+    if (!typedEdits)
+        return;
+    for (const Readouts::TypedEdit &typed : typedEdits()) {
+        if ((!typed.edit->isEnabled() || typed.edit->isHidden()) && typed.pending())
+            typed.showModel();
+    }
+}
+
 void ClickUndo::end()
 {
     if (messages.refusals() != refusalsBefore) {
@@ -203,8 +214,10 @@ void ClickUndo::end()
         for (const auto &put : keptBefore)
             put();
         restore(looksBefore);
-    } else if (afterClick) {
-        afterClick();
+    } else {
+        dropTextOfUnreachableEdits();
+        if (afterClick)
+            afterClick();
     }
     looksBefore.clear();
     keptBefore.clear();
@@ -215,6 +228,7 @@ void ClickUndo::end()
         settle();
     trigger = nullptr;
     clicking = false;
+    messages.endClick();
 }
 
 ClickUndo::Guard::Guard(ClickUndo &pageUndo, QObject *trigger)

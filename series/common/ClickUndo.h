@@ -30,11 +30,14 @@ class QWidget;
 // of that back as it was, with signals held, so no slot runs; the paths
 // drawn are control styles and come back with them. A click that stands
 // ends with the page's after-click step (a typed edit's style follows
-// whether its text is what the model now holds).
+// whether its text is what the model now holds). A typed edit that such a
+// click greys or hides shows the model's value again, as a reset would: the
+// user can no longer mend its text, so no later click may be refused for it.
 //
 //   ClickUndo undo{this, messages};                      // a member of the page
 //   undo.keep(hextEnabled);
 //   undo.setAfterClick([this] { restyleTypedEdits(); });
+//   undo.setTypedEdits([this] { return factors.pageEditsAsShown(hext, sclk); });
 //
 //   void Page::onPllMultChanged(int)
 //   {
@@ -68,6 +71,8 @@ public:
         });
     }
     void setAfterClick(const std::function<void()> &step) { afterClick = step; }
+    // The page's typed edits (pending and showModel are used).
+    void setTypedEdits(const std::function<QVector<Readouts::TypedEdit>()> &edits) { typedEdits = edits; }
 
     // The combos' indexes and the radios' checks as they stand now are where
     // the next click starts from.
@@ -140,6 +145,7 @@ private:
     QVector<Look> capture() const;
     void takeTriggerFromSettled(QVector<Look> &looks, QObject *trigger) const;
     void restore(const QVector<Look> &looks) const;
+    void dropTextOfUnreachableEdits() const;
     void begin(QObject *trigger);
     void end();
 
@@ -147,6 +153,7 @@ private:
     PageMessages &messages;
     QVector<std::function<std::function<void()>()>> keepers;
     std::function<void()> afterClick;
+    std::function<QVector<Readouts::TypedEdit>()> typedEdits;
 
     int depth = 0;
     QObject *trigger = nullptr;

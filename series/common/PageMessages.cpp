@@ -19,7 +19,7 @@ QString PageMessages::text(const char *sourceText) const
 
 void PageMessages::showError(const QString &message) const
 {
-    if (quiet)
+    if (quiet || clickStopped())
         return;
     ++refused;
     QMessageBox box(QMessageBox::Critical, text(QT_TRANSLATE_NOOP("SeriesPage", "Error")), message);
@@ -28,27 +28,33 @@ void PageMessages::showError(const QString &message) const
     UserDialogs::exec(box);
 }
 
-static bool askWithIcon(const PageMessages &messages, QMessageBox::Icon icon, const QString &message)
+bool PageMessages::ask(int icon, const QString &message) const
 {
-    QMessageBox box(icon, messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Warning")), message);
+    if (clickStopped())
+        return false;
+    QMessageBox box(QMessageBox::Icon(icon), text(QT_TRANSLATE_NOOP("SeriesPage", "Warning")), message);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
-    box.button(QMessageBox::Yes)->setText(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Yes")));
-    box.button(QMessageBox::Cancel)->setText(messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Cancel")));
-    return UserDialogs::exec(box) == QMessageBox::Yes;
+    box.button(QMessageBox::Yes)->setText(text(QT_TRANSLATE_NOOP("SeriesPage", "Yes")));
+    box.button(QMessageBox::Cancel)->setText(text(QT_TRANSLATE_NOOP("SeriesPage", "Cancel")));
+    const bool yes = UserDialogs::exec(box) == QMessageBox::Yes;
+    refused += yes ? 0 : 1;
+    return yes;
 }
 
 bool PageMessages::askYesCancel(const QString &message) const
 {
-    const bool yes = askWithIcon(*this, QMessageBox::Warning, message);
-    refused += yes ? 0 : 1;
-    return yes;
+    return ask(QMessageBox::Warning, message);
 }
 
 bool PageMessages::askFactor(const QString &message) const
 {
-    const bool yes = askWithIcon(*this, QMessageBox::Question, message);
-    refused += yes ? 0 : 1;
-    return yes;
+    return ask(QMessageBox::Question, message);
+}
+
+void PageMessages::beginClick()
+{
+    clicking = true;
+    refusedBeforeClick = refused;
 }
 
 void PageMessages::showInformation(const QString &message) const

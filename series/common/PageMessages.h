@@ -42,6 +42,12 @@ public:
     // during which this grows was stopped by a check (see ClickUndo).
     int refusals() const { return refused; }
 
+    // A click under way (ClickUndo opens and closes it): once a check has
+    // stopped it, the click is taken back whole, so a later check in it
+    // shows no box of its own and a question counts as Cancel.
+    void beginClick();
+    void endClick() { clicking = false; }
+
     class QuietScope
     {
     public:
@@ -57,8 +63,13 @@ public:
 
 private:
     const QObject *page;
+    bool clickStopped() const { return clicking && refused != refusedBeforeClick; }
+    bool ask(int icon, const QString &message) const;
+
     bool quiet = false;
     mutable int refused = 0;
+    bool clicking = false;
+    int refusedBeforeClick = 0;
 };
 
 #endif // PAGEMESSAGES_H

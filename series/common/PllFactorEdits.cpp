@@ -202,17 +202,23 @@ void PllFactorEdits::takeBackMs(int msBefore)
         store(Ms, msBefore);
 }
 
+Readouts::TypedEdit PllFactorEdits::shownEdit(Factor factor)
+{
+    Readouts::TypedEdit typed;
+    typed.edit = edit(factor);
+    typed.pending = [this, factor] { return pending(factor); };
+    typed.showModel = [this, factor] { edit(factor)->setText(factorText(modelValue(factor), factor)); };
+    return typed;
+}
+
 QVector<Readouts::TypedEdit> PllFactorEdits::typedEdits()
 {
     const auto taken = std::make_shared<ActionFactors>();
     action = taken;
     QVector<Readouts::TypedEdit> edits;
     for (Factor factor : {Ms, Ns}) {
-        Readouts::TypedEdit typed;
-        typed.edit = edit(factor);
-        typed.pending = [this, factor] { return pending(factor); };
+        Readouts::TypedEdit typed = shownEdit(factor);
         typed.settled = [taken] { return taken->taken; };
-        typed.showModel = [this, factor] { edit(factor)->setText(factorText(modelValue(factor), factor)); };
         // Confirming for an action, a refused pll_ns takes back the pll_ms
         // stored with it: the typed pll_ms stays pending, the action stops
         // there, and nothing after it asks the same question again.
@@ -230,6 +236,13 @@ QVector<Readouts::TypedEdit> PllFactorEdits::pageEdits(QLineEdit *hextEdit, QLin
     const ClockTreeModel *model = page->model;
     return QVector<Readouts::TypedEdit>{Readouts::typedEdit(hextEdit, model->hextMhz, 5)}
            << typedEdits() << Readouts::typedEdit(sclkEdit, model->sclkMhz, 3);
+}
+
+QVector<Readouts::TypedEdit> PllFactorEdits::pageEditsAsShown(QLineEdit *hextEdit, QLineEdit *sclkEdit)
+{
+    const ClockTreeModel *model = page->model;
+    return {Readouts::typedEdit(hextEdit, model->hextMhz, 5), shownEdit(Ms), shownEdit(Ns),
+            Readouts::typedEdit(sclkEdit, model->sclkMhz, 3)};
 }
 
 void PllFactorEdits::showModel()

@@ -47,6 +47,7 @@ class QLineEdit;
 //   }
 //   before an action: Readouts::confirmPendingEdits(factors.pageEdits(hext, sclk));
 //   first in a reset:  Readouts::discardPendingEdits(factors.pageEdits(hext, sclk));
+//   for the take-back: undo.setTypedEdits([this] { return factors.pageEditsAsShown(hext, sclk); });
 //   showPllParams: factors.showModel(), then the family's post-divider combo;
 //   highlighting:  factors.setInUse(pllInUse()), with the family's captions.
 //
@@ -121,6 +122,9 @@ public:
     // The typed edits of a page with these factors in the order an action
     // confirms them: HEXT, pll_ms, pll_ns, SCLK.
     QVector<Readouts::TypedEdit> pageEdits(QLineEdit *hextEdit, QLineEdit *sclkEdit);
+    // The same edits with what they show and hold only, for the click
+    // take-back (ClickUndo::setTypedEdits); no action is begun.
+    QVector<Readouts::TypedEdit> pageEditsAsShown(QLineEdit *hextEdit, QLineEdit *sclkEdit);
 
     // The model's factors back into the edits ("/" + pllMs, "*" + pllNs).
     void showModel();
@@ -133,6 +137,7 @@ public:
 
 private:
     int modelValue(Factor factor) const;
+    Readouts::TypedEdit shownEdit(Factor factor);
     void store(Factor factor, int value);
     const char *nsQuestion() const;
     void takeBackMs(int msBefore);

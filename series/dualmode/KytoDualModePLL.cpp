@@ -66,6 +66,7 @@ KytoDualModePLL::KytoDualModePLL(const DualModeSeriesTable &seriesTable, QWidget
         factors.restyle(PllFactorEdits::Ms);
         factors.restyle(PllFactorEdits::Ns);
     });
+    undo.setTypedEdits([this] { return factors.pageEditsAsShown(hext_LineEdit, sclk_LineEdit); });
 }
 
 KytoDualModePLL::~KytoDualModePLL() = default;

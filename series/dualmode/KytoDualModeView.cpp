@@ -756,6 +756,9 @@ void KytoDualModeView::setHextEditEnabled(bool enabled)
 
 void KytoDualModeView::styleHextEdit(const QString &text)
 {
+    // A greyed edit keeps the greyed look whatever its text.
+    if (!hextEnabled)
+        return;
     const double v = FiniteNumber::orZero(text);
     const bool applied = QString::number(v, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
     hext_LineEdit->setStyleSheet(applied ? PageStyles::editApplied() : PageStyles::editPending());

@@ -46,6 +46,7 @@ KytoFlexiblePLL::KytoFlexiblePLL(const FlexibleSeriesTable &seriesTable, QWidget
         factors.restyle(PllFactorEdits::Ms);
         factors.restyle(PllFactorEdits::Ns);
     });
+    undo.setTypedEdits([this] { return factors.pageEditsAsShown(hext_LineEdit, sclk_LineEdit); });
 }
 
 KytoFlexiblePLL::~KytoFlexiblePLL() = default;
@@ -334,6 +335,9 @@ void KytoFlexiblePLL::onHextReturnPressed()
 
 void KytoFlexiblePLL::onHextTextChanged(const QString &text)
 {
+    // A greyed edit keeps the greyed look whatever its text.
+    if (!hextEnabled)
+        return;
     const double value = FiniteNumber::orZero(text);
     const bool applied = QString::number(value, 'f', 5) == QString::number(model->hextMhz, 'f', 5);
     hext_LineEdit->setStyleSheet(QString::fromLatin1(applied ? kAppliedThick : kPendingThick));

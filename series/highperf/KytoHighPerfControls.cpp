@@ -47,6 +47,7 @@ KytoHighPerfControls::KytoHighPerfControls(int seriesIndex, const HighPerfLayout
         factors.restyle(PllFactorEdits::Ms);
         factors.restyle(PllFactorEdits::Ns);
     });
+    undo.setTypedEdits([this] { return factors.pageEditsAsShown(hextLineEdit, sclkLineEdit); });
 }
 
 KytoHighPerfControls::~KytoHighPerfControls() = default;
@@ -901,6 +902,9 @@ void KytoHighPerfControls::onHextReturnPressed()
 
 void KytoHighPerfControls::onHextTextChanged(const QString &text)
 {
+    // A greyed edit keeps the greyed look whatever its text.
+    if (!hextEnabled)
+        return;
     Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5),
                             FiniteNumber::inRange(text, kHextMin, kHextMax), Qt::black);
 }

@@ -40,6 +40,7 @@ KytoMultiplierPLL::KytoMultiplierPLL(const MultiplierSeriesTable &seriesTable, Q
         if (hextEnabled)
             onHextTextChanged(hextLineEdit->text());
     });
+    undo.setTypedEdits([this] { return typedEdits(); });
 }
 
 KytoMultiplierPLL::~KytoMultiplierPLL() = default;
@@ -752,6 +753,9 @@ void KytoMultiplierPLL::onHextReturnPressed()
 
 void KytoMultiplierPLL::onHextTextChanged(const QString &text)
 {
+    // A greyed edit keeps the greyed look whatever its text.
+    if (!hextEnabled)
+        return;
     Readouts::showTypedEdit(hextLineEdit, Readouts::typedState(text, model->hextMhz, 5),
                             FiniteNumber::inRange(text, FiniteNumber::hextMinMhz, FiniteNumber::hextMaxMhz), Qt::black);
 }
