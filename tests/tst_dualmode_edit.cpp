@@ -902,6 +902,84 @@ private slots:
         QVERIFY(files[3].contains("HEXT_VALUE               ((uint32_t)8000000)"));
     }
 
+    // The system clock on HICK, the PLL kept for the clock-out pin: a click
+    // that moves the PLL's input leaves its VCO under 500 MHz. The click
+    // asks; Cancel takes it back whole, Yes keeps it with the factors in
+    // range, and a Save then asks nothing.
+    void pllInputMoveAsksAtTheClick_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<Action>("setup");
+        QTest::addColumn<Action>("click");
+        QTest::addColumn<bool>("yes");
+        const Action pllOut = [](KytoDualModePLL *p) {
+            radio(p, "sclkselect_RadioButton_hick")->click();
+            combo(p, "clockoutPinSelectComboBox")->setCurrentIndex(1);
+            radio(p, "clkout_RadioButton_pll2")->click();
+        };
+        const Action flexible = [](KytoDualModePLL *p) { combo(p, "pllmode_ComboBox")->setCurrentIndex(1); };
+        const Action flexiblePllOut = [=](KytoDualModePLL *p) {
+            flexible(p);
+            pllOut(p);
+        };
+        const Action hextDivided = [](KytoDualModePLL *p) { radio(p, "pllhextdiv_RadioButton_divided")->click(); };
+        const Action pllFromHick = [](KytoDualModePLL *p) { radio(p, "pllrcs_RadioButton_hick")->click(); };
+        // Normal mode halves the HEXT unasked; the factors take over with
+        // the flexible mode.
+        const Action normalDividedOut = [=](KytoDualModePLL *p) {
+            hextDivided(p);
+            pllOut(p);
+        };
+        const struct {
+            const char *name;
+            int index;
+            Action setup;
+            Action click;
+        } cases[] = {
+            {"R720 HEXT divided", 5, flexiblePllOut, hextDivided},
+            {"R730 HEXT divided", 9, flexiblePllOut, hextDivided},
+            {"R750 HEXT divided", 15, flexiblePllOut, hextDivided},
+            {"E105 HEXT divided", 16, flexiblePllOut, hextDivided},
+            {"NS720 HEXT divided", 17, flexiblePllOut, hextDivided},
+            {"R720 pllrcs HICK", 5, flexiblePllOut, pllFromHick},
+            {"R750 pllrcs HICK", 15, flexiblePllOut, pllFromHick},
+            {"R730 flexible mode", 9, normalDividedOut, flexible},
+        };
+        for (const auto &c : cases) {
+            for (bool yes : {false, true})
+                QTest::addRow("%s, %s", c.name, yes ? "Yes" : "Cancel") << c.index << c.setup << c.click << yes;
+        }
+    }
+    void pllInputMoveAsksAtTheClick()
+    {
+        QFETCH(int, index);
+        QFETCH(Action, setup);
+        QFETCH(Action, click);
+        QFETCH(bool, yes);
+        build(index);
+        setup(page.get());
+        QVERIFY2(UserDialogs::shownBoxes().isEmpty(), qPrintable(boxTexts().join(" | ")));
+        const QStringList before = pageDump(page.get());
+
+        UserDialogs::answerNextBox(yes ? QMessageBox::Yes : QMessageBox::Cancel);
+        click(page.get());
+        QCOMPARE(boxTexts(), QStringList{nsQuestion});
+        const ClockTreeModel &m = *page->model;
+        if (yes) {
+            const double vco = m.pllInputFrequency() * m.pllNs / m.pllMs;
+            QVERIFY2(vco >= 500 && vco <= 1000, qPrintable(QString::number(vco)));
+            QCOMPARE(text(page.get(), "pllns_LineEdit"), QStringLiteral("*%1").arg(m.pllNs));
+        } else {
+            QCOMPARE(pageDump(page.get()), before);
+        }
+
+        UserDialogs::reset();
+        UserDialogs::setTestMode(true);
+        const QString path = dir.filePath(QStringLiteral("moved%1.ZKCF").arg(index));
+        saveTo(page.get(), path);
+        QCOMPARE(boxTexts(), QStringList{"Information: Save file succeed!"});
+    }
+
     void chineseBox()
     {
         QTranslator zh;

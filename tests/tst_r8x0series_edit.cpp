@@ -6,6 +6,7 @@
 
 #include "ClockTreeModel.h"
 #include "CustomComboBox1.h"
+#include "KytoPLLConfig.h"
 #include "UserDialogs.h"
 
 #include <QCoreApplication>
@@ -329,6 +330,76 @@ private slots:
             QCOMPARE(readout(&page, "i2s"), QStringLiteral("288.000"));
             QVERIFY(edit(&page, node)->styleSheet().contains(QLatin1String("rgb(255, 255, 225)")));
         }
+    }
+
+    // USB off, the system clock on HEXT and the PLL kept for clock-out 1
+    // with factors that suit the PLL input in force: a PLL-source click
+    // that moves the input out of the VCO window asks. Cancel takes the
+    // click back whole; Yes keeps it with the factors in range, and a Save
+    // then asks nothing.
+    void pllSourceMovesAPllKeptForAClockOut_data()
+    {
+        QTest::addColumn<PageFactory>("factory");
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("hext");
+        QTest::addColumn<QString>("ns");
+        QTest::addColumn<bool>("yes");
+        const struct {
+            const char *name;
+            PageFactory factory;
+        } classes[] = {{"R810", [] { return new KytoR810PLL(nullptr); }},
+                       {"R820", [] { return new KytoR820PLL(nullptr); }}};
+        for (const auto &c : classes) {
+            for (bool yes : {false, true}) {
+                const char *answer = yes ? "Yes" : "Cancel";
+                // HEXT 16 asks first (a VCO of 2304 MHz), Yes gives *75.
+                QTest::addRow("%s, HEXT 16, *40, to HICK, %s", c.name, answer) << c.factory << 1 << "16" << "40" << yes;
+                QTest::addRow("%s, HEXT 4, *100, to HEXT, %s", c.name, answer) << c.factory << 0 << "4" << "100" << yes;
+            }
+        }
+    }
+    void pllSourceMovesAPllKeptForAClockOut()
+    {
+        QFETCH(int, source);
+        QFETCH(QString, hext);
+        QFETCH(QString, ns);
+        QFETCH(bool, yes);
+        auto page = newPage();
+        KytoR8x0PLL *p = page.get();
+        radio(p, "sclkselect", 0)->click();
+        combo(p, "clockout1PinSelect")->setCurrentIndex(1);
+        radio(p, "clkout1", 3)->click();
+        radio(p, "pllrcs", 1 - source)->click();
+        UserDialogs::answerNextBox(QMessageBox::Yes);
+        typeAndReturn(edit(p, "hext"), hext);
+        typeAndReturn(edit(p, "pllns"), ns);
+        QCOMPARE(p->model->usbDisabled, 1);
+        QCOMPARE(edit(p, "pllns")->text(), "*" + ns);
+        UserDialogs::reset();
+        UserDialogs::setTestMode(true);
+        const QStringList before = pageDump(p);
+
+        UserDialogs::answerNextBox(yes ? QMessageBox::Yes : QMessageBox::Cancel);
+        radio(p, "pllrcs", source)->click();
+        QCOMPARE(boxTexts().size(), 1);
+        QVERIFY(boxTexts().first().startsWith("Warning: pll_ns input error, is it adjusted automatically?"));
+        const ClockTreeModel &m = *p->model;
+        if (yes) {
+            QCOMPARE(m.pllSource, source);
+            const double vco = m.pllInputFrequency() * m.pllNs / m.pllMs;
+            QVERIFY2(vco >= 500 && vco <= 1200, qPrintable(QString::number(vco)));
+            QCOMPARE(edit(p, "pllns")->text(), QStringLiteral("*%1").arg(m.pllNs));
+            QCOMPARE(label(p, "pllOutput")->text(), QStringLiteral("%1MHz").arg(m.pllMhz, 0, 'f', 3));
+        } else {
+            QCOMPARE(pageDump(p), before);
+        }
+
+        QTemporaryDir dir;
+        UserDialogs::reset();
+        UserDialogs::setTestMode(true);
+        UserDialogs::answerNextFileDialog(dir.filePath("moved.ZKCF"));
+        p->saveConfig(KytoPLLConfig::seriesName(m.seriesIndex));
+        QCOMPARE(boxTexts(), QStringList{"Information: Save file succeed!"});
     }
 
     void typedFactorGetsItsPrefix()

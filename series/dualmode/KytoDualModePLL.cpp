@@ -9,6 +9,7 @@
 #include "../common/FiniteNumber.h"
 #include "../common/LimitChecks.h"
 #include "../common/PageStyles.h"
+#include "../common/PllResolve.h"
 #include "../common/Readouts.h"
 
 #include <QButtonGroup>
@@ -336,14 +337,10 @@ void KytoDualModePLL::showFactors()
 
 void KytoDualModePLL::recomputeAndRefresh()
 {
-    if (sclkselect[1]->isChecked()) {
-        model->recomputeFromPll();
-    } else {
-        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        if (usbTakesPll())
-            model->recomputeUsb();
-        model->recompute();
-    }
+    // Normal mode has no factors to check: checkPllSettings passes it.
+    if (!PllResolve::resolve(model, messages, {sclkselect[1]->isChecked(), usbTakesPll(), pllInUse()},
+                             [this] { return checkPllSettings(); }))
+        return;
     showFactors();
     refreshFrequencies();
 }

@@ -10,6 +10,7 @@
 #include "../common/CodeGeneration.h"
 #include "../common/DesignFile.h"
 #include "../common/LimitChecks.h"
+#include "../common/PllResolve.h"
 #include "../common/Readouts.h"
 
 #include <QButtonGroup>
@@ -273,20 +274,9 @@ bool KytoFlexiblePLL::takeOverHextIfReference()
 
 void KytoFlexiblePLL::recomputeAndRefresh()
 {
-    if (sclkselect_RadioButton_pll->isChecked()) {
-        model->recomputeFromPll();
-    } else if (usbFromPll()) {
-        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        model->recomputeUsb();
-        model->recompute();
-    } else {
-        // A PLL kept for another clock keeps its factors while its input
-        // moves: they are checked as typed factors are, and a Cancel stops
-        // the click. A design being applied goes on; its closing check asks.
-        if (pllInUse() && !checkPllSettings() && !messages.isQuiet())
-            return;
-        model->recompute();
-    }
+    if (!PllResolve::resolve(model, messages, {sclkselect_RadioButton_pll->isChecked(), usbFromPll(), pllInUse()},
+                             [this] { return checkPllSettings(); }))
+        return;
     showPllParams();
     refreshFrequencies();
 }

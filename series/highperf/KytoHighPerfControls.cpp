@@ -8,6 +8,7 @@
 #include "../common/PagePlacement.h"
 #include "../common/PageStyles.h"
 #include "../common/PllCfgReadout.h"
+#include "../common/PllResolve.h"
 #include "../common/Readouts.h"
 
 #include <QButtonGroup>
@@ -731,28 +732,11 @@ bool KytoHighPerfControls::takeHextForPll()
     return !pllFromHext() || takeOverHext();
 }
 
-// A PLL that keeps its factors while its input moves (a new PLL source, a
-// new HEXT) may leave its range though it drives no system clock: the
-// factors are checked as for a typed factor, and a Cancel stops the click.
-// A design being applied goes on; its closing check asks once.
-bool KytoHighPerfControls::checkFactorsInUse()
-{
-    return !pllInUse() || checkPllSettings() || messages.isQuiet();
-}
-
 void KytoHighPerfControls::resolvePll()
 {
-    if (sclkFromPll()) {
-        model->recomputeFromPll();
-    } else if (usbRetunesPll()) {
-        // A USB search re-tunes the PLL, and whatever the PLL drives follows it.
-        model->recomputeUsb();
-        model->recompute();
-    } else {
-        if (!checkFactorsInUse())
-            return;
-        model->recompute();
-    }
+    if (!PllResolve::resolve(model, messages, {sclkFromPll(), usbRetunesPll(), pllInUse()},
+                             [this] { return checkPllSettings(); }))
+        return;
     showPllParams();
     refreshFrequencies();
 }

@@ -138,8 +138,9 @@ protected:
     virtual bool pllInUse() const = 0;
     // The PLL solved for what the selection asks of it, then shown.
     void resolvePll();
-    // Whether the USB clock, running from the PLL while SCLK does not, has
-    // the PLL searched for it (families with a USB divider on the PLL).
+    // Whether a USB clock switched on and running from the PLL while SCLK
+    // does not has the PLL searched for it (families with a USB divider on
+    // the PLL).
     virtual bool usbRetunesPll() const { return false; }
     // A newly taken HEXT value, before the clocks are derived from it.
     virtual void hextTaken() {}
@@ -196,7 +197,6 @@ protected:
 
     // Editing steps shared by the slots.
     bool checkPllSettings();
-    bool checkFactorsInUse();
     void checkAndRefresh();
     // Takes the HEXT text as the model's HEXT; false after its box.
     bool takeOverHext();

@@ -452,7 +452,8 @@ void KytoR8x0PLL::updateUsbSwitchEnables()
 
 bool KytoR8x0PLL::usbRetunesPll() const
 {
-    return usbFromPllRadio();
+    // The radio keeps its choice while USB is off; only a USB that runs re-tunes.
+    return usbOn() && usbFromPllRadio();
 }
 
 void KytoR8x0PLL::showPllParams()
