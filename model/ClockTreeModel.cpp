@@ -600,18 +600,20 @@ void ClockTreeModel::recomputeFromPll()
         if (pllFlexibleMode != 0) {
             searchPllForSclk(in);
         } else {
-            // Whole kHz, so SCLK snaps to what the multiplier can make.
+            // The multiplier is fitted in whole kHz; the output is what the
+            // chip makes of the exact input, as every recompute has it, so
+            // that a second fit or a reopened design shows the same clock.
             const qint64 inK = wholePart(in * 1000.0);
             const qint64 sK = wholePart(sclkMhz * 1000.0);
             pllMult = fitMultiplier(sK, inK);
             // Rounding up must not carry a target within the series' limit
             // past it: the nearest multiplier below the limit is taken then.
-            const qint64 limitK = static_cast<qint64>(maxSclk()) * 1000;
-            if (sK <= limitK) {
-                while (pllMult > kMultMin && pllMult * inK > limitK)
+            const int limit = maxSclk();
+            if (sK <= static_cast<qint64>(limit) * 1000) {
+                while (pllMult > kMultMin && pllMult * in > limit)
                     --pllMult;
             }
-            pllMhz = static_cast<double>(pllMult) * static_cast<double>(inK) / 1000.0;
+            computePllOutput();
             sclkMhz = pllMhz;
         }
     }
@@ -660,7 +662,7 @@ void ClockTreeModel::recomputeUsb()
         const qint64 inK = wholePart(in * 1000.0);
         const qint64 uK = wholePart(usbDiv * 48.0 * 1000.0);
         pllMult = fitMultiplier(uK, inK);
-        pllMhz = static_cast<double>(pllMult) * static_cast<double>(inK) / 1000.0;
+        computePllOutput();
     }
 
     if (SeriesGroups::PllFpFuGroup.contains(seriesIndex))

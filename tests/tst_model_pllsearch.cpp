@@ -217,12 +217,16 @@ void TestPllSearch::recomputeFromPll_data()
         << 5 << mult7 + "hextMhz=10 sclkMhz=150" << "pllMult=15 sclkMhz=150";
     QTest::newRow("index 2 on 11 MHz typed 200 takes x18, not x19")
         << 2 << mult7 + "hextMhz=11 sclkMhz=200" << "pllMult=18 sclkMhz=198";
-    QTest::newRow("HEXT 12.0005 counts whole kHz")
-        << 7 << mult7 + "hextMhz=12.0005 sclkMhz=120" << "pllMult=10 sclkMhz=120 pllMhz=120";
+    // The factor is fitted in whole kHz; the clock is what it makes of the
+    // exact input, as a recompute of the same factor gives.
+    QTest::newRow("HEXT 12.0005: x10 fitted in whole kHz, 120.005 made")
+        << 7 << mult7 + "hextMhz=12.0005 sclkMhz=120" << "pllMult=10 sclkMhz=120.005 pllMhz=120.005";
+    QTest::newRow("8/3 MHz typed 101.333: x38 again, 101.333 again")
+        << 7 << mult7 + "pllHextDivEnabled=1 hextDiv=3 sclkMhz=101.333333333333" << "pllMult=38 sclkMhz=101.333333333333";
     QTest::newRow("zero reference: multiplier 2, PLL 0")
         << 7 << mult7 + "hextMhz=0 sclkMhz=100" << "pllMult=2 pllMhz=0 sclkMhz=0 ahbMhz=0";
-    QTest::newRow("sub-kHz reference: multiplier 2, PLL 0")
-        << 7 << mult7 + "hextMhz=0.0004 sclkMhz=100" << "pllMult=2 pllMhz=0 sclkMhz=0";
+    QTest::newRow("sub-kHz reference: multiplier 2")
+        << 7 << mult7 + "hextMhz=0.0004 sclkMhz=100" << "pllMult=2 pllMhz=0.0008 sclkMhz=0.0008";
 
     // the buses follow the fit
     QTest::newRow("buses and raise after the fit, index 2")
@@ -284,6 +288,9 @@ void TestPllSearch::fitStaysWithinLimit_data()
         << 22 << fromPll + "hextMhz=4.6 sclkMhz=192" << false << "pllMs=2 pllNs=333 pllFp=4 sclkMhz=191.475";
     QTest::newRow("index 25, 5.2 MHz, 180 (nearest 180.05)")
         << 25 << fromPll + "hextMhz=5.2 sclkMhz=180" << false << "pllMs=1 pllNs=138 pllFr=4 sclkMhz=179.4";
+    // The multiplier's x60 is 240 MHz in whole kHz, 240.03 on the exact input.
+    QTest::newRow("index 7 multiplier, 4.0005 MHz, 240")
+        << 7 << fromPll + "pllFlexibleMode=0 hextMhz=4.0005 sclkMhz=240" << false << "pllMult=59 sclkMhz=236.0295";
     // The nearest fit stays the answer wherever it is within the limit.
     QTest::newRow("index 5, 13 MHz, 100.03 keeps 100.1 above it")
         << 5 << fromPll + "hextMhz=13 sclkMhz=100.03" << false << "pllMs=5 pllNs=308 pllFr=8 sclkMhz=100.1";
@@ -319,6 +326,9 @@ void TestPllSearch::recomputeUsb_data()
 
     QTest::newRow("multiplier, usbDiv 1.5")
         << 7 << "pllFlexibleMode=0 sclkSource=2 sclkMhz=8 usbDiv=1.5" << "pllMult=9 pllMhz=72 usbMhz=48 sclkMhz=8";
+    QTest::newRow("multiplier, 8/3 MHz: x18 made of the exact input")
+        << 7 << "pllFlexibleMode=0 sclkSource=2 pllHextDivEnabled=1 hextDiv=3 usbDiv=1"
+        << "pllMult=18 pllMhz=48 usbMhz=48";
     QTest::newRow("multiplier, zero reference")
         << 7 << "pllFlexibleMode=0 hextMhz=0 usbDiv=1" << "pllMult=2 pllMhz=0 usbMhz=0";
     QTest::newRow("index 13, flexible")

@@ -111,9 +111,11 @@ void KytoMultiplierPLL::connectSignals()
 
 void KytoMultiplierPLL::resetDefaults()
 {
-    const ClickUndo::Batch batch(undo);
-    // A reset throws typed values away unasked.
-    Readouts::discardPendingEdits(typedEdits());
+    // The rows below run their slots, which check what the page showed
+    // before (a system clock beyond the limit once the pre-divider is back
+    // at /2, say) against values the reset is replacing: only the defaults
+    // it ends on are checked aloud.
+    ClickUndo::Reset reset(undo, messages, typedEdits());
     rtcselRadios[0]->setChecked(true);
     model->rtcSource = 0;
     rtcswitchComboBox->setCurrentIndex(0);
@@ -193,6 +195,7 @@ void KytoMultiplierPLL::resetDefaults()
     model->usbDiv = 4.0;
     model->apb1Div = 1;
     model->apb2Div = 1;
+    reset.speak();
 
     highlightClockPaths();
     if (checkHextInput()) {
