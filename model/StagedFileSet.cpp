@@ -258,11 +258,13 @@ bool StagedFileSet::commit()
     // The earlier files are kept before anything changes; whatever took the
     // place of a file since it was staged (a folder, say) is left alone.
     QByteArray states = CommitLine;
+    QSet<QString> folders;
     for (Entry &entry : entries) {
         if (entry.dropped) {
             states += '-';
             continue;
         }
+        folders << QFileInfo(entry.target).path();
         const QFileInfo target(entry.target);
         if (target.exists()) {
             if (!target.isFile() || !keepEarlier(entry.target, entry.earlier)) {
@@ -276,7 +278,10 @@ bool StagedFileSet::commit()
         }
         states += entry.kept ? 'o' : 'n';
     }
-    // From this line on a repair completes the set instead of undoing it.
+    // The work files' names reach the disk before the line that relies on
+    // them; from this line on a repair completes the set instead of undoing it.
+    for (const QString &folder : qAsConst(folders))
+        syncFolder(folder);
     if (!appendLine(record, states + '\n')) {
         discard(entries, record);
         entries.clear();
