@@ -223,9 +223,14 @@ bool StagedFileSet::stage(const QString &path, const QByteArray &bytes)
     failed.clear();
     if (!isReplaceable(path))
         return fail(path);
-    if (!record.isOpen() && !openRecord(QFileInfo(path).absolutePath()))
+    // The record goes where the repair looks for it: beside the name the
+    // caller uses, or, where that folder takes no file (a link in a read-only
+    // folder), beside the file that is replaced.
+    const QString target = resolved(path);
+    if (!record.isOpen() && !openRecord(QFileInfo(path).absolutePath())
+        && !openRecord(QFileInfo(target).absolutePath()))
         return fail(path);
-    Entry entry = entryFor(resolved(path), tag);
+    Entry entry = entryFor(target, tag);
     entry.path = path;
     // Listed before its first byte exists, so that a repair finds it.
     if (!appendLine(record, FileLine + QUrl::toPercentEncoding(entry.target) + '\n'))
@@ -238,9 +243,9 @@ bool StagedFileSet::stage(const QString &path, const QByteArray &bytes)
     stepDone();
     bool written = writeAndSync(file, bytes);
     file.close();
-    const QFileInfo target(entry.target);
-    if (written && target.exists())
-        written = QFile::setPermissions(entry.staged, target.permissions());
+    const QFileInfo existing(target);
+    if (written && existing.exists())
+        written = QFile::setPermissions(entry.staged, existing.permissions());
     if (!written) {
         QFile::remove(entry.staged);
         return fail(path);
@@ -378,9 +383,15 @@ void StagedFileSet::recover(const QStringList &folders)
 
 void StagedFileSet::recoverFile(const QString &path)
 {
-    const QDir dir(QFileInfo(path).absolutePath());
-    for (const QString &name : dir.entryList({recordPrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System))
-        settle(dir.filePath(name), resolved(path));
+    const QString target = resolved(path);
+    QStringList folders{QFileInfo(path).absolutePath()};
+    if (QFileInfo(target).absolutePath() != folders.first())
+        folders << QFileInfo(target).absolutePath();
+    for (const QString &folder : qAsConst(folders)) {
+        const QDir dir(folder);
+        for (const QString &name : dir.entryList({recordPrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System))
+            settle(dir.filePath(name), target);
+    }
 }
 
 void StagedFileSet::settle(const QString &recordPath, const QString &onlyTarget)

@@ -22,7 +22,8 @@
 // every moment its name holds the whole old or the whole new file.
 //
 // The set keeps a record, ".kytoclockconfig-set-1a2b3c4d" beside the first
-// target as the caller named it, that lists every target before any of its
+// target as the caller named it (beside the file a link leads to where that
+// folder takes no file), that lists every target before any of its
 // work files exists and says when the set was committed. Work files sit
 // beside each target (a link is followed) and carry the program's word and
 // the set's tag: ".main.c.kytoclockconfig-new-1a2b3c4d" (the new content),
@@ -60,7 +61,8 @@ public:
 
     // Settles every set whose record is in one of these folders.
     static void recover(const QStringList &folders);
-    // The same for the sets recorded beside path that include it.
+    // The same for the sets recorded beside path (or the file a link leads
+    // to) that include it.
     static void recoverFile(const QString &path);
 
     // Called after every change a set makes on disk, so that a test can

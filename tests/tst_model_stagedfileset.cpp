@@ -156,6 +156,34 @@ private slots:
         QCOMPARE(entries(dir), expected);
     }
 
+    // A link in a folder that takes no file: the set still replaces the
+    // file it leads to, keeps its record there, and leaves nothing behind.
+    void linkInAReadOnlyFolder()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkdir("links") && root.mkdir("files"));
+        const QString file = dir.filePath("files/design.ZKCF"), link = dir.filePath("links/design.ZKCF");
+        writeBytes(file, "old");
+        QVERIFY(QFile::link(file, link));
+        QVERIFY(QFile::setPermissions(dir.filePath("links"), QFile::ReadOwner | QFile::ExeOwner));
+        if (QFileInfo(dir.filePath("links")).isWritable()) {
+            QFile::setPermissions(dir.filePath("links"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("read-only folders are writable for this user");
+        }
+        StagedFileSet files;
+        const bool staged = files.stage(link, "new");
+        const QStringList aside = QDir(dir.filePath("files")).entryList(QDir::Files | QDir::Hidden);
+        StagedFileSet::recoverFile(link);   // a set at work is left to it
+        const bool committed = files.commit();
+        QFile::setPermissions(dir.filePath("links"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(staged && committed);
+        QCOMPARE(aside.size(), 3);
+        QCOMPARE(readBytes(link), QByteArray("new"));
+        QCOMPARE(QDir(dir.filePath("files")).entryList(QDir::Files | QDir::Hidden), QStringList("design.ZKCF"));
+        QVERIFY(QFileInfo(link).isSymLink());
+    }
+
     // A set still at work (another instance of the program, say) is not
     // taken for one that was cut off.
     void recoverLeavesARunningSetAlone()
