@@ -214,8 +214,8 @@ bool KytoPLLConfig::generateCode(int mode)
 
 void KytoPLLConfig::openConfigFile(QString path, QString &outName)
 {
-    // A Save of this design that was cut off is completed or undone, so the
-    // design is read as it was last saved whole.
+    // A Save of this design that was cut off is completed or undone, and
+    // what it left beside the design (or a link's target) is removed.
     StagedFileSet::recoverFile(path);
     // Read once: the page's load below gets its keys from this reading.
     const DesignFileReader design(path);

@@ -2,13 +2,14 @@
 #define STAGEDFILESET_H
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 // Files that belong together, written aside first and put in place as one:
 // either every target gets its new content, or every target stays exactly
-// as it was and no new file remains.
+// as it was and no file of the set remains.
 //
 //   StagedFileSet::recover({incDir, srcDir});   // what a killed run left
 //   StagedFileSet files;
@@ -17,14 +18,21 @@
 //           return false;          // the set removes what it staged
 //   return files.commit();
 //
-// Everything a set keeps on disk while it works is hidden beside its target
-// and carries one tag for the whole set: ".main.c.new-1a2b3c4d" (the new
-// content), ".main.c.old-1a2b3c4d" (the file it replaces) or
-// ".main.c.none-1a2b3c4d" (an empty mark: there was no such file). A set
-// that is cut off (a crash, a kill) is completed or undone by recover():
-// while any new content of a set is still staged, the set had not been put
-// in place whole, and every target is restored; once none is, every target
-// is new and only the earlier copies are left to remove.
+// A target is only ever changed by renaming its new content over it, so at
+// every moment its name holds the whole old or the whole new file.
+//
+// The set keeps a record, ".kytoclockconfig-set-1a2b3c4d" beside the first
+// target as the caller named it (beside the file a link leads to where that
+// folder takes no file), that lists every target before any of its
+// work files exists and says when the set was committed. Work files sit
+// beside each target (a link is followed) and carry the program's word and
+// the set's tag: ".main.c.kytoclockconfig-new-1a2b3c4d" (the new content),
+// ".main.c.kytoclockconfig-old-1a2b3c4d" (the earlier file, linked or copied
+// before anything changes). A set that is cut off (a crash, a kill) is
+// settled from its record alone: undone while it was not yet committed,
+// completed once it was, undone if its own undo had begun. Nothing a record
+// does not name is ever touched, and a record still in use by a running set
+// (another instance of the program) is left to it.
 class StagedFileSet
 {
 public:
@@ -39,9 +47,8 @@ public:
     // the write fails; nothing of this file stays staged then.
     bool stage(const QString &path, const QByteArray &bytes);
 
-    // Puts every staged file in place. A file it replaces is moved aside
-    // first and removed only once all of them are in place; on any failure
-    // the earlier ones are taken back and the old files restored.
+    // Puts every staged file in place. On any failure the files already put
+    // in place are taken back and the earlier ones restored.
     bool commit();
 
     // After stage() or commit() failed: the target that could not be
@@ -52,10 +59,10 @@ public:
     // file (a link counts as its target), in a folder that is writable.
     static bool isReplaceable(const QString &path);
 
-    // Completes or undoes every set a crash cut off in these folders, and
-    // removes its hidden files. Sets that span folders need all of them.
+    // Settles every set whose record is in one of these folders.
     static void recover(const QStringList &folders);
-    // The same for the sets of this one file only (a link is followed).
+    // The same for the sets recorded beside path (or the file a link leads
+    // to) that include it.
     static void recoverFile(const QString &path);
 
     // Called after every change a set makes on disk, so that a test can
@@ -65,18 +72,29 @@ public:
 
 private:
     struct Entry {
-        QString target;
+        QString path;       // as the caller named it
+        QString target;     // the file that is replaced (a link followed)
         QString staged;     // the new content, until it is put in place
-        QString earlier;    // the replaced file or the mark that there was none
-        bool replaced = false;  // earlier is the replaced file
+        QString earlier;    // the earlier file, while it may be needed
+        bool dropped = false;   // listed, but its staging failed
+        bool kept = false;      // earlier holds the file it replaces
+        bool placed = false;    // the new content is in place
     };
 
-    static void recoverIn(const QStringList &folders, const QString &onlyName);
-    static void rollBack(const QVector<Entry> &entries);
+    bool openRecord(const QString &folder);
     bool fail(const QString &path);
+
+    static Entry entryFor(const QString &target, const QString &tag);
+    static bool appendLine(QFile &record, const QByteArray &line);
+    static void settle(const QString &recordPath, const QString &onlyTarget);
+    static bool placeAll(QVector<Entry> &entries, int *failedAt);
+    static void takeBack(QVector<Entry> &entries, QFile &record, bool logged);
+    static void discard(const QVector<Entry> &entries, QFile &record);
+    static void finish(const QVector<Entry> &entries, QFile &record);
 
     QVector<Entry> entries;
     QString tag;
+    QFile record;
     QString failed;
 };
 

@@ -193,36 +193,6 @@ private slots:
         QVERIFY2(save(config, after), qPrintable(boxTexts().join('|')));
         QCOMPARE(readAll(after), design);
     }
-
-    // A Save killed after it moved the design aside leaves it missing beside
-    // its hidden earlier copy: Open of it puts the design back and opens it,
-    // and the next Save leaves nothing but the design beside it.
-    void cutOffSaveIsTidiedByOpenAndSave()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("design.ZKCF"));
-        KytoPLLConfig config;
-        config.selectMcu(SeriesPages::indexOfClass(QStringLiteral("KytoR620PLL")));
-        QVERIFY2(save(config, path), qPrintable(boxTexts().join('|')));
-        const QByteArray design = readAll(path);
-        QVERIFY(QFile::rename(path, dir.filePath(QStringLiteral(".design.ZKCF.old-0badc0de"))));
-        QVERIFY(writeAll(dir.filePath(QStringLiteral(".design.ZKCF.new-0badc0de")), design.left(40)));
-
-        UserDialogs::reset();
-        QString name;
-        config.openConfigFile(path, name);
-        QCOMPARE(name, QStringLiteral("KytoR620"));
-        QCOMPARE(boxTexts(), QStringList());
-        QCOMPARE(readAll(path), design);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList(QStringLiteral("design.ZKCF")));
-
-        QVERIFY(writeAll(dir.filePath(QStringLiteral(".design.ZKCF.new-12345678")), "<Configu"));
-        QVERIFY2(save(config, path), qPrintable(boxTexts().join('|')));
-        QCOMPARE(readAll(path), design);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList(QStringLiteral("design.ZKCF")));
-    }
 };
 
 QTEST_MAIN(TestDesignFileCrafted)

@@ -78,14 +78,17 @@ void makeFolder(Folder &f, const QByteArray &conf = ConfTemplate)
     writeBytes(f.templates() + QStringLiteral("/fake_conf.h"), conf);
 }
 
-// Every file of inc/ and src/ with its bytes: a failed run must leave
-// exactly this, with no staged or moved-aside file beside it.
+// Every file of inc/ and src/ (and of "outside", where a link may lead) with
+// its bytes: a failed run must leave exactly this, with no staged or
+// moved-aside file beside it.
 QStringList snapshot(const Folder &f)
 {
     QStringList lines;
-    for (const QString &dir : {f.inc(), f.src()}) {
-        for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
-            const QString kind = info.isDir() ? QStringLiteral("folder") : QString::fromLatin1(readBytes(info.filePath()).toHex());
+    for (const QString &dir : {f.inc(), f.src(), f.root.path() + QStringLiteral("/outside")}) {
+        for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+            QString kind = info.isDir() ? QStringLiteral("folder") : QString::fromLatin1(readBytes(info.filePath()).toHex());
+            if (info.isSymLink())
+                kind = QStringLiteral("link to ") + info.symLinkTarget().mid(f.root.path().size()) + QLatin1Char(' ') + kind;
             lines << info.filePath().mid(f.root.path().size()) + QStringLiteral(" ") + kind;
         }
     }
@@ -170,6 +173,8 @@ private slots:
     void nonFiniteClockWritesNothing();
     void killedRunLeavesTheOldOrTheNewSet_data();
     void killedRunLeavesTheOldOrTheNewSet();
+    void usersHiddenFilesStayAsTheyAre_data();
+    void usersHiddenFilesStayAsTheyAre();
 };
 
 void TestSourceGeneratorFiles::init()
@@ -641,37 +646,53 @@ void TestSourceGeneratorFiles::nonFiniteClockWritesNothing()
     QCOMPARE(name, clock == QLatin1String("apb2") ? QStringLiteral("apb2clk") : clock);
 }
 
-// The earlier generation in the folder: all four files, none, or two.
+// The earlier generation in the folder: all four files, none, or two; and
+// the configuration header as a link to a file outside the folder.
 void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet_data()
 {
     QTest::addColumn<QList<int>>("earlierFiles");
-    QTest::newRow("over a whole earlier generation") << QList<int>{0, 1, 2, 3};
-    QTest::newRow("into empty folders") << QList<int>{};
-    QTest::newRow("over part of one") << QList<int>{1, 2};
+    QTest::addColumn<bool>("linkedConf");
+    QTest::newRow("over a whole earlier generation") << QList<int>{0, 1, 2, 3} << false;
+    QTest::newRow("into empty folders") << QList<int>{} << false;
+    QTest::newRow("over part of one") << QList<int>{1, 2} << false;
+    QTest::newRow("over a whole one, the header a link out of the folder") << QList<int>{0, 1, 2, 3} << true;
 }
 
 // A Generate killed right after each of its changes on disk, one run per
-// change: what the next run's recovery makes of the folders is exactly the
-// earlier set or the new one, with no file of the run left beside them, and
-// the next Generate then writes the new set as usual.
+// change: every target name holds the whole earlier file or the whole new
+// one at that moment (a link stays a link), what the next run's recovery
+// makes of the folders is exactly the earlier set or the new one, with no
+// file of the run left beside them or beside a link's target, and the next
+// Generate then writes the new set as usual.
 void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet()
 {
 #ifdef Q_OS_UNIX
     QFETCH(QList<int>, earlierFiles);
+    QFETCH(bool, linkedConf);
+    auto prepare = [&](Folder &f) {
+        makeFolder(f);
+        if (linkedConf) {
+            QVERIFY(QDir(f.root.path()).mkdir(QStringLiteral("outside")));
+            QVERIFY(QFile::link(f.root.path() + QStringLiteral("/outside/conf.h"), f.targets().at(3)));
+        }
+        for (int file : earlierFiles)
+            writeBytes(f.targets().at(file), Old);
+    };
     ClockTreeModel model(NoSeries);
     prepareKilledRunModel(model);
     Folder clean;
-    makeFolder(clean);
+    prepare(clean);
     QVERIFY(generate(model, clean));
     const QStringList newSet = snapshot(clean);
+    QList<QByteArray> newFiles;
+    for (const QString &target : clean.targets())
+        newFiles << readBytes(target);
 
     int kills = 0;
     for (int step = 1;; ++step) {
         QVERIFY2(step < 100, "the run never finished");
         Folder f;
-        makeFolder(f);
-        for (int file : earlierFiles)
-            writeBytes(f.targets().at(file), Old);
+        prepare(f);
         const QStringList oldSet = snapshot(f);
 
         QProcess child;
@@ -685,6 +706,13 @@ void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet()
             break;
         }
         ++kills;
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray now = readBytes(f.targets().at(i));
+            const QByteArray before = earlierFiles.contains(i) ? Old : QByteArray("<missing>");
+            QVERIFY2(now == before || now == newFiles.at(i),
+                     qPrintable(QStringLiteral("killed after step %1: %2 holds %3").arg(step).arg(f.targets().at(i), QString::fromLatin1(now))));
+        }
+        QCOMPARE(QFileInfo(f.targets().at(3)).isSymLink(), linkedConf);
         StagedFileSet::recover({f.inc(), f.src()});
         const QStringList recovered = snapshot(f);
         QVERIFY2(recovered == oldSet || recovered == newSet,
@@ -697,6 +725,54 @@ void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet()
 #else
     QSKIP("needs a process that can be killed at a chosen moment");
 #endif
+}
+
+// Hidden files of the user's beside the targets, some named much like the
+// work files of a set, another run's, or of this program's own shape: a
+// Generate, cancelled or done, leaves every one of them byte for byte.
+void TestSourceGeneratorFiles::usersHiddenFilesStayAsTheyAre_data()
+{
+    QTest::addColumn<QStringList>("userFiles");   // path under the root=content
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("a dated backup of main.c, cancelled at the first question")
+        << QStringList{"src/.main.c.old-20241211=int main(void) { return 1; }\n"} << true;
+    QTest::newRow("a dated backup of main.c, preview")
+        << QStringList{"src/.main.c.old-20241211=int main(void) { return 1; }\n"} << false;
+    QTest::newRow("foo.c with a backup and a draft of bar.c")
+        << QStringList{"src/foo.c=foo now\n", "src/.foo.c.old-20241211=foo then\n", "src/.bar.c.new-20241211=bar draft\n"}
+        << false;
+    QTest::newRow("an earlier naming of work files")
+        << QStringList{"src/.main.c.new-0badc0de=new", "src/.main.c.old-0badc0de=old", "inc/.fake_conf.h.none-0badc0de="}
+        << false;
+    QTest::newRow("notes named like a set's record, and like its work files")
+        << QStringList{"src/.kytoclockconfig-set-0badc0de=my notes\n", "inc/.kytoclockconfig-set-12345678=KytoClockConfig notes\n",
+                       "inc/.fake_conf.h.kytoclockconfig-old-0badc0de=mine", "src/.main.c.kytoclockconfig-new-12345678=mine"}
+        << false;
+}
+
+void TestSourceGeneratorFiles::usersHiddenFilesStayAsTheyAre()
+{
+    QFETCH(QStringList, userFiles);
+    QFETCH(bool, cancelled);
+    Folder f;
+    makeFolder(f);
+    putOldFiles(f);
+    for (const QString &file : userFiles)
+        writeBytes(f.root.path() + QLatin1Char('/') + file.section('=', 0, 0), file.section('=', 1).toLatin1());
+    ClockTreeModel model(NoSeries);
+    model.interactiveGenerate = cancelled ? 1 : 0;
+    if (cancelled)
+        UserDialogs::answerNextBox(QMessageBox::Cancel);
+
+    QCOMPARE(generate(model, f), !cancelled);
+    for (const QString &file : userFiles)
+        QCOMPARE(readBytes(f.root.path() + QLatin1Char('/') + file.section('=', 0, 0)), file.section('=', 1).toLatin1());
+    QStringList names;
+    for (const QString &dir : {f.inc(), f.src()})
+        names += QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QCOMPARE(names.size(), 4 + userFiles.size());
+    for (const QString &path : f.targets())
+        QCOMPARE(readBytes(path) == Old, cancelled);
 }
 
 int main(int argc, char *argv[])

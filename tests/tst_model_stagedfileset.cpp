@@ -90,44 +90,116 @@ private slots:
         QCOMPARE(entries(dir), (QStringList{"a.c", "c.c"}));
     }
 
-    // What a Save killed at each point leaves beside a design, and what the
-    // next Save or Open of it makes of that: the design as last saved whole
-    // (the earlier one while the new one is still staged, the new one once
-    // it is in place), and nothing hidden left over. The work files of any
-    // other file's set are not its business.
-    void recoverFileTidiesOnlyItsOwnSets_data()
+    // What a set cut off at each stage leaves, as its record tells it, and
+    // what recovery makes of that: the two files as they were while the
+    // set was not committed or its undo had begun, both new once it was
+    // committed, and nothing of the set left over. A record that is not
+    // whole, or that names other files, is not acted upon beyond that.
+    void recoverSettlesFromTheRecord_data()
     {
-        QTest::addColumn<QStringList>("left");     // name=content
-        QTest::addColumn<QByteArray>("design");
-        QTest::newRow("killed while staging")
-            << QStringList{"design.ZKCF=old", ".design.ZKCF.new-0badc0de=ne"} << QByteArray("old");
-        QTest::newRow("killed after moving the old design aside")
-            << QStringList{".design.ZKCF.old-0badc0de=old", ".design.ZKCF.new-0badc0de=new"} << QByteArray("old");
-        QTest::newRow("killed after putting the new design in place")
-            << QStringList{"design.ZKCF=new", ".design.ZKCF.old-0badc0de=old"} << QByteArray("new");
-        QTest::newRow("first save, killed before putting it in place")
-            << QStringList{".design.ZKCF.none-0badc0de=", ".design.ZKCF.new-0badc0de=new"} << QByteArray("<missing>");
-        QTest::newRow("first save, killed after putting it in place")
-            << QStringList{"design.ZKCF=new", ".design.ZKCF.none-0badc0de="} << QByteArray("new");
+        QTest::addColumn<QStringList>("left");     // name=content; "@" stands for the folder
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        const QString record = ".kytoclockconfig-set-0badc0de=KytoClockConfig staged file set 1\n"
+                               "file @/a.c\nfile @/b.h\n";
+        QTest::newRow("cut off while staging")
+            << QStringList{record, "a.c=old a", ".a.c.kytoclockconfig-new-0badc0de=new a",
+                           ".b.h.kytoclockconfig-new-0badc0de=ne"}
+            << QByteArray("old a") << QByteArray("<missing>");
+        QTest::newRow("cut off while keeping the earlier files")
+            << QStringList{record, "a.c=old a", ".a.c.kytoclockconfig-new-0badc0de=new a",
+                           ".b.h.kytoclockconfig-new-0badc0de=new b", ".a.c.kytoclockconfig-old-0badc0de=old a"}
+            << QByteArray("old a") << QByteArray("<missing>");
+        QTest::newRow("committed, cut off after the first rename")
+            << QStringList{record + "commit on\n", "a.c=new a", ".a.c.kytoclockconfig-old-0badc0de=old a",
+                           ".b.h.kytoclockconfig-new-0badc0de=new b"}
+            << QByteArray("new a") << QByteArray("new b");
+        QTest::newRow("committed and in place, cut off while tidying")
+            << QStringList{record + "commit on\n", "a.c=new a", "b.h=new b"} << QByteArray("new a") << QByteArray("new b");
+        QTest::newRow("undo begun, cut off before restoring")
+            << QStringList{record + "commit on\nundo 10\n", "a.c=new a", ".a.c.kytoclockconfig-old-0badc0de=old a",
+                           ".b.h.kytoclockconfig-new-0badc0de=new b"}
+            << QByteArray("old a") << QByteArray("<missing>");
+        QTest::newRow("undo begun, cut off after restoring")
+            << QStringList{record + "commit nn\nundo 11\n", "a.c=new a"} << QByteArray("<missing>") << QByteArray("<missing>");
+        QTest::newRow("the commit line cut short")
+            << QStringList{record + "commit o", "a.c=old a", ".a.c.kytoclockconfig-new-0badc0de=new a",
+                           ".b.h.kytoclockconfig-new-0badc0de=new b", ".a.c.kytoclockconfig-old-0badc0de=old a"}
+            << QByteArray("old a") << QByteArray("<missing>");
     }
-    void recoverFileTidiesOnlyItsOwnSets()
+    void recoverSettlesFromTheRecord()
     {
         QFETCH(QStringList, left);
-        QFETCH(QByteArray, design);
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
         QTemporaryDir dir;
         for (const QString &file : left)
-            writeBytes(dir.filePath(file.section('=', 0, 0)), file.section('=', 1).toLatin1());
-        const QStringList others{".main.c.new-12345678", ".other.ZKCF.old-0badc0de", "other.ZKCF"};
+            writeBytes(dir.filePath(file.section('=', 0, 0)),
+                       file.section('=', 1).replace('@', dir.path()).toUtf8());
+        const QStringList others{".a.c.old-0badc0de", ".b.h.kytoclockconfig-new-12345678", "other.ZKCF"};
         for (const QString &name : others)
             writeBytes(dir.filePath(name), "other");
 
-        StagedFileSet::recoverFile(dir.filePath("design.ZKCF"));
-        QCOMPARE(readBytes(dir.filePath("design.ZKCF")), design);
+        // The sets of another file are not its business.
+        StagedFileSet::recoverFile(dir.filePath("other.ZKCF"));
+        QVERIFY(entries(dir).contains(".kytoclockconfig-set-0badc0de"));
+
+        StagedFileSet::recoverFile(dir.filePath("b.h"));
+        QCOMPARE(readBytes(dir.filePath("a.c")), a);
+        QCOMPARE(readBytes(dir.filePath("b.h")), b);
         QStringList expected = others;
-        if (design != "<missing>")
-            expected << "design.ZKCF";
+        if (a != "<missing>")
+            expected << "a.c";
+        if (b != "<missing>")
+            expected << "b.h";
         expected.sort();
         QCOMPARE(entries(dir), expected);
+    }
+
+    // A link in a folder that takes no file: the set still replaces the
+    // file it leads to, keeps its record there, and leaves nothing behind.
+    void linkInAReadOnlyFolder()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        QVERIFY(root.mkdir("links") && root.mkdir("files"));
+        const QString file = dir.filePath("files/design.ZKCF"), link = dir.filePath("links/design.ZKCF");
+        writeBytes(file, "old");
+        QVERIFY(QFile::link(file, link));
+        QVERIFY(QFile::setPermissions(dir.filePath("links"), QFile::ReadOwner | QFile::ExeOwner));
+        if (QFileInfo(dir.filePath("links")).isWritable()) {
+            QFile::setPermissions(dir.filePath("links"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("read-only folders are writable for this user");
+        }
+        StagedFileSet files;
+        const bool staged = files.stage(link, "new");
+        const QStringList aside = QDir(dir.filePath("files")).entryList(QDir::Files | QDir::Hidden);
+        StagedFileSet::recoverFile(link);   // a set at work is left to it
+        const bool committed = files.commit();
+        QFile::setPermissions(dir.filePath("links"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(staged && committed);
+        QCOMPARE(aside.size(), 3);
+        QCOMPARE(readBytes(link), QByteArray("new"));
+        QCOMPARE(QDir(dir.filePath("files")).entryList(QDir::Files | QDir::Hidden), QStringList("design.ZKCF"));
+        QVERIFY(QFileInfo(link).isSymLink());
+    }
+
+    // A set still at work (another instance of the program, say) is not
+    // taken for one that was cut off.
+    void recoverLeavesARunningSetAlone()
+    {
+        QTemporaryDir dir;
+        writeBytes(dir.filePath("a.c"), "old a");
+        StagedFileSet files;
+        QVERIFY(files.stage(dir.filePath("a.c"), "new a"));
+        const QStringList staged = entries(dir);
+        QCOMPARE(staged.size(), 3);
+        StagedFileSet::recover({dir.path()});
+        StagedFileSet::recoverFile(dir.filePath("a.c"));
+        QCOMPARE(entries(dir), staged);
+        QVERIFY(files.commit());
+        QCOMPARE(readBytes(dir.filePath("a.c")), QByteArray("new a"));
+        QCOMPARE(entries(dir), QStringList("a.c"));
     }
 };
 

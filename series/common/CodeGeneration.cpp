@@ -7,9 +7,12 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace CodeGeneration {
 
@@ -21,6 +24,30 @@ static bool makeFolder(const PageMessages &messages, const QString &dir, const c
     box.setStandardButtons(QMessageBox::Ok);
     UserDialogs::exec(box);
     return false;
+}
+
+// The folders on the way to dir that do not exist yet.
+static QStringList missingFolders(const QString &dir)
+{
+    QStringList missing;
+    QString path = QDir::cleanPath(QDir(dir).absolutePath());
+    while (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
+        missing << path;
+        const QString parent = QFileInfo(path).path();
+        if (parent == path)
+            break;
+        path = parent;
+    }
+    return missing;
+}
+
+// Takes away what this Generate created, deepest first; a folder that
+// holds anything by now stays.
+static void removeFolders(QStringList folders)
+{
+    std::sort(folders.begin(), folders.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    for (const QString &folder : qAsConst(folders))
+        QDir().rmdir(folder);
 }
 
 bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *model, const QString &stem)
@@ -49,13 +76,17 @@ bool writeSources(QWidget *page, const PageMessages &messages, ClockTreeModel *m
 
     const QString incDir = folder + QStringLiteral("/inc");
     const QString srcDir = folder + QStringLiteral("/src");
-    if (!makeFolder(messages, incDir, QT_TRANSLATE_NOOP("SeriesPage", "Creating \"inc\" folder error!")))
+    // A Generate that writes nothing leaves the folder as it found it.
+    const QStringList created = missingFolders(incDir) + missingFolders(srcDir);
+    if (!makeFolder(messages, incDir, QT_TRANSLATE_NOOP("SeriesPage", "Creating \"inc\" folder error!"))
+        || !makeFolder(messages, srcDir, QT_TRANSLATE_NOOP("SeriesPage", "Creating \"src\" folder error!"))) {
+        removeFolders(created);
         return false;
-    if (!makeFolder(messages, srcDir, QT_TRANSLATE_NOOP("SeriesPage", "Creating \"src\" folder error!")))
-        return false;
+    }
 
     QString failedPath;
     if (!model->writeSourceFiles(incDir, srcDir, stem, &failedPath)) {
+        removeFolders(created);
         QString text = messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Generate code failed!"));
         if (!failedPath.isEmpty())
             text += QLatin1Char('\n') + messages.text(QT_TRANSLATE_NOOP("SeriesPage", "Cannot write %1"))

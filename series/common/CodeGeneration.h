@@ -11,7 +11,8 @@ class QWidget;
 // guard against a clock that is no frequency (an error box, nothing asked
 // or written), the folder (asked
 // for in interactive mode, "Code_Sample" beside the program in preview),
-// its "inc" and "src" subfolders, the four files of the template stem, the
+// its "inc" and "src" subfolders (taken away again when they were made for
+// a Generate that writes nothing), the four files of the template stem, the
 // failure boxes and, in interactive mode, the result box with " Open Folder  ".
 //
 //   bool Page::generateCode()
