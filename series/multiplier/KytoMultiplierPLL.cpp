@@ -992,7 +992,7 @@ void KytoMultiplierPLL::onSclkReturnPressed()
         return;
     model->recomputeFromPll();
     syncPllMultFromModel();
-    sclkLineEdit->setStyleSheet(PageStyles::editAppliedRound());
+    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
     refreshFrequencies();
 }
 
