@@ -2,6 +2,7 @@
 #define FORMCONFIGURATION_H
 
 #include <QMessageBox>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -11,6 +12,7 @@ class KytoPLLConfig;
 class QAction;
 class QCloseEvent;
 class QMoveEvent;
+class QResizeEvent;
 class QShowEvent;
 class QGroupBox;
 class QHBoxLayout;
@@ -60,6 +62,10 @@ public:
     // zooms anyway); a frame bigger than the screen hid the view's scrollbar.
     static constexpr QSize preferredMinimumSize{1000, 800};
     static QSize minimumSizeWithin(const QSize &available);
+    // Where a window whose frame would reach out of `available` goes
+    // instead: as large as it was where that fits, moved inside. `frame` is
+    // the outer geometry, `client` the window's own.
+    static QRect clientWithin(const QRect &frame, const QRect &client, const QRect &available);
 
 public slots:
     void ClockConfig_PushButton_Slot();
@@ -78,10 +84,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void showClockView();
-    void fitMinimumSizeToScreen();
+    void fitToScreen();
     void showCodePreview();
     QString clockButtonCaption() const;
     void showNoConfigurationBox();
