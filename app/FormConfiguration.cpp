@@ -33,6 +33,7 @@
 #include <QRegExp>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -165,6 +166,10 @@ FormConfiguration::FormConfiguration(QWidget *parent)
     codeView->hide();
 
     setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    placement = new QTimer(this);
+    placement->setSingleShot(true);
+    placement->setInterval(100);
+    connect(placement, &QTimer::timeout, this, &FormConfiguration::placeInsideScreen);
     setWindowState(Qt::WindowMaximized);
     setLayout(mainLayout);
     mainLayout->setContentsMargins(0, 0, 0, 0);
@@ -222,10 +227,22 @@ void FormConfiguration::fitToScreen()
     const QRect outer = isVisible() ? frameGeometry() : geometry();
     fittedFrame = outer.size() - size();
     setMinimumSize(minimumSizeWithin(available.size() - fittedFrame));
-    if (!isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
-        || available.contains(outer))
+    if (isVisible() && !available.contains(outer))
+        placement->start();
+}
+
+// Window managers send the new state, frame and size of a change in no
+// fixed order: judged in between, a window being maximised looked too
+// large for the screen with its old frame.
+void FormConfiguration::placeInsideScreen()
+{
+    QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
+    if (!screen || !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
         return;
-    const QRect fitted = clientWithin(outer, geometry(), available);
+    const QRect available = screen->availableGeometry();
+    if (available.contains(frameGeometry()))
+        return;
+    const QRect fitted = clientWithin(frameGeometry(), geometry(), available);
     if (fitted != geometry())
         setGeometry(fitted);
 }

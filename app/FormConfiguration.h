@@ -14,6 +14,7 @@ class QCloseEvent;
 class QMoveEvent;
 class QResizeEvent;
 class QShowEvent;
+class QTimer;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -90,6 +91,7 @@ protected:
 private:
     void showClockView();
     void fitToScreen();
+    void placeInsideScreen();
     void showCodePreview();
     QString clockButtonCaption() const;
     void showNoConfigurationBox();
@@ -102,6 +104,9 @@ private:
     bool screenWatched = false;
     // The frame the minimum size was last fitted with.
     QSize fittedFrame;
+    // Puts a window that reaches out of the screen back inside once the
+    // window manager's events of one change (state, frame, size) are all in.
+    QTimer *placement = nullptr;
     int languageFlag;
     QString mcuName;
     QVBoxLayout *mainLayout;

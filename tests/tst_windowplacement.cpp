@@ -42,9 +42,12 @@ public:
         }
     }
 
-    bool start(const QString &normalFrame, const QString &maximisedFrame)
+    bool start(const QString &normalFrame, const QString &maximisedFrame, bool stateAfterSize)
     {
-        process.start(QStringLiteral(KYTO_BINARY_DIR "/tests/scratchwm"), {normalFrame, maximisedFrame});
+        QStringList arguments{normalFrame, maximisedFrame};
+        if (stateAfterSize)
+            arguments << QStringLiteral("late");
+        process.start(QStringLiteral(KYTO_BINARY_DIR "/tests/scratchwm"), arguments);
         return process.waitForStarted(5000) && answered("ready");
     }
 
@@ -79,16 +82,21 @@ private slots:
     {
         QTest::addColumn<QString>("normalFrame");
         QTest::addColumn<QString>("maximisedFrame");
-        QTest::newRow("borders dropped when maximised") << QStringLiteral("6,6,19,6") << QStringLiteral("0,0,19,0");
-        QTest::newRow("one frame in both states") << QStringLiteral("4,4,24,4") << QStringLiteral("4,4,24,4");
+        QTest::addColumn<bool>("stateAfterSize");
+        QTest::newRow("borders dropped when maximised") << QStringLiteral("6,6,19,6") << QStringLiteral("0,0,19,0") << false;
+        QTest::newRow("one frame in both states") << QStringLiteral("4,4,24,4") << QStringLiteral("4,4,24,4") << false;
+        // Maximised, the window has its full size before it hears that it
+        // is maximised and has a thinner frame: it must not be shrunk then.
+        QTest::newRow("state and frame after the size") << QStringLiteral("6,6,19,6") << QStringLiteral("0,0,19,0") << true;
     }
 
     void restoredWindowFitsTheScreen()
     {
         QFETCH(QString, normalFrame);
         QFETCH(QString, maximisedFrame);
+        QFETCH(bool, stateAfterSize);
         WindowManager manager;
-        QVERIFY(manager.start(normalFrame, maximisedFrame));
+        QVERIFY(manager.start(normalFrame, maximisedFrame, stateAfterSize));
 
         FormConfiguration window;
         window.show();
@@ -117,6 +125,8 @@ private slots:
             QVERIFY(manager.tell("maximise"));
             QTRY_VERIFY(window.isMaximized());
             QTRY_COMPARE(window.frameGeometry(), available);
+            QTest::qWait(300);
+            QCOMPARE(window.frameGeometry(), available);
         }
     }
 

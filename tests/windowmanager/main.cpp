@@ -7,8 +7,11 @@
 // states. It remembers a window's geometry from before it was maximised and
 // restores exactly that, as a desktop does.
 //
-//   scratchwm [normal-frame L,R,T,B] [maximised-frame L,R,T,B]
+//   scratchwm [normal-frame L,R,T,B] [maximised-frame L,R,T,B] [late]
 //
+// With "late" a window hears of its new size first and of its new state and
+// frame only afterwards, and a maximised window that asks for another size
+// leaves the maximised state, as on some desktops.
 // It prints "ready" once it manages the root window and runs until killed
 // or its standard input closes. A line "restore" or "maximise" on standard
 // input does to every window what a double click on its title would, and
@@ -48,6 +51,7 @@ Extents maximisedFrame{0, 0, 19, 0};
 std::map<Window, Client> clients;
 std::map<Window, Window> clientOfFrame;
 bool otherManager = false;
+bool stateAfterSize = false;
 
 Atom netSupported, netSupportingCheck, netWmName, netWorkarea, netFrameExtents, netWmState, netMaxVert,
     netMaxHorz, utf8String, wmState, netNumberOfDesktops, netCurrentDesktop;
@@ -103,10 +107,16 @@ void tellGeometry(Window window)
 void place(Window window, Client &client, int x, int y, unsigned width, unsigned height)
 {
     const Extents &e = extentsOf(client);
-    publishState(window, client);
+    if (!stateAfterSize)
+        publishState(window, client);
     XMoveResizeWindow(display, client.frame, x, y, width + e.left + e.right, height + e.top + e.bottom);
     XMoveResizeWindow(display, window, e.left, e.top, width, height);
     tellGeometry(window);
+    if (stateAfterSize) {
+        XSync(display, False);
+        usleep(20000);
+        publishState(window, client);
+    }
 }
 
 void setMaximised(Window window, Client &client, bool maximised)
@@ -225,10 +235,12 @@ void configure(const XConfigureRequestEvent &request)
         return;
     }
     Client &client = found->second;
-    if (client.maximised) {
+    if (client.maximised && !stateAfterSize) {
         tellGeometry(request.window);
         return;
     }
+    if (client.maximised)
+        client.maximised = false;
     XWindowAttributes frameAttributes, clientAttributes;
     XGetWindowAttributes(display, client.frame, &frameAttributes);
     XGetWindowAttributes(display, request.window, &clientAttributes);
@@ -279,10 +291,12 @@ void titleClick(const XButtonEvent &press)
 
 int main(int argc, char **argv)
 {
-    if ((argc > 1 && !parseExtents(argv[1], normalFrame)) || (argc > 2 && !parseExtents(argv[2], maximisedFrame))) {
-        std::fprintf(stderr, "usage: scratchwm [L,R,T,B] [L,R,T,B]\n");
+    if ((argc > 1 && !parseExtents(argv[1], normalFrame)) || (argc > 2 && !parseExtents(argv[2], maximisedFrame))
+        || (argc > 3 && std::strcmp(argv[3], "late") != 0)) {
+        std::fprintf(stderr, "usage: scratchwm [L,R,T,B] [L,R,T,B] [late]\n");
         return 2;
     }
+    stateAfterSize = argc > 3;
     display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "scratchwm: no display\n");
