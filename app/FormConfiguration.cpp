@@ -38,6 +38,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 #include <limits>
 
@@ -211,11 +212,9 @@ QRect FormConfiguration::clientWithin(const QRect &frame, const QRect &client, c
 
 // A window manager frames the window only once it is shown, and often
 // with a thinner frame while the window is maximised than after a restore.
-// The frame is measured again whenever it may have changed: the minimum
-// size keeps room for the whole frame (fitted without it, the bottom of the
-// window with the view's scroll bar lay off the screen), and a window that
-// is not maximised is kept inside the available area: a restore gives the
-// window back the size it was first mapped with, before it had a frame.
+// The minimum size keeps room for the whole frame, measured again whenever
+// it may have changed: fitted without it, the bottom of the window with the
+// view's scroll bar lay off the screen.
 void FormConfiguration::fitToScreen()
 {
     QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
@@ -223,17 +222,16 @@ void FormConfiguration::fitToScreen()
         setMinimumSize(preferredMinimumSize);
         return;
     }
-    const QRect available = screen->availableGeometry();
     const QRect outer = isVisible() ? frameGeometry() : geometry();
     fittedFrame = outer.size() - size();
-    setMinimumSize(minimumSizeWithin(available.size() - fittedFrame));
-    if (isVisible() && !available.contains(outer))
-        placement->start();
+    setMinimumSize(minimumSizeWithin(screen->availableGeometry().size() - fittedFrame));
 }
 
-// Window managers send the new state, frame and size of a change in no
-// fixed order: judged in between, a window being maximised looked too
-// large for the screen with its old frame.
+// A restore gives the window back the size it was first mapped with, before
+// it had a frame, and that ran off the bottom of the screen. The window is
+// put inside once the window manager's news of the restore (state, frame,
+// size, in no fixed order) are in; nothing else moves it, so a window being
+// maximised is never judged by its old frame, nor a window the user moved.
 void FormConfiguration::placeInsideScreen()
 {
     QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
@@ -251,23 +249,31 @@ void FormConfiguration::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // A frame that arrives or changes moves the client inside it (a move
-    // event is all the window hears of it). A plain move by the user leaves
-    // the window where it was put.
+    // event is all the window hears of it).
     if (isVisible() && frameGeometry().size() - size() != fittedFrame)
         fitToScreen();
+    if (placement->isActive())
+        placement->start();
 }
 
 void FormConfiguration::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     fitToScreen();
+    if (placement->isActive())
+        placement->start();
 }
 
 void FormConfiguration::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        fitToScreen();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    fitToScreen();
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+    const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if ((before & large) && !(windowState() & (large | Qt::WindowMinimized)))
+        placement->start();
 }
 
 void FormConfiguration::showEvent(QShowEvent *event)
@@ -275,7 +281,10 @@ void FormConfiguration::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (windowHandle() && !screenWatched) {
         screenWatched = true;
-        connect(windowHandle(), &QWindow::screenChanged, this, [this] { fitToScreen(); });
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            fitToScreen();
+            placement->start();
+        });
     }
     fitToScreen();
 }

@@ -104,8 +104,8 @@ private:
     bool screenWatched = false;
     // The frame the minimum size was last fitted with.
     QSize fittedFrame;
-    // Puts a window that reaches out of the screen back inside once the
-    // window manager's events of one change (state, frame, size) are all in.
+    // Puts a restored window that reaches out of the screen back inside once
+    // the window manager's events of the restore are all in.
     QTimer *placement = nullptr;
     int languageFlag;
     QString mcuName;

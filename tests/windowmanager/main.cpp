@@ -192,12 +192,14 @@ void manage(Window window)
     const long normalState[2] = {NormalState, None};
     XChangeProperty(display, window, wmState, wmState, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char *>(normalState), 2);
-    publishState(window, client);
     XMapWindow(display, window);
     XMapRaised(display, client.frame);
-    tellGeometry(window);
-    if (maximise)
+    if (maximise) {
         setMaximised(window, client, true);
+    } else {
+        publishState(window, client);
+        tellGeometry(window);
+    }
     XSetInputFocus(display, window, RevertToPointerRoot, CurrentTime);
 }
 
