@@ -26,15 +26,19 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMargins>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRect>
 #include <QRegExp>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 #include <limits>
 
@@ -163,10 +167,14 @@ FormConfiguration::FormConfiguration(QWidget *parent)
     codeView->hide();
 
     setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    placement = new QTimer(this);
+    placement->setSingleShot(true);
+    placement->setInterval(100);
+    connect(placement, &QTimer::timeout, this, &FormConfiguration::placeInsideScreen);
     setWindowState(Qt::WindowMaximized);
     setLayout(mainLayout);
     mainLayout->setContentsMargins(0, 0, 0, 0);
-    fitMinimumSizeToScreen();
+    fitToScreen();
     // The title names the tool and its version; it is never translated.
     setWindowTitle(QStringLiteral("Orvane Tessaly V3.0.16"));
 
@@ -190,28 +198,82 @@ QSize FormConfiguration::minimumSizeWithin(const QSize &available)
     return preferredMinimumSize.boundedTo(available);
 }
 
-void FormConfiguration::fitMinimumSizeToScreen()
+QRect FormConfiguration::clientWithin(const QRect &frame, const QRect &client, const QRect &available)
+{
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QSize room = available.marginsRemoved(margins).size();
+    QRect outer(frame.topLeft(), client.size().boundedTo(room)
+                                     + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()));
+    outer.moveLeft(qBound(available.left(), outer.left(), available.right() - outer.width() + 1));
+    outer.moveTop(qBound(available.top(), outer.top(), available.bottom() - outer.height() + 1));
+    return outer.marginsRemoved(margins);
+}
+
+// A window manager frames the window only once it is shown, and often
+// with a thinner frame while the window is maximised than after a restore.
+// The minimum size keeps room for the whole frame, measured again whenever
+// it may have changed: fitted without it, the bottom of the window with the
+// view's scroll bar lay off the screen.
+void FormConfiguration::fitToScreen()
 {
     QScreen *screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         setMinimumSize(preferredMinimumSize);
         return;
     }
-    // Once shown, the title bar and frame take their share of the area too.
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-    fittedFrame = frame;
-    setMinimumSize(minimumSizeWithin(screen->availableGeometry().size() - frame));
+    const QRect outer = isVisible() ? frameGeometry() : geometry();
+    fittedFrame = outer.size() - size();
+    setMinimumSize(minimumSizeWithin(screen->availableGeometry().size() - fittedFrame));
+}
+
+// A restore gives the window back the size it was first mapped with, before
+// it had a frame, and that ran off the bottom of the screen. The window is
+// put inside once the window manager's news of the restore (state, frame,
+// size, in no fixed order) are in; nothing else moves it, so a window being
+// maximised is never judged by its old frame, nor a window the user moved.
+void FormConfiguration::placeInsideScreen()
+{
+    QScreen *screen = windowHandle() ? windowHandle()->screen() : nullptr;
+    if (!screen || !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        return;
+    const QRect available = screen->availableGeometry();
+    if (available.contains(frameGeometry()))
+        return;
+    const QRect fitted = clientWithin(frameGeometry(), geometry(), available);
+    if (fitted != geometry())
+        setGeometry(fitted);
 }
 
 void FormConfiguration::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    // A window manager puts its frame round the window only after the window
-    // is shown: fitted without it, a maximised window asked for the screen's
-    // whole height and its bottom, with the view's scrollbar, lay off the
-    // screen. The client moves inside the frame as it arrives.
+    // A frame that arrives or changes moves the client inside it (a move
+    // event is all the window hears of it).
     if (isVisible() && frameGeometry().size() - size() != fittedFrame)
-        fitMinimumSizeToScreen();
+        fitToScreen();
+    if (placement->isActive())
+        placement->start();
+}
+
+void FormConfiguration::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitToScreen();
+    if (placement->isActive())
+        placement->start();
+}
+
+void FormConfiguration::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    fitToScreen();
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+    const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if ((before & large) && !(windowState() & (large | Qt::WindowMinimized)))
+        placement->start();
 }
 
 void FormConfiguration::showEvent(QShowEvent *event)
@@ -219,9 +281,12 @@ void FormConfiguration::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (windowHandle() && !screenWatched) {
         screenWatched = true;
-        connect(windowHandle(), &QWindow::screenChanged, this, [this] { fitMinimumSizeToScreen(); });
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            fitToScreen();
+            placement->start();
+        });
     }
-    fitMinimumSizeToScreen();
+    fitToScreen();
 }
 
 void FormConfiguration::setLanguageFlag(int flag)

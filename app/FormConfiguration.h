@@ -2,6 +2,7 @@
 #define FORMCONFIGURATION_H
 
 #include <QMessageBox>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -11,7 +12,9 @@ class KytoPLLConfig;
 class QAction;
 class QCloseEvent;
 class QMoveEvent;
+class QResizeEvent;
 class QShowEvent;
+class QTimer;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -60,6 +63,10 @@ public:
     // zooms anyway); a frame bigger than the screen hid the view's scrollbar.
     static constexpr QSize preferredMinimumSize{1000, 800};
     static QSize minimumSizeWithin(const QSize &available);
+    // Where a window whose frame would reach out of `available` goes
+    // instead: as large as it was where that fits, moved inside. `frame` is
+    // the outer geometry, `client` the window's own.
+    static QRect clientWithin(const QRect &frame, const QRect &client, const QRect &available);
 
 public slots:
     void ClockConfig_PushButton_Slot();
@@ -78,10 +85,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void showClockView();
-    void fitMinimumSizeToScreen();
+    void fitToScreen();
+    void placeInsideScreen();
     void showCodePreview();
     QString clockButtonCaption() const;
     void showNoConfigurationBox();
@@ -94,6 +104,9 @@ private:
     bool screenWatched = false;
     // The frame the minimum size was last fitted with.
     QSize fittedFrame;
+    // Puts a restored window that reaches out of the screen back inside once
+    // the window manager's events of the restore are all in.
+    QTimer *placement = nullptr;
     int languageFlag;
     QString mcuName;
     QVBoxLayout *mainLayout;

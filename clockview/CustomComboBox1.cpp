@@ -2,6 +2,7 @@
 
 #include "CustomListView.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -129,8 +130,10 @@ void CustomComboBox1::hidePopup()
 
 // On the scene the list opens below the combo whatever the zoom, and at a
 // large zoom it ran off the bottom of the view, where no scrolling reaches
-// it. It goes above the combo where it fits there, else it is moved (and
-// if need be shortened) to lie inside the view.
+// it. It goes above the combo where it fits there; a list that fits on
+// neither side is shortened to the larger side and scrolls. It never lies
+// over its combo: there it hid the value, and the pointer, still over the
+// combo, picked the row under it as the current one.
 void CustomComboBox1::placePopupInView()
 {
     QWidget *popup = view()->window();
@@ -144,15 +147,17 @@ void CustomComboBox1::placePopupInView()
     QRectF list = popupProxy->sceneBoundingRect();
     if (list.bottom() <= visible.bottom())
         return;
-    if (list.height() > visible.height()) {
+    const qreal below = visible.bottom() - combo.bottom();
+    const qreal above = combo.top() - visible.top();
+    const bool goesBelow = list.height() <= below || (list.height() > above && below >= above);
+    const qreal room = qMax<qreal>(goesBelow ? below : above, 0);
+    if (list.height() > room) {
         const qreal scale = list.height() / popup->height();
-        popup->resize(popup->width(), int(visible.height() / scale));
+        popup->resize(popup->width(), qMax(1, int(room / scale)));
         list = popupProxy->sceneBoundingRect();
+        view()->scrollTo(view()->currentIndex(), QAbstractItemView::PositionAtCenter);
     }
-    qreal listTop = combo.top() - list.height();
-    if (listTop < visible.top())
-        listTop = visible.bottom() - list.height();
-    listTop = qMax(listTop, visible.top());
+    const qreal listTop = goesBelow ? combo.bottom() : combo.top() - list.height();
     const QPointF shift(0, listTop - list.top());
     QGraphicsItem *parent = popupProxy->parentItem();
     const QPointF target = popupProxy->scenePos() + shift;

@@ -1,5 +1,7 @@
 #include "CustomListView.h"
 
+#include <QKeyEvent>
+
 CustomListView::CustomListView(QWidget *parent)
     : QListView(parent)
 {
@@ -15,4 +17,25 @@ void CustomListView::focusOutEvent(QFocusEvent *event)
 {
     emit focusInThis(false);
     QAbstractItemView::focusOutEvent(event);
+}
+
+void CustomListView::keyPressEvent(QKeyEvent *event)
+{
+    QListView::keyPressEvent(event);
+    // A key that cannot move past the first or last row is ignored by the
+    // list and went on to the page's view, which scrolled the drawing.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        event->accept();
+        break;
+    default:
+        break;
+    }
 }

@@ -10,7 +10,7 @@ packages=(
   openssl
   fonts-liberation fonts-wqy-microhei
   qttranslations5-l10n
-  xvfb xauth
+  xvfb xauth libx11-dev
 )
 
 missing=()

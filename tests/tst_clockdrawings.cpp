@@ -1,5 +1,6 @@
 // Every series drawing that has an SVG source is built into its bitmap
 // resource at the source's size, a size that fits the controls' coordinates.
+#include "CustomComboBox1.h"
 #include "KytoMCUPLL.h"
 #include "SeriesPages.h"
 
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGraphicsProxyWidget>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QRectF>
@@ -114,6 +116,34 @@ private slots:
                 // own side bearings do the rest.
                 if (mux.outline.boundingRect().intersects(text.box.adjusted(-1, 1, 1, -2)))
                     touching << QString("%1 at %2,%3").arg(text.text).arg(text.box.right()).arg(text.box.bottom());
+            }
+        }
+        QVERIFY2(touching.isEmpty(), qPrintable(touching.join(", ")));
+    }
+
+    // A caption of the drawing keeps a pixel's gap to the combos of the
+    // page: "PLLU" touched the pll_fu combo.
+    void captionsClearTheCombos_data() { drawingsLoadAtTheirSize_data(); }
+    void captionsClearTheCombos()
+    {
+        QFETCH(int, index);
+        const QString source = SeriesPages::drawingSource(index);
+        if (!QFile::exists(source))
+            QSKIP("this series has no drawing yet");
+        QVector<Mux> muxes;
+        QVector<DrawingText> texts;
+        readDrawing(source, muxes, texts);
+        QScopedPointer<KytoMCUPLL> page(SeriesPages::createPage(KytoPLLConfig::seriesClassName(index)));
+        QVERIFY(page);
+        QStringList touching;
+        for (CustomComboBox1 *combo : page->findChildren<CustomComboBox1 *>()) {
+            const QGraphicsProxyWidget *holder = combo->parentWidget()->graphicsProxyWidget();
+            if (!holder)
+                continue;
+            const QRectF box = holder->mapRectToScene(QRectF(combo->mapTo(combo->parentWidget(), QPoint(0, 0)), combo->size()));
+            for (const DrawingText &text : texts) {
+                if (box.intersects(text.box.adjusted(-1, -1, 1, 1)))
+                    touching << QString("%1 and %2").arg(text.text, combo->objectName());
             }
         }
         QVERIFY2(touching.isEmpty(), qPrintable(touching.join(", ")));

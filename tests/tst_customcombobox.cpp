@@ -2,12 +2,19 @@
 // for the left button only, and the look that follows focus and enabling.
 #include "CustomComboBox1.h"
 #include "CustomListView.h"
+#include "PinGraphicsView.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFocusEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -24,6 +31,47 @@ void fillCombo(CustomComboBox1 &combo)
     combo.addItems({"  /1", " /2", " /4", " /8"});
     combo.setCurrentIndex(1);
 }
+
+// A combo with a long list on a drawing seen at a large zoom, as on a page:
+// the combo in a holder that the scene shows through a proxy.
+struct ZoomedCombo {
+    QGraphicsScene scene;
+    PinGraphicsView view;
+    CustomComboBox1 *combo = nullptr;
+    QGraphicsProxyWidget *holder = nullptr;
+
+    ZoomedCombo(int current, qreal comboY)
+    {
+        scene.setSceneRect(0, 0, 1400, 800);
+        auto *dialog = new QDialog;
+        combo = new CustomComboBox1(dialog);
+        for (int divider = 1; divider <= 30; ++divider)
+            combo->addItem(QStringLiteral("  /%1").arg(divider));
+        combo->setCurrentIndex(current);
+        combo->setFixedSize(60, 25);
+        QObject::connect(combo->listView, SIGNAL(focusInThis(bool)), &view, SLOT(Focus_InControl_Slot(bool)));
+        dialog->adjustSize();
+        holder = scene.addWidget(dialog);
+        holder->setPos(700, 400);
+        view.setScene(&scene);
+        view.resize(900, 600);
+        view.scale(5, 5);
+        view.show();
+        // The combo where the user scrolled it: comboY of the way down.
+        const QRectF visible = view.mapToScene(view.viewport()->rect()).boundingRect();
+        view.centerOn(QPointF(730, 412 + visible.height() * (0.5 - comboY)));
+    }
+    QRectF comboOnScene() const { return holder->mapRectToScene(QRectF(QPointF(0, 0), combo->size())); }
+    QRectF listOnScene() const { return combo->view()->window()->graphicsProxyWidget()->sceneBoundingRect(); }
+    QRectF visible() const { return view.mapToScene(view.viewport()->rect()).boundingRect(); }
+    void clickCombo()
+    {
+        const QPoint centre = view.mapFromScene(comboOnScene().center());
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        // The hand stays on the combo and moves a little, as a hand does.
+        QTest::mouseMove(view.viewport(), centre + QPoint(3, 2));
+    }
+};
 
 } // namespace
 
@@ -130,6 +178,60 @@ private slots:
         QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
         QApplication::sendEvent(&combo, &out);
         QCOMPARE(combo.styleSheet(), CustomComboBox1::disabledStyleSheet());
+    }
+
+    // At a large zoom a long list fits neither below nor above its combo:
+    // it is shortened to the larger side instead of being moved over the
+    // combo, where it hid the value and the pointer picked the row under it.
+    void longListOpensBesideItsCombo_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<qreal>("comboY");
+        QTest::newRow("combo high, /1") << 0 << 0.2;
+        QTest::newRow("combo in the middle, /2") << 1 << 0.5;
+        QTest::newRow("combo low, /20") << 19 << 0.8;
+    }
+    void longListOpensBesideItsCombo()
+    {
+        QFETCH(int, current);
+        QFETCH(qreal, comboY);
+        ZoomedCombo zoomed(current, comboY);
+        QVERIFY(QTest::qWaitForWindowExposed(&zoomed.view));
+        zoomed.clickCombo();
+        QTRY_VERIFY(zoomed.combo->view()->isVisible());
+        const QRectF list = zoomed.listOnScene();
+        QVERIFY2(!list.intersects(zoomed.comboOnScene()), qPrintable(QStringLiteral("list top %1, combo top %2")
+                                                                         .arg(list.top()).arg(zoomed.comboOnScene().top())));
+        QVERIFY(zoomed.visible().adjusted(-0.5, -0.5, 0.5, 0.5).contains(list));
+        QCOMPARE(zoomed.combo->view()->currentIndex().row(), current);
+        const QRect currentRow = zoomed.combo->view()->visualRect(zoomed.combo->view()->currentIndex());
+        QVERIFY(zoomed.combo->view()->viewport()->rect().contains(currentRow));
+        zoomed.combo->hidePopup();
+        QCOMPARE(zoomed.combo->currentIndex(), current);
+    }
+
+    // With a list open the arrow keys move in the list alone: past its last
+    // row Down scrolled the drawing under it.
+    void keysMoveOnlyTheList()
+    {
+        ZoomedCombo zoomed(27, 0.5);
+        QVERIFY(QTest::qWaitForWindowExposed(&zoomed.view));
+        zoomed.clickCombo();
+        QTRY_VERIFY(zoomed.combo->view()->isVisible());
+        const QPoint scrolled(zoomed.view.horizontalScrollBar()->value(), zoomed.view.verticalScrollBar()->value());
+        QWidget *keys = QApplication::focusWidget() ? QApplication::focusWidget() : &zoomed.view;
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_End})
+            QTest::keyClick(keys, key);
+        QCOMPARE(zoomed.combo->view()->currentIndex().row(), 29);
+        QCOMPARE(QPoint(zoomed.view.horizontalScrollBar()->value(), zoomed.view.verticalScrollBar()->value()), scrolled);
+        for (int press = 0; press < 31; ++press)
+            QTest::keyClick(keys, Qt::Key_Up);
+        QCOMPARE(zoomed.combo->view()->currentIndex().row(), 0);
+        QTest::keyClick(keys, Qt::Key_Left);
+        QTest::keyClick(keys, Qt::Key_Home);
+        QCOMPARE(QPoint(zoomed.view.horizontalScrollBar()->value(), zoomed.view.verticalScrollBar()->value()), scrolled);
+        QVERIFY(zoomed.combo->view()->isVisible());
+        zoomed.combo->hidePopup();
     }
 
     void popupReportsItsFocus()

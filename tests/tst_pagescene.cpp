@@ -233,6 +233,34 @@ private slots:
         QCOMPARE(page->view->mapFromScene(QPointF(0, 0)), drawingOnScreen);
     }
 
+    // The CRM_PLLCFG word lies on the PLL frame: beside its digits the
+    // frame's fill shows through, as beside the caption, not a white box.
+    void pllCfgWordShowsTheFrameBehindIt_data() { rendersLikePlainWidgets_data(); }
+    void pllCfgWordShowsTheFrameBehindIt()
+    {
+        QFETCH(int, index);
+        KytoPLLConfig config;
+        config.resize(1500, 950);
+        config.selectMcu(index);
+        config.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&config));
+        KytoMCUPLL *page = config.currentSeriesWidget();
+        // A dual-mode page shows the word in its flexible mode.
+        if (auto *mode = page->findChild<QComboBox *>(QStringLiteral("pllmode_ComboBox")))
+            mode->setCurrentIndex(1);
+        QVERIFY2(SeriesPages::boxTexts().isEmpty(), qPrintable(SeriesPages::boxTexts().join('|')));
+        auto *word = page->findChild<QLineEdit *>(QStringLiteral("pllcfg_ReadOut"));
+        if (!word || !word->isVisibleTo(page))
+            QSKIP("no CRM_PLLCFG word on the new page");
+        const QRect box = word->parentWidget()->graphicsProxyWidget()->mapRectToScene(
+                              QRectF(word->mapTo(word->parentWidget(), QPoint(0, 0)), word->size())).toAlignedRect();
+        // The column just inside the box's right edge, clear of the digits.
+        const QRect column(box.right() - 2, box.top() + 1, 1, box.height() - 2);
+        const QImage seen = sceneRendering(page, column);
+        const QImage drawing = drawingOf(page)->pixmap().toImage().copy(column).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(differingPixels(seen, drawing), 0);
+    }
+
     // New builds a page once: its constructor resets it to the series
     // defaults, and a second reset would change nothing a user sees.
     void newPageNeedsNoSecondReset_data() { rendersLikePlainWidgets_data(); }

@@ -173,6 +173,10 @@ void TestR9x0SeriesUi::configResetEqualsNewPage_data()
              combo(p, "hextbypass")->setCurrentIndex(1);
              typeAndReturn(edit(p, "sclk"), "150");
          }},
+        {"CAN1 and I2SF5 on", [](KytoR9x0PLL *p) {
+             combo(p, "can1switch")->setCurrentIndex(1);
+             combo(p, "i2sf5switch")->setCurrentIndex(1);
+         }},
         // A slot that runs during the reset searches the PLL for the old
         // design's 160 MHz; the reset still ends at the defaults.
         {"USB from HICK at 160 MHz", [](KytoR9x0PLL *p) {
@@ -198,6 +202,12 @@ void TestR9x0SeriesUi::configResetEqualsNewPage()
     page->resetDefaults();
     QVERIFY2(boxTexts().isEmpty(), qPrintable(boxTexts().join('|')));
     QCOMPARE(R9x0Pages::pageDump(page.get()), R9x0Pages::pageDump(fresh.get()));
+    // Switched off, a peripheral clock keeps the value it last showed; a
+    // reset starts from the new page's look all the same.
+    for (const QString &clock : {"can1", "can2", "can3", "i2sf5"}) {
+        QCOMPARE(R9x0Pages::readout(page.get(), clock), R9x0Pages::readout(fresh.get(), clock));
+        QCOMPARE(R9x0Pages::labelText(page.get(), clock + "Unit"), R9x0Pages::labelText(fresh.get(), clock + "Unit"));
+    }
 }
 
 void TestR9x0SeriesUi::hextEditFollowsItsUsers_data()

@@ -114,6 +114,25 @@ private slots:
         QVERIFY(!SeriesPages::registeredIndices().isEmpty());
     }
 
+    // The system-clock edit has the shape of the other typed edits after a
+    // Return too: its corners turned round there and square again with the
+    // next action.
+    void sclkEditKeepsItsShapeOnReturn_data() { pageRows(); }
+    void sclkEditKeepsItsShapeOnReturn()
+    {
+        QFETCH(QString, className);
+        UserDialogs::setTestMode(true);
+        UserDialogs::reset();
+        std::unique_ptr<KytoMCUPLL> page(SeriesPages::createPage(className));
+        QVERIFY(page);
+        QLineEdit *sclk = page->findChild<QLineEdit *>(QStringLiteral("sclk_LineEdit"));
+        if (!sclk || !sclk->isEnabled())
+            QSKIP("no system-clock edit in use on the new page");
+        SeriesPages::typeAndReturn(sclk, sclk->text());
+        QVERIFY2(sclk->styleSheet().contains(QStringLiteral("border-radius:1px;")), qPrintable(sclk->styleSheet()));
+        QCOMPARE(boxTexts(), QStringList());
+    }
+
     void init()
     {
         UserDialogs::reset();

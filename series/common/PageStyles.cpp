@@ -31,11 +31,6 @@ QString editApplied()
     return QStringLiteral("background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;");
 }
 
-QString editAppliedRound()
-{
-    return QStringLiteral("background: rgb(152, 251, 152); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:6px;padding:1px 2px;");
-}
-
 QString editPending()
 {
     return QStringLiteral("background: rgb(255, 255, 225); border-style: outset; border-width: 2px; border-color: rgb(0, 176, 240);border-radius:1px;padding:1px 2px;");

@@ -24,12 +24,10 @@ QString radio(bool inUse);
 // Frame of an oscillator read-out box (lick, lext, hick) in use or greyed.
 QString frame(bool inUse);
 
-// Typed edits (hext, sclk, ...): applied (green), applied after Return on
-// the system-clock edit (round corners), pending (pale yellow: typed but not
-// yet applied), idle (white, blue frame: disabled but part of the path) and
-// greyed (white, grey frame: not in use).
+// Typed edits (hext, sclk, ...), one shape in every state: applied (green),
+// pending (pale yellow: typed but not yet applied), idle (white, blue frame:
+// disabled but part of the path) and greyed (white, grey frame: not in use).
 QString editApplied();
-QString editAppliedRound();
 QString editPending();
 QString editIdle();
 QString editGreyed();

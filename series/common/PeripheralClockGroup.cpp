@@ -39,11 +39,27 @@ void PeripheralClockGroup::placeSwitch(KytoMCUPLL *page, const QString &name, co
 void PeripheralClockGroup::placeReadout(KytoMCUPLL *page, const QString &name, const QPoint &at)
 {
     readout = page->addReadOnlyLineEdit(at.x(), at.y(), 9);
-    readout->setText(QStringLiteral("0"));
+    readout->setText(placedText());
     readout->setObjectName(name + QStringLiteral("_ReadOut"));
     Readouts::fitToText(readout);
-    unit = page->addLabel(QStringLiteral("(MHz)"), at.x() + 85, at.y() + 3, 9, 0);
+    unit = page->addLabel(placedUnit(), at.x() + 85, at.y() + 3, 9, 0);
     unit->setObjectName(name + QStringLiteral("Unit_Label"));
+}
+
+void PeripheralClockGroup::showPlaced()
+{
+    readout->setText(placedText());
+    unit->setText(placedUnit());
+}
+
+QString PeripheralClockGroup::placedText()
+{
+    return QStringLiteral("0");
+}
+
+QString PeripheralClockGroup::placedUnit()
+{
+    return QStringLiteral("(MHz)");
 }
 
 int PeripheralClockGroup::checkedSource() const

@@ -55,6 +55,9 @@ public:
     void showClock(double mhz, bool tooHigh);
     // A text instead of a frequency (an external clock), without a unit.
     void showText(const QString &text);
+    // The read-out as placed: "0" with "(MHz)". A switched-off clock keeps
+    // the last value it showed; a reset starts from the new page's look.
+    void showPlaced();
 
     QLabel *title = nullptr;
     QVector<QLabel *> captions;
@@ -63,6 +66,10 @@ public:
     CustomComboBox1 *switchCombo = nullptr;
     QLineEdit *readout = nullptr;
     QLabel *unit = nullptr;
+
+private:
+    static QString placedText();
+    static QString placedUnit();
 };
 
 #endif // PERIPHERALCLOCKGROUP_H

@@ -42,6 +42,9 @@ void placeBesideCaption(QLabel *caption, QLineEdit *word)
     const int needed = widestWordAdvance(QFontMetrics(word->font())) + lineEditMargins;
     const int width = qMax(needed, int(wordProxy->pos().x() + word->width() - left));
     word->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Read like the caption and the frequency read-outs on the PLL frame:
+    // a white box of its own stood out from the frame's fill.
+    word->setStyleSheet(QStringLiteral("border: 0px; background: transparent;"));
     word->setFixedWidth(width);
     wordProxy->setPos(left, wordProxy->pos().y());
     wordProxy->setZValue(captionProxy->zValue() + 1);

@@ -16,7 +16,8 @@ namespace PllCfgReadout {
 // The caption's box is as wide as its build-time text and reached over the
 // start of the word, cutting its "0x": the word's box is moved to begin one
 // blank after the caption's colon, above the caption's box, and made wide
-// enough for any word ("0x" and eight digits) in its font.
+// enough for any word ("0x" and eight digits) in its font. The word has no
+// box of its own: it shows on the frame's fill as the caption does.
 void placeBesideCaption(QLabel *caption, QLineEdit *word);
 
 // While the PLL is in use, "CRM_PLLCFG: " and the word; otherwise both are

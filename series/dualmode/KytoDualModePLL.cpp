@@ -540,7 +540,7 @@ void KytoDualModePLL::onSclkReturnPressed()
         return;
     model->recomputeFromPll();
     showFactors();
-    sclk_LineEdit->setStyleSheet(PageStyles::editAppliedRound());
+    sclk_LineEdit->setStyleSheet(PageStyles::editApplied());
     refreshFrequencies();
 }
 

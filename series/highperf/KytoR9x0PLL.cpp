@@ -83,11 +83,13 @@ void KytoR9x0PLL::resetDefaults()
         canSourceField(model, can) = CanHext;
         canGroups[can].switchCombo->setCurrentIndex(0);
         canEnabledField(model, can) = false;
+        canGroups[can].showPlaced();
     }
     i2sf5Group.check(I2sPllp);
     model->i2sf5ClockSource = I2sPllp;
     i2sf5Group.switchCombo->setCurrentIndex(0);
     model->i2sf5Enabled = false;
+    i2sf5Group.showPlaced();
 
     // With the slots live (New, Config Reset) the steps above may search
     // PLL factors for the previous design's system clock on the way.

@@ -999,7 +999,7 @@ void KytoMultiplierPLL::onSclkReturnPressed()
         return;
     model->recomputeFromPll();
     syncPllMultFromModel();
-    sclkLineEdit->setStyleSheet(PageStyles::editAppliedRound());
+    sclkLineEdit->setStyleSheet(PageStyles::editApplied());
     refreshFrequencies();
 }
 
