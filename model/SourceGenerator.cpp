@@ -186,7 +186,9 @@ bool SourceGenerator::writeSourceFiles(const QString &incDir, const QString &src
     // The four files are one generation: written aside and put in place
     // together, so a target that cannot be written or a full disk leaves the
     // earlier generation whole, not a mix of new and old files.
-    StagedFileSet files;
+    // The record goes where the repair above looks: src, or inc where src
+    // takes no file (links standing in a read-only src).
+    StagedFileSet files({srcDir, incDir});
     bool written = true;
     for (const Output &out : outputs) {
         written = files.stage(out.folder + QLatin1Char('/') + out.targetName, toCrLf(out.text));

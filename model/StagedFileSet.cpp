@@ -1,24 +1,16 @@
 #include "StagedFileSet.h"
 
+#include "FileSystemCalls.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
 
 #include <algorithm>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+using namespace FileSystemCalls;
 
 namespace {
 
@@ -30,26 +22,27 @@ void stepDone()
         stepObserver();
 }
 
-// The program's own word: only names that carry it are ever the set's.
-const QString OwnWord = QStringLiteral("kytoclockconfig");
-const QByteArray RecordHeader = "KytoClockConfig staged file set 1\n";
-// A record lists a handful of files; anything far larger is not one.
-const qint64 MaxRecordSize = 1 << 20;
-
 const QByteArray FileLine = "file ";
 const QByteArray CommitLine = "commit ";
 const QByteArray UndoLine = "undo ";
-
-QString recordPrefix()
-{
-    return QLatin1Char('.') + OwnWord + QStringLiteral("-set-");
-}
+const QByteArray NoLink = "-";
 
 QString workName(const QString &target, const QString &kind, const QString &tag)
 {
     const QFileInfo info(target);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') + OwnWord + QLatin1Char('-') + kind
-           + QLatin1Char('-') + tag;
+    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') + StagedSetRecord::ownWord()
+           + QLatin1Char('-') + kind + QLatin1Char('-') + tag;
+}
+
+QString cleanAbsolute(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// The folder of a clean absolute path.
+QString folderOf(const QString &path)
+{
+    return QFileInfo(path).path();
 }
 
 // A link is followed to the file it names, which is what gets replaced.
@@ -62,97 +55,55 @@ QString resolved(const QString &path)
             break;
         current = link.symLinkTarget();
     }
-    return QDir::cleanPath(QFileInfo(current).absoluteFilePath());
+    return cleanAbsolute(current);
 }
 
-// The content reaches the disk before the file is put in place, so a power
-// loss cannot put an empty file where the old one was.
-bool writeAndSync(QFile &file, const QByteArray &bytes)
+bool isCleanAbsolute(const QString &path)
 {
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0)
-        return false;
-#endif
-    return true;
+    return QDir::isAbsolutePath(path) && QDir::cleanPath(path) == path;
 }
 
-// Renames and removals in a folder reach the disk in the order they are made.
-void syncFolder(const QString &folder)
+QByteArray encoded(const QString &path)
 {
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(folder)
-#endif
+    return QUrl::toPercentEncoding(path);
 }
 
-// Replaces to in one step: the name never stands empty.
-bool renameOver(const QString &from, const QString &to)
+bool onlyOf(const QByteArray &states, const char *allowed)
 {
-#ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
-                       reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-#else
-    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-#endif
+    return std::all_of(states.begin(), states.end(), [&](char c) { return c && std::strchr(allowed, c); });
 }
 
-// A second name for the file about to be replaced, or a copy where the file
-// system has no links: what an undo puts back.
-bool keepEarlier(const QString &target, const QString &earlier)
+// A work file's name on something that is no regular file (a link, a
+// folder, a FIFO) was not made by a set.
+bool removeWorkFile(const QString &path)
 {
-#ifdef Q_OS_WIN
-    if (CreateHardLinkW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(earlier).utf16()),
-                        reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()), nullptr))
-        return true;
-#else
-    if (::link(QFile::encodeName(target).constData(), QFile::encodeName(earlier).constData()) == 0)
-        return true;
-#endif
-    QFile from(target);
-    QFile copy(earlier);
-    if (!from.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    const bool copied = writeAndSync(copy, from.readAll()) && from.error() == QFileDevice::NoError;
-    copy.close();
-    if (!copied)
-        QFile::remove(earlier);
-    return copied;
-}
-
-// A running set holds its record locked; a repair leaves such a set alone,
-// and one that another repair has just settled and removed, too.
-bool lockRecord(QFile &record)
-{
-#ifdef Q_OS_UNIX
-    struct stat status;
-    return ::flock(record.handle(), LOCK_EX | LOCK_NB) == 0 && ::fstat(record.handle(), &status) == 0
-           && status.st_nlink > 0;
-#else
-    Q_UNUSED(record)
-    return true;
-#endif
-}
-
-// Unlinked while still open and locked, so no repair can take it up between.
-void removeRecord(QFile &record)
-{
-#ifdef Q_OS_WIN
-    record.close();   // an open file cannot be removed there
-#endif
-    if (QFile::remove(record.fileName()))
-        stepDone();
-    record.close();
+    return statusOf(path).isRegularFile() && QFile::remove(path);
 }
 
 } // namespace
+
+// What one repair may act on: sets whose every target lies in one of the
+// folders, or is the file a link standing in one of them leads to (and,
+// for the sets of one file, is that file).
+struct StagedFileSet::Scope {
+    QStringList folders;
+    QString onlyTarget;
+
+    bool allows(const QString &target, const QString &link) const
+    {
+        if (!onlyTarget.isEmpty() && target != onlyTarget)
+            return false;
+        if (folders.contains(folderOf(target)))
+            return true;
+        return !link.isEmpty() && folders.contains(folderOf(link)) && resolved(link) == target;
+    }
+};
+
+StagedFileSet::StagedFileSet(const QStringList &recordFolders)
+{
+    for (const QString &folder : recordFolders)
+        this->recordFolders << cleanAbsolute(folder);
+}
 
 StagedFileSet::~StagedFileSet()
 {
@@ -189,31 +140,48 @@ StagedFileSet::Entry StagedFileSet::entryFor(const QString &target, const QStrin
     return entry;
 }
 
-bool StagedFileSet::appendLine(QFile &record, const QByteArray &line)
+bool StagedFileSet::appendLine(StagedSetRecord &record, const QByteArray &line)
 {
-    if (!writeAndSync(record, line))
+    if (!record.append(line))
         return false;
     stepDone();
     return true;
 }
 
-bool StagedFileSet::openRecord(const QString &folder)
+void StagedFileSet::removeRecord(StagedSetRecord &record)
 {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        tag = QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        record.setFileName(folder + QLatin1Char('/') + recordPrefix() + tag);
-        // NewOnly: a name that is taken is never written over.
-        if (record.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            stepDone();
-            if (lockRecord(record) && appendLine(record, RecordHeader)) {
-                syncFolder(folder);
-                return true;
-            }
-            removeRecord(record);
+    if (record.remove())
+        stepDone();
+}
+
+// The record goes where the repair looks for it: into the first record
+// folder that takes a file, or beside the name the caller uses, or, where
+// that folder takes no file (a link in a read-only folder), beside the file
+// that is replaced. Its folder stays locked while the set runs.
+bool StagedFileSet::openRecord(const QString &path, const QString &target)
+{
+    QStringList candidates = recordFolders;
+    if (candidates.isEmpty())
+        candidates << folderOf(cleanAbsolute(path)) << folderOf(target);
+    candidates.removeDuplicates();
+    for (const QString &folder : qAsConst(candidates)) {
+        bool waited = false;
+        if (folderLock.lock(folder, FolderLock::defaultWaitMs(), &waited) == FolderLock::Busy)
             return false;
+        // Another set ran here meanwhile; if it was cut off, it is settled
+        // before this one begins.
+        if (waited) {
+            if (recordFolders.isEmpty())
+                recoverFile(path);
+            else
+                recover(recordFolders);
         }
-        if (!QFileInfo::exists(record.fileName()))
-            return false;
+        if (record.create(folder)) {
+            stepDone();
+            syncFolder(folder);
+            return true;
+        }
+        folderLock.release();
     }
     return false;
 }
@@ -223,35 +191,57 @@ bool StagedFileSet::stage(const QString &path, const QByteArray &bytes)
     failed.clear();
     if (!isReplaceable(path))
         return fail(path);
-    // The record goes where the repair looks for it: beside the name the
-    // caller uses, or, where that folder takes no file (a link in a read-only
-    // folder), beside the file that is replaced.
     const QString target = resolved(path);
-    if (!record.isOpen() && !openRecord(QFileInfo(path).absolutePath())
-        && !openRecord(QFileInfo(target).absolutePath()))
+    if (!record.isOpen() && !openRecord(path, target))
         return fail(path);
-    Entry entry = entryFor(target, tag);
+    Entry entry = entryFor(target, record.tag());
     entry.path = path;
-    // Listed before its first byte exists, so that a repair finds it.
-    if (!appendLine(record, FileLine + QUrl::toPercentEncoding(entry.target) + '\n'))
-        return fail(path);
-    entry.dropped = true;
-    entries << entry;
-    QFile file(entry.staged);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(path);
+    if (QFileInfo(path).isSymLink())
+        entry.link = cleanAbsolute(path);
+    return writeStaged(entry, bytes) || fail(path);
+}
+
+bool StagedFileSet::writeStaged(Entry &entry, const QByteArray &bytes)
+{
+    const bool replaces = statusOf(entry.target).isRegularFile();
+    auto line = [&entry]() {
+        return FileLine + encoded(entry.target) + ' ' + entry.stagedIdentity + ' '
+               + (entry.link.isEmpty() ? NoLink : encoded(entry.link));
+    };
+    QFile content;
+    if (createUnnamed(content, folderOf(entry.target))) {
+        if (!writeAndSync(content, bytes) || (replaces && !copyPermissions(content, entry.target)))
+            return false;   // a file without a name leaves nothing behind
+        entry.stagedIdentity = statusOf(content).identity.toText();
+        // Listed with its identity before it has a name, so that a repair
+        // finds it and knows it for the set's own.
+        if (!appendLine(record, line()))
+            return false;
+        entry.dropped = true;
+        entries << entry;
+        if (!giveName(content, entry.staged))
+            return false;
+        entries.last().dropped = false;
+        stepDone();
+        return true;
+    }
+
+    // Where a file cannot be named after it is written, it is listed as
+    // soon as it is complete.
+    content.setFileName(entry.staged);
+    if (!content.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
     stepDone();
-    bool written = writeAndSync(file, bytes);
-    file.close();
-    const QFileInfo existing(target);
-    if (written && existing.exists())
-        written = QFile::setPermissions(entry.staged, existing.permissions());
+    entry.stagedIdentity = statusOf(content).identity.toText();
+    bool written = writeAndSync(content, bytes) && (!replaces || copyPermissions(content, entry.target));
+    content.close();
+    if (written)
+        written = appendLine(record, line());
     if (!written) {
         QFile::remove(entry.staged);
-        return fail(path);
+        return false;
     }
-    entries.last().dropped = false;
-    stepDone();
+    entries << entry;
     return true;
 }
 
@@ -260,6 +250,10 @@ bool StagedFileSet::commit()
     failed.clear();
     if (!record.isOpen())
         return true;
+    struct LockRelease {
+        FolderLock &lock;
+        ~LockRelease() { lock.release(); }
+    } releaseAtEnd{folderLock};
     // The earlier files are kept before anything changes; whatever took the
     // place of a file since it was staged (a folder, say) is left alone.
     QByteArray states = CommitLine;
@@ -269,10 +263,10 @@ bool StagedFileSet::commit()
             states += '-';
             continue;
         }
-        folders << QFileInfo(entry.target).path();
-        const QFileInfo target(entry.target);
-        if (target.exists()) {
-            if (!target.isFile() || !keepEarlier(entry.target, entry.earlier)) {
+        folders << folderOf(entry.target);
+        const Status target = statusOf(entry.target);
+        if (!target.isMissing()) {
+            if (!target.isRegularFile() || !linkOrCopy(entry.target, entry.earlier)) {
                 const QString path = entry.path;
                 discard(entries, record);
                 entries.clear();
@@ -287,7 +281,7 @@ bool StagedFileSet::commit()
     // them; from this line on a repair completes the set instead of undoing it.
     for (const QString &folder : qAsConst(folders))
         syncFolder(folder);
-    if (!appendLine(record, states + '\n')) {
+    if (!appendLine(record, states)) {
         discard(entries, record);
         entries.clear();
         return fail(QString());
@@ -304,6 +298,8 @@ bool StagedFileSet::commit()
     return true;
 }
 
+// A file that did not exist before the set takes only a free name, so a
+// file that appeared there meanwhile is never replaced.
 bool StagedFileSet::placeAll(QVector<Entry> &entries, int *failedAt)
 {
     QSet<QString> folders;
@@ -311,12 +307,12 @@ bool StagedFileSet::placeAll(QVector<Entry> &entries, int *failedAt)
         Entry &entry = entries[i];
         if (entry.dropped || entry.placed)
             continue;
-        if (!renameOver(entry.staged, entry.target)) {
+        if (!(entry.kept ? renameOver(entry.staged, entry.target) : renameToFreeName(entry.staged, entry.target))) {
             *failedAt = i;
             return false;
         }
         entry.placed = true;
-        folders << QFileInfo(entry.target).path();
+        folders << folderOf(entry.target);
         stepDone();
     }
     for (const QString &folder : qAsConst(folders))
@@ -324,7 +320,7 @@ bool StagedFileSet::placeAll(QVector<Entry> &entries, int *failedAt)
     return true;
 }
 
-void StagedFileSet::takeBack(QVector<Entry> &entries, QFile &record, bool logged)
+void StagedFileSet::takeBack(QVector<Entry> &entries, StagedSetRecord &record, bool logged)
 {
     // Which files were put in place is written down first: a repair that
     // finds the undo cut off repeats it without guessing.
@@ -332,139 +328,212 @@ void StagedFileSet::takeBack(QVector<Entry> &entries, QFile &record, bool logged
         QByteArray placed = UndoLine;
         for (const Entry &entry : qAsConst(entries))
             placed += entry.dropped ? '-' : entry.placed ? '1' : '0';
-        appendLine(record, placed + '\n');
+        appendLine(record, placed);
     }
     QSet<QString> folders;
     for (const Entry &entry : qAsConst(entries)) {
         if (entry.dropped || !entry.placed)
             continue;
+        // Only the very file the set placed is taken back.
+        const Status target = statusOf(entry.target);
+        if (!target.isRegularFile() || target.identity.toText() != entry.stagedIdentity)
+            continue;
         if (entry.kept) {
-            if (QFileInfo::exists(entry.earlier) && renameOver(entry.earlier, entry.target))
+            if (statusOf(entry.earlier).isRegularFile() && renameOver(entry.earlier, entry.target))
                 stepDone();
         } else if (QFile::remove(entry.target)) {
             stepDone();
         }
-        folders << QFileInfo(entry.target).path();
+        folders << folderOf(entry.target);
     }
     for (const QString &folder : qAsConst(folders))
         syncFolder(folder);
     discard(entries, record);
 }
 
-void StagedFileSet::discard(const QVector<Entry> &entries, QFile &record)
+void StagedFileSet::discard(const QVector<Entry> &entries, StagedSetRecord &record)
 {
     for (const Entry &entry : entries) {
-        if (!entry.placed && QFile::remove(entry.staged))
+        if (!entry.placed && isOwnStaged(entry) && QFile::remove(entry.staged))
             stepDone();
-        if (QFile::remove(entry.earlier))
+        if (removeWorkFile(entry.earlier))
             stepDone();
     }
     // Last, so that a repair cut off in turn still finds the set.
     removeRecord(record);
 }
 
-void StagedFileSet::finish(const QVector<Entry> &entries, QFile &record)
+void StagedFileSet::finish(const QVector<Entry> &entries, StagedSetRecord &record)
 {
     for (const Entry &entry : entries) {
-        if (entry.kept && QFile::remove(entry.earlier))
+        // A second name of placed content, where a file system without the
+        // kernel's guard against replacing was cut off between two steps.
+        if (isOwnStaged(entry) && QFile::remove(entry.staged))
+            stepDone();
+        if (entry.kept && removeWorkFile(entry.earlier))
             stepDone();
     }
     removeRecord(record);
 }
 
+bool StagedFileSet::isOwnStaged(const Entry &entry)
+{
+    const Status staged = statusOf(entry.staged);
+    return staged.isRegularFile() && staged.identity.toText() == entry.stagedIdentity;
+}
+
 void StagedFileSet::recover(const QStringList &folders)
 {
-    for (const QString &folder : folders) {
-        const QDir dir(folder);
-        for (const QString &name : dir.entryList({recordPrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System))
-            settle(dir.filePath(name), QString());
-    }
+    Scope scope;
+    for (const QString &folder : folders)
+        scope.folders << cleanAbsolute(folder);
+    scope.folders.removeDuplicates();
+    recoverIn(scope.folders, scope);
 }
 
 void StagedFileSet::recoverFile(const QString &path)
 {
-    const QString target = resolved(path);
-    QStringList folders{QFileInfo(path).absolutePath()};
-    if (QFileInfo(target).absolutePath() != folders.first())
-        folders << QFileInfo(target).absolutePath();
-    for (const QString &folder : qAsConst(folders)) {
+    Scope scope;
+    scope.onlyTarget = resolved(path);
+    scope.folders << folderOf(cleanAbsolute(path)) << folderOf(scope.onlyTarget);
+    scope.folders.removeDuplicates();
+    recoverIn(scope.folders, scope);
+}
+
+void StagedFileSet::recoverIn(const QStringList &recordFolders, const Scope &scope)
+{
+    for (const QString &folder : recordFolders) {
         const QDir dir(folder);
-        for (const QString &name : dir.entryList({recordPrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System))
-            settle(dir.filePath(name), target);
+        // Regular files only: a FIFO or a device of a record's name is
+        // never opened.
+        const QStringList names = dir.entryList({StagedSetRecord::namePrefix() + QLatin1Char('*')},
+                                                QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        for (const QString &name : names) {
+            if (StagedSetRecord::isRecordName(name))
+                settle(dir.filePath(name), scope);
+        }
     }
 }
 
-void StagedFileSet::settle(const QString &recordPath, const QString &onlyTarget)
-{
-    static const QRegularExpression recordName(QStringLiteral("^\\.%1-set-([0-9a-f]{8})$").arg(OwnWord));
-    const QRegularExpressionMatch match = recordName.match(QFileInfo(recordPath).fileName());
-    if (!match.hasMatch())
-        return;
-    const QString tag = match.captured(1);
-    QFile record(recordPath);
-    if (QFileInfo(recordPath).isSymLink() || !record.open(QIODevice::ReadWrite) || record.size() > MaxRecordSize
-        || !lockRecord(record))
-        return;
-    const QByteArray text = record.readAll();
-    if (!text.startsWith(RecordHeader)) {
-        // Cut off while its first line was written: nothing else exists yet.
-        if (RecordHeader.startsWith(text))
-            removeRecord(record);
-        return;
-    }
-
-    // Only whole lines count: a line is written in full before what it
-    // announces is done. Anything that does not read as a record is not one.
+// What a record says of its set.
+struct StagedFileSet::RecordState {
     QVector<Entry> entries;
-    QByteArray committed, undone;
-    bool hasCommit = false, hasUndo = false;
-    auto onlyOf = [](const QByteArray &states, const char *allowed) {
-        return std::all_of(states.begin(), states.end(), [&](char c) { return c && std::strchr(allowed, c); });
-    };
-    const int complete = text.lastIndexOf('\n') + 1;
-    const QList<QByteArray> lines = text.mid(RecordHeader.size(), complete - RecordHeader.size()).split('\n');
-    for (int i = 0; i + 1 < lines.size(); ++i) {
-        const QByteArray &line = lines.at(i);
-        if (line.startsWith(FileLine) && !hasCommit) {
-            const QString target = QUrl::fromPercentEncoding(line.mid(FileLine.size()));
-            if (!QDir::isAbsolutePath(target) || QDir::cleanPath(target) != target)
-                return;
-            entries << entryFor(target, tag);
-        } else if (line.startsWith(CommitLine) && !hasCommit) {
-            committed = line.mid(CommitLine.size());
-            hasCommit = true;
-            if (committed.size() != entries.size() || !onlyOf(committed, "on-"))
-                return;
-        } else if (line.startsWith(UndoLine) && hasCommit && !hasUndo) {
-            undone = line.mid(UndoLine.size());
-            hasUndo = true;
-            if (undone.size() != entries.size() || !onlyOf(undone, "10-"))
-                return;
+    bool hasCommit = false;
+    bool hasUndo = false;
+    QByteArray committed;   // a state for each entry: "o", "n" or "-"
+    QByteArray undone;      // "1" where the entry was put in place, "0", "-"
+};
+
+// Only whole lines count: a line is written in full before what it
+// announces is done. Reading stops at the first line that does not read as
+// a record's or names a file outside the scope: the set is then left alone.
+bool StagedFileSet::readRecord(StagedSetRecord &record, const Scope &scope, RecordState &state)
+{
+    for (const QByteArray &line : record.readLines()) {
+        if (line.startsWith(FileLine) && !state.hasCommit) {
+            const QList<QByteArray> fields = line.mid(FileLine.size()).split(' ');
+            if (fields.size() != 3 || fields.at(1).isEmpty())
+                return false;
+            const QString target = QUrl::fromPercentEncoding(fields.at(0));
+            const QString link = fields.at(2) == NoLink ? QString() : QUrl::fromPercentEncoding(fields.at(2));
+            if (!isCleanAbsolute(target) || (!link.isEmpty() && !isCleanAbsolute(link)) || !scope.allows(target, link))
+                return false;
+            Entry entry = entryFor(target, record.tag());
+            entry.link = link;
+            entry.stagedIdentity = fields.at(1);
+            state.entries << entry;
+        } else if (line.startsWith(CommitLine) && !state.hasCommit) {
+            state.committed = line.mid(CommitLine.size());
+            state.hasCommit = true;
+            if (state.committed.size() != state.entries.size() || !onlyOf(state.committed, "on-"))
+                return false;
+        } else if (line.startsWith(UndoLine) && state.hasCommit && !state.hasUndo) {
+            state.undone = line.mid(UndoLine.size());
+            state.hasUndo = true;
+            if (state.undone.size() != state.entries.size() || !onlyOf(state.undone, "10-"))
+                return false;
         } else {
-            return;
+            return false;
         }
     }
-    // A record that names no file yet belongs to no other file either.
-    if (!onlyTarget.isEmpty() && !entries.isEmpty()
-        && std::none_of(entries.begin(), entries.end(), [&](const Entry &entry) { return entry.target == onlyTarget; }))
-        return;
+    for (int i = 0; state.hasCommit && i < state.entries.size(); ++i) {
+        Entry &entry = state.entries[i];
+        entry.dropped = state.committed.at(i) == '-';
+        entry.kept = state.committed.at(i) == 'o';
+        entry.placed = state.hasUndo && state.undone.at(i) == '1';
+    }
+    return true;
+}
 
-    record.resize(complete);
-    record.seek(complete);
-    if (!hasCommit) {
+// A committed set is completed only where every file it has still to put
+// in place is its own new content and every target it replaces is still
+// the file it found there (or free, for a file that was new).
+bool StagedFileSet::mayComplete(QVector<Entry> &entries)
+{
+    for (Entry &entry : entries) {
+        if (entry.dropped)
+            continue;
+        const Status staged = statusOf(entry.staged);
+        const Status target = statusOf(entry.target);
+        entry.placed = staged.isMissing() || target.identity.toText() == entry.stagedIdentity;
+        if (entry.placed)
+            continue;
+        if (!staged.isRegularFile() || staged.identity.toText() != entry.stagedIdentity)
+            return false;
+        if (entry.kept) {
+            const Status earlier = statusOf(entry.earlier);
+            if (!earlier.isRegularFile() || !target.isRegularFile()
+                || (target.identity.inode != earlier.identity.inode && !sameBytes(entry.target, entry.earlier)))
+                return false;
+        } else if (!target.isMissing()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// An undo that was cut off is repeated only where each target it has still
+// to take back is the very file the set placed, with its earlier file
+// there to put back; a target something else took the place of since is
+// not the set's to touch, nor is the earlier file kept for it.
+bool StagedFileSet::mayUndo(QVector<Entry> &entries)
+{
+    for (Entry &entry : entries) {
+        if (entry.dropped || !entry.placed)
+            continue;
+        const Status target = statusOf(entry.target);
+        const bool own = target.isRegularFile() && target.identity.toText() == entry.stagedIdentity;
+        const Status earlier = statusOf(entry.earlier);
+        if (entry.kept && (own ? !earlier.isRegularFile() : !earlier.isMissing()))
+            return false;
+        entry.placed = own;
+    }
+    return true;
+}
+
+void StagedFileSet::settle(const QString &recordPath, const Scope &scope)
+{
+    StagedSetRecord record;
+    RecordState state;
+    if (!record.openExisting(recordPath) || !readRecord(record, scope, state))
+        return;
+    QVector<Entry> &entries = state.entries;
+    // Cut off before the commit: the targets are untouched, and only the
+    // set's own work files go.
+    if (!state.hasCommit) {
         discard(entries, record);
         return;
     }
-    for (int i = 0; i < entries.size(); ++i) {
-        Entry &entry = entries[i];
-        entry.dropped = committed.at(i) == '-';
-        entry.kept = committed.at(i) == 'o';
-        entry.placed = hasUndo ? undone.at(i) == '1' : !entry.dropped && !QFileInfo::exists(entry.staged);
-    }
-    int failedAt = -1;
-    if (!hasUndo && placeAll(entries, &failedAt)) {
-        finish(entries, record);
+    if (state.hasUndo) {
+        if (mayUndo(entries))
+            takeBack(entries, record, true);
         return;
     }
-    takeBack(entries, record, hasUndo);
+    if (!mayComplete(entries))
+        return;
+    int failedAt = -1;
+    if (placeAll(entries, &failedAt))
+        finish(entries, record);
+    else
+        takeBack(entries, record, false);
 }
