@@ -19,6 +19,15 @@ void CustomListView::focusOutEvent(QFocusEvent *event)
     QAbstractItemView::focusOutEvent(event);
 }
 
+// A list closing inside the scene never gets its focus-out: the view would
+// go on handing it the arrow keys, and they scrolled the drawing instead of
+// panning it.
+void CustomListView::hideEvent(QHideEvent *event)
+{
+    emit focusInThis(false);
+    QListView::hideEvent(event);
+}
+
 void CustomListView::keyPressEvent(QKeyEvent *event)
 {
     QListView::keyPressEvent(event);

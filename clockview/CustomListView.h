@@ -4,7 +4,8 @@
 #include <QListView>
 
 // The popup list of a CustomComboBox1; tells the page's view when it holds
-// the keyboard focus, and keeps the navigation keys to itself.
+// the keyboard focus (until it closes), and keeps the navigation keys to
+// itself.
 class CustomListView : public QListView
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ signals:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
 
