@@ -14,14 +14,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using SeriesPages::boxTexts;
@@ -59,7 +63,12 @@ QStringList tree(const QString &root)
         QString line = info.filePath().mid(root.size());
         if (info.isSymLink())
             line += QStringLiteral(" -> ") + info.symLinkTarget().mid(root.size());
-        line += info.isDir() ? QStringLiteral(" folder") : QLatin1Char(' ') + QString::fromLatin1(readAll(info.filePath()).toHex());
+        if (info.isDir())
+            line += QStringLiteral(" folder");
+        else if (info.isFile())
+            line += QLatin1Char(' ') + QString::fromLatin1(readAll(info.filePath()).toHex());
+        else
+            line += QStringLiteral(" special");   // a FIFO is never opened
         lines << line;
     }
     lines.sort();
@@ -172,6 +181,151 @@ private slots:
         QVERIFY2(save(config, path), qPrintable(boxTexts().join('|')));
         QCOMPARE(readAll(path), design);
         QCOMPARE(tree(dir.path()), before);
+    }
+
+    // Files planted in a folder received from someone else, named like the
+    // records and work files of a set that was cut off: records in today's
+    // format that name files elsewhere or the design itself, work files
+    // beside the user's own files, a record that is another name of the
+    // user's notes, FIFOs of a record's name. Open, Save and Generate (done
+    // or cancelled at its question) neither wait on them nor change any of
+    // them, nor any file they name; the design opens, and Generate writes
+    // its four files as usual. "@" stands for the folder the project lies in.
+    void plantedFilesChangeNothing_data()
+    {
+        QTest::addColumn<QStringList>("planted");   // path=content, path=|fifo, path=>hard link to path
+        QTest::addColumn<QString>("action");
+        const QString header = QStringLiteral("KytoClockConfig staged file set 1\n");
+        const QString record = QStringLiteral(".kytoclockconfig-set-0badc0de=");
+        const QList<QPair<const char *, QStringList>> fixtures{
+            {"a record in src naming a file elsewhere, undone",
+             {"project/src/" + record + header + "file @/elsewhere/notes.txt\ncommit n\nundo 1\n",
+              "project/inc/" + record + header + "file /proc/self/cwd/notes.txt\ncommit n\nundo 1\n"}},
+            {"a record beside the design naming it and a file elsewhere",
+             {"project/" + record + header + "file @/project/board.ZKCF\nfile @/elsewhere/notes.txt\ncommit nn\nundo 01\n"}},
+            {"a record naming the design alone, undone",
+             {"project/" + record + header + "file @/project/board.ZKCF\ncommit n\nundo 1\n"}},
+            {"new content planted beside the user's main.c",
+             {"project/src/.main.c.kytoclockconfig-new-0badc0de=planted main\n",
+              "project/src/" + record + header + "file @/project/src/main.c\ncommit n\n"}},
+            {"earlier content planted beside a file the program never writes",
+             {"project/src/.user.c.kytoclockconfig-old-0badc0de=planted user\n",
+              "project/src/" + record + header + "file @/project/src/user.c\ncommit o\nundo 1\n"}},
+            {"a record that is another name of the user's notes",
+             {"elsewhere/notes.txt=" + header + "file @/project/src/main.c\ncommit n\nundo 1\ncommit",
+              "project/src/.kytoclockconfig-set-0badc0de=>elsewhere/notes.txt",
+              "project/.kytoclockconfig-set-0badc0de=>elsewhere/notes.txt"}},
+            {"FIFOs of a record's name",
+             {"project/" + record + "|fifo", "project/src/" + record + "|fifo", "project/inc/" + record + "|fifo"}},
+        };
+        for (const auto &fixture : fixtures) {
+            for (const QString action : {"open", "save", "generate", "cancelled generate"})
+                QTest::newRow(qPrintable(QString::fromLatin1(fixture.first) + ", " + action)) << fixture.second << action;
+        }
+    }
+    void plantedFilesChangeNothing()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QStringList, planted);
+        QFETCH(QString, action);
+        QTemporaryDir root;
+        const QString project = root.filePath(QStringLiteral("project"));
+        QVERIFY(QDir().mkpath(project + QStringLiteral("/src")) && QDir().mkpath(project + QStringLiteral("/inc"))
+                && QDir().mkpath(root.filePath(QStringLiteral("elsewhere"))));
+        const QString design = project + QStringLiteral("/board.ZKCF");
+        KytoPLLConfig config;
+        config.selectMcu(r620);
+        QVERIFY2(save(config, design), qPrintable(boxTexts().join('|')));
+        const QByteArray designBytes = readAll(design);
+        QVERIFY(writeAll(project + QStringLiteral("/src/main.c"), "int main(void) { return 1; }\n"));
+        QVERIFY(writeAll(project + QStringLiteral("/src/user.c"), "void user(void) {}\n"));
+        QVERIFY(writeAll(root.filePath(QStringLiteral("elsewhere/notes.txt")), "my notes\n"));
+        QVERIFY(writeAll(QDir::current().filePath(QStringLiteral("notes.txt")), "notes in the working folder\n"));
+        for (const QString &file : planted) {
+            const QString path = root.filePath(file.section('=', 0, 0));
+            const QString content = file.section('=', 1);
+            if (content == QLatin1String("|fifo")) {
+                QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            } else if (content.startsWith('>')) {
+                QFile::remove(path);
+                QVERIFY(::link(QFile::encodeName(root.filePath(content.mid(1))).constData(), QFile::encodeName(path).constData()) == 0);
+            } else {
+                QVERIFY(writeAll(path, QString(content).replace('@', root.path()).toUtf8()));
+            }
+        }
+        const QStringList before = tree(root.path());
+        const QByteArray cwdNotes = readAll(QDir::current().filePath(QStringLiteral("notes.txt")));
+
+        QElapsedTimer clock;
+        clock.start();
+        UserDialogs::reset();
+        if (action == QLatin1String("open")) {
+            QString name;
+            config.openConfigFile(design, name);
+            QCOMPARE(name, QStringLiteral("KytoR620"));
+            QCOMPARE(boxTexts(), QStringList());
+        } else if (action == QLatin1String("save")) {
+            QVERIFY2(save(config, design), qPrintable(boxTexts().join('|')));
+            QCOMPARE(readAll(design), designBytes);
+        } else {
+            const bool cancelled = action.startsWith(QLatin1String("cancelled"));
+            UserDialogs::answerNextFileDialog(project);
+            UserDialogs::answerNextBox(cancelled ? QMessageBox::Cancel : QMessageBox::Yes);
+            if (!cancelled)
+                UserDialogs::answerNextBoxWithText(QStringLiteral("OK"));
+            QCOMPARE(config.generateCode(1), !cancelled);
+            QCOMPARE(boxTexts().first(), QStringLiteral("warning: "));
+            QVERIFY2(boxTexts().last().startsWith(cancelled ? "Error: Generate code failed!" : "Information: Generate code finished!"),
+                     qPrintable(boxTexts().join('|')));
+        }
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+
+        // Apart from the four files a Generate writes, the folders are as
+        // they were, byte for byte.
+        static const QRegularExpression generated(QStringLiteral("^/project/(src/main\\.c|src/\\w+_clock\\.c|inc/\\w+_clock\\.h|inc/\\w+_conf\\.h) "));
+        QStringList after = tree(root.path());
+        QStringList expected = before;
+        if (action == QLatin1String("generate")) {
+            QCOMPARE(after.filter(generated).size(), 4);
+            QVERIFY(!after.filter(generated).join(' ').contains(QString::fromLatin1(QByteArray("planted").toHex())));
+            after.erase(std::remove_if(after.begin(), after.end(), [](const QString &l) { return generated.match(l).hasMatch(); }), after.end());
+            expected.erase(std::remove_if(expected.begin(), expected.end(), [](const QString &l) { return generated.match(l).hasMatch(); }), expected.end());
+        }
+        QCOMPARE(after, expected);
+        QCOMPARE(readAll(QDir::current().filePath(QStringLiteral("notes.txt"))), cwdNotes);
+        QFile::remove(QDir::current().filePath(QStringLiteral("notes.txt")));
+
+        // The design still opens.
+        UserDialogs::reset();
+        QString name;
+        config.openConfigFile(design, name);
+        QCOMPARE(name, QStringLiteral("KytoR620"));
+#else
+        QSKIP("needs FIFOs and hard links");
+#endif
+    }
+
+    // Hundreds of large files named like records beside a design do not
+    // slow its Open.
+    void manyLargeRecordsBesideADesignKeepOpenFast()
+    {
+        QTemporaryDir dir;
+        const QString design = dir.filePath(QStringLiteral("board.ZKCF"));
+        KytoPLLConfig config;
+        config.selectMcu(r620);
+        QVERIFY2(save(config, design), qPrintable(boxTexts().join('|')));
+        QByteArray lines = "KytoClockConfig staged file set 1\n";
+        while (lines.size() < (1 << 20) - 200)
+            lines += "file " + dir.filePath(QStringLiteral("other.c")).toUtf8() + '\n';
+        for (int i = 0; i < 100; ++i)
+            QVERIFY(writeAll(dir.filePath(QStringLiteral(".kytoclockconfig-set-%1").arg(i, 8, 16, QLatin1Char('0'))), lines));
+        QElapsedTimer clock;
+        clock.start();
+        UserDialogs::reset();
+        QString name;
+        config.openConfigFile(design, name);
+        QCOMPARE(name, QStringLiteral("KytoR620"));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     }
 
     // A Save killed right after each of its changes on disk, one run per
