@@ -6,6 +6,7 @@
 #include "SourceGenerator.h"
 #include "StagedFileSet.h"
 #include "UserDialogs.h"
+#include "support/ReadOnlyFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,6 +22,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -652,10 +655,12 @@ void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet_data()
 {
     QTest::addColumn<QList<int>>("earlierFiles");
     QTest::addColumn<bool>("linkedConf");
-    QTest::newRow("over a whole earlier generation") << QList<int>{0, 1, 2, 3} << false;
-    QTest::newRow("into empty folders") << QList<int>{} << false;
-    QTest::newRow("over part of one") << QList<int>{1, 2} << false;
-    QTest::newRow("over a whole one, the header a link out of the folder") << QList<int>{0, 1, 2, 3} << true;
+    QTest::addColumn<bool>("readOnlySrcLinks");   // src takes no file; its two files are links out of it
+    QTest::newRow("over a whole earlier generation") << QList<int>{0, 1, 2, 3} << false << false;
+    QTest::newRow("into empty folders") << QList<int>{} << false << false;
+    QTest::newRow("over part of one") << QList<int>{1, 2} << false << false;
+    QTest::newRow("over a whole one, the header a link out of the folder") << QList<int>{0, 1, 2, 3} << true << false;
+    QTest::newRow("over a whole one, through links standing in a read-only src") << QList<int>{0, 1, 2, 3} << false << true;
 }
 
 // A Generate killed right after each of its changes on disk, one run per
@@ -669,19 +674,30 @@ void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet()
 #ifdef Q_OS_UNIX
     QFETCH(QList<int>, earlierFiles);
     QFETCH(bool, linkedConf);
-    auto prepare = [&](Folder &f) {
+    QFETCH(bool, readOnlySrcLinks);
+    auto prepare = [&](Folder &f, std::unique_ptr<ReadOnlyFolder> &readOnlySrc) {
         makeFolder(f);
-        if (linkedConf) {
+        if (linkedConf || readOnlySrcLinks)
             QVERIFY(QDir(f.root.path()).mkdir(QStringLiteral("outside")));
+        if (linkedConf)
             QVERIFY(QFile::link(f.root.path() + QStringLiteral("/outside/conf.h"), f.targets().at(3)));
+        if (readOnlySrcLinks) {
+            for (int file : {0, 2})
+                QVERIFY(QFile::link(f.root.path() + QStringLiteral("/outside/") + QFileInfo(f.targets().at(file)).fileName(),
+                                    f.targets().at(file)));
         }
         for (int file : earlierFiles)
             writeBytes(f.targets().at(file), Old);
+        if (readOnlySrcLinks)
+            readOnlySrc.reset(new ReadOnlyFolder(f.src()));
     };
     ClockTreeModel model(NoSeries);
     prepareKilledRunModel(model);
     Folder clean;
-    prepare(clean);
+    std::unique_ptr<ReadOnlyFolder> cleanReadOnly;
+    prepare(clean, cleanReadOnly);
+    if (cleanReadOnly && !cleanReadOnly->isReadOnly())
+        QSKIP("no folder can be made read-only here");
     QVERIFY(generate(model, clean));
     const QStringList newSet = snapshot(clean);
     QList<QByteArray> newFiles;
@@ -692,7 +708,8 @@ void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet()
     for (int step = 1;; ++step) {
         QVERIFY2(step < 100, "the run never finished");
         Folder f;
-        prepare(f);
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        prepare(f, readOnly);
         const QStringList oldSet = snapshot(f);
 
         QProcess child;
@@ -713,6 +730,7 @@ void TestSourceGeneratorFiles::killedRunLeavesTheOldOrTheNewSet()
                      qPrintable(QStringLiteral("killed after step %1: %2 holds %3").arg(step).arg(f.targets().at(i), QString::fromLatin1(now))));
         }
         QCOMPARE(QFileInfo(f.targets().at(3)).isSymLink(), linkedConf);
+        QCOMPARE(QFileInfo(f.targets().at(2)).isSymLink(), readOnlySrcLinks);
         StagedFileSet::recover({f.inc(), f.src()});
         const QStringList recovered = snapshot(f);
         QVERIFY2(recovered == oldSet || recovered == newSet,
