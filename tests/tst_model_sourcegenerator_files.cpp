@@ -5,6 +5,7 @@
 #include "ClockTreeModel.h"
 #include "SourceGenerator.h"
 #include "StagedFileSet.h"
+#include "support/KillAtStep.h"
 #include "UserDialogs.h"
 #include "support/ReadOnlyFolder.h"
 
@@ -114,16 +115,6 @@ bool generate(ClockTreeModel &model, const Folder &f)
 // The child process of the kill test: one preview Generate into root that
 // ends itself, as a kill would, right after its step-th change on disk.
 const char KilledRunArgument[] = "--generate-killed-after-step";
-#ifdef Q_OS_UNIX
-int killAfterStep = 0;
-int stepsDone = 0;
-
-void killAtChosenStep()
-{
-    if (++stepsDone == killAfterStep)
-        std::raise(SIGKILL);
-}
-#endif
 
 void prepareKilledRunModel(ClockTreeModel &model)
 {
@@ -135,8 +126,7 @@ int generateKilledAfterStep(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
 #ifdef Q_OS_UNIX
-    killAfterStep = QByteArray(argv[3]).toInt();
-    StagedFileSet::setStepObserver(killAtChosenStep);
+    killAfterStep(QByteArray(argv[3]).toInt());
 #endif
     const QString root = QFile::decodeName(argv[2]);
     ClockTreeModel model(NoSeries);

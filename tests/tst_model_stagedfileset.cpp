@@ -4,6 +4,7 @@
 #include "FileSystemCalls.h"
 #include "FolderLock.h"
 #include "StagedFileSet.h"
+#include "support/KillAtStep.h"
 #include "support/ReadOnlyFolder.h"
 
 #include <QDir>
@@ -74,24 +75,13 @@ QByteArray firstLineOf(const QString &path)
 }
 
 #ifdef Q_OS_UNIX
-int killAfterStep = 0;
-int stepsDone = 0;
-
-void killAtChosenStep()
-{
-    if (++stepsDone == killAfterStep)
-        std::raise(SIGKILL);
-}
-
 // Runs body in a child process that is killed right after its step-th
 // change on disk; true when the body ran to its end instead.
 bool runKilledAfterStep(int step, const std::function<bool()> &body)
 {
     const pid_t child = ::fork();
     if (child == 0) {
-        killAfterStep = step;
-        stepsDone = 0;
-        StagedFileSet::setStepObserver(killAtChosenStep);
+        killAfterStep(step);
         ::_exit(body() ? 0 : 1);
     }
     int status = 0;
@@ -242,7 +232,7 @@ private slots:
             copyTree(dir, received);
             const QStringList copied = tree(received);
             StagedFileSet::recover({received});
-            for (const QString &name : {"a.c", "b.h", "c.c"})
+            for (const char *name : {"a.c", "b.h", "c.c"})
                 StagedFileSet::recoverFile(received + '/' + name);
             QCOMPARE(tree(received), copied);
             QVERIFY(QDir(received).removeRecursively());

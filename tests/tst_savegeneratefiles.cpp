@@ -9,6 +9,7 @@
 #include "KytoMCUPLL.h"
 #include "KytoPLLConfig.h"
 #include "StagedFileSet.h"
+#include "support/KillAtStep.h"
 #include "UserDialogs.h"
 
 #include <QApplication>
@@ -79,16 +80,6 @@ QStringList tree(const QString &root)
 // `path` as Save does, and ends itself, as a kill would, right after its
 // step-th change on disk.
 const char KilledSaveArgument[] = "--save-killed-after-step";
-#ifdef Q_OS_UNIX
-int killAfterStep = 0;
-int stepsDone = 0;
-
-void killAtChosenStep()
-{
-    if (++stepsDone == killAfterStep)
-        std::raise(SIGKILL);
-}
-#endif
 
 int saveKilledAfterStep(char *argv[])
 {
@@ -108,8 +99,7 @@ int saveKilledAfterStep(char *argv[])
             values.append({key, text});
     }
 #ifdef Q_OS_UNIX
-    killAfterStep = QByteArray(argv[4]).toInt();
-    StagedFileSet::setStepObserver(killAtChosenStep);
+    killAfterStep(QByteArray(argv[4]).toInt());
 #endif
     return DesignFile::write(QFile::decodeName(argv[3]), series, values) ? 0 : 1;
 }
