@@ -12,6 +12,7 @@
 #include <unistd.h>
 #endif
 #ifdef Q_OS_WIN
+#include <string>
 #include <windows.h>
 #endif
 
@@ -46,6 +47,18 @@ void addBirth(Status &status, int dirfd, const char *path, int flags)
     }
 }
 #endif
+#endif
+
+#ifdef Q_OS_WIN
+std::wstring nativeName(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+bool moveFile(const QString &from, const QString &to, DWORD flags)
+{
+    return MoveFileExW(nativeName(from).c_str(), nativeName(to).c_str(), flags | MOVEFILE_WRITE_THROUGH);
+}
 #endif
 
 } // namespace
@@ -172,9 +185,7 @@ void syncFolder(const QString &folder)
 bool renameOver(const QString &from, const QString &to)
 {
 #ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
-                       reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moveFile(from, to, MOVEFILE_REPLACE_EXISTING);
 #else
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
@@ -183,9 +194,7 @@ bool renameOver(const QString &from, const QString &to)
 bool renameToFreeName(const QString &from, const QString &to)
 {
 #ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
-                       reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
-                       MOVEFILE_WRITE_THROUGH);
+    return moveFile(from, to, 0);
 #else
     const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
 #if defined(Q_OS_LINUX) && defined(RENAME_NOREPLACE)
@@ -210,8 +219,7 @@ bool renameToFreeName(const QString &from, const QString &to)
 bool linkOrCopy(const QString &existing, const QString &newName)
 {
 #ifdef Q_OS_WIN
-    if (CreateHardLinkW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(newName).utf16()),
-                        reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(existing).utf16()), nullptr))
+    if (CreateHardLinkW(nativeName(newName).c_str(), nativeName(existing).c_str(), nullptr))
         return true;
 #else
     if (::link(QFile::encodeName(existing).constData(), QFile::encodeName(newName).constData()) == 0)

@@ -73,6 +73,12 @@ bool onlyOf(const QByteArray &states, const char *allowed)
     return std::all_of(states.begin(), states.end(), [&](char c) { return c && std::strchr(allowed, c); });
 }
 
+// Whether a file is the very file noted with that identity.
+bool shows(const Status &file, const QByteArray &identity)
+{
+    return file.isRegularFile() && file.identity.toText() == identity;
+}
+
 // A work file's name on something that is no regular file (a link, a
 // folder, a FIFO) was not made by a set.
 bool removeWorkFile(const QString &path)
@@ -335,8 +341,7 @@ void StagedFileSet::takeBack(QVector<Entry> &entries, StagedSetRecord &record, b
         if (entry.dropped || !entry.placed)
             continue;
         // Only the very file the set placed is taken back.
-        const Status target = statusOf(entry.target);
-        if (!target.isRegularFile() || target.identity.toText() != entry.stagedIdentity)
+        if (!shows(statusOf(entry.target), entry.stagedIdentity))
             continue;
         if (entry.kept) {
             if (statusOf(entry.earlier).isRegularFile() && renameOver(entry.earlier, entry.target))
@@ -378,8 +383,7 @@ void StagedFileSet::finish(const QVector<Entry> &entries, StagedSetRecord &recor
 
 bool StagedFileSet::isOwnStaged(const Entry &entry)
 {
-    const Status staged = statusOf(entry.staged);
-    return staged.isRegularFile() && staged.identity.toText() == entry.stagedIdentity;
+    return shows(statusOf(entry.staged), entry.stagedIdentity);
 }
 
 void StagedFileSet::recover(const QStringList &folders)
@@ -475,10 +479,10 @@ bool StagedFileSet::mayComplete(QVector<Entry> &entries)
             continue;
         const Status staged = statusOf(entry.staged);
         const Status target = statusOf(entry.target);
-        entry.placed = staged.isMissing() || target.identity.toText() == entry.stagedIdentity;
+        entry.placed = staged.isMissing() || shows(target, entry.stagedIdentity);
         if (entry.placed)
             continue;
-        if (!staged.isRegularFile() || staged.identity.toText() != entry.stagedIdentity)
+        if (!shows(staged, entry.stagedIdentity))
             return false;
         if (entry.kept) {
             const Status earlier = statusOf(entry.earlier);
@@ -501,8 +505,7 @@ bool StagedFileSet::mayUndo(QVector<Entry> &entries)
     for (Entry &entry : entries) {
         if (entry.dropped || !entry.placed)
             continue;
-        const Status target = statusOf(entry.target);
-        const bool own = target.isRegularFile() && target.identity.toText() == entry.stagedIdentity;
+        const bool own = shows(statusOf(entry.target), entry.stagedIdentity);
         const Status earlier = statusOf(entry.earlier);
         if (entry.kept && (own ? !earlier.isRegularFile() : !earlier.isMissing()))
             return false;
