@@ -278,8 +278,9 @@ private slots:
         if (action == QLatin1String("generate")) {
             QCOMPARE(after.filter(generated).size(), 4);
             QVERIFY(!after.filter(generated).join(' ').contains(QString::fromLatin1(QByteArray("planted").toHex())));
-            after.erase(std::remove_if(after.begin(), after.end(), [](const QString &l) { return generated.match(l).hasMatch(); }), after.end());
-            expected.erase(std::remove_if(expected.begin(), expected.end(), [](const QString &l) { return generated.match(l).hasMatch(); }), expected.end());
+            const auto isGenerated = [](const QString &line) { return generated.match(line).hasMatch(); };
+            after.erase(std::remove_if(after.begin(), after.end(), isGenerated), after.end());
+            expected.erase(std::remove_if(expected.begin(), expected.end(), isGenerated), expected.end());
         }
         QCOMPARE(after, expected);
         QCOMPARE(readAll(QDir::current().filePath(QStringLiteral("notes.txt"))), cwdNotes);
